@@ -1,0 +1,41 @@
+# Duenne Huelle um CMake/CTest.
+BUILD      ?= build
+FUZZBUILD  ?= build-fuzz
+FUZZZEIT   ?= 60
+JOBS       ?= $(shell nproc)
+
+.PHONY: all abhaengigkeiten konfigurieren bauen run test bench fuzz screenshots clean
+
+all: bauen
+
+abhaengigkeiten:
+	@scripts/abhaengigkeiten
+
+$(BUILD)/build.ninja: | abhaengigkeiten
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+konfigurieren: abhaengigkeiten $(BUILD)/build.ninja
+
+bauen: konfigurieren
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: bauen
+	cd "$(BUILD)/Mivo-Zuzovuvavev" && ./Mivo-Zuzovuvavev
+
+test: bauen
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+bench: bauen
+	@for b in $(BUILD)/bench/mivo_bench_*; do echo "== $$b"; "$$b" --benchmark_min_time=0.2; done
+
+fuzz: abhaengigkeiten
+	cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DMIVO_FUZZ=ON
+	cmake --build $(FUZZBUILD) -j $(JOBS) --target mivo_fuzz_alle
+	@scripts/fuzz-laufen $(FUZZBUILD) $(FUZZZEIT)
+
+screenshots: bauen
+	@scripts/screenshots $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(FUZZBUILD)

@@ -1,0 +1,17 @@
+# Kopiert die ausgelieferten Dateien aus den Quellordnern (durch "|" getrennt) nach ZIEL,
+# nur wo die Zieldatei noch fehlt.
+string(REPLACE "|" ";" quellen "${QUELLEN}")
+foreach(quelle IN LISTS quellen)
+    file(GLOB_RECURSE dateien LIST_DIRECTORIES false RELATIVE "${quelle}" "${quelle}/*")
+    foreach(datei IN LISTS dateien)
+        if(datei MATCHES "^(quellen/|CMakeLists.txt$|ausliefern.cmake$)")
+            continue()
+        endif()
+        set(ziel "${ZIEL}/${datei}")
+        if(NOT EXISTS "${ziel}")
+            get_filename_component(ordner "${ziel}" DIRECTORY)
+            file(MAKE_DIRECTORY "${ordner}")
+            file(COPY_FILE "${quelle}/${datei}" "${ziel}")
+        endif()
+    endforeach()
+endforeach()

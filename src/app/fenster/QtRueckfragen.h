@@ -1,0 +1,27 @@
+#pragma once
+// Rueckfragen mit modalen Qt-Dialogen und deutschen Knopfbeschriftungen.
+
+#include "common/rueckfragen.h"
+
+class QWidget;
+
+class QtRueckfragen final : public Rueckfragen
+{
+public:
+    explicit QtRueckfragen(QWidget *eltern = nullptr) : eltern(eltern) {}
+    void setzeEltern(QWidget *w) { eltern = w; }
+
+    void melde(Art art, const QString &text) override;
+    Knopf frage(Art art, const QString &text, Knoepfe knoepfe) override;
+    void piep() override;
+    QString dateiZumOeffnen(const QString &titel, const QString &ordner,
+                            const QString &filter) override;
+    QString dateiZumSpeichern(const QString &titel, const QString &vorschlag, const QString &filter,
+                              const QString &endung) override;
+    QString ordnerWaehlen(const QString &titel, const QString &ordner) override;
+    std::optional<QString> textEingabe(const QString &titel, const QString &frage,
+                                       const QString &vorgabe) override;
+
+private:
+    QWidget *eltern;
+};

@@ -1,0 +1,291 @@
+#include "classdata/klassendatei.h"
+
+#include "common/ansitext.h"
+#include "common/ordner.h"
+#include "common/rueckfragen.h"
+#include "common/schuljahr.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qsizetype kDatenAnfang = 18880;
+constexpr qsizetype kErlaeuterungenAnfang = 20266;
+constexpr qsizetype kGewichteAnfang = 27952;
+constexpr qsizetype kNotenartenAnfang = 27964;
+constexpr qsizetype kNotenartGroesse = 74;
+
+constexpr qsizetype notenOffset(int art, int slot)
+{
+    return 51 + 63 * (art - 1) + 3 * slot;
+}
+
+class Leser
+{
+public:
+    explicit Leser(QByteArrayView b) : bytes(b) {}
+
+    QString text(qsizetype offset, int n) const
+    {
+        const int laenge = std::min<int>(static_cast<unsigned char>(bytes[offset]), n);
+        return ansiDekodieren(bytes.sliced(offset + 1, laenge));
+    }
+    qint16 int16(qsizetype offset) const
+    {
+        return qFromLittleEndian<qint16>(bytes.data() + offset);
+    }
+    quint8 byte(qsizetype offset) const { return static_cast<quint8>(bytes[offset]); }
+
+private:
+    QByteArrayView bytes;
+};
+
+class Schreiber
+{
+public:
+    Schreiber() : bytes(kKlassenDateiGroesse, '\0') {}
+
+    bool text(qsizetype offset, int n, const QString &t)
+    {
+        const auto kodiert = ansiKodieren(QStringView(t).left(n), &fremd);
+        if (!kodiert) {
+            ok = false;
+            return false;
+        }
+        bytes[offset] = static_cast<char>(kodiert->size());
+        std::copy(kodiert->begin(), kodiert->end(), bytes.begin() + offset + 1);
+        return true;
+    }
+    void int16(qsizetype offset, qint16 wert) { qToLittleEndian(wert, bytes.data() + offset); }
+    void byte(qsizetype offset, quint8 wert) { bytes[offset] = static_cast<char>(wert); }
+
+    QByteArray bytes;
+    QString fremd;
+    bool ok = true;
+};
+
+} // namespace
+
+std::optional<Klasse> klasseAusBytes(QByteArrayView bytes)
+{
+    if (bytes.size() < kKlassenDateiGroesse) {
+        return std::nullopt;
+    }
+    const Leser l(bytes.first(kKlassenDateiGroesse));
+    Klasse k;
+    for (int nr = 1; nr <= kMaxSchueler; ++nr) {
+        const qsizetype o = (nr - 1) * kSchuelerGroesse;
+        Schueler &s = k.schueler(nr);
+        s.klasse = l.text(o, kLaengeKlasse);
+        s.nachname = l.text(o + 9, kLaengeName);
+        s.vorname = l.text(o + 30, kLaengeName);
+        for (int art = 1; art <= kNotenarten; ++art) {
+            for (int slot = 0; slot < kSlotsJeArt; ++slot) {
+                s.note(art, slot) = l.text(o + notenOffset(art, slot), kLaengeNote);
+            }
+        }
+        s.reserviert = l.int16(o + 366);
+        s.zusatz = l.text(o + 368, kLaengeZusatz);
+        s.geschlecht = l.text(o + 469, kLaengeGeschlecht);
+        s.reserviertByte = l.byte(o + 471);
+    }
+    for (int slot = 0; slot < kSlotsJeArt; ++slot) {
+        for (int art = 0; art <= kNotenarten; ++art) {
+            k.datum(art, slot) = l.text(kDatenAnfang + slot * 66 + art * 11, kLaengeDatum);
+            k.erlaeuterung(art, slot) =
+                l.text(kErlaeuterungenAnfang + slot * 366 + art * 61, kLaengeErlaeuterung);
+        }
+    }
+    for (int art = 0; art <= kNotenarten; ++art) {
+        k.gewicht(art) = l.int16(kGewichteAnfang + 2 * art);
+        const qsizetype o = kNotenartenAnfang + kNotenartGroesse * art;
+        Notenart &n = k.notenart(art);
+        n.langname = l.text(o, kLaengeLangname);
+        n.kurzform = l.text(o + 61, kLaengeKurzform);
+        n.taste = ansiDekodieren(bytes.sliced(o + 73, 1)).at(0);
+    }
+    return k;
+}
+
+std::optional<QByteArray> klasseAlsBytes(const Klasse &k, QString *fremd)
+{
+    Schreiber w;
+    for (int nr = 1; nr <= kMaxSchueler; ++nr) {
+        const qsizetype o = (nr - 1) * kSchuelerGroesse;
+        const Schueler &s = k.schueler(nr);
+        w.text(o, kLaengeKlasse, s.klasse);
+        w.text(o + 9, kLaengeName, s.nachname);
+        w.text(o + 30, kLaengeName, s.vorname);
+        for (int art = 1; art <= kNotenarten; ++art) {
+            for (int slot = 0; slot < kSlotsJeArt; ++slot) {
+                w.text(o + notenOffset(art, slot), kLaengeNote, s.note(art, slot));
+            }
+        }
+        w.int16(o + 366, s.reserviert);
+        w.text(o + 368, kLaengeZusatz, s.zusatz);
+        w.text(o + 469, kLaengeGeschlecht, s.geschlecht);
+        w.byte(o + 471, s.reserviertByte);
+    }
+    for (int slot = 0; slot < kSlotsJeArt; ++slot) {
+        for (int art = 0; art <= kNotenarten; ++art) {
+            w.text(kDatenAnfang + slot * 66 + art * 11, kLaengeDatum, k.datum(art, slot));
+            w.text(kErlaeuterungenAnfang + slot * 366 + art * 61, kLaengeErlaeuterung,
+                   k.erlaeuterung(art, slot));
+        }
+    }
+    for (int art = 0; art <= kNotenarten; ++art) {
+        w.int16(kGewichteAnfang + 2 * art, k.gewicht(art));
+        const qsizetype o = kNotenartenAnfang + kNotenartGroesse * art;
+        const Notenart &n = k.notenart(art);
+        w.text(o, kLaengeLangname, n.langname);
+        w.text(o + 61, kLaengeKurzform, n.kurzform);
+        const auto taste = ansiKodieren(QStringView(&n.taste, 1), &w.fremd);
+        if (!taste) {
+            w.ok = false;
+        } else {
+            w.byte(o + 73, static_cast<quint8>(taste->at(0)));
+        }
+    }
+    if (!w.ok) {
+        if (fremd) {
+            *fremd = w.fremd;
+        }
+        return std::nullopt;
+    }
+    return w.bytes;
+}
+
+bool klassenlisteLesen(const QString &pfad, Klasse &klasse, Rueckfragen &r)
+{
+    const auto fehler = [&] {
+        r.fehler(u"Die Datei "_s + pfad + u"  kann nicht gelesen werden!"_s);
+        return false;
+    };
+    if (QFileInfo(pfad).isDir()) {
+        return fehler();
+    }
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        return fehler();
+    }
+    // Nur der erste Datensatz zaehlt; mehr wird nie gelesen.
+    const QByteArray bytes = datei.read(kKlassenDateiGroesse);
+    if (datei.error() != QFileDevice::NoError) {
+        return fehler();
+    }
+    auto gelesen = klasseAusBytes(bytes);
+    if (!gelesen) {
+        return fehler();
+    }
+    klasse = std::move(*gelesen);
+    return true;
+}
+
+bool klassenlisteSchreiben(const QString &pfad, const Klasse &klasse, Rueckfragen &r)
+{
+    QString fremd;
+    const auto bytes = klasseAlsBytes(klasse, &fremd);
+    if (!bytes) {
+        r.fehler(u"Die Datei "_s + pfad + u"  kann nicht geschrieben werden!"_s + u"\r\n"_s +
+                 u"Das Zeichen \""_s + fremd + u"\" lässt sich in der Klassendatei nicht speichern."_s);
+        return false;
+    }
+    if (!atomarSchreiben(pfad, *bytes).ok()) {
+        r.fehler(u"Die Datei "_s + pfad + u"  kann nicht geschrieben werden!"_s);
+        return false;
+    }
+    return true;
+}
+
+bool klasseLadenAusDatei(const QString &pfad, Klasse &klasse, Rueckfragen &r)
+{
+    if (!klassenlisteLesen(pfad, klasse, r)) {
+        return false;
+    }
+    standardNotenartenEinsetzen(klasse);
+    return true;
+}
+
+bool klasseInSchuljahrSpeichern(const QString &basisOrdner, const QString &schuljahr,
+                                const QString &klassenname, const Klasse &klasse, Rueckfragen &r)
+{
+    const QString ordner = schuljahrOrdner(basisOrdner, schuljahr);
+    const QString pfad = ordner + klassenname + u".DTA"_s;
+    if (!ordnerAnlegen(ordner)) {
+        r.fehler(u"Die Datei "_s + pfad + u"  kann nicht geschrieben werden!"_s);
+        return false;
+    }
+    return klassenlisteSchreiben(pfad, klasse, r);
+}
+
+QString klassenKuerzel(const QString &dateiname)
+{
+    const QString name = QFileInfo(dateiname).fileName();
+    if (name.size() < 3) {
+        return {};
+    }
+    return name.mid(2, name[2] == u'1' ? 3 : 2);
+}
+
+QString klassennameAusEintrag(const QString &eintrag)
+{
+    return eintrag.size() > 4 ? eintrag.chopped(4) : QString();
+}
+
+void klassenlisteSortieren(QStringList &eintraege)
+{
+    // Einstellige Jahrgaenge bekommen voruebergehend ein Leerzeichen nach dem 2. Zeichen.
+    for (QString &e : eintraege) {
+        if (e.size() >= 2 && (e.size() < 3 || e[2] != u'1')) {
+            e.insert(2, u' ');
+        }
+    }
+    std::stable_sort(eintraege.begin(), eintraege.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    for (QString &e : eintraege) {
+        if (e.size() >= 3 && e[2] == u' ') {
+            e.remove(2, 1);
+        }
+    }
+}
+
+QStringList klassenDateienAuflisten(const QString &ordner)
+{
+    QStringList eintraege;
+    for (const QString &name : dateienNachMuster(ordner, u"*.DTA"_s)) {
+        if (name.toUpper().contains(u"DTA"_s)) {
+            eintraege.append(name);
+        }
+    }
+    klassenlisteSortieren(eintraege);
+    return eintraege;
+}
+
+QStringList klassenwahl(const QString &basisOrdner, const QString &schuljahr,
+                        const QString &aktuellesSchuljahr, Rueckfragen &r)
+{
+    const QStringList eintraege = klassenDateienAuflisten(schuljahrOrdner(basisOrdner, schuljahr));
+    if (!eintraege.isEmpty()) {
+        return eintraege;
+    }
+    if (schuljahr == aktuellesSchuljahr) {
+        r.information(
+            u"Der Klassenordner für das aktuelle Schuljahr 2016-17 ist leer oder wurde gar nicht "_s
+            u"gefunden. Dieser sollte aber zumindest einige Beispielklassen enthalten. "_s
+            u"\r\n\r\n"_s
+            u"Falls Sie das Programm neu installiert haben, so rufen Sie über das Hauptmenü  "_s
+            u"(Optionen >) die '2. Konfiguration für Testfunktionen' auf. Danach finden Sie einige "_s
+            u"Beispielklassen in dem dadurch neu erstellten aktuellen Schuljahresordner."_s
+            u"\r\n\r\n"_s
+            u"Alternativ dazu können Sie auch mit dem Schnell-Button oben eine neue Klasse eröffnen, "_s
+            u"wodurch ebenfalls ein aktueller Schuljahresordner erstellt wird."_s);
+    }
+    return {kKeineKlassen};
+}

@@ -1,0 +1,179 @@
+#include "common/ordner.h"
+
+#include "common/ansitext.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+QStringList eintraegeNachMuster(const QString &ordner, const QString &muster, QDir::Filters art)
+{
+    QDir dir(ordner);
+    QStringList namen = dir.entryList({muster}, art | QDir::NoSymLinks | QDir::Hidden |
+                                                    QDir::System | QDir::NoDotAndDotDot,
+                                      QDir::NoSort);
+    std::sort(namen.begin(), namen.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return namen;
+}
+
+} // namespace
+
+QString mitTrenner(const QString &ordner)
+{
+    if (ordner.isEmpty() || ordner.endsWith(kTrenner)) {
+        return ordner;
+    }
+    return ordner + kTrenner;
+}
+
+QStringList dateienNachMuster(const QString &ordner, const QString &muster)
+{
+    return eintraegeNachMuster(ordner, muster, QDir::Files);
+}
+
+QStringList ordnerNachMuster(const QString &ordner, const QString &muster)
+{
+    return eintraegeNachMuster(ordner, muster, QDir::Dirs);
+}
+
+bool istVerknuepfung(const QString &pfad)
+{
+    return QFileInfo(pfad).isSymLink();
+}
+
+bool istGewoehnlicheDatei(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    return info.exists() && !info.isSymLink() && info.isFile();
+}
+
+bool istEchterOrdner(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    return info.exists() && !info.isSymLink() && info.isDir();
+}
+
+bool ordnerAnlegen(const QString &pfad)
+{
+    return QDir().mkpath(pfad);
+}
+
+bool dateiKopieren(const QString &quelle, const QString &ziel, bool ueberschreiben)
+{
+    if (!istGewoehnlicheDatei(quelle)) {
+        return false;
+    }
+    const QFileInfo zielInfo(ziel);
+    if (zielInfo.exists() || zielInfo.isSymLink()) {
+        if (!ueberschreiben || zielInfo.isDir()) {
+            return false;
+        }
+        // Eine Verknuepfung am Ziel wird ersetzt, ihr Ziel nie beschrieben.
+        if (zielInfo.isSymLink() && !QFile::remove(ziel)) {
+            return false;
+        }
+    }
+    QFile datei(quelle);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray bytes = datei.readAll();
+    if (datei.error() != QFileDevice::NoError) {
+        return false;
+    }
+    return atomarSchreiben(ziel, bytes).ok();
+}
+
+bool dateiVerschieben(const QString &quelle, const QString &ziel, bool ueberschreiben)
+{
+    if (!istGewoehnlicheDatei(quelle)) {
+        return false;
+    }
+    const QFileInfo zielInfo(ziel);
+    if (zielInfo.exists() || zielInfo.isSymLink()) {
+        if (!ueberschreiben || zielInfo.isDir() || !QFile::remove(ziel)) {
+            return false;
+        }
+    }
+    if (QFile::rename(quelle, ziel)) {
+        return true;
+    }
+    return dateiKopieren(quelle, ziel, ueberschreiben) && QFile::remove(quelle);
+}
+
+bool dateiLoeschen(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    if (!info.exists() && !info.isSymLink()) {
+        return true;
+    }
+    if (info.isDir() && !info.isSymLink()) {
+        return false;
+    }
+    return QFile::remove(pfad);
+}
+
+bool baumKopieren(const QString &quelle, const QString &ziel, bool ueberschreiben)
+{
+    if (!istEchterOrdner(quelle) || !ordnerAnlegen(ziel)) {
+        return false;
+    }
+    bool ok = true;
+    const QDir dir(quelle);
+    const auto eintraege = dir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &e : eintraege) {
+        if (e.isSymLink()) {
+            continue;
+        }
+        const QString zielPfad = mitTrenner(ziel) + e.fileName();
+        if (e.isDir()) {
+            ok = baumKopieren(e.filePath(), zielPfad, ueberschreiben) && ok;
+        } else if (e.isFile()) {
+            if (!ueberschreiben && QFileInfo::exists(zielPfad)) {
+                continue;
+            }
+            ok = dateiKopieren(e.filePath(), zielPfad, ueberschreiben) && ok;
+        }
+    }
+    return ok;
+}
+
+bool ordnerLeeren(const QString &pfad)
+{
+    if (!istEchterOrdner(pfad)) {
+        return false;
+    }
+    bool ok = true;
+    const QDir dir(pfad);
+    const auto eintraege = dir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QFileInfo &e : eintraege) {
+        if (e.isDir() && !e.isSymLink()) {
+            ok = baumLoeschen(e.filePath()) && ok;
+        } else {
+            ok = QFile::remove(e.filePath()) && ok;
+        }
+    }
+    return ok;
+}
+
+bool baumLoeschen(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    if (!info.exists() && !info.isSymLink()) {
+        return true;
+    }
+    if (info.isSymLink() || !info.isDir()) {
+        return QFile::remove(pfad);
+    }
+    return ordnerLeeren(pfad) && QDir().rmdir(pfad);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Ordner und Dateien: Mustersuche ohne Ruecksicht auf Gross-/Kleinschreibung,
+// Kopieren, Verschieben und Loeschen, ohne symbolischen Verknuepfungen zu folgen.
+// Verknuepfungen in Ordnern, in die andere schreiben, werden weder gelistet noch betreten.
+
+#include <QString>
+#include <QStringList>
+
+// Trennzeichen der Ordnerangaben; Ordnerangaben enden immer damit.
+inline constexpr QChar kTrenner = u'/';
+
+QString mitTrenner(const QString &ordner);
+
+// Namen (ohne Ordner) der gewoehnlichen Dateien bzw. Unterordner, die auf das Muster passen
+// ("*.DTA" findet "l-7x-ph.dta"); nach Namen sortiert, ohne Ruecksicht auf Gross-/Kleinschreibung.
+QStringList dateienNachMuster(const QString &ordner, const QString &muster);
+QStringList ordnerNachMuster(const QString &ordner, const QString &muster = QStringLiteral("*"));
+
+bool istVerknuepfung(const QString &pfad);
+bool istGewoehnlicheDatei(const QString &pfad); // existiert, keine Verknuepfung, kein Ordner
+bool istEchterOrdner(const QString &pfad);      // existiert, keine Verknuepfung
+
+// Legt den Ordner mit allen fehlenden Elternordnern an; ein vorhandener Ordner ist kein Fehler.
+bool ordnerAnlegen(const QString &pfad);
+
+// Kopiert eine gewoehnliche Datei atomar. Ohne ueberschreiben bleibt ein vorhandenes Ziel unberuehrt
+// (Ergebnis false).
+bool dateiKopieren(const QString &quelle, const QString &ziel, bool ueberschreiben = true);
+// Benennt um; ueber Laufwerksgrenzen kopieren und dann loeschen.
+bool dateiVerschieben(const QString &quelle, const QString &ziel, bool ueberschreiben = true);
+// Entfernt eine Datei oder eine Verknuepfung (nie deren Ziel). Eine fehlende Datei ist kein Fehler.
+bool dateiLoeschen(const QString &pfad);
+
+// Kopiert einen Ordnerbaum; Verknuepfungen werden uebergangen.
+// Ohne ueberschreiben bleiben vorhandene Zieldateien unveraendert.
+bool baumKopieren(const QString &quelle, const QString &ziel, bool ueberschreiben = true);
+// Loescht einen Ordnerbaum; Verknuepfungen werden entfernt, nicht betreten.
+bool baumLoeschen(const QString &pfad);
+// Loescht alle Eintraege eines Ordners, der Ordner selbst bleibt.
+bool ordnerLeeren(const QString &pfad);
