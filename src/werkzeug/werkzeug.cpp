@@ -1,19 +1,26 @@
 #include "werkzeug/werkzeug.h"
 
-#include "classdata/klassendatei.h"
-#include "common/ansitext.h"
 #include "common/rueckfragen.h"
-#include "werkzeug/json.h"
 
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTextStream>
+
+#include <map>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+struct Verb
+{
+    QString aufruf;
+    VerbFunktion funktion;
+};
+
+std::map<QString, Verb> &verben()
+{
+    static std::map<QString, Verb> alle;
+    return alle;
+}
 
 // Beantwortet jede Frage mit Ja; Meldungen gehen nach stderr.
 class StderrRueckfragen final : public Rueckfragen
@@ -24,9 +31,9 @@ public:
     void melde(Art, const QString &text) override { ausgeben(text); }
     Knopf frage(Art, const QString &text, Knoepfe knoepfe) override
     {
-        ausgeben(text + u" -> Ja"_s);
-        return knoepfe == Knoepfe::Ok ? Knopf::Ok : knoepfe == Knoepfe::OkAbbruch ? Knopf::Ok
-                                                                                  : Knopf::Ja;
+        const bool ok = knoepfe == Knoepfe::Ok || knoepfe == Knoepfe::OkAbbruch;
+        ausgeben(text + (ok ? u" -> OK"_s : u" -> Ja"_s));
+        return ok ? Knopf::Ok : Knopf::Ja;
     }
     void piep() override {}
     QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
@@ -54,160 +61,45 @@ private:
     QTextStream &fehlerAus;
 };
 
-const QString kAufruf = u"Aufruf:\n"
-                        "  mivo-werkzeug klasse DATEI.DTA                 Klasse als JSON ausgeben\n"
-                        "  mivo-werkzeug klasse-schreiben QUELLE.json ZIEL.DTA\n"
-                        "                                                 Klassendatei aus JSON erzeugen\n"_s;
-
-int klasseZeigen(const QStringList &a, QTextStream &aus, Rueckfragen &r)
-{
-    Klasse k;
-    if (!klasseLadenAusDatei(a[1], k, r)) {
-        return 2;
-    }
-    aus << klasseAlsJson(k, QFileInfo(a[1]).completeBaseName()) << Qt::endl;
-    return 0;
-}
-
-int klasseSchreiben(const QStringList &a, QTextStream &fehler, Rueckfragen &r)
-{
-    const BytesErgebnis quelle = bytesLesen(a[1]);
-    if (!quelle.ok()) {
-        fehler << quelle.fehler.meldung() << Qt::endl;
-        return 2;
-    }
-    Klasse k;
-    QString text;
-    if (!klasseAusJson(quelle.bytes, k, &text)) {
-        fehler << a[1] << u": "_s << text << Qt::endl;
-        return 2;
-    }
-    return klassenlisteSchreiben(a[2], k, r) ? 0 : 2;
-}
-
 } // namespace
 
-QString klasseAlsJson(const Klasse &k, const QString &name)
+VerbRegistrierung::VerbRegistrierung(const char *verb, const char *aufruf, VerbFunktion funktion)
 {
-    const int groesse = klassenGroesse(k);
-    JsonSchreiber j;
-    j.objektAnfang();
-    j.schluessel(u"name"_s).wert(name);
-    j.schluessel(u"groesse"_s).wert(qint64(groesse));
-    j.schluessel(u"kategorien"_s).feldAnfang();
-    for (int art = 1; art <= kNotenarten; ++art) {
-        const Notenart &n = k.notenart(art);
-        j.objektAnfang();
-        j.schluessel(u"nr"_s).wert(qint64(art));
-        j.schluessel(u"langname"_s).wert(n.langname);
-        j.schluessel(u"kurzform"_s).wert(n.kurzform);
-        j.schluessel(u"taste"_s).wert(n.taste.isNull() ? QString() : QString(n.taste));
-        j.schluessel(u"gewicht"_s).wert(qint64(k.gewicht(art)));
-        j.objektEnde();
-    }
-    j.feldEnde();
-    j.schluessel(u"listen"_s).feldAnfang();
-    for (int art = 1; art <= kNotenarten; ++art) {
-        for (int slot = 0; slot <= letzterSlot(art); ++slot) {
-            if (k.datum(art, slot).isEmpty() && k.erlaeuterung(art, slot).isEmpty()) {
-                continue;
-            }
-            j.objektAnfang();
-            j.schluessel(u"kategorie"_s).wert(qint64(art));
-            j.schluessel(u"slot"_s).wert(qint64(slot));
-            j.schluessel(u"datum"_s).wert(k.datum(art, slot));
-            j.schluessel(u"erlaeuterung"_s).wert(k.erlaeuterung(art, slot));
-            j.objektEnde();
-        }
-    }
-    j.feldEnde();
-    j.schluessel(u"schueler"_s).feldAnfang();
-    for (int nr = 1; nr <= groesse; ++nr) {
-        const Schueler &s = k.schueler(nr);
-        j.objektAnfang();
-        j.schluessel(u"nr"_s).wert(qint64(nr));
-        j.schluessel(u"klasse"_s).wert(s.klasse);
-        j.schluessel(u"nachname"_s).wert(s.nachname);
-        j.schluessel(u"vorname"_s).wert(s.vorname);
-        j.schluessel(u"geschlecht"_s).wert(s.geschlecht);
-        j.schluessel(u"zusatz"_s).wert(s.zusatz);
-        j.schluessel(u"noten"_s).objektAnfang();
-        for (int art = 1; art <= kNotenarten; ++art) {
-            j.schluessel(QString::number(art)).feldAnfang();
-            for (int slot = 0; slot <= letzterSlot(art); ++slot) {
-                j.wert(s.note(art, slot));
-            }
-            j.feldEnde();
-        }
-        j.objektEnde();
-        j.objektEnde();
-    }
-    j.feldEnde();
-    j.objektEnde();
-    return j.text();
+    verben()[QString::fromUtf8(verb)] = {QString::fromUtf8(aufruf), funktion};
 }
 
-bool klasseAusJson(const QByteArray &json, Klasse &k, QString *fehler)
+std::optional<QString> optionNehmen(QStringList &argumente, const QString &name)
 {
-    QJsonParseError pe;
-    const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
-    if (!doc.isObject()) {
-        *fehler = u"kein JSON-Objekt: "_s + pe.errorString();
-        return false;
+    const qsizetype i = argumente.indexOf(name);
+    if (i < 0 || i + 1 >= argumente.size()) {
+        return std::nullopt;
     }
-    const QJsonObject o = doc.object();
-    try {
-        for (const QJsonValue &v : o.value(u"kategorien"_s).toArray()) {
-            const QJsonObject kat = v.toObject();
-            const int art = pruefeIndex(kat.value(u"nr"_s).toInt(), 1, kNotenarten, "Notenart");
-            Notenart &n = k.notenart(art);
-            n.langname = kat.value(u"langname"_s).toString();
-            n.kurzform = kat.value(u"kurzform"_s).toString();
-            const QString taste = kat.value(u"taste"_s).toString();
-            n.taste = taste.isEmpty() ? QChar() : taste.at(0);
-            k.gewicht(art) = static_cast<qint16>(kat.value(u"gewicht"_s).toInt());
-        }
-        for (const QJsonValue &v : o.value(u"listen"_s).toArray()) {
-            const QJsonObject l = v.toObject();
-            const int art = l.value(u"kategorie"_s).toInt();
-            const int slot = l.value(u"slot"_s).toInt();
-            k.datum(art, slot) = l.value(u"datum"_s).toString();
-            k.erlaeuterung(art, slot) = l.value(u"erlaeuterung"_s).toString();
-        }
-        int nr = 0;
-        for (const QJsonValue &v : o.value(u"schueler"_s).toArray()) {
-            const QJsonObject so = v.toObject();
-            Schueler &s = k.schueler(++nr);
-            s.klasse = so.value(u"klasse"_s).toString();
-            s.nachname = so.value(u"nachname"_s).toString();
-            s.vorname = so.value(u"vorname"_s).toString();
-            s.geschlecht = so.value(u"geschlecht"_s).toString();
-            s.zusatz = so.value(u"zusatz"_s).toString();
-            const QJsonObject noten = so.value(u"noten"_s).toObject();
-            for (int art = 1; art <= kNotenarten; ++art) {
-                const QJsonArray liste = noten.value(QString::number(art)).toArray();
-                for (int slot = 0; slot < liste.size(); ++slot) {
-                    s.note(art, pruefeIndex(slot, 0, letzterSlot(art), "Notenslot")) =
-                        liste[slot].toString();
-                }
-            }
-        }
-    } catch (const Indexfehler &ix) {
-        *fehler = QString::fromUtf8(ix.what());
-        return false;
-    }
-    return true;
+    const QString wert = argumente[i + 1];
+    argumente.remove(i, 2);
+    return wert;
 }
 
-int werkzeugAusfuehren(const QStringList &a, QTextStream &aus, QTextStream &fehler)
+bool schalterNehmen(QStringList &argumente, const QString &name)
+{
+    return argumente.removeAll(name) > 0;
+}
+
+int werkzeugAusfuehren(const QStringList &argumente, QTextStream &aus, QTextStream &fehler)
 {
     StderrRueckfragen r(fehler);
-    if (a.size() == 2 && a[0] == u"klasse"_s) {
-        return klasseZeigen(a, aus, r);
+    if (!argumente.isEmpty()) {
+        const auto it = verben().find(argumente.first());
+        if (it != verben().end()) {
+            WerkzeugKontext k{argumente.mid(1), aus, fehler, r};
+            const int ergebnis = it->second.funktion(k);
+            aus.flush();
+            fehler.flush();
+            return ergebnis;
+        }
     }
-    if (a.size() == 3 && a[0] == u"klasse-schreiben"_s) {
-        return klasseSchreiben(a, fehler, r);
+    fehler << u"Aufruf:"_s << Qt::endl;
+    for (const auto &[name, verb] : verben()) {
+        fehler << u"  mivo-werkzeug "_s << verb.aufruf << Qt::endl;
     }
-    fehler << kAufruf;
     return 1;
 }

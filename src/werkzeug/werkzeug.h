@@ -2,16 +2,37 @@
 // mivo-werkzeug: die Logik des Programms von der Kommandozeile.
 // Jede Rueckfrage wird mit Ja beantwortet, jede Meldung geht nach stderr.
 // Rueckgabe 0 bei Erfolg, 2 wenn der Vorgang abgebrochen wurde, 1 bei falschem Aufruf.
+//
+// Jedes Verb steht in einer eigenen Datei verben_*.cpp und meldet sich dort mit einer
+// statischen VerbRegistrierung an.
 
 #include <QString>
 #include <QStringList>
 
-class Klasse;
+#include <optional>
+
+class Rueckfragen;
 class QTextStream;
 
-int werkzeugAusfuehren(const QStringList &argumente, QTextStream &aus, QTextStream &fehler);
+struct WerkzeugKontext
+{
+    QStringList argumente; // ohne das Verb
+    QTextStream &aus;
+    QTextStream &fehler;
+    Rueckfragen &r;
+};
 
-// Die Klasse als JSON, wie das Programm sie laedt.
-QString klasseAlsJson(const Klasse &klasse, const QString &name);
-// Gegenstueck fuer die Quellen der Beispielklassen; false mit Text in *fehler.
-bool klasseAusJson(const QByteArray &json, Klasse &klasse, QString *fehler);
+using VerbFunktion = int (*)(WerkzeugKontext &);
+
+struct VerbRegistrierung
+{
+    // aufruf: Kurzbeschreibung fuer die Hilfe, z. B. "klasse DATEI.DTA   Klasse als JSON ausgeben"
+    VerbRegistrierung(const char *verb, const char *aufruf, VerbFunktion funktion);
+};
+
+// Nimmt "--name WERT" aus den Argumenten; nullopt, wenn die Option fehlt.
+std::optional<QString> optionNehmen(QStringList &argumente, const QString &name);
+// Nimmt den Schalter "--name"; true, wenn er da war.
+bool schalterNehmen(QStringList &argumente, const QString &name);
+
+int werkzeugAusfuehren(const QStringList &argumente, QTextStream &aus, QTextStream &fehler);
