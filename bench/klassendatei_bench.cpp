@@ -35,7 +35,8 @@ void klasseLaden(benchmark::State &state)
     SkriptRueckfragen r;
     const QString pfad = o.datei(u"L-7x-Ph.DTA"_s);
     klassenlisteSchreiben(pfad, volleKlasse(), r);
-    const double ea = bench::medianSekunden([&] { benchmark::DoNotOptimize(bench::einfachLesen(pfad)); });
+    const double ea =
+        bench::medianSekunden([&] { benchmark::DoNotOptimize(bench::einfachLesen(pfad)); });
     bench::messen(state, ea, [&] {
         Klasse k;
         benchmark::DoNotOptimize(klassenlisteLesen(pfad, k, r));
@@ -60,7 +61,8 @@ void klassenAuflisten(benchmark::State &state)
     const Klasse k = volleKlasse();
     QDir().mkpath(o.datei(u"2016-17"_s));
     for (int i = 0; i < 60; ++i) {
-        klassenlisteSchreiben(o.datei(u"2016-17/L-%1%2-Ph.DTA"_s.arg(5 + i % 9).arg(QChar(u'a' + i / 9))), k, r);
+        klassenlisteSchreiben(
+            o.datei(u"2016-17/L-%1%2-Ph.DTA"_s.arg(5 + i % 9).arg(QChar(u'a' + i / 9))), k, r);
     }
     // einfache E/A: dieselben Eintraege ungefiltert und unsortiert aufzaehlen
     const double ea = bench::medianSekunden([&] {

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         const qsizetype vorher = zeilen.size();
         const bool gefunden = wertNachKopfSetzen(zeilen, kopf, QStringLiteral("/neu/"));
         // Es kommt hoechstens eine Wertzeile hinzu, und nur wenn der Kopf da ist.
-        if (zeilen.size() < vorher || zeilen.size() > vorher + 1 || (!gefunden && zeilen.size() != vorher)) {
+        if (zeilen.size() < vorher || zeilen.size() > vorher + 1 ||
+            (!gefunden && zeilen.size() != vorher)) {
             std::abort();
         }
         if (gefunden && wertNachKopf(zeilen, kopf) != QStringLiteral("/neu/")) {

@@ -179,8 +179,7 @@ DateiFehler atomarSchreiben(const QString &pfad, const QByteArray &daten)
         return f;
     }
     // Das Umbenennen wuerde auch eine schreibgeschuetzte Datei ersetzen; der Schutz gilt.
-    constexpr auto schreibrechte =
-        QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    constexpr auto schreibrechte = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (info.exists() && (!info.isWritable() || !(info.permissions() & schreibrechte))) {
         f.art = DateiFehler::Art::Schreibfehler;
         f.nummer = QFileDevice::PermissionsError;

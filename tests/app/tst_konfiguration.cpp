@@ -23,7 +23,8 @@ QByteArray crlf(std::initializer_list<const char *> zeilen)
 const QString fataleMeldung =
     u"Die Datei  Mivo-Kl-cf.txt  wurde nicht gefunden. Diese Konfigurationsdatei sollte sich aber "
     "immer in dem Ordner befinden, in dem auch das Hauptprogramm und die anderen Dateien des "
-    "Basisordners liegen (s. Bedienungsanleitung), und sollte die wichtigsten Angaben enthalten.\r\n"
+    "Basisordners liegen (s. Bedienungsanleitung), und sollte die wichtigsten Angaben "
+    "enthalten.\r\n"
     "Das Programm sollte ohne die dazugehörige Konfigurationsdatei nicht verwendet werden \r\n"
     "und wird daher beendet."_s;
 
@@ -50,29 +51,28 @@ private slots:
         QTest::addColumn<QString>("wert");
         QTest::newRow("einfach") << crlf({"[Schule]", "Gesamtschule Nord\\"}) << u"[Schule]"_s
                                  << u"Gesamtschule Nord\\/"_s;
-        QTest::newRow("trenner angehaengt") << crlf({"[Test-Ausgabe]", "/srv/aus"})
-                                            << u"[Test-Ausgabe]"_s << u"/srv/aus/"_s;
-        QTest::newRow("trenner vorhanden") << crlf({"[Test-Ausgabe]", "/srv/aus/"})
-                                           << u"[Test-Ausgabe]"_s << u"/srv/aus/"_s;
+        QTest::newRow("trenner angehaengt")
+            << crlf({"[Test-Ausgabe]", "/srv/aus"}) << u"[Test-Ausgabe]"_s << u"/srv/aus/"_s;
+        QTest::newRow("trenner vorhanden")
+            << crlf({"[Test-Ausgabe]", "/srv/aus/"}) << u"[Test-Ausgabe]"_s << u"/srv/aus/"_s;
         QTest::newRow("zweimal, letzter gewinnt")
             << crlf({"[Schule]", "A", "x", "[Schule]", "B"}) << u"[Schule]"_s << u"B/"_s;
         QTest::newRow("zweimal, letzter leer")
             << crlf({"[Schule]", "A", "[Schule]", ""}) << u"[Schule]"_s << u"A/"_s;
         QTest::newRow("leerer wert") << crlf({"[Schule]", ""}) << u"[Schule]"_s << QString();
-        QTest::newRow("ordnerkonfiguration") << crlf({"[Ordnerkonfiguration]", "2"})
-                                             << u"[Ordnerkonfiguration]"_s << u"2/"_s;
-        QTest::newRow("kopf als wert")
-            << crlf({"[Test-Ausgabe]", "[Test-Abgabe]", "/srv/ab"}) << u"[Test-Ausgabe]"_s
-            << u"[Test-Abgabe]/"_s;
+        QTest::newRow("ordnerkonfiguration")
+            << crlf({"[Ordnerkonfiguration]", "2"}) << u"[Ordnerkonfiguration]"_s << u"2/"_s;
+        QTest::newRow("kopf als wert") << crlf({"[Test-Ausgabe]", "[Test-Abgabe]", "/srv/ab"})
+                                       << u"[Test-Ausgabe]"_s << u"[Test-Abgabe]/"_s;
         QTest::newRow("kopf als wert wird nicht gesehen")
             << crlf({"[Test-Ausgabe]", "[Test-Abgabe]", "/srv/ab"}) << u"[Test-Abgabe]"_s
             << QString();
-        QTest::newRow("kopf in letzter zeile") << QByteArray("x\r\n[Schule]") << u"[Schule]"_s
-                                               << QString();
-        QTest::newRow("gross/klein zaehlt") << crlf({"[schule]", "A"}) << u"[Schule]"_s
-                                            << QString();
-        QTest::newRow("keine leerzeichen entfernt") << crlf({"[Schule] ", "A"}) << u"[Schule]"_s
-                                                    << QString();
+        QTest::newRow("kopf in letzter zeile")
+            << QByteArray("x\r\n[Schule]") << u"[Schule]"_s << QString();
+        QTest::newRow("gross/klein zaehlt")
+            << crlf({"[schule]", "A"}) << u"[Schule]"_s << QString();
+        QTest::newRow("keine leerzeichen entfernt")
+            << crlf({"[Schule] ", "A"}) << u"[Schule]"_s << QString();
         QTest::newRow("nur lf") << QByteArray("[Schule]\nA\n") << u"[Schule]"_s << u"A/"_s;
         QTest::newRow("umlaut cp1252") << crlf({"[Schule]", "G\xfcnter-Grass-Schule"})
                                        << u"[Schule]"_s << u"Günter-Grass-Schule/"_s;
@@ -133,8 +133,8 @@ private slots:
             u.o.schreibe(u"Mivo-cf.txt"_s, QByteArray("[Schule]\r\n\0\0", 12));
         }
         QCOMPARE(u.k.leseAusDateiDenOrdner(pfad, u"[Schule]"_s), QString());
-        QCOMPARE(u.r.meldungen(),
-                 QStringList{u"Die Datei "_s + pfad + u" existiert, aber sie lässt sich nicht lesen!"_s});
+        QCOMPARE(u.r.meldungen(), QStringList{u"Die Datei "_s + pfad +
+                                              u" existiert, aber sie lässt sich nicht lesen!"_s});
         QVERIFY(!u.e.schulKonfigFehlt);
     }
 
@@ -149,13 +149,12 @@ private slots:
         QTest::newRow("jedes vorkommen")
             << crlf({"[Schule]", "A", "[Schule]", "B"}) << u"[Schule]"_s << u"C"_s
             << crlf({"[Schule]", "C", "[Schule]", "C"});
-        QTest::newRow("lf wird crlf") << QByteArray("[Schule]\nA\nz") << u"[Schule]"_s
-                                      << u"B"_s << crlf({"[Schule]", "B", "z"});
+        QTest::newRow("lf wird crlf") << QByteArray("[Schule]\nA\nz") << u"[Schule]"_s << u"B"_s
+                                      << crlf({"[Schule]", "B", "z"});
         QTest::newRow("kopf fehlt, nichts eingefuegt")
             << crlf({"[Schule]", "A"}) << u"[Lehrername]"_s << u"B"_s << crlf({"[Schule]", "A"});
         QTest::newRow("kopf in letzter zeile bekommt wertzeile")
-            << crlf({"x", "[Schule]"}) << u"[Schule]"_s << u"B/"_s
-            << crlf({"x", "[Schule]", "B/"});
+            << crlf({"x", "[Schule]"}) << u"[Schule]"_s << u"B/"_s << crlf({"x", "[Schule]", "B/"});
         QTest::newRow("wertzeile sieht aus wie kopf")
             << crlf({"[Test-Ausgabe]", "[Test-Abgabe]", "x"}) << u"[Test-Abgabe]"_s << u"y"_s
             << crlf({"[Test-Ausgabe]", "[Test-Abgabe]", "x"});
@@ -184,9 +183,10 @@ private slots:
         u.k.schreibeInDateiDenOrdner(pfad, u"x"_s, u"[Schule]"_s);
         QVERIFY(!QFile::exists(pfad));
         QVERIFY(!u.e.speicherErfolg);
-        QCOMPARE(u.r.meldungen(),
-                 QStringList{u"Die Datei "_s + pfad + u" wurde nicht gefunden!\r\n"_s +
-                             u"Es sollte versucht werden die 2. Konfiguration zuerst durchzuführen."_s});
+        QCOMPARE(
+            u.r.meldungen(),
+            QStringList{u"Die Datei "_s + pfad + u" wurde nicht gefunden!\r\n"_s +
+                        u"Es sollte versucht werden die 2. Konfiguration zuerst durchzuführen."_s});
         QCOMPARE(u.r.protokoll[0].art, Rueckfragen::Art::Warnung);
     }
 
@@ -225,7 +225,7 @@ private slots:
         TabellenOptionen o = u.k.einstellenOptionen();
         QCOMPARE(o.jungenMaedchenSortierung, 1);
         QVERIFY(o.durchschnitte);
-        QVERIFY(!o.leerspalten);   // nur "X" genau
+        QVERIFY(!o.leerspalten); // nur "X" genau
         QVERIFY(!o.keineAenderung);
         QVERIFY(!o.vornamensortierung);
         QVERIFY(o.punktedarstellung);
@@ -236,8 +236,8 @@ private slots:
         o.vornamensortierung = true;
         u.k.schreibeOptionen(o);
         QCOMPARE(u.o.lies(u"Mivo-Kl-cf.txt"_s),
-                 crlf({"[Jungen-Maedchen-Sortierung]", "0", "[Durchschnitte]", "",
-                       "[Leerspalten]", "", "[Keine Aenderung]", "", "[Vornamensortierung]", "X",
+                 crlf({"[Jungen-Maedchen-Sortierung]", "0", "[Durchschnitte]", "", "[Leerspalten]",
+                       "", "[Keine Aenderung]", "", "[Vornamensortierung]", "X",
                        "[Punktedarstellung]", "X", "[Gesamtberechnung]", "X", "fremd"}));
         QCOMPARE(u.k.einstellenOptionen(), o);
         QVERIFY(u.r.protokoll.isEmpty());
@@ -267,8 +267,9 @@ private slots:
         u.k.schreibeOptionen(o);
         QVERIFY(!QFile::exists(u.e.lehrerCfDatei()));
         QVERIFY(!u.e.speicherErfolg);
-        QCOMPARE(u.r.meldungen(), QStringList{u"Fataler Fehler: Die Datei "_s + u.e.lehrerCfDatei() +
-                                              u" fehlt oder lässt sich nicht lesen!"_s});
+        QCOMPARE(u.r.meldungen(),
+                 QStringList{u"Fataler Fehler: Die Datei "_s + u.e.lehrerCfDatei() +
+                             u" fehlt oder lässt sich nicht lesen!"_s});
     }
 };
 

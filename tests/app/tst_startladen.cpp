@@ -40,7 +40,8 @@ private slots:
     void vollstaendigeKonfiguration()
     {
         Start s;
-        s.o.schreibe(u"Mivo-Kl-cf.txt"_s, lehrerCf(s.o.pfad() + u"server"_s, u"Meier"_s, s.o.pfad()));
+        s.o.schreibe(u"Mivo-Kl-cf.txt"_s,
+                     lehrerCf(s.o.pfad() + u"server"_s, u"Meier"_s, s.o.pfad()));
         s.o.schreibe(u"server/Mivo-cf.txt"_s, schuelerCf);
         QVERIFY(s.k.einstellungenLaden());
         QVERIFY(s.r.protokoll.isEmpty());
@@ -73,12 +74,14 @@ private slots:
     void willkommenstextWortgetreu()
     {
         const QString t = Konfiguration::willkommenstext(u"/home/l/Mivo/"_s);
-        QVERIFY(t.startsWith(u"Willkommen beim Mivo-Zuzovuvavev!  \r\n===============================\r\n\r\n"_s));
+        QVERIFY(t.startsWith(
+            u"Willkommen beim Mivo-Zuzovuvavev!  \r\n===============================\r\n\r\n"_s));
         QVERIFY(t.contains(u"(Standardvorgabe): \r\n     /home/l/Mivo/.\r\nSämtliche Daten"_s));
         QVERIFY(t.contains(u"'mitnehmen'), denken Sie daran"_s));
         QVERIFY(t.contains(u"auf den Schulserver. \r\n\r\n\r\nAuf Ihren PC"_s));
-        QVERIFY(t.endsWith(u"gleich die beiden Konfigurationsroutinen auf:\r\n\tOptionen  >  2. "
-                           "Konfiguration für Testfunktionen,\r\n\tOptionen  >  1. Anfangskonfiguration."_s));
+        QVERIFY(t.endsWith(
+            u"gleich die beiden Konfigurationsroutinen auf:\r\n\tOptionen  >  2. "
+            "Konfiguration für Testfunktionen,\r\n\tOptionen  >  1. Anfangskonfiguration."_s));
     }
 
     void basisordnerVerschoben()
@@ -103,7 +106,8 @@ private slots:
         QVERIFY(!s.k.einstellungenLaden());
         QVERIFY(s.e.programmEndet);
         QCOMPARE(s.r.meldungen().size(), 1); // danach nichts mehr
-        QVERIFY(s.r.meldungen()[0].startsWith(u"Die Datei  Mivo-Kl-cf.txt  wurde nicht gefunden."_s));
+        QVERIFY(
+            s.r.meldungen()[0].startsWith(u"Die Datei  Mivo-Kl-cf.txt  wurde nicht gefunden."_s));
         QVERIFY(s.o.lies(u"Mivo-Kl-cf.txt"_s).isEmpty());
     }
 

@@ -79,8 +79,8 @@ Abbild beispielAbbild()
     a.text(18880 + 19 * 66 + 2 * 11, "2017-01-18");
     a.text(20266 + 9 * 366 + 5 * 61, "Klassenarbeit \x84Optik\x93");
     const qint16 gewichte[] = {0, 1, 43, 4, 7, 45};
-    const char *lang[] = {"", "Hausarbeiten", "M\xfcndliche Leistungen", "Ordner", "Protokolle",
-                          "Tests, Klassenarbeiten usw."};
+    const char *lang[] = {"",       "Hausarbeiten", "M\xfcndliche Leistungen",
+                          "Ordner", "Protokolle",   "Tests, Klassenarbeiten usw."};
     const char *kurz[] = {"", "&Hausarbeit", "&M\xfcndliche", "&Ordner", "P&rotokolle", "&Tests"};
     const char taste[] = {0, 'H', 'M', 'O', 'P', 'T'};
     for (int k = 0; k <= 5; ++k) {
@@ -176,7 +176,7 @@ private slots:
         } else {
             QCOMPARE(k.schueler(3).vorname, u"bleibt"_s);
             QCOMPARE(r.meldungen(), QStringList{u"Die Datei "_s + o.datei(u"x.DTA"_s) +
-                                               u"  kann nicht gelesen werden!"_s});
+                                                u"  kann nicht gelesen werden!"_s});
         }
     }
 
@@ -237,8 +237,8 @@ private slots:
         }
         QTest::newRow("voll") << alle << 40;
         QTest::newRow("leer") << QList<int>{} << 0;
-        QTest::newRow("luecke bei 13") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 20}
-                                       << 12;
+        QTest::newRow("luecke bei 13")
+            << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 20} << 12;
         QTest::newRow("erster leer") << QList<int>{2, 3} << 0;
     }
     void klassengroesse()
@@ -296,12 +296,12 @@ private slots:
 
     void listenfolge()
     {
-        QStringList l{u"L-10a-Ph.DTA"_s, u"L-9b-Ph.DTA"_s, u"K-9-Inx.DTA"_s, u"l-7x-ph.dta"_s,
+        QStringList l{u"L-10a-Ph.DTA"_s, u"L-9b-Ph.DTA"_s,  u"K-9-Inx.DTA"_s, u"l-7x-ph.dta"_s,
                       u"K-10-aIn.DTA"_s, u"L-12c-De.DTA"_s, u"L-5a-Ma.DTA"_s};
         klassenlisteSortieren(l);
-        QCOMPARE(l, (QStringList{u"K-9-Inx.DTA"_s, u"K-10-aIn.DTA"_s, u"L-5a-Ma.DTA"_s,
-                                 u"l-7x-ph.dta"_s, u"L-9b-Ph.DTA"_s, u"L-10a-Ph.DTA"_s,
-                                 u"L-12c-De.DTA"_s}));
+        QCOMPARE(
+            l, (QStringList{u"K-9-Inx.DTA"_s, u"K-10-aIn.DTA"_s, u"L-5a-Ma.DTA"_s, u"l-7x-ph.dta"_s,
+                            u"L-9b-Ph.DTA"_s, u"L-10a-Ph.DTA"_s, u"L-12c-De.DTA"_s}));
     }
 
     void auflistenImOrdner()
@@ -330,13 +330,16 @@ private slots:
         QFETCH(int, meldungen);
         Testordner o;
         SkriptRueckfragen r;
-        QCOMPARE(klassenwahl(o.pfad(), jahr, u"2026-27"_s, r), QStringList{u"Keine Klassen vorh."_s});
+        QCOMPARE(klassenwahl(o.pfad(), jahr, u"2026-27"_s, r),
+                 QStringList{u"Keine Klassen vorh."_s});
         QCOMPARE(r.meldungen().size(), meldungen);
         if (meldungen) {
             const QString t = r.meldungen()[0];
-            QVERIFY(t.startsWith(u"Der Klassenordner für das aktuelle Schuljahr 2016-17 ist leer"_s));
+            QVERIFY(
+                t.startsWith(u"Der Klassenordner für das aktuelle Schuljahr 2016-17 ist leer"_s));
             QCOMPARE(t.count(u"\r\n\r\n"_s), 2);
-            QVERIFY(t.endsWith(u"wodurch ebenfalls ein aktueller Schuljahresordner erstellt wird."_s));
+            QVERIFY(
+                t.endsWith(u"wodurch ebenfalls ein aktueller Schuljahresordner erstellt wird."_s));
         }
     }
 
@@ -344,7 +347,8 @@ private slots:
     {
         Testordner o;
         SkriptRueckfragen r;
-        QVERIFY(klasseInSchuljahrSpeichern(o.pfad(), u"2030-31"_s, u"L-7x-Ph"_s, beispielKlasse(), r));
+        QVERIFY(
+            klasseInSchuljahrSpeichern(o.pfad(), u"2030-31"_s, u"L-7x-Ph"_s, beispielKlasse(), r));
         QCOMPARE(o.lies(u"2030-31/L-7x-Ph.DTA"_s), beispielAbbild().b);
     }
 };

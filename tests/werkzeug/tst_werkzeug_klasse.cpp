@@ -69,8 +69,9 @@ private slots:
             u"\"listen\": [{\"kategorie\": 1, \"slot\": 3, \"datum\": \"\", \"erlaeuterung\": \"nur Erläuterung\"}, "_s
             u"{\"kategorie\": 2, \"slot\": 19, \"datum\": \"2017-01-18\", \"erlaeuterung\": \"\"}], "_s
             u"\"schueler\": [{\"nr\": 1, \"klasse\": \"\", \"nachname\": \"Öztürk\", \"vorname\": \"Can \\\"C\\\"\", "_s
-            u"\"geschlecht\": \"m\", \"zusatz\": \"\", \"noten\": {\"1\": ["_s + zehnLeer + u"], \"2\": ["_s +
-            zehnLeer + u", "_s + u"\"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"2-\"], \"3\": ["_s +
+            u"\"geschlecht\": \"m\", \"zusatz\": \"\", \"noten\": {\"1\": ["_s +
+            zehnLeer + u"], \"2\": ["_s + zehnLeer + u", "_s +
+            u"\"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"2-\"], \"3\": ["_s +
             zehnLeer + u"], \"4\": ["_s + zehnLeer + u"], \"5\": ["_s + zehnLeer + u"]}}]}\n"_s;
         QCOMPARE(l.aus, erwartet);
         QVERIFY(QJsonDocument::fromJson(l.aus.toUtf8()).isObject());
@@ -78,7 +79,8 @@ private slots:
 
     void beispielklasseAusQuelle()
     {
-        // Die ausgelieferte Beispielklasse entsteht aus ihrer JSON-Quelle und gibt sie unveraendert wieder.
+        // Die ausgelieferte Beispielklasse entsteht aus ihrer JSON-Quelle und gibt sie unveraendert
+        // wieder.
         Testordner o;
         const QString quelle = QStringLiteral(MIVO_QUELLORDNER "/basisordner/quellen/L-7x-Ph.json");
         QCOMPARE(ausfuehren({u"klasse-schreiben"_s, quelle, o.datei(u"L-7x-Ph.DTA"_s)}).status, 0);
@@ -103,7 +105,8 @@ private slots:
         const Lauf l = ausfuehren({u"klasse"_s, o.datei(u"kaputt.DTA"_s)});
         QCOMPARE(l.status, 2);
         QVERIFY(l.aus.isEmpty());
-        QCOMPARE(l.fehler, u"Die Datei "_s + o.datei(u"kaputt.DTA"_s) + u"  kann nicht gelesen werden!\n"_s);
+        QCOMPARE(l.fehler,
+                 u"Die Datei "_s + o.datei(u"kaputt.DTA"_s) + u"  kann nicht gelesen werden!\n"_s);
     }
 
     void falscherAufruf()
