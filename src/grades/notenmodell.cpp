@@ -9,12 +9,24 @@
 using namespace Qt::StringLiterals;
 
 const std::array<NotenTabellenZeile, kNotenTabellenZeilen> kNotenTabelle = {{
-    {u"1+", 15, 0.84, u"1+"}, {u"1", 14, 1.12, u"1+"},  {u"1-", 13, 1.5, u"1+"},
-    {u"2+", 12, 1.84, u"1+"}, {u"2", 11, 2.12, u"1"},   {u"2-", 10, 2.5, u"1-"},
-    {u"3+", 9, 2.84, u"2+"},  {u"3", 8, 3.12, u"2"},    {u"3-", 7, 3.5, u"2-"},
-    {u"4+", 6, 3.84, u"3+"},  {u"4", 5, 4.12, u"3"},    {u"4-", 4, 4.5, u"4+"},
-    {u"5+", 3, 4.84, u"4"},   {u"5", 2, 5.12, u"5+"},   {u"5-", 1, 5.5, u"5"},
-    {u"6", 0, 5.84, u"6"},    {u"6", 0, 6.12, u"6"},    {u"6", 0, 6.5, u"6"},
+    {u"1+", 15, 0.84, u"1+"},
+    {u"1", 14, 1.12, u"1+"},
+    {u"1-", 13, 1.5, u"1+"},
+    {u"2+", 12, 1.84, u"1+"},
+    {u"2", 11, 2.12, u"1"},
+    {u"2-", 10, 2.5, u"1-"},
+    {u"3+", 9, 2.84, u"2+"},
+    {u"3", 8, 3.12, u"2"},
+    {u"3-", 7, 3.5, u"2-"},
+    {u"4+", 6, 3.84, u"3+"},
+    {u"4", 5, 4.12, u"3"},
+    {u"4-", 4, 4.5, u"4+"},
+    {u"5+", 3, 4.84, u"4"},
+    {u"5", 2, 5.12, u"5+"},
+    {u"5-", 1, 5.5, u"5"},
+    {u"6", 0, 5.84, u"6"},
+    {u"6", 0, 6.12, u"6"},
+    {u"6", 0, 6.5, u"6"},
 }};
 
 namespace {
@@ -149,9 +161,9 @@ qint64 schnittAusNoten(const QStringList &noten)
 float gesamtZensurSchritt(float g, qint64 schnitt, qint16 gewicht)
 {
     // Erweiterte Genauigkeit, dann zurueck in float: volatile erzwingt die Rundung auf 32 Bit.
-    const long double t =
-        (static_cast<long double>(schnitt * gewicht) / 100.0L + static_cast<long double>(g) * 10000.0L) /
-        10000.0L;
+    const long double t = (static_cast<long double>(schnitt * gewicht) / 100.0L +
+                           static_cast<long double>(g) * 10000.0L) /
+                          10000.0L;
     volatile float ergebnis = static_cast<float>(t);
     return ergebnis;
 }
@@ -273,6 +285,7 @@ QString schnittText(qint64 schnitt)
 
 QString gesamtText(float gesamt)
 {
-    const auto zehntel = static_cast<qint64>(std::nearbyint(static_cast<long double>(gesamt) * 10.0L));
+    const auto zehntel =
+        static_cast<qint64>(std::nearbyint(static_cast<long double>(gesamt) * 10.0L));
     return deutscheZahl(static_cast<double>(zehntel) / 10.0);
 }

@@ -19,9 +19,9 @@ inline constexpr int kNotenTabellenZeilen = 18;
 
 struct NotenTabellenZeile
 {
-    QStringView zensur;  // E-Note
+    QStringView zensur; // E-Note
     qint16 punkte;
-    double obergrenze;   // obere Grenze der Gesamtzensur fuer diese Zeile (einschliesslich)
+    double obergrenze; // obere Grenze der Gesamtzensur fuer diese Zeile (einschliesslich)
     QStringView gNote;
 };
 

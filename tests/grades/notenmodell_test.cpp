@@ -105,9 +105,9 @@ private slots:
         QTest::newRow("Summe 80 wird nicht normiert")
             << QList<int>{0, 40, 0, 0, 40} << QStringList{u""_s, u"4"_s, u""_s, u""_s, u"4"_s}
             << u"3,2"_s << u"7"_s << u"3-"_s << u"2-"_s;
-        QTest::newRow("negatives Gewicht") << QList<int>{0, -100, 0, 0, 0}
-                                           << QStringList{u""_s, u"2"_s, u""_s, u""_s, u""_s}
-                                           << u"-2"_s << u""_s << u""_s << u""_s;
+        QTest::newRow("negatives Gewicht")
+            << QList<int>{0, -100, 0, 0, 0} << QStringList{u""_s, u"2"_s, u""_s, u""_s, u""_s}
+            << u"-2"_s << u""_s << u""_s << u""_s;
     }
     void gesamtUndAbgeleitete()
     {
@@ -206,7 +206,7 @@ private slots:
         QFETCH(QString, richtung);
         QFETCH(QString, ein);
         QFETCH(QString, aus);
-        const QString ist = richtung == u"zenAusPu"_s ? zenAusPu(ein)
+        const QString ist = richtung == u"zenAusPu"_s   ? zenAusPu(ein)
                             : richtung == u"PuAusZen"_s ? PuAusZen(ein)
                                                         : gNoteAusZen(ein);
         QCOMPARE(ist, aus);
