@@ -24,12 +24,12 @@ private slots:
         QTest::newRow("Fehlzeichen zaehlen nicht")
             << QStringList{u"/"_s, u"1"_s, u""_s, u"GF"_s, u"6"_s} << Anzahlen{1, 0, 0, 0, 0, 1}
             << u"3,5"_s;
-        QTest::newRow("nur Fehlzeichen") << QStringList{u"/"_s, u""_s} << Anzahlen{0, 0, 0, 0, 0, 0}
-                                         << u""_s;
+        QTest::newRow("nur Fehlzeichen")
+            << QStringList{u"/"_s, u""_s} << Anzahlen{0, 0, 0, 0, 0, 0} << u""_s;
         QTest::newRow("leer") << QStringList{} << Anzahlen{0, 0, 0, 0, 0, 0} << u""_s;
         QTest::newRow("1+") << QStringList{u"1+"_s} << Anzahlen{1, 0, 0, 0, 0, 0} << u"0,7"_s;
-        QTest::newRow("ganze Zahl mit Stelle") << QStringList{u"4"_s} << Anzahlen{0, 0, 0, 1, 0, 0}
-                                               << u"4,0"_s;
+        QTest::newRow("ganze Zahl mit Stelle")
+            << QStringList{u"4"_s} << Anzahlen{0, 0, 0, 1, 0, 0} << u"4,0"_s;
     }
     void spiegel()
     {
