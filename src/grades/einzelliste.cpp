@@ -24,6 +24,21 @@ QString nummerZweistellig(int slot)
 
 } // namespace
 
+bool einzellisteAnsichtMoeglich(const Klasse &klasse, Rueckfragen &r)
+{
+    if (klassenGroesse(klasse) == 0) {
+        r.information(u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s);
+        return false;
+    }
+    return true;
+}
+
+void testnotenHinweis(Rueckfragen &r)
+{
+    r.information(u"Bitte oben wählen, in welche Notenkategorie die Testnoten eingetragen werden "
+                  u"sollen und anschließend eine neue Liste wählen!"_s);
+}
+
 int linkeHaelfte(int groesse)
 {
     return (groesse + 1) / 2;

@@ -24,6 +24,14 @@ struct Einzelliste
     bool geloescht = false;
 };
 
+// Beschriftung von LNotenart, solange keine Notenart gewaehlt ist.
+inline const QString kNotenartWaehlen = QStringLiteral("Bitte oben die Notenart wählen.");
+
+// Ob die Einzellistenansicht geoeffnet werden kann: nur mit Schuelern, sonst die Meldung.
+bool einzellisteAnsichtMoeglich(const Klasse &klasse, Rueckfragen &r);
+// Der Hinweis, wenn Testnoten eingetragen werden sollen.
+void testnotenHinweis(Rueckfragen &r);
+
 // Zahl der Schueler im linken Gitter: n / 2 aufgerundet (7 -> 4, 8 -> 4).
 int linkeHaelfte(int groesse);
 

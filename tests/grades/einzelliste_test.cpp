@@ -48,6 +48,15 @@ class EinzellisteTest : public QObject
     Q_OBJECT
 
 private slots:
+    void ansichtNurMitSchuelern()
+    {
+        SkriptRueckfragen r;
+        QVERIFY(!einzellisteAnsichtMoeglich(standardKlasse(), r));
+        QCOMPARE(r.meldungen(),
+                 QStringList{u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s});
+        QVERIFY(einzellisteAnsichtMoeglich(klasseMitVierListen(), r));
+    }
+
     void haelften_data()
     {
         QTest::addColumn<int>("n");
