@@ -2,6 +2,7 @@
 #include "grades/klassenbau.h"
 #include "grades/notenmodell.h"
 #include "unterstuetzung/skriptrueckfragen.h"
+#include "unterstuetzung/testumgebung.h"
 
 #include <QTest>
 
@@ -9,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QDate kHeute(2017, 3, 14);
+const FesteUhr kHeute(QDateTime(QDate(2017, 3, 14), QTime(9, 30)));
 
 // Klasse mit drei Schuelern und vier Listen in Art 1 (Slots 0..3).
 Klasse klasseMitVierListen()
