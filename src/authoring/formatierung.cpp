@@ -37,8 +37,7 @@ QFont editorSchrift()
 
 bool istFragezeile(QStringView z)
 {
-    return z.size() >= 2 && ziffer19(z[0]) &&
-           (z[1] == u')' || (z.size() >= 3 && z[2] == u')'));
+    return z.size() >= 2 && ziffer19(z[0]) && (z[1] == u')' || (z.size() >= 3 && z[2] == u')'));
 }
 
 bool istAntwortzeile(QStringView z)

@@ -73,9 +73,10 @@ int rtfText(WerkzeugKontext &k)
     return 0;
 }
 
-const VerbRegistrierung text("rtf-text",
-                             "rtf-text DATEI [--laeufe]          Text eines RTF-Dokuments (je Absatz "
-                             "eine Zeile) bzw. seine Laeufe als JSON",
-                             &rtfText);
+const VerbRegistrierung
+    text("rtf-text",
+         "rtf-text DATEI [--laeufe]          Text eines RTF-Dokuments (je Absatz "
+         "eine Zeile) bzw. seine Laeufe als JSON",
+         &rtfText);
 
 } // namespace

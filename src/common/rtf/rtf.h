@@ -66,7 +66,7 @@ struct RtfLauf
 {
     int absatz = 0;
     QString text;
-    QColor farbe;                    // ungueltig: automatisch
+    QColor farbe;                      // ungueltig: automatisch
     std::optional<QColor> hintergrund; // keiner: nullopt
     bool fett = false;
     bool kursiv = false;

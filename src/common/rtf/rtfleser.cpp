@@ -79,18 +79,77 @@ struct Schrift
 bool istUebersprungenesZiel(QByteArrayView w)
 {
     static const QByteArrayView ziele[] = {
-        "stylesheet", "info",      "pict",       "shp",        "shpinst",    "shppict",
-        "nonshppict", "object",    "header",     "headerl",    "headerr",    "headerf",
-        "footer",     "footerl",   "footerr",    "footerf",    "footnote",   "annotation",
-        "atnid",      "atnauthor", "fldinst",    "xe",         "tc",         "txe",
-        "rxe",        "listtable", "revtbl",     "rsidtbl",    "filetbl",    "themedata",
-        "generator",  "pgdsctbl",  "private",    "pn",         "comment",    "author",
-        "operator",   "title",     "subject",    "keywords",   "doccomm",    "buptim",
-        "creatim",    "revtim",    "printim",    "bkmkstart",  "bkmkend",    "template",
-        "userprops",  "xmlnstbl",  "ftnsep",     "ftnsepc",    "aftnsep",    "aftnsepc",
-        "ftncn",      "aftncn",    "datastore",  "latentstyles", "colorschememapping",
-        "listoverridetable", "mmathPr", "wgrffmtfilter", "objdata", "company", "manager",
-        "category",   "hlinkbase", "nextfile",   "password",   "docvar",     "datafield",
+        "stylesheet",
+        "info",
+        "pict",
+        "shp",
+        "shpinst",
+        "shppict",
+        "nonshppict",
+        "object",
+        "header",
+        "headerl",
+        "headerr",
+        "headerf",
+        "footer",
+        "footerl",
+        "footerr",
+        "footerf",
+        "footnote",
+        "annotation",
+        "atnid",
+        "atnauthor",
+        "fldinst",
+        "xe",
+        "tc",
+        "txe",
+        "rxe",
+        "listtable",
+        "revtbl",
+        "rsidtbl",
+        "filetbl",
+        "themedata",
+        "generator",
+        "pgdsctbl",
+        "private",
+        "pn",
+        "comment",
+        "author",
+        "operator",
+        "title",
+        "subject",
+        "keywords",
+        "doccomm",
+        "buptim",
+        "creatim",
+        "revtim",
+        "printim",
+        "bkmkstart",
+        "bkmkend",
+        "template",
+        "userprops",
+        "xmlnstbl",
+        "ftnsep",
+        "ftnsepc",
+        "aftnsep",
+        "aftnsepc",
+        "ftncn",
+        "aftncn",
+        "datastore",
+        "latentstyles",
+        "colorschememapping",
+        "listoverridetable",
+        "mmathPr",
+        "wgrffmtfilter",
+        "objdata",
+        "company",
+        "manager",
+        "category",
+        "hlinkbase",
+        "nextfile",
+        "password",
+        "docvar",
+        "datafield",
     };
     for (const QByteArrayView z : ziele) {
         if (z == w) {
@@ -103,21 +162,36 @@ bool istUebersprungenesZiel(QByteArrayView w)
 int codeseiteZuZeichensatz(qint64 zeichensatz)
 {
     switch (zeichensatz) {
-    case 77: return 10000;
-    case 128: return 932;
-    case 129: return 949;
-    case 134: return 936;
-    case 136: return 950;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    default: return 0;
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    default:
+        return 0;
     }
 }
 
@@ -129,21 +203,33 @@ bool istDoppelbyte(int cp)
 QByteArray codeseitenName(int cp)
 {
     switch (cp) {
-    case 10000: return "macintosh";
-    case 437: return "IBM437";
-    case 850: return "IBM850";
-    case 932: return "Shift_JIS";
-    case 936: return "GBK";
-    case 949: return "EUC-KR";
-    case 950: return "Big5";
-    default: return "windows-" + QByteArray::number(cp);
+    case 10000:
+        return "macintosh";
+    case 437:
+        return "IBM437";
+    case 850:
+        return "IBM850";
+    case 932:
+        return "Shift_JIS";
+    case 936:
+        return "GBK";
+    case 949:
+        return "EUC-KR";
+    case 950:
+        return "Big5";
+    default:
+        return "windows-" + QByteArray::number(cp);
     }
 }
 
 class Leser
 {
 public:
-    Leser(QByteArrayView daten, QTextDocument &doc) : d(daten), doc(doc), cursor(&doc) {}
+    Leser(QByteArrayView daten, QTextDocument &doc)
+        : d(daten)
+        , doc(doc)
+        , cursor(&doc)
+    {}
     RtfLeseErgebnis lesen();
 
 private:
@@ -203,8 +289,8 @@ RtfLeseErgebnis Leser::lesen()
     if (d.startsWith("\xEF\xBB\xBF")) {
         start = 3;
     }
-    while (start < d.size() && (d[start] == ' ' || d[start] == '\r' || d[start] == '\n' ||
-                                d[start] == '\t')) {
+    while (start < d.size() &&
+           (d[start] == ' ' || d[start] == '\r' || d[start] == '\n' || d[start] == '\t')) {
         ++start;
     }
     if (d.size() > kRtfMaxBytes) {
@@ -310,11 +396,18 @@ RtfLeseErgebnis Leser::lesen()
         erg.fehler = fehler;
         return erg;
     }
-    if (!stapel.empty()) {
+    if (!fehler.isEmpty()) {
+        erg.hinweis = fehler;
+    } else if (!stapel.empty()) {
         erg.hinweis = u"Die RTF-Daten sind unvollständig: %1 Gruppe(n) nicht geschlossen."_s.arg(
             stapel.size());
-    } else if (!fehler.isEmpty()) {
-        erg.hinweis = fehler;
+    }
+    // Die Standardschrift des Dokuments ist die \deff-Schrift.
+    if (const auto it = schriften.find(standardSchrift);
+        it != schriften.end() && !it->second.name.isEmpty()) {
+        QFont f = doc.defaultFont();
+        f.setFamilies({it->second.name});
+        doc.setDefaultFont(f);
     }
     return erg;
 }
@@ -604,7 +697,8 @@ QString Leser::dekodieren(const QByteArray &bytes, int cp)
             if (dec.isValid()) {
                 s = dec.decode(QByteArray(1, char(b)));
             }
-            t[b] = s.size() == 1 ? s[0].unicode() : ansiDekodieren(QByteArray(1, char(b)))[0].unicode();
+            t[b] = s.size() == 1 ? s[0].unicode()
+                                 : ansiDekodieren(QByteArray(1, char(b)))[0].unicode();
         }
         it = tabellen.insert(cp, t);
     }

@@ -19,7 +19,8 @@ namespace {
 class Schreiber
 {
 public:
-    explicit Schreiber(const QTextDocument &doc) : doc(doc)
+    explicit Schreiber(const QTextDocument &doc)
+        : doc(doc)
     {
         standardFamilie = doc.defaultFont().family();
         if (standardFamilie.isEmpty()) {
@@ -113,7 +114,8 @@ void Schreiber::text(QByteArray &aus, QStringView t)
             continue;
         } else if (const auto b = ansiKodieren(QStringView(&c, 1)); b && u != 0x7F) {
             aus += "\\'";
-            aus += QByteArray::number(static_cast<unsigned char>(b->at(0)), 16).rightJustified(2, '0');
+            aus +=
+                QByteArray::number(static_cast<unsigned char>(b->at(0)), 16).rightJustified(2, '0');
         } else {
             aus += "\\u";
             aus += QByteArray::number(u >= 0x8000 ? int(u) - 65536 : int(u));
@@ -192,7 +194,8 @@ void Schreiber::absatzformat(QByteArray &aus, const QTextBlockFormat &f)
     if (f.hasProperty(QTextFormat::LineHeightType)) {
         switch (f.lineHeightType()) {
         case QTextBlockFormat::ProportionalHeight:
-            aus += "\\sl" + QByteArray::number(qRound(f.lineHeight() * 240.0 / 100.0)) + "\\slmult1";
+            aus +=
+                "\\sl" + QByteArray::number(qRound(f.lineHeight() * 240.0 / 100.0)) + "\\slmult1";
             break;
         case QTextBlockFormat::MinimumHeight:
             aus += "\\sl" + QByteArray::number(pixelZuTwips(f.lineHeight())) + "\\slmult0";

@@ -14,7 +14,9 @@ class QTextCharFormat;
 class Zeilenmodell
 {
 public:
-    explicit Zeilenmodell(QTextDocument &doc) : doc(doc) {}
+    explicit Zeilenmodell(QTextDocument &doc)
+        : doc(doc)
+    {}
 
     int anzahl() const;
     QString zeile(int n) const;
