@@ -763,6 +763,23 @@ void Leser::text(const QString &t)
     if (t.isEmpty()) {
         return;
     }
+    // Steuerzeichen aus \uN oder fremden Codeseiten wuerden im Dokument neue Bloecke oder
+    // Objekte anlegen; nur der Tabulator bleibt.
+    for (const QChar c : t) {
+        if ((c.unicode() < 0x20 && c != u'\t') || c == QChar::ParagraphSeparator ||
+            c == QChar::ObjectReplacementCharacter) {
+            QString sauber = t;
+            sauber.removeIf([](QChar x) {
+                return (x.unicode() < 0x20 && x != u'\t') || x == QChar::ParagraphSeparator ||
+                       x == QChar::ObjectReplacementCharacter;
+            });
+            if (sauber.isEmpty()) {
+                return;
+            }
+            text(sauber);
+            return;
+        }
+    }
     neuerBlockFallsAusstehend();
     if (abbruch) {
         return;
