@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace sp = schuelerprogramm;
 
 std::array<Gruppeneintrag, kMaxFragen + 1> gruppenDateiPruefen(const TestPfade &test,
-                                                                Rueckfragen &r)
+                                                               Rueckfragen &r)
 {
     std::array<Gruppeneintrag, kMaxFragen + 1> tabelle{};
     const ZeilenErgebnis g = ansiZeilenLesen(test.gruppenDatei(), 1024 * 1024);

@@ -20,8 +20,8 @@ class Rueckfragen;
 // Uebergabe an das Notenbuch, eine je Klassenplatz.
 struct Benotungsergebnis
 {
-    QString initiale;  // erstes Zeichen des Vornamens
-    QString nachname;  // erste 8 Zeichen
+    QString initiale; // erstes Zeichen des Vornamens
+    QString nachname; // erste 8 Zeichen
     QString noteE;
     qint16 punkte = -1; // -1: keine Kopie
 };
@@ -41,14 +41,14 @@ struct Benotungslauf
     std::array<bool, kMaxFragen + 1> falschPositioniert{};
     std::array<bool, kMaxFragen + 1> gruppenFehler{};
     std::array<bool, kMaxFragen + 1> benotet{}; // Plaetze, deren Kopie in diesem Lauf benotet wurde
-    Loesung loesung;        // Schluessel der zuletzt gelesenen Vorlage
-    QString datum;          // "yyyy-mm-dd"
-    QString thema;          // Zeile 4 der Kopie, Zeichen 8 bis 67
+    Loesung loesung;                            // Schluessel der zuletzt gelesenen Vorlage
+    QString datum;                              // "yyyy-mm-dd"
+    QString thema;                              // Zeile 4 der Kopie, Zeichen 8 bis 67
 };
 
 // Liest die Gruppendatei (hoechstens 40 Eintraege) und meldet fehlende Kopien.
 std::array<Gruppeneintrag, kMaxFragen + 1> gruppenDateiPruefen(const TestPfade &test,
-                                                                Rueckfragen &r);
+                                                               Rueckfragen &r);
 
 // kopfPruefen: krank, wenn "KRANK" (gross geschrieben) in Zeilen 1-3 steht; Gruppenfehler, wenn
 // Zeile 3 nicht mit dem Gruppenbuchstaben endet.

@@ -91,8 +91,8 @@ Einsammelschritt testsMitnehmen(const TestPfade &test, const Einstellungen &e, E
         }
         if (!dateiVerschieben(eingang + name, ziel + name, true)) {
             z.abgewiesen.insert(name);
-            r.warnung(u"Die abgegebene Datei "_s + eingang + name +
-                      u" konnte nicht nach "_s + ziel + u" verschoben werden."_s);
+            r.warnung(u"Die abgegebene Datei "_s + eingang + name + u" konnte nicht nach "_s +
+                      ziel + u" verschoben werden."_s);
             continue;
         }
         s.eingesammelt = true;

@@ -19,9 +19,9 @@ inline constexpr int kMaxGesammelt = 50;
 // Zustand einer Durchfuehrung (vom Fenster gehalten, beim Bereitstellen neu angelegt).
 struct Einsammlung
 {
-    QStringList abgegeben;  // Namen ohne die letzten zwei Zeichen, in Abgabefolge
-    QStringList gesammelt;  // gezaehlte Dateinamen, hoechstens 50
-    int zaehler = 0;        // gezaehlte Abgaben
+    QStringList abgegeben; // Namen ohne die letzten zwei Zeichen, in Abgabefolge
+    QStringList gesammelt; // gezaehlte Dateinamen, hoechstens 50
+    int zaehler = 0;       // gezaehlte Abgaben
     bool ersteAbgabe = true;
     QSet<QString> abgewiesen; // schon gemeldete Eintraege des Abgabeordners
 };
@@ -29,7 +29,7 @@ struct Einsammlung
 struct Einsammelschritt
 {
     bool eingesammelt = false;
-    QString name;       // Dateiname der eingesammelten Abgabe
+    QString name; // Dateiname der eingesammelten Abgabe
     QString verschobenNach;
 };
 

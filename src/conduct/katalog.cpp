@@ -34,7 +34,8 @@ QString testBeschreibung(const QString &zeile4)
 
 namespace {
 
-// Die ersten vier Zeilen, ohne die ganze Datei zu lesen; nullopt, wenn sie sich nicht oeffnen laesst.
+// Die ersten vier Zeilen, ohne die ganze Datei zu lesen; nullopt, wenn sie sich nicht oeffnen
+// laesst.
 std::optional<QString> vierteZeile(const QString &pfad)
 {
     QFile f(pfad);
@@ -182,9 +183,9 @@ Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schul
         themenSpeichern(basisOrdner, themen, r);
         if (!(neueKuerzel.size() == 1 && neueKuerzel[0] == u"Bspl"_s)) {
             r.information(u"Es wurden in den Testordnern "_s + QString::number(k.neueThemen) +
-                          u" neue(s) Themenkürzel gefunden!\n\rDie Themenliste ("_s +
-                          kThemenliste + u") wurde entsprechend ergänzt,\n\r"
-                                         "sollte aber überprüft werden."_s);
+                          u" neue(s) Themenkürzel gefunden!\n\rDie Themenliste ("_s + kThemenliste +
+                          u") wurde entsprechend ergänzt,\n\r"
+                          "sollte aber überprüft werden."_s);
         }
     }
     return k;

@@ -25,7 +25,8 @@ Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schul
                                 const QString &filter, TestArt art, QStringList &themen,
                                 Rueckfragen &r);
 
-// Beschreibung aus Zeile 4 einer Vorlage: ab dem zweiten Zeichen nach dem ersten ":", hoechstens 54.
+// Beschreibung aus Zeile 4 einer Vorlage: ab dem zweiten Zeichen nach dem ersten ":",
+// hoechstens 54.
 QString testBeschreibung(const QString &zeile4);
 
 // Vorgeschlagene Nummer eines neuen Tests ("1" ohne passende Eintraege).

@@ -18,7 +18,7 @@ inline constexpr qint64 kGrenzeTabelle = 32 * 1024 * 1024;
 struct SpaltenWerte
 {
     std::vector<std::optional<double>> werte; // je Zeile erste..letzte
-    QString fehler;                            // leer, wenn die Datei gelesen werden konnte
+    QString fehler;                           // leer, wenn die Datei gelesen werden konnte
 };
 
 // zeile/spalte 1-basiert wie im Tabellenprogramm (Spalte D = 4).

@@ -1,8 +1,8 @@
 // BIFF8-Arbeitsmappe (.xls): libgsf oeffnet die OLE2-Verbunddatei, die wenigen noetigen Saetze
 // liest dieser eigene Leser. Ein Satz ist: Typ (u16), Laenge (u16), Daten; alles little-endian.
 //
-//   0x0085 BOUNDSHEET8  Position des Blattes im Strom (u32), Zustand, Art, Name (ShortXLUnicodeString)
-//   0x00FC SST          gemeinsame Texte, fortgesetzt in 0x003C CONTINUE
+//   0x0085 BOUNDSHEET8  Position des Blattes im Strom (u32), Zustand, Art, Name
+//   (ShortXLUnicodeString) 0x00FC SST          gemeinsame Texte, fortgesetzt in 0x003C CONTINUE
 //   0x0809 BOF / 0x000A EOF  Anfang und Ende eines Teilstroms
 //   0x0203 NUMBER       Zeile, Spalte, XF, double
 //   0x027E RK           Zeile, Spalte, XF, RK-Zahl
@@ -61,11 +61,15 @@ struct Satz
     int laenge = 0;
 };
 
-// Laeuft ueber die Saetze ab einer Position; bleibt am Ende oder bei einem abgeschnittenen Satz stehen.
+// Laeuft ueber die Saetze ab einer Position; bleibt am Ende oder bei einem abgeschnittenen Satz
+// stehen.
 class Satzleser
 {
 public:
-    Satzleser(const QByteArray &strom, qint64 ab) : s(strom), pos(ab) {}
+    Satzleser(const QByteArray &strom, qint64 ab)
+        : s(strom)
+        , pos(ab)
+    {}
     bool naechster(Satz &satz)
     {
         if (pos < 0 || pos + 4 > s.size()) {
@@ -92,7 +96,9 @@ private:
 class Stueckleser
 {
 public:
-    explicit Stueckleser(std::vector<Satz> teile) : stuecke(std::move(teile)) {}
+    explicit Stueckleser(std::vector<Satz> teile)
+        : stuecke(std::move(teile))
+    {}
     bool ende() const { return i >= stuecke.size(); }
     bool byte(uchar &b)
     {

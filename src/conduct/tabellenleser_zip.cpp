@@ -65,7 +65,9 @@ std::optional<QByteArray> eintragLesen(QuaZip &zip, const QString &name)
 
 struct Zip
 {
-    explicit Zip(const QByteArray &datei) : puffer(const_cast<QByteArray *>(&datei)), zip(&puffer)
+    explicit Zip(const QByteArray &datei)
+        : puffer(const_cast<QByteArray *>(&datei))
+        , zip(&puffer)
     {
         puffer.open(QIODevice::ReadOnly);
         offen = zip.open(QuaZip::mdUnzip);
@@ -332,8 +334,7 @@ SpaltenWerte spalteAusOds(const QByteArray &datei, const QString &blatt, int spa
             } else if (typ == u"string"_s) {
                 w = zahlAusText(text);
             }
-            for (qint64 r = std::max<qint64>(ersteZeile, von);
-                 r < zeile && r <= bis; ++r) {
+            for (qint64 r = std::max<qint64>(ersteZeile, von); r < zeile && r <= bis; ++r) {
                 e.werte[size_t(r - von)] = w;
             }
         }

@@ -106,8 +106,9 @@ bool antwortenMischen(const QStringList &zeilen, qsizetype ab, const QString &fr
         }
     }
     if (!reihenfolgeOk) {
-        r.fehler(u"   Die Reihenfolge der a-b-c-d - Nummerierung der Antworten in\r\n   Aufgabe "_s +
-                 frage + u" ist falsch! "_s);
+        r.fehler(
+            u"   Die Reihenfolge der a-b-c-d - Nummerierung der Antworten in\r\n   Aufgabe "_s +
+            frage + u" ist falsch! "_s);
     }
     if (loesungszeilen != 1) {
         r.fehler(u"   Die Angabe der Punktezahl in Aufgabe "_s + frage + u" ist falsch."_s);
@@ -129,8 +130,7 @@ bool antwortenMischen(const QStringList &zeilen, qsizetype ab, const QString &fr
     return true;
 }
 
-std::optional<QStringList> gruppeBZeilen(const QStringList &zeilenA, Zufall &zufall,
-                                         Rueckfragen &r)
+std::optional<QStringList> gruppeBZeilen(const QStringList &zeilenA, Zufall &zufall, Rueckfragen &r)
 {
     if (zeilenA.size() < 3 || !zeilenA[2].endsWith(u'A')) {
         r.fehler(u"Die Gruppenangabe im A-Test ist falsch und muss angepasst werden!\r\n"
@@ -258,10 +258,10 @@ QStringList benoteteKopie(const QStringList &kopie, const Loesung &l, const Einz
             zeile += u'\t' + QString::number(e.punkte[i]);
         }
         zeile += u'\t' + QString::number(e.punkteGesamt);
-        const QString text = e.krank ? u"Dein Testergebnis:     Nicht teilgenommen"_s
-                                     : u"Dein Testergebnis:      Notenpunkte: "_s +
-                                           e.notenpunkteText + u",         Note (E/G): "_s +
-                                           e.noteE + u'/' + e.noteG;
+        const QString text = e.krank
+                                 ? u"Dein Testergebnis:     Nicht teilgenommen"_s
+                                 : u"Dein Testergebnis:      Notenpunkte: "_s + e.notenpunkteText +
+                                       u",         Note (E/G): "_s + e.noteE + u'/' + e.noteG;
         return QStringList{zeile, gleich, text, gleich};
     };
     QStringList aus;
@@ -277,8 +277,8 @@ QStringList benoteteKopie(const QStringList &kopie, const Loesung &l, const Einz
             ++q;
         }
         const int p = q >= 1 ? antwortStelle(z, 1) : 0;
-        const bool richtig = p > 0 && q <= kMaxFragen && !l.loesung[q].isEmpty() &&
-                             z[p - 1] == l.loesung[q][0];
+        const bool richtig =
+            p > 0 && q <= kMaxFragen && !l.loesung[q].isEmpty() && z[p - 1] == l.loesung[q][0];
         aus << (richtig ? u'=' + z : z);
     }
     if (!eingefuegt) {

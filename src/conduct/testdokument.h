@@ -56,7 +56,8 @@ enum class Ablauf {
     ProgrammEnde, // gemeldet; das Programm endet geordnet
 };
 
-// Liest die Vorlage. Nicht lesbar: Meldung, Abgebrochen. Nummerierungsfehler: Meldung, ProgrammEnde.
+// Liest die Vorlage. Nicht lesbar: Meldung, Abgebrochen. Nummerierungsfehler: Meldung,
+// ProgrammEnde.
 Ablauf loesungEinlesen(const QString &vorlage, Loesung &loesung, Rueckfragen &r);
 
 // Gruppe-B-Vorlage aus den Zeilen der Gruppe-A-Vorlage; nullopt nach einer Meldung.

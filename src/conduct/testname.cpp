@@ -256,9 +256,8 @@ bool neuThemenEintragOK(const QString &text)
 
 void themaUngueltigMelden(Rueckfragen &r)
 {
-    r.fehler(kThemenAufbau +
-             u"dann folgt ein Minuszeichen, danach ein Leerzeichen und erst\r\n"
-             "danach folgt das ausformulierte Thema (mind. 5 Buchstaben)."_s);
+    r.fehler(kThemenAufbau + u"dann folgt ein Minuszeichen, danach ein Leerzeichen und erst\r\n"
+                             "danach folgt das ausformulierte Thema (mind. 5 Buchstaben)."_s);
 }
 
 bool themaUebernehmen(const QString &basisOrdner, QStringList &eintraege, const QString &text,

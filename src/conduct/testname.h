@@ -1,7 +1,8 @@
 #pragma once
 // Testkuerzel, Testordner und ihre Dateinamen, Faecher- und Themenliste.
 //
-// Testkuerzel (8 Zeichen): Klassenkuerzel (2), Fachbuchstabe (1), Testnummer (1), Themenkuerzel (4).
+// Testkuerzel (8 Zeichen): Klassenkuerzel (2), Fachbuchstabe (1), Testnummer (1), Themenkuerzel
+// (4).
 // "." steht fuer "nicht gewaehlt" und passt als Filter auf jedes Zeichen. Klassen 10-13 verlieren
 // ihre fuehrende "1" ("10a" -> "0a"); gezeigt wird ein solches Kuerzel wieder mit "1".
 
@@ -48,9 +49,9 @@ struct TestPfade
     QString gruppenDatei() const { return datei(QStringLiteral("._GE")); }
     QString sitzplanDatei() const { return datei(QStringLiteral("._SP")); }
     QString sicherungB() const { return datei(QStringLiteral(".SKB")); }
-    QString kopienOrdner() const;   // "T1-Kopie"
-    QString abgabenOrdner() const;  // "T2-Ausge"
-    QString benotetOrdner() const;  // "T3-Benot"
+    QString kopienOrdner() const;  // "T1-Kopie"
+    QString abgabenOrdner() const; // "T2-Ausge"
+    QString benotetOrdner() const; // "T3-Benot"
     QString bilderOrdner() const;
     QString protokollDatei() const; // "T2-Ausge/Testbearbeitung.ind"
     QString zusammenfassung() const;

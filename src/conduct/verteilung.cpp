@@ -51,8 +51,8 @@ std::optional<QString> namenskonflikt(const Klasse &klasse, const QString &klass
     for (int nr = 1; nr <= n; ++nr) {
         const Schueler &s = klasse.schueler(nr);
         const QString datei = sp::persoenlicherDateiname(s.vorname, s.nachname, klassenkuerzel);
-        const QString wer = u"Nr. "_s + QString::number(nr) + u" ("_s + s.vorname + u' ' +
-                            s.nachname + u')';
+        const QString wer =
+            u"Nr. "_s + QString::number(nr) + u" ("_s + s.vorname + u' ' + s.nachname + u')';
         if (!sp::dateinameTauglich(datei)) {
             return u"Der Name von Schüler "_s + wer + u" ergibt keinen gültigen Dateinamen (\""_s +
                    datei + u"\"). Bitte den Namen in der Klassendatei ändern. "_s +
@@ -237,8 +237,7 @@ bool durchgang(const TestPfade &test, const Klasse &klasse, const Gruppenvorlage
 
 } // namespace
 
-Kopien kopienAnfertigen(const TestPfade &test, const Klasse &klasse, Zufall &zufall,
-                        Rueckfragen &r)
+Kopien kopienAnfertigen(const TestPfade &test, const Klasse &klasse, Zufall &zufall, Rueckfragen &r)
 {
     if (const std::optional<int> bearbeitet = protokollZaehlen(test)) {
         const auto antwort = r.frage(
@@ -337,8 +336,7 @@ Bereitstellung testBereitStellen(const TestPfade &test, const Einstellungen &e, 
         dateiKopieren(test.kopienOrdner() + name, b.zielOrdner + name, true);
     }
     if (istEchterOrdner(test.bilderOrdner())) {
-        b.mitBildern =
-            baumKopieren(test.bilderOrdner(), b.zielOrdner + sp::kBilderOrdner, true);
+        b.mitBildern = baumKopieren(test.bilderOrdner(), b.zielOrdner + sp::kBilderOrdner, true);
     }
     b.signalDatei = e.ausgabeOrdner + sp::signalDateiname(code, e.lehrername, test.testKuerzel);
     if (!ansiZeilenSchreiben(b.signalDatei, {uhr.heute().toString(u"yyyy-MM-dd"_s)}).ok()) {

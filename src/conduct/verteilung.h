@@ -3,9 +3,9 @@
 // Abwesenheits-Platzhalter, Gruppendatei, Sitzplan, Bereitstellung im Ausgabeordner mit
 // Signaldatei, Zurueckziehen. Dazu das Protokoll der Abgaben "Testbearbeitung.ind".
 //
-// Gruppendatei (Kuerzel + "._GE"): je Schueler in Platzfolge drei Zeilen Vorname, Nachname, "A"/"B".
-// Sitzplan (Kuerzel + "._SP"): " Sitzplan:  Klasse " + Klasse, die Gruppenzeile, dann je Zeile
-// acht Zellen "Nachname, Vorname" (hoechstens 42 Zeichen), durch TAB getrennt.
+// Gruppendatei (Kuerzel + "._GE"): je Schueler in Platzfolge drei Zeilen Vorname, Nachname,
+// "A"/"B". Sitzplan (Kuerzel + "._SP"): " Sitzplan:  Klasse " + Klasse, die Gruppenzeile, dann je
+// Zeile acht Zellen "Nachname, Vorname" (hoechstens 42 Zeichen), durch TAB getrennt.
 
 #include "conduct/testdokument.h"
 #include "conduct/testname.h"
@@ -40,8 +40,8 @@ bool protokollLoeschen(const TestPfade &test);
 Ablauf gruppeBVorlageErzeugen(const TestPfade &test, Zufall &zufall, Rueckfragen &r);
 
 enum class Kopien {
-    Neu,          // Kopien, Platzhalter, Gruppendatei und Sitzplan frisch geschrieben
-    Vorhanden,    // "Nein" auf die Frage nach schon bearbeiteten Tests: vorhandene Kopien
+    Neu,       // Kopien, Platzhalter, Gruppendatei und Sitzplan frisch geschrieben
+    Vorhanden, // "Nein" auf die Frage nach schon bearbeiteten Tests: vorhandene Kopien
     Abgebrochen,
     ProgrammEnde,
 };

@@ -64,9 +64,10 @@ QStringList klassenblock(const Benotungslauf &lauf, const QString &zeile2)
             schueler = u"Schüler:    \t"_s;
     int gesamt = 0;
     for (int g = 1; g <= 6; ++g) {
-        punkte += QString::number(schwelle(lauf.loesung.punkteMax, lauf.norm[size_t(3 * g - 1)].anteil))
-                      .left(4) +
-                  u'\t';
+        punkte +=
+            QString::number(schwelle(lauf.loesung.punkteMax, lauf.norm[size_t(3 * g - 1)].anteil))
+                .left(4) +
+            u'\t';
         noten += QString::number(g) + u'\t';
         int n = 0;
         for (int z = 3 * g - 3; z < 3 * g; ++z) {
@@ -86,10 +87,10 @@ QStringList klassenblock(const Benotungslauf &lauf, const QString &zeile2)
             zeile2};
 }
 
-void klassenspiegelEintragen(const TestPfade &test, const Klasse &klasse,
-                             const Benotungslauf &lauf, Rueckfragen &r)
+void klassenspiegelEintragen(const TestPfade &test, const Klasse &klasse, const Benotungslauf &lauf,
+                             Rueckfragen &r)
 {
-    QStringList kopf;    // Zeilen 1-7 der ersten benoteten Kopie
+    QStringList kopf;     // Zeilen 1-7 der ersten benoteten Kopie
     QString letzteZeile2; // Zeile 2 der zuletzt bearbeiteten Kopie
     for (int nr = 1; nr <= lauf.klassenGroesse; ++nr) {
         if (!lauf.benotet[nr]) {
@@ -101,7 +102,8 @@ void klassenspiegelEintragen(const TestPfade &test, const Klasse &klasse,
             schuelerprogramm::persoenlicherDateiname(s.vorname, s.nachname, test.klassenkuerzel());
         const ZeilenErgebnis g = ansiZeilenLesen(pfad);
         if (!g.ok()) {
-            r.fehler(u"Fehler beim Eintragen des Klassenspiegels in die Testdateien der Schüler!"_s);
+            r.fehler(
+                u"Fehler beim Eintragen des Klassenspiegels in die Testdateien der Schüler!"_s);
             continue;
         }
         if (kopf.isEmpty()) {
@@ -121,14 +123,16 @@ void klassenspiegelEintragen(const TestPfade &test, const Klasse &klasse,
         }
         pauseVorNeuschreiben();
         if (!ansiZeilenSchreiben(pfad, neu).ok()) {
-            r.fehler(u"Fehler beim Eintragen des Klassenspiegels in die Testdateien der Schüler!"_s);
+            r.fehler(
+                u"Fehler beim Eintragen des Klassenspiegels in die Testdateien der Schüler!"_s);
         }
     }
 
     QString ordner = test.testOrdner();
     ordner.chop(1);
     QStringList z{QString(), u"Ergebniszusammenfassung vom Test: "_s + ordner.right(16), QString(),
-                  kopf.value(1), kopf.value(2).chopped(std::min<qsizetype>(13, kopf.value(2).size()))};
+                  kopf.value(1),
+                  kopf.value(2).chopped(std::min<qsizetype>(13, kopf.value(2).size()))};
     z << kopf.mid(3, 4);
     z << trefferZeilen(lauf, letzteZeile2) << klassenblock(lauf, letzteZeile2);
     z << QString() << QString() << u"Nachname\tVorname\tPunkte\tZensur (E)"_s << QString();

@@ -22,5 +22,5 @@ QStringList trefferZeilen(const Benotungslauf &lauf, const QString &zeile2);
 QStringList klassenblock(const Benotungslauf &lauf, const QString &zeile2);
 
 // Traegt die Klassenzeilen in jede benotete Kopie ein und schreibt die Zusammenfassung.
-void klassenspiegelEintragen(const TestPfade &test, const Klasse &klasse,
-                             const Benotungslauf &lauf, Rueckfragen &r);
+void klassenspiegelEintragen(const TestPfade &test, const Klasse &klasse, const Benotungslauf &lauf,
+                             Rueckfragen &r);

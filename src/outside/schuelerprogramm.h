@@ -2,7 +2,8 @@
 // Was dieses Programm mit dem Schuelerprogramm "Mivo.exe" austauscht. Die beiden Programme rufen
 // sich nie auf; sie treffen sich nur in Dateien:
 //
-// 1. Ausgabe: in ausgabeOrdner + lehrername + Klassenkuerzel + Trenner genau eine persoenliche Kopie
+// 1. Ausgabe: in ausgabeOrdner + lehrername + Klassenkuerzel + Trenner genau eine persoenliche
+// Kopie
 //    je Schueler (persoenlicher Dateiname), dazu der Ordner "Bilder" des Tests; zuletzt die
 //    Signaldatei (Klassenkuerzel "-" Lehrername "-" Testkuerzel ".tmp", eine Zeile "yyyy-mm-dd")
 //    direkt in ausgabeOrdner. Beim Zurueckziehen wird die Signaldatei geloescht.
