@@ -272,6 +272,20 @@ private slots:
         QCOMPARE(tab.tabPositions()[1].type, QTextOption::RightTab);
     }
 
+    // Tabellenzellen werden Absaetze, die Zeilenenden der Tabelle legen keine leeren an.
+    void libreOfficeTabelle()
+    {
+        QTextDocument doc;
+        QCOMPARE(rtfDateiLaden(testdatei(u"lo-tabelle.rtf"_s), doc), QString());
+        QCOMPARE(Zeilenmodell(doc).alle(),
+                 (QStringList{u"Vor der Tabelle"_s, u"Name"_s, u"Note"_s, u"Müller"_s, u"2+"_s,
+                              u"Nach der Tabelle"_s}));
+        const QList<RtfLauf> l = rtfLaeufe(doc);
+        QCOMPARE(l[4].text, u"2+"_s);
+        QCOMPARE(l[4].farbe, QColor(1, 1, 1));
+        QCOMPARE(l[4].hintergrund, std::optional<QColor>(QColor(215, 255, 215)));
+    }
+
     // Das Rich-Edit-Steuerelement schreibt \ansicpg1252, \'hh und \highlight.
     void richEditDatei()
     {
