@@ -37,7 +37,8 @@ QStringList kopie(int nr)
                   u"=================================================================="_s,
                   QString()};
     for (int q = 1; q <= 10; ++q) {
-        z << u"%1)\t[2 P] Was tust du zuerst, wenn im Fachraum ein Feuer ausbricht? (€ „ß“)"_s.arg(q)
+        z << u"%1)\t[2 P] Was tust du zuerst, wenn im Fachraum ein Feuer ausbricht? (€ „ß“)"_s.arg(
+                 q)
           << u"\ta) Ich lösche es sofort selbst."_s << u"=x\tb) Ich sage der Lehrkraft Bescheid."_s
           << u"\tc) Ich packe in Ruhe meine Sachen."_s << u"\td) Ich öffne alle Fenster."_s
           << QString();

@@ -27,8 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         return 0;
     }
     QTextDocument zurueck;
-    if (!rtfLesen(rtfSchreiben(doc), zurueck).ok() ||
-        zurueck.toPlainText() != doc.toPlainText()) {
+    if (!rtfLesen(rtfSchreiben(doc), zurueck).ok() || zurueck.toPlainText() != doc.toPlainText()) {
         std::abort();
     }
     return 0;

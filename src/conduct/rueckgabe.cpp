@@ -52,6 +52,7 @@ QString benoteteKopieUmwandeln(const QString &quelle, const QString &ziel)
         return z.fehler.meldung();
     }
     QTextDocument doc;
+    doc.setUndoRedoEnabled(false);
     doc.setDefaultFont(editorSchrift());
     Zeilenmodell(doc).setzeAlle(z.zeilen);
     schriftFormatieren(doc, kKopfgrenzeDurchfuehrung);
@@ -84,9 +85,9 @@ Rueckgabe testZurueckgeben(const TestPfade &test, const Einstellungen &e, bool s
     }
     const QDate heute = uhr.heute();
     for (const QString &name : kopien) {
-        const QString fehler =
-            benoteteKopieUmwandeln(test.benotetOrdner() + name,
-                                   g.zielOrdner + rueckgabeDokumentName(heute, test.testKuerzel, name));
+        const QString fehler = benoteteKopieUmwandeln(
+            test.benotetOrdner() + name,
+            g.zielOrdner + rueckgabeDokumentName(heute, test.testKuerzel, name));
         if (!fehler.isEmpty()) {
             r.fehler(fehler);
             continue;

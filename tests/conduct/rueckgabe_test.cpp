@@ -88,8 +88,8 @@ private slots:
         QTest::addColumn<QString>("dokument");
         QTest::newRow("einfach") << u"Schmidtb.K7x"_s
                                  << u"Mivo-Test 2026-12-07 7xP1Bspl- Schmidtb.K- benotet.Doc"_s;
-        QTest::newRow("kurzer Name") << u"Li.A7x"_s
-                                     << u"Mivo-Test 2026-12-07 7xP1Bspl- Li.A- benotet.Doc"_s;
+        QTest::newRow("kurzer Name")
+            << u"Li.A7x"_s << u"Mivo-Test 2026-12-07 7xP1Bspl- Li.A- benotet.Doc"_s;
         QTest::newRow("Name mit Bindestrich")
             << u"Meyer-Lu.P7x"_s << u"Mivo-Test 2026-12-07 7xP1Bspl- Meyer-Lu.P- benotet.Doc"_s;
     }
@@ -114,9 +114,9 @@ private slots:
         QVERIFY(g.mitBildern);
         // Die Zusammenfassung mit den Ergebnissen aller Schueler wird nicht zurueckgegeben.
         QCOMPARE(dateien(a.ziel()),
-                 (QStringList{u"Bilder"_s, u"Mivo-Test 2026-12-07 7xP1Bspl- Schmidtb.K- benotet.Doc"_s,
-                              u"Mivo-Test 2026-12-07 7xP1Bspl- Öztürk.A- benotet.Doc"_s,
-                              u"sp-ind.txt"_s}));
+                 (QStringList{
+                     u"Bilder"_s, u"Mivo-Test 2026-12-07 7xP1Bspl- Schmidtb.K- benotet.Doc"_s,
+                     u"Mivo-Test 2026-12-07 7xP1Bspl- Öztürk.A- benotet.Doc"_s, u"sp-ind.txt"_s}));
         QCOMPARE(QFileInfo(a.ziel() + u"sp-ind.txt"_s).size(), 0);
         QCOMPARE(dateiInhalt(a.ziel() + u"Bilder/01-1.jpg"_s), QByteArray("bild"));
         QCOMPARE(g.signalDatei, a.e.rueckgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s);
@@ -126,8 +126,8 @@ private slots:
 
         // Das Dokument: Text der benoteten Kopie, mit den Formaten des Editors.
         QTextDocument doc;
-        QCOMPARE(rtfDateiLaden(a.ziel() + u"Mivo-Test 2026-12-07 7xP1Bspl- Schmidtb.K- benotet.Doc"_s,
-                               doc),
+        QCOMPARE(rtfDateiLaden(
+                     a.ziel() + u"Mivo-Test 2026-12-07 7xP1Bspl- Schmidtb.K- benotet.Doc"_s, doc),
                  QString());
         QCOMPARE(Zeilenmodell(doc).alle(), benoteteKopie(u"Karl"_s, u"Schmidtbauer"_s));
         auto format = [&doc](int z) {
@@ -150,14 +150,15 @@ private slots:
     {
         Aufbau a;
         SkriptRueckfragen r;
-        QVERIFY(testZurueckgeben(a.test, a.e, true, FesteUhr(QDateTime(QDate(2026, 12, 7), {})), r)
-                    .ok);
+        QVERIFY(
+            testZurueckgeben(a.test, a.e, true, FesteUhr(QDateTime(QDate(2026, 12, 7), {})), r).ok);
         const Rueckgabe g =
             testZurueckgeben(a.test, a.e, false, FesteUhr(QDateTime(QDate(2026, 12, 8), {})), r);
         QVERIFY(g.ok);
-        QCOMPARE(dateien(a.ziel()),
-                 (QStringList{u"Bilder"_s, u"Mivo-Test 2026-12-08 7xP1Bspl- Schmidtb.K- benotet.Doc"_s,
-                              u"Mivo-Test 2026-12-08 7xP1Bspl- Öztürk.A- benotet.Doc"_s}));
+        QCOMPARE(
+            dateien(a.ziel()),
+            (QStringList{u"Bilder"_s, u"Mivo-Test 2026-12-08 7xP1Bspl- Schmidtb.K- benotet.Doc"_s,
+                         u"Mivo-Test 2026-12-08 7xP1Bspl- Öztürk.A- benotet.Doc"_s}));
     }
 
     // Ohne benotete Kopie: Meldung, und ein frueher zurueckgegebener Test bleibt liegen.
@@ -165,8 +166,8 @@ private slots:
     {
         Aufbau a;
         SkriptRueckfragen r;
-        QVERIFY(testZurueckgeben(a.test, a.e, true, FesteUhr(QDateTime(QDate(2026, 12, 7), {})), r)
-                    .ok);
+        QVERIFY(
+            testZurueckgeben(a.test, a.e, true, FesteUhr(QDateTime(QDate(2026, 12, 7), {})), r).ok);
         const QStringList vorher = dateien(a.ziel());
         TestPfade leer{a.e.basisOrdner, u"2016-17"_s, u"7xP2Elek"_s};
         QVERIFY(QDir().mkpath(leer.benotetOrdner()));
@@ -215,10 +216,10 @@ private slots:
         QTest::addColumn<int>("r");
         QTest::addColumn<int>("u");
         // Seite 4960 x 7016, Versatz 100 / 50, rechter Rand 0, unterer Rand wie oben.
-        QTest::newRow("600 dpi, Testraender") << 600.0 << kRandLinks << kRandOben << 320 << 130
-                                              << 4860 << 6786;
-        QTest::newRow("halbe Pixel zur geraden Zahl") << 125.0 << 0.5 << 0.5 << -38 << 12 << 4860
-                                                      << 6904;
+        QTest::newRow("600 dpi, Testraender")
+            << 600.0 << kRandLinks << kRandOben << 320 << 130 << 4860 << 6786;
+        QTest::newRow("halbe Pixel zur geraden Zahl")
+            << 125.0 << 0.5 << 0.5 << -38 << 12 << 4860 << 6904;
         QTest::newRow("ohne Raender") << 300.0 << 0.0 << 0.0 << -100 << -50 << 4860 << 6966;
     }
     void druckbereich()

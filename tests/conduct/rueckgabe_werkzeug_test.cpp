@@ -60,10 +60,10 @@ private slots:
     void mitSpeichernDannNurLesen()
     {
         QString aus, fehler;
-        QCOMPARE(ausfuehren({u"zurueckgeben"_s, u"2016-17"_s, u"7xP1Bspl"_s, u"--basis"_s,
-                             basis.pfad()},
-                            &aus, &fehler),
-                 0);
+        QCOMPARE(
+            ausfuehren({u"zurueckgeben"_s, u"2016-17"_s, u"7xP1Bspl"_s, u"--basis"_s, basis.pfad()},
+                       &aus, &fehler),
+            0);
         QCOMPARE(aus, rueck + u"Meier/7x/\nSchmidtb.K\n"_s);
         QVERIFY(QFileInfo::exists(rueck + u"Meier/7x/sp-ind.txt"_s));
         QVERIFY(QFileInfo::exists(rueck + u"7x-Meier-7xP1Bspl.tmp"_s));
@@ -85,10 +85,10 @@ private slots:
         QTest::addColumn<int>("rc");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("nichts benotet")
-            << QStringList{u"zurueckgeben"_s, u"2016-17"_s, u"7xP2Elek"_s, u"--basis"_s}
-            << 2 << u"Achtung: Die Datei(en) konnte(n) nicht kopiert werden!"_s;
-        QTest::newRow("ohne Basis") << QStringList{u"zurueckgeben"_s, u"2016-17"_s, u"7xP1Bspl"_s}
-                                    << 1 << QString();
+            << QStringList{u"zurueckgeben"_s, u"2016-17"_s, u"7xP2Elek"_s, u"--basis"_s} << 2
+            << u"Achtung: Die Datei(en) konnte(n) nicht kopiert werden!"_s;
+        QTest::newRow("ohne Basis")
+            << QStringList{u"zurueckgeben"_s, u"2016-17"_s, u"7xP1Bspl"_s} << 1 << QString();
         QTest::newRow("Kuerzel zu kurz")
             << QStringList{u"zurueckgeben"_s, u"2016-17"_s, u"7xP1"_s, u"--basis"_s} << 1
             << QString();

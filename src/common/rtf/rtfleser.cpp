@@ -902,6 +902,11 @@ QTextBlockFormat Leser::absatzformat(const Absatzformat &a) const
 
 RtfLeseErgebnis rtfLesen(QByteArrayView rtf, QTextDocument &doc)
 {
+    // Das Einlesen soll keinen Rueckgaengig-Verlauf anlegen (Zeit und Speicher).
+    const bool rueckgaengig = doc.isUndoRedoEnabled();
+    doc.setUndoRedoEnabled(false);
     Leser l(rtf, doc);
-    return l.lesen();
+    const RtfLeseErgebnis e = l.lesen();
+    doc.setUndoRedoEnabled(rueckgaengig);
+    return e;
 }

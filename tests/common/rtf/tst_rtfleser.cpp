@@ -39,15 +39,14 @@ private slots:
         QTest::newRow("absaetze, letzte Absatzmarke zaehlt nicht")
             << rtf("a\\par b\\par") << QStringList{u"a"_s, u"b"_s};
         QTest::newRow("ohne letzte Absatzmarke") << rtf("a\\par b") << QStringList{u"a"_s, u"b"_s};
-        QTest::newRow("leerer Absatz am Ende") << rtf("a\\par\\par")
-                                               << QStringList{u"a"_s, QString()};
+        QTest::newRow("leerer Absatz am Ende")
+            << rtf("a\\par\\par") << QStringList{u"a"_s, QString()};
         QTest::newRow("maskierte Zeichen") << rtf("\\{x\\} \\\\ y") << QStringList{u"{x} \\ y"_s};
         QTest::newRow("Steuerwort mit Zahl und Leerzeichen als Trenner")
             << rtf("\\fs20 ab\\b0 c") << QStringList{u"abc"_s};
-        QTest::newRow("tab und line") << rtf("a\\tab b\\line c")
-                                      << QStringList{u"a\tb"_s + QChar::LineSeparator + u"c"_s};
-        QTest::newRow("cp1252 hex") << rtf("\\'fc\\'df\\'80\\'84\\'93")
-                                    << QStringList{u"üß€„“"_s};
+        QTest::newRow("tab und line")
+            << rtf("a\\tab b\\line c") << QStringList{u"a\tb"_s + QChar::LineSeparator + u"c"_s};
+        QTest::newRow("cp1252 hex") << rtf("\\'fc\\'df\\'80\\'84\\'93") << QStringList{u"üß€„“"_s};
         QTest::newRow("rohe 8-Bit-Bytes") << rtf("K\xf6ln") << QStringList{u"Köln"_s};
         QTest::newRow("ansicpg1251")
             << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cc\\'e8\\'f0}") << QStringList{u"Мир"_s};
@@ -55,15 +54,15 @@ private slots:
             << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial "
                           "Cyr;}}\\'fc\\f1\\'fc}")
             << QStringList{u"üь"_s};
-        QTest::newRow("unicode mit Ersatzzeichen") << rtf("\\u8364\\'80 \\u8800?x")
-                                                   << QStringList{u"€ ≠x"_s};
+        QTest::newRow("unicode mit Ersatzzeichen")
+            << rtf("\\u8364\\'80 \\u8800?x") << QStringList{u"€ ≠x"_s};
         QTest::newRow("uc0 ohne Ersatz") << rtf("\\uc0\\u8364 x") << QStringList{u"€x"_s};
         QTest::newRow("uc2 zwei Ersatzzeichen") << rtf("\\uc2\\u8364 EUx") << QStringList{u"€x"_s};
         QTest::newRow("negatives u") << rtf("\\u-3913?") << QStringList{QString(QChar(0xF0B7))};
         QTest::newRow("uc gilt nur in der Gruppe")
             << rtf("{\\uc2\\u8364 EU}\\u8364 Ex") << QStringList{u"€€x"_s};
-        QTest::newRow("Ersatz endet an der Gruppe") << rtf("{\\uc3\\u8364 E}x")
-                                                    << QStringList{u"€x"_s};
+        QTest::newRow("Ersatz endet an der Gruppe")
+            << rtf("{\\uc3\\u8364 E}x") << QStringList{u"€x"_s};
         QTest::newRow("unbekannte Ziele")
             << rtf("{\\*\\unbekannt x}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}"
                    "{\\header Kopf}{\\footer Fuss}{\\*\\generator G;}a")
@@ -73,7 +72,8 @@ private slots:
             << rtf("{\\shp{\\*\\shpinst{\\sp{\\sn x}{\\sv y}}}}{\\nonshppict{\\pict 00}}z")
             << QStringList{u"z"_s};
         QTest::newRow("Feld: nur das Ergebnis")
-            << rtf("{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Link}}") << QStringList{u"Link"_s};
+            << rtf("{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Link}}")
+            << QStringList{u"Link"_s};
         QTest::newRow("Tabellenzellen werden Absaetze")
             << rtf("\\trowd\\cellx1000\\cellx2000 a\\cell b\\cell\\row c\\par")
             << QStringList{u"a"_s, u"b"_s, u"c"_s};
@@ -84,8 +84,8 @@ private slots:
             << rtf("\\uc0 a\\u10 b\\u8233 c\\u65532 d\\u9 e\\'0a") << QStringList{u"abcd\te"_s};
         QTest::newRow("Text nach der aeusseren Gruppe wird nicht gelesen")
             << QByteArray("{\\rtf1 a}b") << QStringList{u"a"_s};
-        QTest::newRow("Zeilenenden im RTF sind kein Text") << rtf("a\r\nb\nc\\\r\nd")
-                                                           << QStringList{u"abc"_s, u"d"_s};
+        QTest::newRow("Zeilenenden im RTF sind kein Text")
+            << rtf("a\r\nb\nc\\\r\nd") << QStringList{u"abc"_s, u"d"_s};
     }
     void text()
     {
@@ -143,10 +143,11 @@ private slots:
     void absatzformate()
     {
         QTextDocument doc;
-        QVERIFY(rtfLesen(rtf("\\pard\\li900\\fi-450\\ri300\\tx567\\tqr\\tx2000\\sl360\\slmult1 a\\par"
-                             "\\sl-300\\slmult0 b\\par\\pard c\\par"),
-                         doc)
-                    .ok());
+        QVERIFY(
+            rtfLesen(rtf("\\pard\\li900\\fi-450\\ri300\\tx567\\tqr\\tx2000\\sl360\\slmult1 a\\par"
+                         "\\sl-300\\slmult0 b\\par\\pard c\\par"),
+                     doc)
+                .ok());
         const QTextBlockFormat a = doc.findBlockByNumber(0).blockFormat();
         QCOMPARE(a.leftMargin(), 60.0);
         QCOMPARE(a.textIndent(), -30.0);
@@ -182,21 +183,22 @@ private slots:
         QTest::newRow("abgeschnitten") << QByteArray("{\\rtf1 Hallo {\\b We") << QString()
                                        << u"unvollständig"_s << u"Hallo We"_s;
         QTest::newRow("bin laenger als die Daten")
-            << QByteArray("{\\rtf1 ab{\\pict\\bin99999999999 xyz}}") << QString()
-            << u"\\bin"_s << u"ab"_s;
-        QTest::newRow("bin negativ") << QByteArray("{\\rtf1 a\\bin-5 b}") << QString() << QString()
-                                     << u"ab"_s;
+            << QByteArray("{\\rtf1 ab{\\pict\\bin99999999999 xyz}}") << QString() << u"\\bin"_s
+            << u"ab"_s;
+        QTest::newRow("bin negativ")
+            << QByteArray("{\\rtf1 a\\bin-5 b}") << QString() << QString() << u"ab"_s;
         QTest::newRow("ueberzaehlige schliessende Klammer")
             << QByteArray("{\\rtf1 a}}b") << QString() << QString() << u"a"_s;
-        QTest::newRow("abgeschnittenes hex") << QByteArray("{\\rtf1 a\\'f") << QString()
-                                             << u"unvollständig"_s << u"a"_s;
-        QTest::newRow("riesige Zahl") << QByteArray("{\\rtf1 \\fs99999999999999999999 a\\cf-99999 b}")
-                                      << QString() << QString() << u"ab"_s;
+        QTest::newRow("abgeschnittenes hex")
+            << QByteArray("{\\rtf1 a\\'f") << QString() << u"unvollständig"_s << u"a"_s;
+        QTest::newRow("riesige Zahl")
+            << QByteArray("{\\rtf1 \\fs99999999999999999999 a\\cf-99999 b}") << QString()
+            << QString() << u"ab"_s;
         QTest::newRow("langes Steuerwort")
             << QByteArray("{\\rtf1 \\") + QByteArray(5000, 'x') + " a}" << QString() << QString()
             << u"a"_s;
-        QTest::newRow("Farbindex hinter der Tabelle") << rtf("{\\cf200\\highlight300 a}")
-                                                      << QString() << QString() << u"a"_s;
+        QTest::newRow("Farbindex hinter der Tabelle")
+            << rtf("{\\cf200\\highlight300 a}") << QString() << QString() << u"a"_s;
     }
     void schlechteDaten()
     {
@@ -250,8 +252,8 @@ private slots:
         QStringList gesehen;
         for (const RtfLauf &x : l) {
             const QString hg = x.hintergrund ? x.hintergrund->name() : u"-"_s;
-            gesehen << x.text + u"|"_s + (x.farbe.isValid() ? x.farbe.name() : u"auto"_s) +
-                           u"|"_s + hg;
+            gesehen << x.text + u"|"_s + (x.farbe.isValid() ? x.farbe.name() : u"auto"_s) + u"|"_s +
+                           hg;
         }
         QVERIFY(gesehen.contains(u"Rot|#ff0000|-"_s));
         QVERIFY(gesehen.contains(u"Blau|#0000ff|-"_s));

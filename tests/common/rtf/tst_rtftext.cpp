@@ -52,8 +52,7 @@ private slots:
 
     void laeufe()
     {
-        const Lauf l =
-            ausfuehren({u"rtf-text"_s, testdatei(u"lo-farben.rtf"_s), u"--laeufe"_s});
+        const Lauf l = ausfuehren({u"rtf-text"_s, testdatei(u"lo-farben.rtf"_s), u"--laeufe"_s});
         QCOMPARE(l.rc, 0);
         QJsonParseError pe;
         const QJsonArray a = QJsonDocument::fromJson(l.aus.toUtf8(), &pe).array();
@@ -85,8 +84,8 @@ private slots:
         QTest::addColumn<QString>("meldungTeil");
         QTest::newRow("fehlt") << QStringList{u"rtf-text"_s, testdatei(u"fehlt.rtf"_s)} << 2
                                << u"fehlt.rtf"_s;
-        QTest::newRow("kein RTF") << QStringList{u"rtf-text"_s, testdatei(u"lo-farben.fodt"_s)}
-                                  << 2 << u"kein RTF"_s;
+        QTest::newRow("kein RTF") << QStringList{u"rtf-text"_s, testdatei(u"lo-farben.fodt"_s)} << 2
+                                  << u"kein RTF"_s;
         QTest::newRow("ohne Datei") << QStringList{u"rtf-text"_s} << 1 << QString();
     }
     void fehler()

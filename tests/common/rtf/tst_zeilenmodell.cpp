@@ -22,25 +22,25 @@ private slots:
         QTest::addColumn<QStringList>("nachher");
 
         const QStringList abc{u"a"_s, u"b"_s, u"c"_s};
-        QTest::newRow("ersetzen Mitte") << abc << u"ersetzen"_s << 1 << true
-                                        << QStringList{u"a"_s, u"X"_s, u"c"_s};
+        QTest::newRow("ersetzen Mitte")
+            << abc << u"ersetzen"_s << 1 << true << QStringList{u"a"_s, u"X"_s, u"c"_s};
         QTest::newRow("ersetzen hinter dem Ende") << abc << u"ersetzen"_s << 3 << false << abc;
         QTest::newRow("ersetzen negativ") << abc << u"ersetzen"_s << -1 << false << abc;
-        QTest::newRow("einfuegen vorne") << abc << u"einfuegen"_s << 0 << true
-                                         << QStringList{u"X"_s, u"a"_s, u"b"_s, u"c"_s};
-        QTest::newRow("einfuegen Mitte") << abc << u"einfuegen"_s << 2 << true
-                                         << QStringList{u"a"_s, u"b"_s, u"X"_s, u"c"_s};
-        QTest::newRow("einfuegen am Ende") << abc << u"einfuegen"_s << 3 << true
-                                           << QStringList{u"a"_s, u"b"_s, u"c"_s, u"X"_s};
+        QTest::newRow("einfuegen vorne")
+            << abc << u"einfuegen"_s << 0 << true << QStringList{u"X"_s, u"a"_s, u"b"_s, u"c"_s};
+        QTest::newRow("einfuegen Mitte")
+            << abc << u"einfuegen"_s << 2 << true << QStringList{u"a"_s, u"b"_s, u"X"_s, u"c"_s};
+        QTest::newRow("einfuegen am Ende")
+            << abc << u"einfuegen"_s << 3 << true << QStringList{u"a"_s, u"b"_s, u"c"_s, u"X"_s};
         QTest::newRow("einfuegen zu weit") << abc << u"einfuegen"_s << 4 << false << abc;
         QTest::newRow("einfuegen ins leere Dokument")
             << QStringList() << u"einfuegen"_s << 0 << true << QStringList{u"X"_s};
-        QTest::newRow("loeschen vorne") << abc << u"loeschen"_s << 0 << true
-                                        << QStringList{u"b"_s, u"c"_s};
-        QTest::newRow("loeschen letzte") << abc << u"loeschen"_s << 2 << true
-                                         << QStringList{u"a"_s, u"b"_s};
-        QTest::newRow("loeschen einzige") << QStringList{u"a"_s} << u"loeschen"_s << 0 << true
-                                          << QStringList();
+        QTest::newRow("loeschen vorne")
+            << abc << u"loeschen"_s << 0 << true << QStringList{u"b"_s, u"c"_s};
+        QTest::newRow("loeschen letzte")
+            << abc << u"loeschen"_s << 2 << true << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("loeschen einzige")
+            << QStringList{u"a"_s} << u"loeschen"_s << 0 << true << QStringList();
         QTest::newRow("loeschen zu weit") << abc << u"loeschen"_s << 3 << false << abc;
         QTest::newRow("leere Zeilen zaehlen")
             << QStringList{u"a"_s, QString(), QString()} << u"loeschen"_s << 1 << true
