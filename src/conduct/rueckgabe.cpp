@@ -45,18 +45,29 @@ QString rueckgabeAnzeigename(const QString &dokumentName)
     return name;
 }
 
-QString benoteteKopieUmwandeln(const QString &quelle, const QString &ziel)
+QString benoteteKopieLaden(const QString &quelle, QTextDocument &doc, bool zumDrucken)
 {
     const ZeilenErgebnis z = ansiZeilenLesen(quelle);
     if (!z.ok()) {
         return z.fehler.meldung();
     }
-    QTextDocument doc;
+    const bool rueckgaengig = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false);
     doc.setDefaultFont(editorSchrift());
     Zeilenmodell(doc).setzeAlle(z.zeilen);
+    if (zumDrucken) {
+        absatzformatierung(doc);
+    }
     schriftFormatieren(doc, kKopfgrenzeDurchfuehrung);
-    return rtfDateiSpeichern(ziel, doc);
+    doc.setUndoRedoEnabled(rueckgaengig);
+    return {};
+}
+
+QString benoteteKopieUmwandeln(const QString &quelle, const QString &ziel)
+{
+    QTextDocument doc;
+    const QString fehler = benoteteKopieLaden(quelle, doc, false);
+    return fehler.isEmpty() ? rtfDateiSpeichern(ziel, doc) : fehler;
 }
 
 Rueckgabe testZurueckgeben(const TestPfade &test, const Einstellungen &e, bool speichernErlaubt,

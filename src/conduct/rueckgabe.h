@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+class QTextDocument;
 class Rueckfragen;
 class Uhr;
 struct Einstellungen;
@@ -21,6 +22,10 @@ QString rueckgabeDokumentName(const QDate &datum, const QString &testKuerzel,
 // Der Teil zwischen dem "- " nach dem Testkuerzel und "- benotet.Doc".
 QString rueckgabeAnzeigename(const QString &dokumentName);
 
+// Laedt eine benotete Kopie (ANSI-Text) mit den Formaten des Editors in doc: Schriftformate mit
+// der Kopfgrenze der Durchfuehrung, zum Drucken dazu die Absatzformate. Leer bei Erfolg, sonst
+// die Meldung, die die Datei nennt.
+QString benoteteKopieLaden(const QString &quelle, QTextDocument &doc, bool zumDrucken);
 // Wandelt eine benotete Kopie (ANSI-Text) in das formatierte RTF-Dokument. Leer bei Erfolg,
 // sonst die Meldung, die die Datei nennt.
 QString benoteteKopieUmwandeln(const QString &quelle, const QString &ziel);

@@ -206,6 +206,20 @@ private slots:
         QCOMPARE(dateien(a.test.benotetOrdner()).size(), 3);
     }
 
+    void druckkopie()
+    {
+        Aufbau a;
+        QTextDocument doc;
+        QCOMPARE(benoteteKopieLaden(a.test.benotetOrdner() + u"Schmidtb.K7x"_s, doc, true),
+                 QString());
+        QTextCursor c(doc.findBlockByNumber(2));
+        c.movePosition(QTextCursor::NextCharacter);
+        QCOMPARE(c.charFormat().fontPointSize(), 12.0);
+        QCOMPARE(c.charFormat().fontWeight(), int(QFont::Bold));
+        const QString fehlt = a.test.benotetOrdner() + u"Fehlt.X7x"_s;
+        QVERIFY(benoteteKopieLaden(fehlt, doc, true).contains(fehlt));
+    }
+
     void druckbereich_data()
     {
         QTest::addColumn<double>("dpi");
