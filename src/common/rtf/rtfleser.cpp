@@ -22,6 +22,8 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -75,88 +77,225 @@ struct Schrift
     int codeseite = 0; // 0: die des Dokuments
 };
 
-// Ziele, deren Inhalt kein sichtbarer Text ist.
-bool istUebersprungenesZiel(QByteArrayView w)
+enum class Wort {
+    Unbekannt,
+    Ueberspringen,
+    Bin,
+    U,
+    Uc,
+    Par,
+    Zelle,
+    Zeile,
+    Line,
+    Tab,
+    Zeichen,
+    Ansicpg,
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    Deff,
+    Plain,
+    B,
+    I,
+    Ulnone,
+    Ul,
+    Strike,
+    Fs,
+    F,
+    Cf,
+    Hintergrund,
+    Pard,
+    Li,
+    Fi,
+    Ri,
+    Sb,
+    Sa,
+    Sl,
+    Slmult,
+    Ql,
+    Qc,
+    Qr,
+    Qj,
+    Tqr,
+    Tqc,
+    Tqdec,
+    Tx,
+    Fonttbl,
+    Colortbl,
+    Fcharset,
+    Cpg,
+    Red,
+    Green,
+    Blue,
+};
+
+struct WortEintrag
 {
-    static const QByteArrayView ziele[] = {
-        "stylesheet",
-        "info",
-        "pict",
-        "shp",
-        "shpinst",
-        "shppict",
-        "nonshppict",
-        "object",
-        "header",
-        "headerl",
-        "headerr",
-        "headerf",
-        "footer",
-        "footerl",
-        "footerr",
-        "footerf",
-        "footnote",
-        "annotation",
-        "atnid",
-        "atnauthor",
-        "fldinst",
-        "xe",
-        "tc",
-        "txe",
-        "rxe",
-        "listtable",
-        "revtbl",
-        "rsidtbl",
-        "filetbl",
-        "themedata",
-        "generator",
-        "pgdsctbl",
-        "private",
-        "pn",
-        "comment",
-        "author",
-        "operator",
-        "title",
-        "subject",
-        "keywords",
-        "doccomm",
-        "buptim",
-        "creatim",
-        "revtim",
-        "printim",
-        "bkmkstart",
-        "bkmkend",
-        "template",
-        "userprops",
-        "xmlnstbl",
-        "ftnsep",
-        "ftnsepc",
-        "aftnsep",
-        "aftnsepc",
-        "ftncn",
-        "aftncn",
-        "datastore",
-        "latentstyles",
-        "colorschememapping",
-        "listoverridetable",
-        "mmathPr",
-        "wgrffmtfilter",
-        "objdata",
-        "company",
-        "manager",
-        "category",
-        "hlinkbase",
-        "nextfile",
-        "password",
-        "docvar",
-        "datafield",
-    };
-    for (const QByteArrayView z : ziele) {
-        if (z == w) {
-            return true;
+    Wort wort;
+    char16_t zeichen = 0; // fuer Wort::Zeichen
+};
+
+// Steuerwoerter, die der Leser kennt; alle anderen werden uebergangen.
+const std::unordered_map<std::string_view, WortEintrag> &woerter()
+{
+    static const std::unordered_map<std::string_view, WortEintrag> tabelle = [] {
+        std::unordered_map<std::string_view, WortEintrag> t;
+        // Ziele, deren Inhalt kein sichtbarer Text ist.
+        for (const char *z : {"stylesheet",
+                              "info",
+                              "pict",
+                              "shp",
+                              "shpinst",
+                              "shppict",
+                              "nonshppict",
+                              "object",
+                              "header",
+                              "headerl",
+                              "headerr",
+                              "headerf",
+                              "footer",
+                              "footerl",
+                              "footerr",
+                              "footerf",
+                              "footnote",
+                              "annotation",
+                              "atnid",
+                              "atnauthor",
+                              "fldinst",
+                              "xe",
+                              "tc",
+                              "txe",
+                              "rxe",
+                              "listtable",
+                              "revtbl",
+                              "rsidtbl",
+                              "filetbl",
+                              "themedata",
+                              "generator",
+                              "pgdsctbl",
+                              "private",
+                              "pn",
+                              "comment",
+                              "author",
+                              "operator",
+                              "title",
+                              "subject",
+                              "keywords",
+                              "doccomm",
+                              "buptim",
+                              "creatim",
+                              "revtim",
+                              "printim",
+                              "bkmkstart",
+                              "bkmkend",
+                              "template",
+                              "userprops",
+                              "xmlnstbl",
+                              "ftnsep",
+                              "ftnsepc",
+                              "aftnsep",
+                              "aftnsepc",
+                              "ftncn",
+                              "aftncn",
+                              "datastore",
+                              "latentstyles",
+                              "colorschememapping",
+                              "listoverridetable",
+                              "mmathPr",
+                              "wgrffmtfilter",
+                              "objdata",
+                              "company",
+                              "manager",
+                              "category",
+                              "hlinkbase",
+                              "nextfile",
+                              "password",
+                              "docvar",
+                              "datafield"}) {
+            t[z] = {Wort::Ueberspringen};
         }
-    }
-    return false;
+        for (const char *z : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
+                              "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd",
+                              "ulthldash", "ululdbwave", "ulw", "ulwave"}) {
+            t[z] = {Wort::Ul};
+        }
+        const std::pair<const char *, char16_t> zeichen[] = {
+            {"emdash", 0x2014},    {"endash", 0x2013},
+            {"bullet", 0x2022},    {"lquote", 0x2018},
+            {"rquote", 0x2019},    {"ldblquote", 0x201C},
+            {"rdblquote", 0x201D}, {"emspace", 0x2003},
+            {"enspace", 0x2002},   {"line", QChar::LineSeparator},
+            {"tab", u'\t'},
+        };
+        for (const auto &[name, c] : zeichen) {
+            t[name] = {Wort::Zeichen, c};
+        }
+        const std::pair<const char *, Wort> rest[] = {
+            {"bin", Wort::Bin},
+            {"u", Wort::U},
+            {"uc", Wort::Uc},
+            {"par", Wort::Par},
+            {"cell", Wort::Zelle},
+            {"nestcell", Wort::Zelle},
+            {"row", Wort::Zeile},
+            {"nestrow", Wort::Zeile},
+            {"ansicpg", Wort::Ansicpg},
+            {"ansi", Wort::Ansi},
+            {"mac", Wort::Mac},
+            {"pc", Wort::Pc},
+            {"pca", Wort::Pca},
+            {"deff", Wort::Deff},
+            {"plain", Wort::Plain},
+            {"b", Wort::B},
+            {"i", Wort::I},
+            {"ulnone", Wort::Ulnone},
+            {"strike", Wort::Strike},
+            {"striked", Wort::Strike},
+            {"fs", Wort::Fs},
+            {"f", Wort::F},
+            {"cf", Wort::Cf},
+            {"highlight", Wort::Hintergrund},
+            {"cb", Wort::Hintergrund},
+            {"chcbpat", Wort::Hintergrund},
+            {"pard", Wort::Pard},
+            {"li", Wort::Li},
+            {"fi", Wort::Fi},
+            {"ri", Wort::Ri},
+            {"sb", Wort::Sb},
+            {"sa", Wort::Sa},
+            {"sl", Wort::Sl},
+            {"slmult", Wort::Slmult},
+            {"ql", Wort::Ql},
+            {"qc", Wort::Qc},
+            {"qr", Wort::Qr},
+            {"qj", Wort::Qj},
+            {"tqr", Wort::Tqr},
+            {"tqc", Wort::Tqc},
+            {"tqdec", Wort::Tqdec},
+            {"tx", Wort::Tx},
+            {"tb", Wort::Tx},
+            {"fonttbl", Wort::Fonttbl},
+            {"colortbl", Wort::Colortbl},
+            {"fcharset", Wort::Fcharset},
+            {"cpg", Wort::Cpg},
+            {"red", Wort::Red},
+            {"green", Wort::Green},
+            {"blue", Wort::Blue},
+        };
+        for (const auto &[name, w] : rest) {
+            t[name] = {w};
+        }
+        return t;
+    }();
+    return tabelle;
+}
+
+WortEintrag nachschlagen(QByteArrayView w)
+{
+    const auto &t = woerter();
+    const auto it = t.find(std::string_view(w.data(), std::size_t(w.size())));
+    return it == t.end() ? WortEintrag{Wort::Unbekannt} : it->second;
 }
 
 int codeseiteZuZeichensatz(qint64 zeichensatz)
@@ -504,7 +643,8 @@ void Leser::steuersymbol(char c)
 
 void Leser::steuerwort(QByteArrayView w, bool hatZahl, qint64 zahl)
 {
-    if (w == "bin") {
+    const WortEintrag e = nachschlagen(w);
+    if (e.wort == Wort::Bin) {
         // Binaerdaten: nur so weit ueberspringen, wie Bytes da sind.
         const qint64 n = hatZahl && zahl > 0 ? zahl : 0;
         if (n > d.size() - pos) {
@@ -520,7 +660,7 @@ void Leser::steuerwort(QByteArrayView w, bool hatZahl, qint64 zahl)
     if (gr.ziel == Ziel::Ueberspringen) {
         return;
     }
-    if (ucUebrig > 0 && w != "u") {
+    if (ucUebrig > 0 && e.wort != Wort::U) {
         --ucUebrig;
         return;
     }
@@ -529,150 +669,179 @@ void Leser::steuerwort(QByteArrayView w, bool hatZahl, qint64 zahl)
     Zeichenformat &z = gr.z;
     Absatzformat &a = gr.a;
 
-    if (istUebersprungenesZiel(w)) {
+    switch (e.wort) {
+    case Wort::Ueberspringen:
         gr.ziel = Ziel::Ueberspringen;
-    } else if (w == "fonttbl") {
+        return;
+    case Wort::Fonttbl:
         gr.ziel = Ziel::Schrifttabelle;
-    } else if (w == "colortbl") {
+        return;
+    case Wort::Colortbl:
         gr.ziel = Ziel::Farbtabelle;
         farben.clear();
         farbeGesetzt = false;
-    } else if (gr.ziel == Ziel::Schrifttabelle) {
-        if (w == "f") {
+        return;
+    default:
+        break;
+    }
+    if (gr.ziel == Ziel::Schrifttabelle) {
+        if (e.wort == Wort::F) {
             aktSchrift = n;
             if (int(schriften.size()) < kMaxSchriften || schriften.count(n)) {
                 schriften[n] = Schrift{};
             }
-        } else if (w == "fcharset" && schriften.count(aktSchrift)) {
+        } else if (e.wort == Wort::Fcharset && schriften.count(aktSchrift)) {
             schriften[aktSchrift].codeseite = codeseiteZuZeichensatz(n);
-        } else if (w == "cpg" && schriften.count(aktSchrift) && n > 0) {
+        } else if (e.wort == Wort::Cpg && schriften.count(aktSchrift) && n > 0) {
             schriften[aktSchrift].codeseite = n;
         }
-    } else if (gr.ziel == Ziel::Farbtabelle) {
+        return;
+    }
+    if (gr.ziel == Ziel::Farbtabelle) {
         const int wert = std::clamp(n, 0, 255);
-        if (w == "red") {
+        if (e.wort == Wort::Red) {
             rot = wert;
             farbeGesetzt = true;
-        } else if (w == "green") {
+        } else if (e.wort == Wort::Green) {
             gruen = wert;
             farbeGesetzt = true;
-        } else if (w == "blue") {
+        } else if (e.wort == Wort::Blue) {
             blau = wert;
             farbeGesetzt = true;
         }
-    } else if (w == "u") {
-        if (ucUebrig > 0) {
-            ucUebrig = 0;
-        }
-        int wert = n;
-        if (wert < 0) {
-            wert += 65536;
-        }
+        return;
+    }
+
+    switch (e.wort) {
+    case Wort::U: {
+        ucUebrig = 0;
+        const int wert = n < 0 ? n + 65536 : n;
         if (wert > 0 && wert <= 0xFFFF) {
             zeichen(QChar(char16_t(wert)));
         }
         ucUebrig = gr.uc;
-    } else if (w == "uc") {
+        break;
+    }
+    case Wort::Uc:
         gr.uc = std::clamp(n, 0, 10);
-    } else if (w == "par" || w == "cell" || w == "nestcell") {
+        break;
+    case Wort::Par:
+    case Wort::Zelle:
         absatzEnde();
-    } else if (w == "row" || w == "nestrow") {
+        break;
+    case Wort::Zeile:
         if (!absatzAusstehend && !absatzLeer) {
             absatzEnde();
         }
-    } else if (w == "line") {
-        zeichen(QChar::LineSeparator);
-    } else if (w == "tab") {
-        zeichen(u'\t');
-    } else if (w == "emdash") {
-        zeichen(QChar(0x2014));
-    } else if (w == "endash") {
-        zeichen(QChar(0x2013));
-    } else if (w == "bullet") {
-        zeichen(QChar(0x2022));
-    } else if (w == "lquote") {
-        zeichen(QChar(0x2018));
-    } else if (w == "rquote") {
-        zeichen(QChar(0x2019));
-    } else if (w == "ldblquote") {
-        zeichen(QChar(0x201C));
-    } else if (w == "rdblquote") {
-        zeichen(QChar(0x201D));
-    } else if (w == "emspace") {
-        zeichen(QChar(0x2003));
-    } else if (w == "enspace") {
-        zeichen(QChar(0x2002));
-    } else if (w == "ansicpg") {
+        break;
+    case Wort::Zeichen:
+        zeichen(QChar(e.zeichen));
+        break;
+    case Wort::Ansicpg:
         if (n > 0) {
             codeseite = n;
         }
-    } else if (w == "ansi") {
+        break;
+    case Wort::Ansi:
         codeseite = 1252;
-    } else if (w == "mac") {
+        break;
+    case Wort::Mac:
         codeseite = 10000;
-    } else if (w == "pc") {
+        break;
+    case Wort::Pc:
         codeseite = 437;
-    } else if (w == "pca") {
+        break;
+    case Wort::Pca:
         codeseite = 850;
-    } else if (w == "deff") {
+        break;
+    case Wort::Deff:
         standardSchrift = n;
-    } else if (w == "plain") {
+        break;
+    case Wort::Plain:
         z = Zeichenformat{};
-    } else if (w == "b") {
+        break;
+    case Wort::B:
         z.fett = an;
-    } else if (w == "i") {
+        break;
+    case Wort::I:
         z.kursiv = an;
-    } else if (w == "ulnone") {
+        break;
+    case Wort::Ulnone:
         z.unterstrichen = false;
-    } else if (w.startsWith("ul") && w != "ulc") {
+        break;
+    case Wort::Ul:
         z.unterstrichen = an;
-    } else if (w == "strike" || w == "striked") {
+        break;
+    case Wort::Strike:
         z.durchgestrichen = an;
-    } else if (w == "fs") {
+        break;
+    case Wort::Fs:
         z.halbpunkte = hatZahl && n > 0 ? std::min(n, 3276) : 24;
-    } else if (w == "f") {
+        break;
+    case Wort::F:
         z.schrift = n;
-    } else if (w == "cf") {
+        break;
+    case Wort::Cf:
         z.farbe = n;
-    } else if (w == "highlight" || w == "cb" || w == "chcbpat") {
+        break;
+    case Wort::Hintergrund:
         z.hintergrund = n;
-    } else if (w == "pard") {
+        break;
+    case Wort::Pard:
         a = Absatzformat{};
-    } else if (w == "li") {
+        break;
+    case Wort::Li:
         a.links = n;
-    } else if (w == "fi") {
+        break;
+    case Wort::Fi:
         a.erste = n;
-    } else if (w == "ri") {
+        break;
+    case Wort::Ri:
         a.rechts = n;
-    } else if (w == "sb") {
+        break;
+    case Wort::Sb:
         a.vorher = n;
-    } else if (w == "sa") {
+        break;
+    case Wort::Sa:
         a.nachher = n;
-    } else if (w == "sl") {
+        break;
+    case Wort::Sl:
         a.abstand = n;
-    } else if (w == "slmult") {
+        break;
+    case Wort::Slmult:
         a.mehrfach = an;
-    } else if (w == "ql") {
+        break;
+    case Wort::Ql:
         a.ausrichtung = Qt::AlignLeft;
-    } else if (w == "qc") {
+        break;
+    case Wort::Qc:
         a.ausrichtung = Qt::AlignHCenter;
-    } else if (w == "qr") {
+        break;
+    case Wort::Qr:
         a.ausrichtung = Qt::AlignRight;
-    } else if (w == "qj") {
+        break;
+    case Wort::Qj:
         a.ausrichtung = Qt::AlignJustify;
-    } else if (w == "tqr") {
+        break;
+    case Wort::Tqr:
         a.tabArt = QTextOption::RightTab;
-    } else if (w == "tqc") {
+        break;
+    case Wort::Tqc:
         a.tabArt = QTextOption::CenterTab;
-    } else if (w == "tqdec") {
+        break;
+    case Wort::Tqdec:
         a.tabArt = QTextOption::DelimiterTab;
-    } else if (w == "tx" || w == "tb") {
+        break;
+    case Wort::Tx:
         if (a.tabs.size() < 64 && n >= 0) {
-            QTextOption::Tab t(twipsZuPixel(n), a.tabArt,
-                               a.tabArt == QTextOption::DelimiterTab ? QChar(u',') : QChar());
-            a.tabs.append(t);
+            a.tabs.append(
+                QTextOption::Tab(twipsZuPixel(n), a.tabArt,
+                                 a.tabArt == QTextOption::DelimiterTab ? QChar(u',') : QChar()));
         }
         a.tabArt = QTextOption::LeftTab;
+        break;
+    default:
+        break; // unbekannt oder nur in Tabellen von Bedeutung
     }
 }
 
