@@ -6,6 +6,7 @@
 #include "unterstuetzung/testumgebung.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBlock>
@@ -203,11 +204,24 @@ private slots:
 
         QVERIFY(umwandeln(u"fodt"_s));
         const QString xml = QString::fromUtf8(ordner.lies(u"probe.fodt"_s));
-        for (const QString &farbe :
+        for (const QString &merkmal :
              {u"fo:color=\"#ff0000\""_s, u"fo:color=\"#020101\""_s, u"fo:color=\"#030101\""_s,
-              u"fo:background-color=\"#ffcccc\""_s, u"fo:background-color=\"#ccffff\""_s}) {
-            QVERIFY2(xml.contains(farbe), qPrintable(farbe));
+              u"fo:background-color=\"#ffcccc\""_s, u"fo:background-color=\"#ccffff\""_s,
+              u"fo:font-weight=\"bold\""_s, u"style:text-underline-style=\"solid\""_s,
+              u"fo:font-style=\"italic\""_s, u"style:text-line-through-style=\"solid\""_s,
+              u"fo:font-size=\"12pt\""_s, u"fo:font-size=\"8.5pt\""_s, u"style:type=\"right\""_s,
+              u"style:type=\"center\""_s, u"fo:text-align=\"center\""_s}) {
+            QVERIFY2(xml.contains(merkmal), qPrintable(merkmal));
         }
+        // 45 pt Einzug, erste Zeile 35 pt weiter links
+        bool einzug = false;
+        const QRegularExpression re(u"fo:margin-left=\"([0-9.]+)(in|cm)\""_s);
+        for (auto it = re.globalMatch(xml); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const double zoll = m.captured(1).toDouble() / (m.captured(2) == u"cm"_s ? 2.54 : 1.0);
+            einzug = einzug || qAbs(zoll * 72 - 45) < 0.1;
+        }
+        QVERIFY(einzug);
     }
 };
 
