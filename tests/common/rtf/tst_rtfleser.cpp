@@ -4,6 +4,8 @@
 #include "common/rtf/rtf.h"
 #include "common/rtf/zeilenmodell.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -197,6 +199,8 @@ private slots:
         QTest::newRow("langes Steuerwort")
             << QByteArray("{\\rtf1 \\") + QByteArray(5000, 'x') + " a}" << QString() << QString()
             << u"a"_s;
+        QTest::newRow("zu gross") << QByteArray("{\\rtf1 ") + QByteArray(kRtfMaxBytes, 'x') + "}"
+                                  << u"zu groß"_s << QString() << QString();
         QTest::newRow("Farbindex hinter der Tabelle")
             << rtf("{\\cf200\\highlight300 a}") << QString() << QString() << u"a"_s;
     }
@@ -312,6 +316,11 @@ private slots:
         const QString keinRtf = rtfDateiLaden(testdatei(u"lo-farben.fodt"_s), doc);
         QVERIFY(keinRtf.contains(u"lo-farben.fodt"_s));
         QVERIFY(keinRtf.contains(u"kein RTF"_s));
+        // Einer Verknuepfung wird nicht gefolgt.
+        QTemporaryDir ordner;
+        const QString link = ordner.filePath(u"link.rtf"_s);
+        QVERIFY(QFile::link(testdatei(u"lo-farben.rtf"_s), link));
+        QVERIFY(rtfDateiLaden(link, doc).contains(u"Verknüpfung"_s));
     }
 };
 
