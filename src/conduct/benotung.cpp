@@ -38,9 +38,9 @@ std::array<Gruppeneintrag, kMaxFragen + 1> gruppenDateiPruefen(const TestPfade &
     return tabelle;
 }
 
-Kopf kopfPruefen(const QStringList &kopie, const QString &gruppe)
+Kopfbefund kopfPruefen(const QStringList &kopie, const QString &gruppe)
 {
-    Kopf k;
+    Kopfbefund k;
     for (int i = 0; i < 3 && i < kopie.size(); ++i) {
         if (kopie[i].toUpper().contains(u"KRANK"_s)) {
             k.krank = true;
@@ -133,7 +133,7 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
                       QString::number(kMaxFragen) + u" Aufgaben und wird nicht bewertet!"_s);
             continue;
         }
-        const Kopf kopf = kopfPruefen(kopie.zeilen, gruppe);
+        const Kopfbefund kopf = kopfPruefen(kopie.zeilen, gruppe);
         lauf.falschPositioniert[nr] = kreuze.falschPositioniert;
         lauf.gruppenFehler[nr] = kopf.gruppenFehler;
         Einzelergebnis e = punkteUndNoteBerechnen(l, kreuze, norm, lauf.klassenTreffer);

@@ -52,12 +52,12 @@ std::array<Gruppeneintrag, kMaxFragen + 1> gruppenDateiPruefen(const TestPfade &
 
 // kopfPruefen: krank, wenn "KRANK" (gross geschrieben) in Zeilen 1-3 steht; Gruppenfehler, wenn
 // Zeile 3 nicht mit dem Gruppenbuchstaben endet.
-struct Kopf
+struct Kopfbefund
 {
     bool krank = false;
     bool gruppenFehler = false;
 };
-Kopf kopfPruefen(const QStringList &kopie, const QString &gruppe);
+Kopfbefund kopfPruefen(const QStringList &kopie, const QString &gruppe);
 
 // Punkte je Frage und Note. antwort und kreuzAnzahl stammen aus der eben gelesenen Kopie.
 Einzelergebnis punkteUndNoteBerechnen(const Loesung &l, const Kreuze &k, const Normtabelle &norm,
