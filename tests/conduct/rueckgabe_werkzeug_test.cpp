@@ -60,13 +60,15 @@ private slots:
     void mitSpeichernDannNurLesen()
     {
         QString aus, fehler;
-        QCOMPARE(
-            ausfuehren({u"zurueckgeben"_s, u"2016-17"_s, u"7xP1Bspl"_s, u"--basis"_s, basis.pfad()},
-                       &aus, &fehler),
-            0);
+        QCOMPARE(ausfuehren({u"zurueckgeben"_s, u"2016-17"_s, u"7xP1Bspl"_s, u"--basis"_s,
+                             basis.pfad(), u"--heute"_s, u"2026-12-07"_s},
+                            &aus, &fehler),
+                 0);
         QCOMPARE(aus, rueck + u"Meier/7x/\nSchmidtb.K\n"_s);
         QVERIFY(QFileInfo::exists(rueck + u"Meier/7x/sp-ind.txt"_s));
-        QVERIFY(QFileInfo::exists(rueck + u"7x-Meier-7xP1Bspl.tmp"_s));
+        QCOMPARE(dateiInhalt(rueck + u"7x-Meier-7xP1Bspl.tmp"_s), QByteArray("2026-12-07\r\n"));
+        QVERIFY(QFileInfo::exists(
+            rueck + u"Meier/7x/Mivo-Test 2026-12-07 7xP1Bspl- Schmidtb.K- benotet.Doc"_s));
 
         QCOMPARE(ausfuehren({u"zurueckgeben"_s, u"2016-17"_s, u"7xP1Bspl"_s, u"--nur-lesen"_s,
                              u"--basis"_s, basis.pfad()}),
@@ -89,6 +91,10 @@ private slots:
             << u"Achtung: Die Datei(en) konnte(n) nicht kopiert werden!"_s;
         QTest::newRow("ohne Basis")
             << QStringList{u"zurueckgeben"_s, u"2016-17"_s, u"7xP1Bspl"_s} << 1 << QString();
+        QTest::newRow("falscher Tag")
+            << QStringList{u"zurueckgeben"_s, u"2016-17"_s,   u"7xP1Bspl"_s,
+                           u"--heute"_s,      u"7.12.2026"_s, u"--basis"_s}
+            << 1 << u"--heute"_s;
         QTest::newRow("Kuerzel zu kurz")
             << QStringList{u"zurueckgeben"_s, u"2016-17"_s, u"7xP1"_s, u"--basis"_s} << 1
             << QString();
