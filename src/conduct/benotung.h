@@ -1,0 +1,72 @@
+#pragma once
+// Benoten einer Klasse: jede Kopie in "T2-Ausge" wird Frage fuer Frage bewertet (volle Punkte nur
+// fuer genau ein Kreuz auf der richtigen Antwort), ueber die Normtabelle benotet und als benotete
+// Kopie nach "T3-Benot" geschrieben; danach die Klassenzeilen und die Zusammenfassung.
+// Eine unbrauchbare Kopie (fehlt, Verknuepfung, zu gross, binaer, mehr als 40 Fragen) wird mit
+// einer Meldung uebergangen; die anderen Schueler werden benotet.
+
+#include "conduct/normtabelle.h"
+#include "conduct/testdokument.h"
+#include "conduct/testname.h"
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+
+class Klasse;
+class Rueckfragen;
+
+// Uebergabe an das Notenbuch, eine je Klassenplatz.
+struct Benotungsergebnis
+{
+    QString initiale; // erstes Zeichen des Vornamens
+    QString nachname; // erste 8 Zeichen
+    QString noteE;
+    qint16 punkte = -1; // -1: keine Kopie
+};
+
+struct Gruppeneintrag
+{
+    QString nachname, vorname, gruppe;
+};
+
+struct Benotungslauf
+{
+    int klassenGroesse = 0;
+    Normtabelle norm = standardNormtabelle();
+    std::array<Benotungsergebnis, kMaxFragen + 1> ergebnisse{}; // Plaetze 1..40
+    std::array<qint16, kMaxFragen + 1> klassenTreffer{};
+    std::array<qint16, kNormZeilen> notenZaehler{};
+    std::array<bool, kMaxFragen + 1> falschPositioniert{};
+    std::array<bool, kMaxFragen + 1> gruppenFehler{};
+    std::array<bool, kMaxFragen + 1> benotet{}; // Plaetze, deren Kopie in diesem Lauf benotet wurde
+    Loesung loesung;                            // Schluessel der zuletzt gelesenen Vorlage
+    QString datum;                              // "yyyy-mm-dd"
+    QString thema;                              // Zeile 4 der Kopie, Zeichen 8 bis 67
+};
+
+// Liest die Gruppendatei (hoechstens 40 Eintraege) und meldet fehlende Kopien.
+std::array<Gruppeneintrag, kMaxFragen + 1> gruppenDateiPruefen(const TestPfade &test,
+                                                               Rueckfragen &r);
+
+// kopfPruefen: krank, wenn "KRANK" (gross geschrieben) in Zeilen 1-3 steht; Gruppenfehler, wenn
+// Zeile 3 nicht mit dem Gruppenbuchstaben endet.
+struct Kopfbefund
+{
+    bool krank = false;
+    bool gruppenFehler = false;
+};
+Kopfbefund kopfPruefen(const QStringList &kopie, const QString &gruppe);
+
+// Punkte je Frage und Note. antwort und kreuzAnzahl stammen aus der eben gelesenen Kopie.
+Einzelergebnis punkteUndNoteBerechnen(const Loesung &l, const Kreuze &k, const Normtabelle &norm,
+                                      std::array<qint16, kMaxFragen + 1> &klassenTreffer);
+
+// Der ganze Lauf nach dem Einlesen der Normtabelle. ProgrammEnde bei einem Nummerierungsfehler
+// einer Vorlage.
+Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabelle &norm,
+                    const QDate &heute, Benotungslauf &lauf, Rueckfragen &r);
+
+// Meldet falsch gesetzte Kreuze und Gruppenfehler mit den Platznummern.
+void fehlerMelden(const Benotungslauf &lauf, Rueckfragen &r);

@@ -1,0 +1,231 @@
+#include "conduct/katalog.h"
+
+#include "common/ansitext.h"
+#include "common/ordner.h"
+#include "common/rueckfragen.h"
+#include "common/schuljahr.h"
+#include "conduct/testname.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+std::optional<TestArt> testArtAusText(const QString &text)
+{
+    if (text == u"Alle"_s) {
+        return TestArt::Alle;
+    }
+    if (text == u"Multiple Choice"_s) {
+        return TestArt::MultipleChoice;
+    }
+    if (text == u"Lückentext"_s) {
+        return TestArt::Lueckentext;
+    }
+    if (text == u"Grafiklegende"_s) {
+        return TestArt::Grafiklegende;
+    }
+    return std::nullopt;
+}
+
+QString testBeschreibung(const QString &zeile4)
+{
+    return zeile4.mid(zeile4.indexOf(u':') + 2, 54);
+}
+
+namespace {
+
+// Die ersten vier Zeilen, ohne die ganze Datei zu lesen; nullopt, wenn sie sich nicht oeffnen
+// laesst.
+std::optional<QString> vierteZeile(const QString &pfad)
+{
+    QFile f(pfad);
+    if (!istGewoehnlicheDatei(pfad) || !f.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray kopf = f.read(16 * 1024);
+    if (kopf.contains('\0')) {
+        return std::nullopt;
+    }
+    const QStringList zeilen = zeilenAufteilen(ansiDekodieren(kopf));
+    return zeilen.value(3);
+}
+
+// Rich-Text-Vorlage eines Lueckentests: Zeile 4 des reinen Textes.
+QString rtfZeile4(const QString &rtf)
+{
+    QString text;
+    int tiefe = 0, ignorierTiefe = -1;
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        const QChar c = rtf[i];
+        if (c == u'{') {
+            ++tiefe;
+        } else if (c == u'}') {
+            if (tiefe == ignorierTiefe) {
+                ignorierTiefe = -1;
+            }
+            --tiefe;
+        } else if (c == u'\\') {
+            qsizetype j = i + 1;
+            while (j < rtf.size() && rtf[j].isLetter()) {
+                ++j;
+            }
+            const QString wort = rtf.mid(i + 1, j - i - 1);
+            while (j < rtf.size() && (rtf[j].isDigit() || rtf[j] == u'-')) {
+                ++j;
+            }
+            if (j < rtf.size() && rtf[j] == u' ') {
+                ++j;
+            }
+            if (wort.isEmpty() && i + 1 < rtf.size()) {
+                if (rtf[i + 1] == u'*') {
+                    ignorierTiefe = tiefe;
+                } else if (rtf[i + 1] == u'\'' && i + 3 < rtf.size() && ignorierTiefe < 0) {
+                    text += ansiDekodieren(QByteArray::fromHex(rtf.mid(i + 2, 2).toLatin1()));
+                    j = i + 4;
+                } else if (ignorierTiefe < 0) {
+                    text += rtf[i + 1];
+                    j = i + 2;
+                }
+            } else if ((wort == u"par"_s || wort == u"line"_s) && ignorierTiefe < 0) {
+                text += u'\n';
+            } else if (wort == u"fonttbl"_s || wort == u"colortbl"_s || wort == u"stylesheet"_s ||
+                       wort == u"info"_s || wort == u"pict"_s) {
+                ignorierTiefe = tiefe;
+            } else if (wort == u"tab"_s && ignorierTiefe < 0) {
+                text += u'\t';
+            }
+            i = j - 1;
+        } else if (ignorierTiefe < 0 && c != u'\r' && c != u'\n') {
+            text += c;
+        }
+        if (text.count(u'\n') > 4) {
+            break;
+        }
+    }
+    return text.split(u'\n').value(3);
+}
+
+} // namespace
+
+Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schuljahr,
+                                const QString &filter, TestArt art, QStringList &themen,
+                                Rueckfragen &r)
+{
+    Katalog k;
+    QStringList neueKuerzel;
+    const QString jahrMuster = schuljahr == u"..."_s ? u"*"_s : schuljahr.left(7) + u'*';
+    for (const QString &jahr : ordnerNachMuster(basisOrdner, jahrMuster)) {
+        if (!istSchuljahrOrdnerName(jahr)) {
+            continue;
+        }
+        const QString jahrOrdner = basisOrdner + jahr + kTrenner;
+        for (const QString &code : ordnerNachMuster(jahrOrdner)) {
+            if (!istTestordnerName(code) || !passtAufFilter(code, filter)) {
+                continue;
+            }
+            const QString stamm = jahrOrdner + code + kTrenner + code;
+            QStringList kandidaten;
+            if (art == TestArt::Alle || art == TestArt::MultipleChoice) {
+                kandidaten << stamm + u".__A"_s;
+            }
+            if (art == TestArt::Alle || art == TestArt::Lueckentext) {
+                kandidaten << stamm + u"._LA"_s;
+            }
+            if (art == TestArt::Alle || art == TestArt::Grafiklegende) {
+                kandidaten << stamm + u"._GA"_s;
+            }
+            QString vorlage;
+            for (const QString &pfad : kandidaten) {
+                if (QFile::exists(pfad)) {
+                    vorlage = pfad;
+                    break;
+                }
+            }
+            if (vorlage.isEmpty()) {
+                continue;
+            }
+            std::optional<QString> zeile4;
+            if (vorlage.endsWith(u"._LA"_s)) {
+                const BytesErgebnis rtf = bytesLesen(vorlage);
+                if (rtf.ok()) {
+                    zeile4 = rtfZeile4(ansiDekodieren(rtf.bytes));
+                }
+            } else {
+                zeile4 = vierteZeile(vorlage);
+            }
+            if (!zeile4) {
+                r.fehler(u"Die Datei "_s + vorlage + u" lässt sich nicht öffnen!"_s);
+                continue;
+            }
+            const QString beschreibung = testBeschreibung(*zeile4);
+            const QString thema = code.mid(4, 4);
+            bool bekannt = false;
+            for (const QString &t : themen) {
+                if (t.startsWith(thema, Qt::CaseInsensitive)) {
+                    bekannt = true;
+                    break;
+                }
+            }
+            if (!bekannt) {
+                QString eintrag = thema + u"- "_s + beschreibung;
+                while (eintrag.endsWith(u' ')) {
+                    eintrag.chop(1);
+                }
+                themen << eintrag;
+                neueKuerzel << thema;
+                ++k.neueThemen;
+            }
+            k.zeilen << klassenPraefix(code) + code + u"   "_s + beschreibung.leftJustified(55) +
+                            jahr;
+        }
+    }
+    if (k.neueThemen > 0) {
+        themenSpeichern(basisOrdner, themen, r);
+        if (!(neueKuerzel.size() == 1 && neueKuerzel[0] == u"Bspl"_s)) {
+            r.information(u"Es wurden in den Testordnern "_s + QString::number(k.neueThemen) +
+                          u" neue(s) Themenkürzel gefunden!\n\rDie Themenliste ("_s + kThemenliste +
+                          u") wurde entsprechend ergänzt,\n\r"
+                          "sollte aber überprüft werden."_s);
+        }
+    }
+    return k;
+}
+
+QChar eineMehrAlsVorhanden(const QStringList &katalogzeilen)
+{
+    QString ergebnis = u"1"_s;
+    for (const QString &z : katalogzeilen) {
+        if (z.size() >= 5 && z[4] > u'0' && z[4].isDigit()) {
+            ergebnis = QString::number(z[4].digitValue() + 1);
+        }
+    }
+    return ergebnis[0];
+}
+
+QString kuerzelAusZeile(const QString &zeile)
+{
+    return zeile.mid(1, 8);
+}
+
+QString schuljahrAusZeile(const QString &zeile)
+{
+    return zeile.right(7);
+}
+
+bool testLoeschen(const QString &testOrdner, Rueckfragen &r)
+{
+    if (r.frage(Rueckfragen::Art::Warnung,
+                u"Soll die Test-Datei: "_s + testOrdner +
+                    u"\r\nunwiderruflich mit allen Schülertest- und Bilddateien gelöscht werden?"_s,
+                Rueckfragen::Knoepfe::JaNeinAbbruch) != Rueckfragen::Knopf::Ja) {
+        return false;
+    }
+    baumLoeschen(mitTrenner(testOrdner) + u"Bilder"_s);
+    if (!baumLoeschen(testOrdner)) {
+        r.fehler(u"Die Test-Datei: "_s + testOrdner + u"\r\nkonnte nicht gelöscht werden!"_s);
+        return false;
+    }
+    r.information(u"Die Test-Datei: "_s + testOrdner +
+                  u"\r\nwurde (mit allen Schülertest- und Bilddateien) gelöscht."_s);
+    return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Der Katalog der vorhandenen Tests: Schuljahresordner, Testordner, Vorlage und Beschreibung.
+// Eine Katalogzeile: "1" oder " ", Testkuerzel, drei Leerzeichen, Beschreibung auf 55 Zeichen
+// aufgefuellt, Schuljahr (7 Zeichen).
+
+#include <QString>
+#include <QStringList>
+
+class Rueckfragen;
+
+enum class TestArt { Alle, MultipleChoice, Lueckentext, Grafiklegende };
+// "Alle", "Multiple Choice", "Lückentext", "Grafiklegende"; nullopt fuer anderes.
+std::optional<TestArt> testArtAusText(const QString &text);
+
+struct Katalog
+{
+    QStringList zeilen;
+    int neueThemen = 0;
+};
+
+// Fuellt den Katalog; schuljahr "..." fuer alle Jahre. Neue Themenkuerzel werden der Themenliste
+// (themen, wie im Feld) angehaengt, die Datei neu geschrieben und, ausser fuer das Beispiel allein,
+// gemeldet. Nicht lesbare Vorlagen werden gemeldet und uebergangen.
+Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schuljahr,
+                                const QString &filter, TestArt art, QStringList &themen,
+                                Rueckfragen &r);
+
+// Beschreibung aus Zeile 4 einer Vorlage: ab dem zweiten Zeichen nach dem ersten ":",
+// hoechstens 54.
+QString testBeschreibung(const QString &zeile4);
+
+// Vorgeschlagene Nummer eines neuen Tests ("1" ohne passende Eintraege).
+QChar eineMehrAlsVorhanden(const QStringList &katalogzeilen);
+
+// Aus einer Katalogzeile: Testkuerzel und Schuljahr.
+QString kuerzelAusZeile(const QString &zeile);
+QString schuljahrAusZeile(const QString &zeile);
+
+// Fragt und loescht den Testordner mit allem darin. Ergebnis: ob geloescht wurde.
+bool testLoeschen(const QString &testOrdner, Rueckfragen &r);

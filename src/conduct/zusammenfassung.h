@@ -1,0 +1,26 @@
+#pragma once
+// Die Klassenansicht eines benoteten Tests: Treffer je Frage, Punkte je Note, Notenspiegel und
+// Durchschnitt der E-Noten; eingetragen in jede benotete Kopie und in "Zusammenfassung.Doc"
+// (ANSI-Text mit CR LF und TAB).
+
+#include "conduct/benotung.h"
+
+#include <QString>
+#include <QStringList>
+
+class Rueckfragen;
+
+// Sortiert die Ergebnisse der Plaetze 1..Klassengroesse nach Nachname (8 Zeichen) und Initiale,
+// Byte fuer Byte in ANSI; ohne Kopie (leere Namen) zuerst.
+void zusammenfassungSortieren(Benotungslauf &lauf);
+
+// Durchschnitt der E-Noten mit einer Nachkommastelle und Komma ("2,3"); "0,0" ohne gezaehlte Note.
+QString durchschnittText(const Benotungslauf &lauf);
+
+// Die Klassenzeilen fuer eine Datei mit der Zeile 2 zeile2.
+QStringList trefferZeilen(const Benotungslauf &lauf, const QString &zeile2);
+QStringList klassenblock(const Benotungslauf &lauf, const QString &zeile2);
+
+// Traegt die Klassenzeilen in jede benotete Kopie ein und schreibt die Zusammenfassung.
+void klassenspiegelEintragen(const TestPfade &test, const Klasse &klasse, const Benotungslauf &lauf,
+                             Rueckfragen &r);
