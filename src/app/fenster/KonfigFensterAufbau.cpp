@@ -134,7 +134,7 @@ void TFormKonf::aufbauen()
          u"Hier holt sich bei Testbeginn  Mivo   die Testkopie für den angemeldeten Schüler."_s},
         {&EAbgabeOrdner, &BAbgabeOrdnerAussuchen, "EAbgabeOrdner", "BAbgabeOrdnerAussuchen",
          u"Abgabe-Ordner:"_s,
-         u"Hier landen die fertig ausgefüllten Tests bei der Abgabe.\n"_s
+         u"Hier landen die fertig ausgefüllten Tests bei der Abgabe.   "_s
          u"(benötigt Schreibrechte für Schüler !)"_s},
         {&ERueckgabeOrdner, &BRueckgabeOrdnerAussuchen, "ERueckgabeOrdner",
          "BRueckgabeOrdnerAussuchen", u"Rueckgabe-Ordner:"_s,
@@ -150,7 +150,7 @@ void TFormKonf::aufbauen()
         l->setFont(fett(font()));
         auto *feld = new QLineEdit(ordnerBox);
         feld->setObjectName(QString::fromLatin1(zeile.feldName));
-        feld->setMinimumWidth(320);
+        feld->setMinimumWidth(480);
         *zeile.feld = feld;
         l->setBuddy(feld);
         ordner->addWidget(l, z, 0);
@@ -162,16 +162,21 @@ void TFormKonf::aufbauen()
             *zeile.knopf = b;
             ordner->addWidget(b, z, 2);
         }
-        auto *bedeutung = beschriftung(zeile.bedeutung, ordnerBox);
-        bedeutung->setStyleSheet(u"color: rgb(70, 70, 80);"_s);
-        ordner->addWidget(bedeutung, z, 3);
+        // Die Bedeutung klein unter dem Feld.
+        auto *bedeutung = beschriftung(zeile.bedeutung, ordnerBox, false);
+        QFont klein = font();
+        klein.setPointSizeF(klein.pointSizeF() * 0.9);
+        bedeutung->setFont(klein);
+        bedeutung->setStyleSheet(u"color: rgb(80, 80, 95);"_s);
+        bedeutung->setContentsMargins(0, 0, 0, 8);
+        ordner->addWidget(bedeutung, z + 1, 1, 1, 2);
         if (feld == EAusgabeOrdner || feld == EAbgabeOrdner || feld == ERueckgabeOrdner) {
             feld->setToolTip(transfer);
         }
-        ++z;
+        z += 2;
     }
-    ordner->setColumnStretch(1, 3);
-    ordner->setColumnStretch(3, 4);
+    ordner->setColumnStretch(1, 1);
+    ordner->setVerticalSpacing(2);
 
     BOK = new QPushButton(u"OK  (Konfiguration beenden)"_s, this);
     BOK->setObjectName(u"BOK"_s);

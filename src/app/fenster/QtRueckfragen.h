@@ -3,7 +3,8 @@
 
 #include "common/rueckfragen.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
 class QtRueckfragen final : public Rueckfragen
 {
@@ -23,5 +24,6 @@ public:
                                        const QString &vorgabe) override;
 
 private:
-    QWidget *eltern;
+    QWidget *elternFenster() const;
+    QPointer<QWidget> eltern;
 };

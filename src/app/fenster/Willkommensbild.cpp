@@ -7,7 +7,8 @@
 namespace {
 
 constexpr qreal kB = 900;
-constexpr qreal kH = 540;
+constexpr qreal kH = 700;
+constexpr qreal kKopf = 140; // Hoehe der Ueberschrift ueber der Zeichnung
 
 const QColor kNoten(255, 255, 225);
 const QColor kKonstruktion(220, 240, 250);
@@ -199,6 +200,22 @@ void schulnetz(QPainter &p)
     bildschirm(p, schueler[1], 26, kKonstruktion);
 }
 
+void ueberschrift(QPainter &p)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(46);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(30, 50, 110));
+    p.drawText(QRectF(0, 28, kB, 60), Qt::AlignCenter, QStringLiteral("Willkommen!"));
+    f.setBold(false);
+    f.setPixelSize(19);
+    p.setFont(f);
+    p.setPen(QColor(90, 100, 120));
+    p.drawText(QRectF(0, 88, kB, 34), Qt::AlignCenter,
+               QStringLiteral("Notenbuch  ·  Multiple-Choice-Tests im Schulnetz  ·  Lückentests"));
+}
+
 } // namespace
 
 Willkommensbild::Willkommensbild(QWidget *eltern) : QWidget(eltern)
@@ -226,16 +243,19 @@ void Willkommensbild::zeichnen(QPainter &p, const QRectF &ziel)
     p.setBrush(verlauf);
     p.drawRoundedRect(ziel, 18, 18);
 
+    // Waagerecht mittig, senkrecht im oberen Drittel des freien Platzes.
     const qreal faktor = std::min(ziel.width() / kB, ziel.height() / kH);
-    p.translate(ziel.center());
+    const qreal frei = ziel.height() - kH * faktor;
+    p.translate(ziel.center().x() - kB * faktor / 2, ziel.top() + frei / 3);
     p.scale(faktor, faktor);
-    p.translate(-kB / 2, -kH / 2);
     // Vier Farbbaender der Arbeitsmodi
     const QColor modi[] = {kNoten, kKonstruktion, kDurchfuehrung, kRueckgabe};
     for (int i = 0; i < 4; ++i) {
         p.setBrush(modi[i].darker(104));
         p.drawRoundedRect(QRectF(24 + i * 218, kH - 14, 200, 6), 3, 3);
     }
+    ueberschrift(p);
+    p.translate(0, kKopf);
     schulnetz(p);
     testbogen(p);
     notenbuch(p);
