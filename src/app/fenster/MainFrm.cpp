@@ -113,6 +113,7 @@ void TMainForm::uebersichtAufbauen()
     PButtonleiste->setAutoFillBackground(true);
     PButtonleiste->setMouseTracking(true);
     PButtonleiste->installEventFilter(this);
+    PUebersicht->installEventFilter(this);
 
     const auto modusKnopf = [this](const QString &text, const char *name) {
         auto *b = new TColorButton(text, PButtonleiste);
@@ -356,6 +357,13 @@ void TMainForm::TimerAfterShowMainTimer()
     if (!isVisible()) {
         return;
     }
+    // Erst wenn die Uebersicht wirklich auf dem Bildschirm steht (unter X11 kommt das Zeichnen
+    // oft nach den ersten 10 ms), damit das Fenster nicht auf das Laden wartet und die Meldungen
+    // darueber erscheinen. Hoechstens eine Sekunde lang.
+    if (!uebersichtGezeichnet && ++warteTakte < 100) {
+        TimerAfterShowMain.start();
+        return;
+    }
     if (!u.k.einstellungenLaden() || u.e.programmEndet) {
         programmBeenden();
         return;
@@ -452,6 +460,8 @@ bool TMainForm::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     if (objekt == PButtonleiste && ereignis->type() == QEvent::MouseMove) {
         buttonFarbenFestlegen();
+    } else if (objekt == PUebersicht && ereignis->type() == QEvent::Paint) {
+        uebersichtGezeichnet = true;
     }
     return QMainWindow::eventFilter(objekt, ereignis);
 }

@@ -80,6 +80,8 @@ private:
     bool imFormShow = false;
     bool rueckgabe = false;
     bool editorSichtbar = false;
+    bool uebersichtGezeichnet = false;
+    int warteTakte = 0;
 
     QTimer TimerAfterShowMain;
 
