@@ -40,7 +40,8 @@ QString hinweis2()
            crlf + crlf +
            u"Vermutlich wird der Admin den Ordner   \"C:\\Program Files (x86)\\Mivo\"   als "_s
            u"Programm-Ordner gewählt haben. Deshalb startet die Suche auch dort."_s +
-           crlf + u"Zum Schluss Klicken Sie oben auf den Button \"Go\". Dann werden die Transfer-Ordner "_s
+           crlf +
+           u"Zum Schluss Klicken Sie oben auf den Button \"Go\". Dann werden die Transfer-Ordner "_s
            u"unten sichtbar."_s;
 }
 
@@ -79,20 +80,21 @@ QString probelaufFrage()
 {
     return u"Die Konfiguration zum parallelen Aufruf von Schüler- und Lehrerprogramm an einem PC ist "_s
            u"jetzt abgeschlossen."_s +
-           crlf + u"Ein Beispieltest und 2 Beispielklassen wurden bereit gestellt."_s + crlf + crlf +
+           crlf + u"Ein Beispieltest und 2 Beispielklassen wurden bereit gestellt."_s + crlf +
+           crlf +
            u"Wenn Sie jetzt einen Probelauf zur Testdurchführung am heimischen PC durchführen möchten "_s
            u"(ca. 10 Min.), so können sie zuvor die 4-seitige Bildanleitung  ' "_s
            u"Mivo-Probetestlauf-Anleitung.doc'  ausdrucken, um eine Schritt-für-Schritt-Anleitung in "_s
            u"den Händen zu haben. Schließlich sind dabei gleich zwei Programme kennen zu lernen: Das "_s
            u"Lehrerprogramm und (sozusagen als 'virtueller Schüler') das Schülertestprogramm! "_s +
            crlf + crlf + u"Klicken Sie einen der folgenden Buttons:"_s + crlf +
-           u"   - Ja:\t\tÖffnet die Bildanleitung und startet dann den Probetestdurchlauf:"_s + crlf +
-           u"\t\tDrucken Sie mit dem Menübefehl 'Datei > Drucken' die "_s + crlf +
+           u"   - Ja:\t\tÖffnet die Bildanleitung und startet dann den Probetestdurchlauf:"_s +
+           crlf + u"\t\tDrucken Sie mit dem Menübefehl 'Datei > Drucken' die "_s + crlf +
            u"\t\tBildanleitung aus."_s + crlf +
            u"\t\tWenn Sie dann das Anzeigeprogramm schließen, startet der "_s + crlf +
            u"\t\tProbetestdurchlauf."_s + crlf +
-           u"   - Nein:\t\tStartet den Probetestdurchlauf ohne Öffnen/Drucken der Anleitung."_s + crlf +
-           u"   - Abbrechen:\tFührt keinen Probetestdurchlauf durch."_s;
+           u"   - Nein:\t\tStartet den Probetestdurchlauf ohne Öffnen/Drucken der Anleitung."_s +
+           crlf + u"   - Abbrechen:\tFührt keinen Probetestdurchlauf durch."_s;
 }
 
 QString probelaufAnleitung()

@@ -65,7 +65,7 @@ int Bildschirmaufloesung_beliebig(int W, int H, double P, Fensterfamilie familie
             } else if (H > B) {
                 s = p144 ? rundeGerade(80 * h, b) : p120 ? 100 : p96 ? rundeGerade(125 * h, b) : s;
             } else {
-                s = p144  ? rundeGerade(80 * h, b)
+                s = p144   ? rundeGerade(80 * h, b)
                     : p120 ? rundeGerade(100 * h, b)
                     : p96  ? rundeGerade(125 * h, b)
                            : s;
@@ -78,7 +78,7 @@ int Bildschirmaufloesung_beliebig(int W, int H, double P, Fensterfamilie familie
                 s = p144 ? rundeGerade(80 * h, b) : p120 ? 100 : p96 ? rundeGerade(120 * h, b) : s;
             } else {
                 // H / B x 100 / 1,35 = 2000 H / (27 B)
-                s = p144  ? rundeGerade(2000 * h, 27 * b)
+                s = p144   ? rundeGerade(2000 * h, 27 * b)
                     : p120 ? rundeGerade(96 * h, b)
                     : p96  ? rundeGerade(120 * h, b)
                            : s;
@@ -91,7 +91,7 @@ int Bildschirmaufloesung_beliebig(int W, int H, double P, Fensterfamilie familie
                 s = (p144 || p120) ? 100 : p96 ? rundeGerade(125 * h, b) : s;
             } else {
                 // H / B x 100 / 1,05 = 2000 H / (21 B)
-                s = p144  ? rundeGerade(2000 * h, 21 * b)
+                s = p144   ? rundeGerade(2000 * h, 21 * b)
                     : p120 ? rundeGerade((W > 1023 ? 96 : 70) * h, b)
                     : p96  ? rundeGerade(125 * h, b)
                            : s;

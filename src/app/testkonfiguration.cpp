@@ -60,17 +60,13 @@ TestKonfiguration::TestKonfiguration(Einstellungen &e, Konfiguration &k, Rueckfr
     : e(e)
     , k(k)
     , r(r)
-{
-}
+{}
 
 KonfigFelder TestKonfiguration::felderKonfiguration1() const
 {
     const QString p = e.programmOrdner + kSchulserverOrdnerName;
-    return {p,
-            p + kTrenner + u"Ausgabe"_s + kTrenner,
-            p + kTrenner + u"Abgabe"_s + kTrenner,
-            p + kTrenner + u"Rueckgabe"_s + kTrenner,
-            p + kTrenner + u"Schueler"_s + kTrenner};
+    return {p, p + kTrenner + u"Ausgabe"_s + kTrenner, p + kTrenner + u"Abgabe"_s + kTrenner,
+            p + kTrenner + u"Rueckgabe"_s + kTrenner, p + kTrenner + u"Schueler"_s + kTrenner};
 }
 
 QString TestKonfiguration::lokaleSchuelerCf() const
@@ -120,8 +116,9 @@ void TestKonfiguration::transferOrdnerErstellen(const KonfigFelder &f)
 
 void TestKonfiguration::UebergabeOrdnerLesenUndZeigen(KonfigFelder &f)
 {
-    e.schuelerCfDatei =
-        f.mivoProgrammOrdner.isEmpty() ? QString() : mitTrenner(f.mivoProgrammOrdner) + kSchuelerCfName;
+    e.schuelerCfDatei = f.mivoProgrammOrdner.isEmpty()
+                            ? QString()
+                            : mitTrenner(f.mivoProgrammOrdner) + kSchuelerCfName;
     f.ausgabe = k.leseAusDateiDenOrdner(e.schuelerCfDatei, Kopf::testAusgabe);
     f.abgabe = k.leseAusDateiDenOrdner(e.schuelerCfDatei, Kopf::testAbgabe);
     f.rueckgabe = k.leseAusDateiDenOrdner(e.schuelerCfDatei, Kopf::testRueckgabe);

@@ -38,8 +38,9 @@ QString infoText()
 
 QString anfangsMeldungText()
 {
-    return u"Um die Programmfunktionen zu initialisieren muss zuerst der Menübefehl "_s + crlf + crlf +
-           QString(13, u' ') + u"Optionen  >  2) Konfiguration für Testfunktionen "_s + crlf + crlf +
+    return u"Um die Programmfunktionen zu initialisieren muss zuerst der Menübefehl "_s + crlf +
+           crlf + QString(13, u' ') + u"Optionen  >  2) Konfiguration für Testfunktionen "_s +
+           crlf + crlf +
            u"aufgerufen werden. Damit werden automatisch 2 Beispielklassen und 1 Beispieltest bereit gestellt,"_s +
            crlf + u"auch wenn Sie dabei den Probetestlauf nicht durchführen."_s;
 }
@@ -56,9 +57,8 @@ bool anfangsMsgGezeigt(const QString &basisOrdner, const QDate &heute, Rueckfrag
 
 QString programmendeHinweis()
 {
-    return u"Schneller als über diesen Button:"_s + crlf +
-           u"Einfach die Taste  <e>  drücken!"_s + crlf + crlf +
-           u"Fast alle Buttons in diesem Programm "_s + crlf +
+    return u"Schneller als über diesen Button:"_s + crlf + u"Einfach die Taste  <e>  drücken!"_s +
+           crlf + crlf + u"Fast alle Buttons in diesem Programm "_s + crlf +
            u"haben diese praktische Schnelltastenzuweisung "_s + crlf +
            u"(jeweils der Buchstabe, der in der "_s + crlf +
            u"Buttonbezeichnung unterstrichen ist)."_s;
@@ -88,9 +88,10 @@ void schuelerCfEinsehen(const Einstellungen &e, Konfiguration &k, Rueckfragen &r
 {
     const QString ordner = k.leseAusDateiDenOrdner(e.lehrerCfDatei(), Kopf::programmOrdner);
     if (ordner.startsWith(u"C:"_s, Qt::CaseInsensitive)) {
-        r.fehler(u"Die Konfigurationsdatei  Mivo-cf.txt  für das Schülertestprogramm liegt auf dem "_s
-                 u"geschützten System-Laufwerk C: und kann daher nur vom Systemadministrator "_s
-                 u"verändert werden (s. Bedienungsanleitung)."_s);
+        r.fehler(
+            u"Die Konfigurationsdatei  Mivo-cf.txt  für das Schülertestprogramm liegt auf dem "_s
+            u"geschützten System-Laufwerk C: und kann daher nur vom Systemadministrator "_s
+            u"verändert werden (s. Bedienungsanleitung)."_s);
     }
     dateiAnzeigen(ordner + kSchuelerCfName, r, o);
 }

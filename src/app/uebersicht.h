@@ -44,7 +44,8 @@ QString programmendeHinweis();
 
 // Erste passende Bedienungsanleitung im Programmordner, leer wenn keine.
 QString bedienungsanleitungSuchen(const QString &programmOrdner);
-inline const QString kKeineAnleitung = QStringLiteral("Es wurde keine Bedienungsanleitung gefunden!");
+inline const QString kKeineAnleitung =
+    QStringLiteral("Es wurde keine Bedienungsanleitung gefunden!");
 
 // Oeffnet eine Datei mit dem zugeordneten Programm; meldet eine fehlende Datei und einen
 // fehlgeschlagenen Start. Ergebnis: ob geoeffnet.

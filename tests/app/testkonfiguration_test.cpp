@@ -128,8 +128,9 @@ void TestKonfigurationTest::beispieleFehlen()
     QFile::remove(quelle + u"K-9-Inx.DTA"_s);
     dateiSchreiben(quelle + u"7xP1Bspl/Bilder/.versteckt"_s, "x");
     b.logik.BeispielDateienInDenAktSchuljahresOrdnerkopieren(kHeute);
-    QCOMPARE(b.r.meldungen(), (QStringList{u"Der Beispieltest konnte nicht bereit gestellt werden!"_s,
-                                           u"Die Beispielklasse 2 konnte nicht bereit gestellt werden!"_s}));
+    QCOMPARE(b.r.meldungen(),
+             (QStringList{u"Der Beispieltest konnte nicht bereit gestellt werden!"_s,
+                          u"Die Beispielklasse 2 konnte nicht bereit gestellt werden!"_s}));
     const QString y = b.t.pfad() + u"2024-25/"_s;
     QVERIFY(QFile::exists(y + u"L-7x-Ph.DTA"_s));
     QVERIFY(!QFile::exists(y + u"7xP1Bspl/Bilder/.versteckt"_s));
@@ -138,7 +139,8 @@ void TestKonfigurationTest::beispieleFehlen()
     Basis c;
     dateiSchreiben(c.t.pfad() + u"2024-25"_s, "x");
     c.logik.BeispielDateienInDenAktSchuljahresOrdnerkopieren(kHeute);
-    QCOMPARE(c.r.meldungen(), QStringList{u"Der Schuljahresordner konnte nicht erstellt werden!"_s});
+    QCOMPARE(c.r.meldungen(),
+             QStringList{u"Der Schuljahresordner konnte nicht erstellt werden!"_s});
 }
 
 void TestKonfigurationTest::konfiguration1Speichern()
@@ -202,9 +204,11 @@ void TestKonfigurationTest::pruefenMeldetFehlendeOrdner()
     QCOMPARE(b.e.schuelerCfDatei, admin + kSchuelerCfName);
     QCOMPARE(f.ausgabe, admin + u"Aus/"_s);
     QCOMPARE(f.schueler, u"H:\\/"_s);
-    QCOMPARE(b.r.meldungen(),
-             QStringList{u"Das Verzeichnis   "_s + admin + u"Ab/   existiert nicht!\r\n"_s
-                         u"Wenden Sie sich an den Administrator. Er sollte den Ordner erstellen."_s});
+    QCOMPARE(
+        b.r.meldungen(),
+        QStringList{u"Das Verzeichnis   "_s + admin +
+                    u"Ab/   existiert nicht!\r\n"_s
+                    u"Wenden Sie sich an den Administrator. Er sollte den Ordner erstellen."_s});
 }
 
 void TestKonfigurationTest::anfangsKonfErsterStart()

@@ -108,7 +108,8 @@ void UebersichtTest::version()
     QCOMPARE(programmVersion(), QStringLiteral(MIVO_VERSION));
     QCOMPARE(fensterTitel(), QStringLiteral(MIVO_VERSION) + u"  Mivo-Zuzovuvavev"_s);
     QCOMPARE(versionsSchild(), QStringLiteral(MIVO_VERSION).left(3));
-    QVERIFY(infoText().startsWith(u"Mivo-Zuzovuvavev\r\nVersion "_s + QStringLiteral(MIVO_VERSION)));
+    QVERIFY(
+        infoText().startsWith(u"Mivo-Zuzovuvavev\r\nVersion "_s + QStringLiteral(MIVO_VERSION)));
 }
 
 QTEST_GUILESS_MAIN(UebersichtTest)

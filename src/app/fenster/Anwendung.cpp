@@ -10,7 +10,9 @@ namespace {
 class MivoStil final : public QProxyStyle
 {
 public:
-    MivoStil() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    MivoStil()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {}
     int styleHint(StyleHint hinweis, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *rueckgabe) const override
     {

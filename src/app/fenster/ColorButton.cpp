@@ -11,9 +11,12 @@ constexpr int kBreite = 70;
 constexpr int kHoehe = 46;
 } // namespace
 
-TColorButton::TColorButton(QWidget *eltern) : TColorButton(QString(), eltern) {}
+TColorButton::TColorButton(QWidget *eltern)
+    : TColorButton(QString(), eltern)
+{}
 
-TColorButton::TColorButton(const QString &text, QWidget *eltern) : QPushButton(text, eltern)
+TColorButton::TColorButton(const QString &text, QWidget *eltern)
+    : QPushButton(text, eltern)
 {
     foreColor = palette().color(QPalette::ButtonText);
     resize(kBreite, kHoehe);
@@ -124,8 +127,9 @@ void TColorButton::paintEvent(QPaintEvent *)
     } else {
         // Graviert: heller Schatten versetzt, darueber die dunkle Schrift.
         const QSize groesse = fontMetrics().size(Qt::TextShowMnemonic | Qt::TextSingleLine, text());
-        const QRect ort(QPoint((r.width() - groesse.width()) / 2, (r.height() - groesse.height()) / 2),
-                        groesse);
+        const QRect ort(
+            QPoint((r.width() - groesse.width()) / 2, (r.height() - groesse.height()) / 2),
+            groesse);
         p.setPen(pal.color(QPalette::Light));
         p.drawText(ort.translated(1, 1), Qt::TextShowMnemonic | Qt::TextSingleLine, text());
         p.setPen(pal.color(QPalette::Disabled, QPalette::Dark));

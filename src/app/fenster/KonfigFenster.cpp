@@ -118,8 +118,8 @@ void TFormKonf::zuruecksetzen(QRadioButton *behalten)
                            BAbgabeOrdnerAussuchen, BRueckgabeOrdnerAussuchen}) {
         b->setEnabled(false);
     }
-    for (QLineEdit *e : {EMivoProgrammOrdner, EAusgabeOrdner, EAbgabeOrdner, ERueckgabeOrdner,
-                         ESchuelerOrdner}) {
+    for (QLineEdit *e :
+         {EMivoProgrammOrdner, EAusgabeOrdner, EAbgabeOrdner, ERueckgabeOrdner, ESchuelerOrdner}) {
         e->setEnabled(false);
     }
     bestaetigungZeigen(0);
@@ -234,8 +234,8 @@ void TFormKonf::RadioButton2Click(bool benutzer)
 void TFormKonf::RadioButton3Click(bool benutzer)
 {
     zuruecksetzen(RadioButton3);
-    for (QLineEdit *e : {EMivoProgrammOrdner, EAusgabeOrdner, EAbgabeOrdner, ERueckgabeOrdner,
-                         ESchuelerOrdner}) {
+    for (QLineEdit *e :
+         {EMivoProgrammOrdner, EAusgabeOrdner, EAbgabeOrdner, ERueckgabeOrdner, ESchuelerOrdner}) {
         e->setEnabled(true);
     }
     for (QPushButton *b : {BMivoProgrammOrdnerAussuchen, BAusgabeOrdnerAussuchen,

@@ -36,7 +36,9 @@ QFont vergroessert(QFont f, qreal faktor, bool fett)
 
 } // namespace
 
-TMainForm::TMainForm(Umgebung &umgebung, QWidget *eltern) : QMainWindow(eltern), u(umgebung)
+TMainForm::TMainForm(Umgebung &umgebung, QWidget *eltern)
+    : QMainWindow(eltern)
+    , u(umgebung)
 {
     setObjectName(u"MainForm"_s);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -61,8 +63,7 @@ TMainForm::TMainForm(Umgebung &umgebung, QWidget *eltern) : QMainWindow(eltern),
     // Oben am Bildschirm, so hoch wie der Bildschirm.
     if (const QScreen *s = screen()) {
         const QRect frei = s->availableGeometry();
-        const int breite =
-            std::min(frei.width(), kEntwurfBreiteUebersicht * prozent / 100);
+        const int breite = std::min(frei.width(), kEntwurfBreiteUebersicht * prozent / 100);
         setGeometry(frei.left() + (frei.width() - breite) / 2, frei.top(), breite, frei.height());
     }
     for (QWidget *w : findChildren<QWidget *>()) {
@@ -150,7 +151,8 @@ void TMainForm::uebersichtAufbauen()
     hinweis->setObjectName(u"LArbeitsbereich"_s);
     hinweis->setStyleSheet(u"color: rgb(90, 90, 100);"_s);
     leiste->addWidget(hinweis);
-    for (TColorButton *b : {BNotenverwaltung, BTestKonstruieren, BTestDurchfuehrung, BTestRueckgabe}) {
+    for (TColorButton *b :
+         {BNotenverwaltung, BTestKonstruieren, BTestDurchfuehrung, BTestRueckgabe}) {
         leiste->addWidget(b);
     }
     leiste->addStretch(1);
@@ -214,8 +216,8 @@ void TMainForm::verfuegbarkeitAktualisieren()
         aktivieren(a, true);
     }
     for (QAction *a : {AnfangsKonfiguration1, KonfigurationfrTestfunktionen1}) {
-        a->setProperty("nichtVerfuegbar", a == AnfangsKonfiguration1 ? !anfangsKonfFenster
-                                                                       : !konfFenster);
+        a->setProperty("nichtVerfuegbar",
+                       a == AnfangsKonfiguration1 ? !anfangsKonfFenster : !konfFenster);
         aktivieren(a, !editorSichtbar);
     }
 }
@@ -252,8 +254,7 @@ void TMainForm::FormEinstellung(int modus)
     const QSize bildschirm = screen() ? screen()->geometry().size() : QSize(1280, 1024);
     switch (modus) {
     case kModusUebersicht:
-        if (!ersterLayoutDurchgang &&
-            (bildschirm.height() > 1023 || bildschirm.width() > 1280)) {
+        if (!ersterLayoutDurchgang && (bildschirm.height() > 1023 || bildschirm.width() > 1280)) {
             adjustSize();
             if (screen()) {
                 resize(width(), screen()->availableGeometry().height());
@@ -303,9 +304,8 @@ void TMainForm::FormEinstellung(int modus)
         if (notenverwaltung) {
             notenverwaltung->fenster()->hide();
         }
-        testauswahl->modusZeigen(rueckgabe ? Testauswahl::Layout::Rueckgabe
-                                           : Testauswahl::Layout::Durchfuehrung,
-                                 false);
+        testauswahl->modusZeigen(
+            rueckgabe ? Testauswahl::Layout::Rueckgabe : Testauswahl::Layout::Durchfuehrung, false);
         break;
     case kModusNotenverwaltung:
         if (!notenverwaltung) {

@@ -66,7 +66,8 @@ void TMainForm::menueAufbauen()
     QMenu *noten = leiste->addMenu(u"N&otenbearbeitung"_s);
     noten->setObjectName(u"Notenbearbeitung1"_s);
     noten->setToolTipsVisible(true);
-    befehl(noten, u"Notenbearbeitung/ Klasse auswählen"_s, "NotenbearbeitungKlasseauswhlen1", false);
+    befehl(noten, u"Notenbearbeitung/ Klasse auswählen"_s, "NotenbearbeitungKlasseauswhlen1",
+           false);
     // Im Hauptfenster immer gesperrt: sie wirken auf die offene Notentabelle.
     for (const QString &text :
          {u"Notenbearbeitung/ einzelne Schüler"_s, u"Notenliste verschieben"_s,
@@ -101,11 +102,12 @@ void TMainForm::menueAufbauen()
     KonfigurationfrTestfunktionen1 = befehl(optionen, u"2) Konfiguration für Testfunktionen"_s,
                                             "KonfigurationfrTestfunktionen1", true);
     optionen->addSeparator();
-    QAction *klCf = befehl(optionen, u"Konfigurationsdatei \"Mivo-Kl-cf.txt\"  einsehen/bearbeiten"_s,
-                           "KonfigurationsdateiKlcf1", true);
-    QAction *cf = befehl(optionen,
-                         u"Aktuelle Konfigurationsdatei \"Mivo-cf.txt\" einsehen/bearbeiten"_s,
-                         "KonfigurationsdateiCf1", true);
+    QAction *klCf =
+        befehl(optionen, u"Konfigurationsdatei \"Mivo-Kl-cf.txt\"  einsehen/bearbeiten"_s,
+               "KonfigurationsdateiKlcf1", true);
+    QAction *cf =
+        befehl(optionen, u"Aktuelle Konfigurationsdatei \"Mivo-cf.txt\" einsehen/bearbeiten"_s,
+               "KonfigurationsdateiCf1", true);
     QAction *themen = befehl(optionen, u"Themenliste bearbeiten"_s, "Themenlistebearbeiten1", true);
     QAction *faecher = befehl(optionen, u"Fächerliste bearbeiten"_s, "Fcherlistebearbeiten1", true);
     optionen->addSeparator();
@@ -117,12 +119,10 @@ void TMainForm::menueAufbauen()
     connect(klCf, &QAction::triggered, this,
             [this] { dateiAnzeigen(u.e.lehrerCfDatei(), u.r, u.o); });
     connect(cf, &QAction::triggered, this, [this] { schuelerCfEinsehen(u.e, u.k, u.r, u.o); });
-    connect(themen, &QAction::triggered, this, [this] {
-        dateiAnzeigen(u.e.programmOrdner + u"Mivo-Themenliste.txt"_s, u.r, u.o);
-    });
-    connect(faecher, &QAction::triggered, this, [this] {
-        dateiAnzeigen(u.e.programmOrdner + u"Mivo-Faecherliste.txt"_s, u.r, u.o);
-    });
+    connect(themen, &QAction::triggered, this,
+            [this] { dateiAnzeigen(u.e.programmOrdner + u"Mivo-Themenliste.txt"_s, u.r, u.o); });
+    connect(faecher, &QAction::triggered, this,
+            [this] { dateiAnzeigen(u.e.programmOrdner + u"Mivo-Faecherliste.txt"_s, u.r, u.o); });
     connect(update, &QAction::triggered, this, [this] {
         if (!u.o.oeffnen(kProduktSeite)) {
             u.r.fehler(u"Die Seite  "_s + kProduktSeite + u"  konnte nicht geöffnet werden."_s);
@@ -131,7 +131,8 @@ void TMainForm::menueAufbauen()
 
     QMenu *hilfe = leiste->addMenu(u"&Hilfe"_s);
     hilfe->setObjectName(u"Hilfe1"_s);
-    QAction *anleitung = befehl(hilfe, u"Bedienungsanleitung lesen"_s, "Bedienungsanleitung1", true);
+    QAction *anleitung =
+        befehl(hilfe, u"Bedienungsanleitung lesen"_s, "Bedienungsanleitung1", true);
     QAction *info = befehl(hilfe, u"Programm-Info"_s, "ProgrammInfo1", true);
     connect(anleitung, &QAction::triggered, this, [this] {
         const QString pdf = bedienungsanleitungSuchen(u.e.programmOrdner);
@@ -155,10 +156,10 @@ void TMainForm::menueAufbauen()
 
 void TMainForm::klassenMenueEinstellen(bool editor)
 {
-    const QList<QAction *> uebersichtGesperrt{Klasseverndern1->menuAction(), Klassendatenexportieren1,
-                                              Zufallsgruppen1, Klasselschen1};
-    const QList<QAction *> uebrige{NeueKlasseanlegen1, Klasseffnen1, KlasseinneuesSchuljahrversetzen1,
-                                   Schlersuchen1};
+    const QList<QAction *> uebersichtGesperrt{
+        Klasseverndern1->menuAction(), Klassendatenexportieren1, Zufallsgruppen1, Klasselschen1};
+    const QList<QAction *> uebrige{NeueKlasseanlegen1, Klasseffnen1,
+                                   KlasseinneuesSchuljahrversetzen1, Schlersuchen1};
     for (QAction *a : uebersichtGesperrt) {
         a->setVisible(!editor);
         aktivieren(a, false);

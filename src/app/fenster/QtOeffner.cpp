@@ -7,7 +7,8 @@
 
 bool QtOeffner::oeffnen(const QString &pfad)
 {
-    const QUrl adresse = pfad.contains(QStringLiteral("://")) ? QUrl(pfad) : QUrl::fromLocalFile(pfad);
+    const QUrl adresse =
+        pfad.contains(QStringLiteral("://")) ? QUrl(pfad) : QUrl::fromLocalFile(pfad);
     return QDesktopServices::openUrl(adresse);
 }
 

@@ -55,8 +55,8 @@ QWidget *QtRueckfragen::elternFenster() const
 
 void QtRueckfragen::melde(Art art, const QString &text)
 {
-    QMessageBox box(symbol(art), QApplication::applicationName(), QString(),
-                    QMessageBox::NoButton, elternFenster());
+    QMessageBox box(symbol(art), QApplication::applicationName(), QString(), QMessageBox::NoButton,
+                    elternFenster());
     textSetzen(box, text);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
@@ -64,8 +64,8 @@ void QtRueckfragen::melde(Art art, const QString &text)
 
 Rueckfragen::Knopf QtRueckfragen::frage(Art art, const QString &text, Knoepfe knoepfe)
 {
-    QMessageBox box(symbol(art), QApplication::applicationName(), QString(),
-                    QMessageBox::NoButton, elternFenster());
+    QMessageBox box(symbol(art), QApplication::applicationName(), QString(), QMessageBox::NoButton,
+                    elternFenster());
     textSetzen(box, text);
     std::map<QAbstractButton *, Knopf> knopfVon;
     const auto neu = [&](const QString &titel, QMessageBox::ButtonRole rolle, Knopf k) {

@@ -9,7 +9,9 @@
 class QtRueckfragen final : public Rueckfragen
 {
 public:
-    explicit QtRueckfragen(QWidget *eltern = nullptr) : eltern(eltern) {}
+    explicit QtRueckfragen(QWidget *eltern = nullptr)
+        : eltern(eltern)
+    {}
     void setzeEltern(QWidget *w) { eltern = w; }
 
     void melde(Art art, const QString &text) override;

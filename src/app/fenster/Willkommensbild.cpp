@@ -218,7 +218,8 @@ void ueberschrift(QPainter &p)
 
 } // namespace
 
-Willkommensbild::Willkommensbild(QWidget *eltern) : QWidget(eltern)
+Willkommensbild::Willkommensbild(QWidget *eltern)
+    : QWidget(eltern)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(300, 180);

@@ -39,8 +39,9 @@ TFormAnfangsKonf::TFormAnfangsKonf(Umgebung &umgebung, TMainForm *haupt)
     ESchulName->setMinimumWidth(380);
     ELehrerName = new QLineEdit(this);
     ELehrerName->setObjectName(u"ELehrerName"_s);
-    ELehrerName->setToolTip(u"Geben Sie hier Ihren Nachnamen  ein (nur Buchstaben von A-Z und a-z, "_s
-                            u"also keine Umlaute, usw.)"_s);
+    ELehrerName->setToolTip(
+        u"Geben Sie hier Ihren Nachnamen  ein (nur Buchstaben von A-Z und a-z, "_s
+        u"also keine Umlaute, usw.)"_s);
     ELehrerName->setToolTipDuration(8000);
     auto *lSchule = new QLabel(u"Name der Schule"_s, this);
     auto *lLehrer = new QLabel(u"Nachname der Lehrkraft"_s, this);

@@ -124,7 +124,8 @@ int main(int argc, char **argv)
     haupt.TestKonstruierenClick();
 
     // Konfiguration fuer Testfunktionen: Rueckfall auf 1, Go 1 mit Probelauf-Frage.
-    meldungsNamen = {u"05-konfiguration-ordner-nicht-gefunden"_s, u"06-konfiguration-probelauf-frage"_s};
+    meldungsNamen = {u"05-konfiguration-ordner-nicht-gefunden"_s,
+                     u"06-konfiguration-probelauf-frage"_s};
     haupt.findChild<QAction *>(u"KonfigurationfrTestfunktionen1"_s)->trigger();
     foto(&a.konf, u"07-konfiguration-1"_s);
     meldungsNamen = {u"08-konfiguration-2-hinweis"_s};

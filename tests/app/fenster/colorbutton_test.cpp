@@ -70,7 +70,8 @@ void ColorButtonTest::vorgaben()
     QVERIFY(b.sizeHint().width() >= 70 && b.sizeHint().height() >= 46);
     // Eine lange Beschriftung bekommt ihren Platz.
     TColorButton lang(u"Test konstruieren bzw. &bearbeiten"_s);
-    QVERIFY(lang.sizeHint().width() > lang.fontMetrics().horizontalAdvance(u"Test konstruieren bzw. bearbeiten"_s));
+    QVERIFY(lang.sizeHint().width() >
+            lang.fontMetrics().horizontalAdvance(u"Test konstruieren bzw. bearbeiten"_s));
 }
 
 void ColorButtonTest::hoverFarben()

@@ -72,12 +72,13 @@ void HauptfensterTest::ohneLehrerCf()
     QFile::remove(l.e.lehrerCfDatei());
     QVERIFY(l.starten());
     QCOMPARE(l.r.meldungen(),
-             QStringList{u"Die Datei  Mivo-Kl-cf.txt  wurde nicht gefunden. Diese Konfigurationsdatei "_s
-                         u"sollte sich aber immer in dem Ordner befinden, in dem auch das Hauptprogramm "_s
-                         u"und die anderen Dateien des Basisordners liegen (s. Bedienungsanleitung), "_s
-                         u"und sollte die wichtigsten Angaben enthalten.\r\nDas Programm sollte ohne "_s
-                         u"die dazugehörige Konfigurationsdatei nicht verwendet werden \r\nund wird "_s
-                         u"daher beendet."_s});
+             QStringList{
+                 u"Die Datei  Mivo-Kl-cf.txt  wurde nicht gefunden. Diese Konfigurationsdatei "_s
+                 u"sollte sich aber immer in dem Ordner befinden, in dem auch das Hauptprogramm "_s
+                 u"und die anderen Dateien des Basisordners liegen (s. Bedienungsanleitung), "_s
+                 u"und sollte die wichtigsten Angaben enthalten.\r\nDas Programm sollte ohne "_s
+                 u"die dazugehörige Konfigurationsdatei nicht verwendet werden \r\nund wird "_s
+                 u"daher beendet."_s});
     QCOMPARE(l.r.protokoll[0].art, Rueckfragen::Art::Fehler);
     QVERIFY(l.e.programmEndet);
     QVERIFY(!l.haupt().isVisible());
@@ -235,7 +236,8 @@ void HauptfensterTest::infoUndEnde()
     l.befehl("ProgrammInfo1")->trigger();
     QCOMPARE(l.r.meldungen(), QStringList(2, infoText()));
     auto *ende = l.finde<QPushButton>(&l.haupt(), "BProgrammende");
-    QVERIFY(ende->toolTip().startsWith(u"Schneller als über diesen Button:\r\nEinfach die Taste  <e>"_s));
+    QVERIFY(ende->toolTip().startsWith(
+        u"Schneller als über diesen Button:\r\nEinfach die Taste  <e>"_s));
     QTest::mouseClick(ende, Qt::LeftButton);
     QVERIFY(l.e.programmEndet);
     QVERIFY(!l.haupt().isVisible());
@@ -265,8 +267,9 @@ void HauptfensterTest::optionenOeffnen()
     l.befehl("Themenlistebearbeiten1")->trigger();
     l.befehl("Fcherlistebearbeiten1")->trigger();
     l.befehl("AufUpdatepruefen1")->trigger();
-    QCOMPARE(l.o.geoeffnet, (QStringList{l.e.lehrerCfDatei(), l.t.pfad() + u"Mivo-Themenliste.txt"_s,
-                                         l.t.pfad() + u"Mivo-Faecherliste.txt"_s, kProduktSeite}));
+    QCOMPARE(l.o.geoeffnet,
+             (QStringList{l.e.lehrerCfDatei(), l.t.pfad() + u"Mivo-Themenliste.txt"_s,
+                          l.t.pfad() + u"Mivo-Faecherliste.txt"_s, kProduktSeite}));
     QCOMPARE(l.r.meldungen(), QStringList());
 
     l.befehl("Bedienungsanleitung1")->trigger();

@@ -116,7 +116,8 @@ void KonfigFensterTest::probelaufMitSchuelerprogramm()
     l.r.leeren();
     l.befehl("KonfigurationfrTestfunktionen1")->trigger();
     QCOMPARE(l.o.gestartet, QStringList{mivo});
-    QVERIFY(l.r.meldungen().contains(u"Die Datei  Mivo-Probetestanleitung.pdf  wurde nicht gefunden!"_s));
+    QVERIFY(l.r.meldungen().contains(
+        u"Die Datei  Mivo-Probetestanleitung.pdf  wurde nicht gefunden!"_s));
     QVERIFY(l.r.meldungen().contains(KonfigText::probelaufStart()));
     QTRY_COMPARE(l.r.letzteMeldung(), KonfigText::probelaufGut());
     QVERIFY(KonfigText::probelaufStart().contains(QString(95, u'-')));
@@ -132,7 +133,8 @@ void KonfigFensterTest::gespeicherteKonfiguration2()
     dateiSchreiben(admin + kSchuelerCfName,
                    "[Test-Ausgabe]\r\n" + (tausch + u"Aus"_s).toUtf8() + "\r\n[Test-Abgabe]\r\n" +
                        (tausch + u"Ab"_s).toUtf8() + "\r\n[Test-Rueckgabe]\r\n" +
-                       (tausch + u"Aus"_s).toUtf8() + "\r\n[Schueler]\r\nH:\\\r\n[Schule]\r\nX\\\r\n");
+                       (tausch + u"Aus"_s).toUtf8() +
+                       "\r\n[Schueler]\r\nH:\\\r\n[Schule]\r\nX\\\r\n");
     wertInDateiSetzen(l.e.lehrerCfDatei(), Kopf::programmOrdner, admin);
     wertInDateiSetzen(l.e.lehrerCfDatei(), Kopf::ordnerkonfiguration, u"2"_s);
     QVERIFY(l.starten());
@@ -163,7 +165,8 @@ void KonfigFensterTest::gespeicherteKonfiguration2()
 void KonfigFensterTest::rueckfallAufKonfiguration1()
 {
     Lauf l;
-    wertInDateiSetzen(l.e.lehrerCfDatei(), Kopf::programmOrdner, l.t.pfad() + u"anderer Rechner/"_s);
+    wertInDateiSetzen(l.e.lehrerCfDatei(), Kopf::programmOrdner,
+                      l.t.pfad() + u"anderer Rechner/"_s);
     wertInDateiSetzen(l.e.lehrerCfDatei(), Kopf::ordnerkonfiguration, u"3"_s);
     QVERIFY(l.starten());
     l.r.leeren();
