@@ -60,11 +60,10 @@ TMainForm::TMainForm(Umgebung &umgebung, QWidget *eltern)
     connect(&TimerAfterShowMain, &QTimer::timeout, this, &TMainForm::TimerAfterShowMainTimer);
     TimerAfterShowMain.start();
 
-    // Oben am Bildschirm, so hoch wie der Bildschirm.
     if (const QScreen *s = screen()) {
         const QRect frei = s->availableGeometry();
-        const int breite = std::min(frei.width(), kEntwurfBreiteUebersicht * prozent / 100);
-        setGeometry(frei.left() + (frei.width() - breite) / 2, frei.top(), breite, frei.height());
+        setGeometry(frei.left() + (frei.width() - uebersichtsBreite()) / 2, frei.top(),
+                    uebersichtsBreite(), frei.height());
     }
     for (QWidget *w : findChildren<QWidget *>()) {
         if (!w->toolTip().isEmpty()) {
@@ -82,6 +81,12 @@ TMainForm::TMainForm(Umgebung &umgebung, QWidget *eltern)
     imFormShow = true; // gezeigt wird erst, wenn alle Fenster erzeugt sind
     FormEinstellung(kModusUebersicht);
     imFormShow = false;
+}
+
+int TMainForm::uebersichtsBreite() const
+{
+    const int entwurf = kEntwurfBreiteUebersicht * prozent / 100;
+    return screen() ? std::min(entwurf, screen()->availableGeometry().width()) : entwurf;
 }
 
 void TMainForm::uebersichtAufbauen()
@@ -255,9 +260,9 @@ void TMainForm::FormEinstellung(int modus)
     switch (modus) {
     case kModusUebersicht:
         if (!ersterLayoutDurchgang && (bildschirm.height() > 1023 || bildschirm.width() > 1280)) {
-            adjustSize();
+            // Auf den Inhalt der Uebersicht und die Bildschirmhoehe bringen.
             if (screen()) {
-                resize(width(), screen()->availableGeometry().height());
+                resize(uebersichtsBreite(), screen()->availableGeometry().height());
             }
         }
         editorSichtbar = false;

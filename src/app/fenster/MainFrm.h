@@ -57,6 +57,7 @@ protected:
 
 private:
     void uebersichtAufbauen();
+    int uebersichtsBreite() const;
     void menueAufbauen();
     void FormShow();
     void TimerAfterShowMainTimer();

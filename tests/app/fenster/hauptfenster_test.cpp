@@ -1,9 +1,11 @@
 #include "app/fenster/ColorButton.h"
+#include "app/skalierung.h"
 #include "app/uebersicht.h"
 #include "fenstertesthilfe.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +28,7 @@ private slots:
     void optionenOeffnen();
     void menueInDerUebersicht();
     void modusknoepfeHover();
+    void skaliertBeimErzeugen();
 };
 
 void HauptfensterTest::ersterStart()
@@ -327,6 +330,27 @@ void HauptfensterTest::modusknoepfeHover()
     QWidget *leiste = l.finde<QWidget>(&l.haupt(), "PButtonleiste");
     QTest::mouseMove(leiste, QPoint(2, 2));
     QTRY_COMPARE(b->BackColor(), QColor(255, 255, 225));
+}
+
+void HauptfensterTest::skaliertBeimErzeugen()
+{
+    const QFont vorher = QApplication::font();
+    Lauf l;
+    l.erzeugen();
+    const QScreen *s = l.haupt().screen();
+    const int erwartet = Bildschirmaufloesung_beliebig(s->geometry().width(), s->geometry().height(),
+                                                       s->logicalDotsPerInch(),
+                                                       Fensterfamilie::Standard);
+    QCOMPARE(l.haupt().skalierung(), erwartet);
+    QCOMPARE(l.haupt().font().pointSizeF(), vorher.pointSizeF() * erwartet / 100.0);
+    // Gesetzte Mindestgroessen wachsen mit.
+    auto *b = l.finde<QPushButton>(&l.haupt(), "BNotenverwaltung");
+    QCOMPARE(b->minimumHeight(), int(rundeGerade(64LL * erwartet, 100)));
+    // Auch der Testfunktionen-Dialog gehoert zur Familie.
+    QCOMPARE(l.a->konf.font().pointSizeF(), vorher.pointSizeF() * erwartet / 100.0);
+    // Oben am Bildschirm, so hoch wie er.
+    QCOMPARE(l.haupt().geometry().top(), s->availableGeometry().top());
+    QCOMPARE(l.haupt().height(), s->availableGeometry().height());
 }
 
 QTEST_MAIN(HauptfensterTest)

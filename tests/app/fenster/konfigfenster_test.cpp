@@ -40,6 +40,7 @@ private slots:
     void konfiguration3();
     void anfangskonfiguration();
     void anfangskonfigurationAbbrechen();
+    void ordnerAussuchen();
 };
 
 void KonfigFensterTest::go1StelltBeispieleZweimalBereit()
@@ -290,6 +291,43 @@ void KonfigFensterTest::anfangskonfigurationAbbrechen()
     QVERIFY(!d.isVisible());
     QCOMPARE(dateiInhalt(l.e.lehrerCfDatei()), vorher);
     QCOMPARE(l.r.meldungen(), QStringList());
+}
+
+void KonfigFensterTest::ordnerAussuchen()
+{
+    Lauf l;
+    QVERIFY(l.starten());
+    TFormKonf &k = l.a->konf;
+    k.oeffnen();
+    QTest::mouseClick(radio(&k, 3), Qt::LeftButton);
+    const QString da = l.t.pfad() + u"Tausch"_s;
+    const QString neu = l.t.pfad() + u"Netz/Mivo"_s;
+    ordnerAnlegen(da);
+    l.r.leeren();
+
+    // Vorhandener Ordner: wird mit Trenner eingetragen, Rueckgabe folgt der Ausgabe.
+    l.r.dateiAntwort(da);
+    knopf(&k, "BAusgabeOrdnerAussuchen")->click();
+    QCOMPARE(feld(&k, "EAusgabeOrdner")->text(), da + u"/"_s);
+    QCOMPARE(feld(&k, "ERueckgabeOrdner")->text(), da + u"/"_s);
+    // Abgabe nimmt nur vorhandene Ordner.
+    l.r.dateiAntwort(neu);
+    const QString vorher = feld(&k, "EAbgabeOrdner")->text();
+    knopf(&k, "BAbgabeOrdnerAussuchen")->click();
+    QCOMPARE(feld(&k, "EAbgabeOrdner")->text(), vorher);
+    QCOMPARE(l.r.letzteMeldung(), u"Das Verzeichnis   "_s + neu + u"   existiert nicht!"_s);
+    QVERIFY(!istEchterOrdner(neu));
+    // Der Mivo-Programm-Ordner darf neu sein: nach Rueckfrage angelegt.
+    l.r.dateiAntwort(neu).antworte(Rueckfragen::Knopf::Nein);
+    knopf(&k, "BMivoProgrammOrdnerAussuchen")->click();
+    QVERIFY(!istEchterOrdner(neu));
+    l.r.dateiAntwort(neu).antworte(Rueckfragen::Knopf::Ja);
+    knopf(&k, "BMivoProgrammOrdnerAussuchen")->click();
+    QVERIFY(istEchterOrdner(neu));
+    QCOMPARE(feld(&k, "EMivoProgrammOrdner")->text(), neu + u"/"_s);
+    // Abgebrochen: nichts aendert sich.
+    knopf(&k, "BMivoProgrammOrdnerAussuchen")->click();
+    QCOMPARE(feld(&k, "EMivoProgrammOrdner")->text(), neu + u"/"_s);
 }
 
 QTEST_MAIN(KonfigFensterTest)
