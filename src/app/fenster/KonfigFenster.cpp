@@ -57,11 +57,12 @@ TFormKonf::TFormKonf(Umgebung &umgebung, TMainForm *haupt)
     // Meldungen und Dateidialogen nicht, sonst gingen Eingaben in den Feldern verloren.
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *neu) {
         if (!neu) {
-            return;
+            return; // z. B. ein Dateidialog des Systems
         }
-        const bool vonModal = letztesFenster && letztesFenster->modality() != Qt::NonModal;
+        const bool vonAnderemFenster = letztesFenster && letztesFenster != neu &&
+                                       letztesFenster->modality() == Qt::NonModal;
         letztesFenster = neu;
-        if (neu != windowHandle() || !isVisible() || vonModal) {
+        if (neu != windowHandle() || !isVisible() || !vonAnderemFenster) {
             return;
         }
         if (aktivierungErledigt) {
@@ -223,7 +224,11 @@ void TFormKonf::RadioButton2Click(bool benutzer)
     zuruecksetzen(RadioButton2);
     EMivoProgrammOrdner->setEnabled(true);
     BMivoProgrammOrdnerAussuchen->setEnabled(true);
-    felderSetzen({kAdminVorgabeOrdner, {}, {}, {}, {}});
+    // Beim Aktivieren bleibt der gespeicherte (vorhandene) Ordner stehen: die Vorgabe des
+    // Administrators wuerde sonst Mivo-cf.txt dort suchen, davor warnen und Durchfuehrung und
+    // Rueckgabe sperren, obwohl die Konfiguration in Ordnung ist.
+    const QString ordner = benutzer ? kAdminVorgabeOrdner : EMivoProgrammOrdner->text();
+    felderSetzen({ordner, {}, {}, {}, {}});
     if (benutzer) {
         u.r.information(KonfigText::hinweis2());
     }

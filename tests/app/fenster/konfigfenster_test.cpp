@@ -144,13 +144,22 @@ void KonfigFensterTest::gespeicherteKonfiguration2()
 
     TFormKonf &k = l.a->konf;
     l.befehl("KonfigurationfrTestfunktionen1")->trigger();
-    // Die Auswahl von 2 setzt die Vorgabe des Administrators und liest von dort.
+    // Beim Aktivieren bleibt der gespeicherte Ordner stehen; von dort kommen die Transferordner,
+    // ohne Warnung und ohne die Durchfuehrung zu sperren.
     QVERIFY(radio(&k, 2)->isChecked());
     QCOMPARE(k.bestaetigung(), 2);
-    QCOMPARE(feld(&k, "EMivoProgrammOrdner")->text(), kAdminVorgabeOrdner);
+    QCOMPARE(feld(&k, "EMivoProgrammOrdner")->text(), admin);
+    QCOMPARE(feld(&k, "EAbgabeOrdner")->text(), tausch + u"Ab/"_s);
     QVERIFY(feld(&k, "EMivoProgrammOrdner")->isEnabled());
-    QVERIFY(!l.r.meldungen().contains(KonfigText::hinweis2()));
+    QCOMPARE(l.r.meldungen(), QStringList());
     QVERIFY(l.r.fragen().isEmpty());
+    QVERIFY(!l.e.schulKonfigFehlt);
+
+    // Ein Klick des Benutzers setzt die Vorgabe des Administrators und zeigt den Hinweis.
+    QTest::mouseClick(radio(&k, 2), Qt::LeftButton);
+    QCOMPARE(feld(&k, "EMivoProgrammOrdner")->text(), kAdminVorgabeOrdner);
+    QCOMPARE(l.r.meldungen(), QStringList{KonfigText::hinweis2()});
+    QCOMPARE(k.bestaetigung(), 0);
 
     feld(&k, "EMivoProgrammOrdner")->setText(admin);
     l.r.leeren();
