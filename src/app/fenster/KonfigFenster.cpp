@@ -59,8 +59,8 @@ TFormKonf::TFormKonf(Umgebung &umgebung, TMainForm *haupt)
         if (!neu) {
             return; // z. B. ein Dateidialog des Systems
         }
-        const bool vonAnderemFenster = letztesFenster && letztesFenster != neu &&
-                                       letztesFenster->modality() == Qt::NonModal;
+        const bool vonAnderemFenster =
+            letztesFenster && letztesFenster != neu && letztesFenster->modality() == Qt::NonModal;
         letztesFenster = neu;
         if (neu != windowHandle() || !isVisible() || !vonAnderemFenster) {
             return;

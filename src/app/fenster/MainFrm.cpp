@@ -270,6 +270,7 @@ void TMainForm::FormEinstellung(int modus)
             a->setVisible(false);
         }
         PUebersicht->setVisible(true);
+        Beenden1->setEnabled(false);
         aktivieren(AnfangsKonfiguration1, true);
         aktivieren(KonfigurationfrTestfunktionen1, true);
         leisteEinstellen(bildschirm.width() >= 1200 ? 12 : 7, Qt::white);
@@ -294,6 +295,7 @@ void TMainForm::FormEinstellung(int modus)
         aktivieren(AnfangsKonfiguration1, false);
         aktivieren(KonfigurationfrTestfunktionen1, false);
         PUebersicht->setVisible(false);
+        Beenden1->setEnabled(true);
         for (QAction *a : {Testvorlagedrucken1, Testspeichernwievorliegend1, Testspeichernunter1}) {
             a->setVisible(true);
         }
@@ -442,21 +444,48 @@ void TMainForm::closeEvent(QCloseEvent *ereignis)
     programmBeenden();
 }
 
+QAbstractButton *TMainForm::uebersichtsKnopf(const QKeyEvent *ereignis) const
+{
+    // In der Uebersicht genuegt der unterstrichene Buchstabe allein oder mit Alt.
+    const Qt::KeyboardModifiers mod = ereignis->modifiers() & ~Qt::KeypadModifier;
+    if (!PUebersicht->isVisible() ||
+        !(mod == Qt::NoModifier || mod == Qt::ShiftModifier || mod == Qt::AltModifier)) {
+        return nullptr;
+    }
+    QString taste = ereignis->text().toLower();
+    if (ereignis->key() >= Qt::Key_A && ereignis->key() <= Qt::Key_Z) {
+        taste = QChar(u'a' + (ereignis->key() - Qt::Key_A));
+    }
+    if (taste.isEmpty()) {
+        return nullptr;
+    }
+    for (QAbstractButton *b : PUebersicht->findChildren<QAbstractButton *>()) {
+        const qsizetype amp = b->text().indexOf(u'&');
+        if (amp >= 0 && amp + 1 < b->text().size() && b->isVisible() && b->isEnabled() &&
+            b->text().mid(amp + 1, 1).toLower() == taste) {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+bool TMainForm::event(QEvent *ereignis)
+{
+    // Alt+Buchstabe der Uebersichtsknoepfe geht vor gleichlautende Menuebuchstaben
+    // ("Programm&ende" und "Be&enden").
+    if (ereignis->type() == QEvent::ShortcutOverride &&
+        uebersichtsKnopf(static_cast<QKeyEvent *>(ereignis))) {
+        ereignis->accept();
+        return true;
+    }
+    return QMainWindow::event(ereignis);
+}
+
 void TMainForm::keyPressEvent(QKeyEvent *ereignis)
 {
-    // In der Uebersicht genuegt der unterstrichene Buchstabe allein.
-    const Qt::KeyboardModifiers mod = ereignis->modifiers() & ~Qt::KeypadModifier;
-    if (PUebersicht->isVisible() && (mod == Qt::NoModifier || mod == Qt::ShiftModifier) &&
-        !ereignis->text().isEmpty()) {
-        const QString taste = ereignis->text().toLower();
-        for (QAbstractButton *b : PUebersicht->findChildren<QAbstractButton *>()) {
-            const qsizetype amp = b->text().indexOf(u'&');
-            if (amp >= 0 && amp + 1 < b->text().size() && b->isVisible() && b->isEnabled() &&
-                b->text().mid(amp + 1, 1).toLower() == taste) {
-                b->animateClick();
-                return;
-            }
-        }
+    if (QAbstractButton *b = uebersichtsKnopf(ereignis)) {
+        b->animateClick();
+        return;
     }
     QMainWindow::keyPressEvent(ereignis);
 }

@@ -8,7 +8,9 @@
 #include <QMainWindow>
 #include <QTimer>
 
+class QAbstractButton;
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -52,11 +54,13 @@ protected:
     void showEvent(QShowEvent *) override;
     void hideEvent(QHideEvent *) override;
     void closeEvent(QCloseEvent *) override;
+    bool event(QEvent *) override;
     void keyPressEvent(QKeyEvent *) override;
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
     void uebersichtAufbauen();
+    QAbstractButton *uebersichtsKnopf(const QKeyEvent *ereignis) const;
     int uebersichtsBreite() const;
     void menueAufbauen();
     void FormShow();
@@ -118,6 +122,7 @@ private:
     QAction *Testrueckgabe1 = nullptr;
     QAction *AnfangsKonfiguration1 = nullptr;
     QAction *KonfigurationfrTestfunktionen1 = nullptr;
+    QAction *Beenden1 = nullptr;
 };
 
 // Farben der Arbeitsmodi.

@@ -144,10 +144,11 @@ void TMainForm::menueAufbauen()
     });
     connect(info, &QAction::triggered, this, &TMainForm::InfoClick);
 
-    // Beenden aus dem Menue fragt im Editor nach dem Speichern; sonst tut es nichts.
-    QAction *beenden = leiste->addAction(u"Be&enden"_s);
-    beenden->setObjectName(u"Beenden1"_s);
-    connect(beenden, &QAction::triggered, this, [this] {
+    // Beenden aus dem Menue fragt im Editor nach dem Speichern; sonst tut es nichts und ist
+    // gesperrt, damit Alt+E dem Knopf "Programm&ende" gehoert.
+    Beenden1 = leiste->addAction(u"Be&enden"_s);
+    Beenden1->setObjectName(u"Beenden1"_s);
+    connect(Beenden1, &QAction::triggered, this, [this] {
         if (editorSichtbar) {
             programmBeenden();
         }

@@ -255,6 +255,11 @@ void HauptfensterTest::endeMitTaste()
     QTest::keyClick(&l.haupt(), Qt::Key_E);
     QTRY_VERIFY(l.e.programmEndet);
 
+    Lauf altE;
+    QVERIFY(altE.starten());
+    QTest::keyClick(&altE.haupt(), Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(altE.e.programmEndet);
+
     Lauf altF4;
     QVERIFY(altF4.starten());
     QTest::keyClick(&altF4.haupt(), Qt::Key_F4, Qt::AltModifier);
@@ -301,7 +306,8 @@ void HauptfensterTest::menueInDerUebersicht()
     QVERIFY(!l.befehl("ZurKlassenverwaltungwechseln1")->isVisible());
     QVERIFY(!l.befehl("Testvorlagedrucken1")->isVisible());
     QVERIFY(!l.befehl("Testspeichernwievorliegend1")->isVisible());
-    // "Beenden" tut ohne Editor nichts.
+    // "Beenden" tut ohne Editor nichts; Alt+E gehoert dann "Programm&ende".
+    QVERIFY(!l.befehl("Beenden1")->isEnabled());
     l.befehl("Beenden1")->trigger();
     QVERIFY(!l.e.programmEndet);
     QVERIFY(l.haupt().isVisible());
@@ -338,9 +344,9 @@ void HauptfensterTest::skaliertBeimErzeugen()
     Lauf l;
     l.erzeugen();
     const QScreen *s = l.haupt().screen();
-    const int erwartet = Bildschirmaufloesung_beliebig(s->geometry().width(), s->geometry().height(),
-                                                       s->logicalDotsPerInch(),
-                                                       Fensterfamilie::Standard);
+    const int erwartet =
+        Bildschirmaufloesung_beliebig(s->geometry().width(), s->geometry().height(),
+                                      s->logicalDotsPerInch(), Fensterfamilie::Standard);
     QCOMPARE(l.haupt().skalierung(), erwartet);
     QCOMPARE(l.haupt().font().pointSizeF(), vorher.pointSizeF() * erwartet / 100.0);
     // Gesetzte Mindestgroessen wachsen mit.
