@@ -1,5 +1,7 @@
 #include "app/fenster/Anwendung.h"
 
+#include "app/fenster/Willkommensbild.h"
+
 #include <QApplication>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -23,18 +25,18 @@ public:
     }
 };
 
-QWidget *vorbereitet()
+} // namespace
+
+Anwendung::Aussehen::Aussehen()
 {
     if (!dynamic_cast<MivoStil *>(QApplication::style())) {
         QApplication::setStyle(new MivoStil);
     }
-    return nullptr;
+    QApplication::setWindowIcon(Willkommensbild::symbol());
 }
 
-} // namespace
-
 Anwendung::Anwendung(Umgebung &umgebung)
-    : hauptfenster((vorbereitet(), umgebung))
+    : hauptfenster(umgebung)
     , konf(umgebung, &hauptfenster)
     , anfangsKonf(umgebung, &hauptfenster)
 {

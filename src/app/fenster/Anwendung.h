@@ -11,6 +11,12 @@ class Anwendung
 public:
     explicit Anwendung(Umgebung &umgebung);
 
+    // Programmweites Aussehen (Stil, Hinweiszeiten, Symbol), vor dem ersten Fenster gesetzt.
+    struct Aussehen
+    {
+        Aussehen();
+    } aussehen;
+
     // Reihenfolge der Erzeugung: Hauptfenster, Testauswahl, Notenverwaltung, Versetzung,
     // Konfiguration fuer Testfunktionen, Anfangskonfiguration, Speicherabfrage, Lueckentest.
     // Die Fenster der Testauswahl und Notenverwaltung melden sich beim Hauptfenster an.

@@ -265,6 +265,29 @@ void Willkommensbild::zeichnen(QPainter &p, const QRectF &ziel)
     p.restore();
 }
 
+QIcon Willkommensbild::symbol()
+{
+    QIcon icon;
+    for (int groesse : {16, 32, 48, 64, 128}) {
+        QPixmap bild(groesse, groesse);
+        bild.fill(Qt::transparent);
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(groesse / 64.0, groesse / 64.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 50, 110));
+        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(14, 10, 36, 44), 3, 3);
+        p.setBrush(kKonstruktion);
+        p.drawRect(QRectF(14, 10, 36, 9));
+        haken(p, QPointF(20, 30), 22, QColor(0, 150, 70));
+        p.end();
+        icon.addPixmap(bild);
+    }
+    return icon;
+}
+
 void Willkommensbild::paintEvent(QPaintEvent *)
 {
     QPainter p(this);

@@ -2,6 +2,7 @@
 // Das Begruessungsbild der Uebersicht, als Vektorzeichnung: Testbogen, Notenbuch, Lueckentext
 // und Schulnetz. Skaliert mit dem Platz, Seitenverhaeltnis bleibt.
 
+#include <QIcon>
 #include <QWidget>
 
 class Willkommensbild : public QWidget
@@ -13,6 +14,8 @@ public:
 
     // Zeichnet das Bild in ein Rechteck beliebiger Groesse (auch fuer Bilddateien).
     static void zeichnen(QPainter &p, const QRectF &ziel);
+    // Programmsymbol: Haken auf einem Testbogen.
+    static QIcon symbol();
 
 protected:
     void paintEvent(QPaintEvent *) override;

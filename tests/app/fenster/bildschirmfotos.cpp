@@ -4,6 +4,7 @@
 // mit ihrem Abbruch- bzw. OK-Knopf geschlossen.
 #include "app/fenster/Anwendung.h"
 #include "app/fenster/QtRueckfragen.h"
+#include "app/fenster/Willkommensbild.h"
 #include "app/konfiguration.h"
 #include "app/uebersicht.h"
 #include "common/oeffner.h"
@@ -150,6 +151,8 @@ int main(int argc, char **argv)
     meldungsNamen = {u"15-info"_s};
     haupt.InfoClick();
 
+    speichern(Willkommensbild::symbol().pixmap(128, 128), u"16-programmsymbol"_s);
+
     std::printf("%d Bilder\n", fotos);
-    return fotos >= 15 ? 0 : 1;
+    return fotos >= 16 ? 0 : 1;
 }
