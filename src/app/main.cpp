@@ -1,21 +1,27 @@
 // Mivo-Zuzovuvavev: Start des Lehrerprogramms.
+#include "app/fenster/Anwendung.h"
+#include "app/fenster/QtOeffner.h"
 #include "app/fenster/QtRueckfragen.h"
 #include "app/konfiguration.h"
-#include "common/ordner.h"
+#include "app/uebersicht.h"
+#include "common/uhr.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Mivo-Zuzovuvavev"));
-    QApplication::setApplicationVersion(QStringLiteral(MIVO_VERSION));
+    QApplication::setApplicationName(kAnwendungsTitel);
+    QApplication::setApplicationVersion(programmVersion());
 
     Einstellungen einstellungen;
-    einstellungen.programmOrdner = mitTrenner(QApplication::applicationDirPath());
     QtRueckfragen rueckfragen;
+    QtOeffner oeffner;
+    SystemUhr uhr;
     Konfiguration konfiguration(einstellungen, rueckfragen);
+    Umgebung umgebung{einstellungen, konfiguration, rueckfragen, oeffner, uhr};
 
-    // Bis das Hauptfenster da ist, endet der Start nach dem Laden der Einstellungen.
-    return konfiguration.einstellungenLaden() ? 0 : 1;
+    Anwendung anwendung(umgebung);
+    anwendung.starten();
+    return QApplication::exec();
 }

@@ -25,27 +25,48 @@ QMessageBox::Icon symbol(Rueckfragen::Art art)
     return QMessageBox::NoIcon;
 }
 
-// CR LF der Meldungstexte als Zeilenumbruch anzeigen.
+// CR LF als Zeilenumbruch; Tabulatoren springen wie gewohnt zu festen Marken (das leistet nur
+// die Rich-Text-Darstellung), mehrere Leerzeichen bleiben stehen.
 QString anzeigeText(QString text)
 {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return QStringLiteral("<div style=\"white-space:pre-wrap\">") + text.toHtmlEscaped() +
+           QStringLiteral("</div>");
+}
+
+void textSetzen(QMessageBox &box, const QString &text)
+{
+    box.setTextFormat(Qt::RichText);
+    box.setText(anzeigeText(text));
+    // Lange Texte und Tabellen mit Tabulatoren brauchen Breite, sonst bricht jede Zeile um.
+    if (text.size() > 300 || text.contains(u'\t')) {
+        box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 660px; }"));
+    }
 }
 
 } // namespace
 
+QWidget *QtRueckfragen::elternFenster() const
+{
+    // Ohne festen Eltern erscheint die Meldung ueber dem gerade aktiven Fenster.
+    return eltern ? eltern.data() : QApplication::activeWindow();
+}
+
 void QtRueckfragen::melde(Art art, const QString &text)
 {
-    QMessageBox box(symbol(art), QApplication::applicationName(), anzeigeText(text),
-                    QMessageBox::NoButton, eltern);
+    QMessageBox box(symbol(art), QApplication::applicationName(), QString(), QMessageBox::NoButton,
+                    elternFenster());
+    textSetzen(box, text);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
 
 Rueckfragen::Knopf QtRueckfragen::frage(Art art, const QString &text, Knoepfe knoepfe)
 {
-    QMessageBox box(symbol(art), QApplication::applicationName(), anzeigeText(text),
-                    QMessageBox::NoButton, eltern);
+    QMessageBox box(symbol(art), QApplication::applicationName(), QString(), QMessageBox::NoButton,
+                    elternFenster());
+    textSetzen(box, text);
     std::map<QAbstractButton *, Knopf> knopfVon;
     const auto neu = [&](const QString &titel, QMessageBox::ButtonRole rolle, Knopf k) {
         QPushButton *b = box.addButton(titel, rolle);
@@ -95,13 +116,13 @@ void QtRueckfragen::piep()
 QString QtRueckfragen::dateiZumOeffnen(const QString &titel, const QString &ordner,
                                        const QString &filter)
 {
-    return QFileDialog::getOpenFileName(eltern, titel, ordner, filter);
+    return QFileDialog::getOpenFileName(elternFenster(), titel, ordner, filter);
 }
 
 QString QtRueckfragen::dateiZumSpeichern(const QString &titel, const QString &vorschlag,
                                          const QString &filter, const QString &endung)
 {
-    QFileDialog d(eltern, titel, vorschlag, filter);
+    QFileDialog d(elternFenster(), titel, vorschlag, filter);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(endung);
     d.selectFile(vorschlag);
@@ -113,7 +134,7 @@ QString QtRueckfragen::dateiZumSpeichern(const QString &titel, const QString &vo
 
 QString QtRueckfragen::ordnerWaehlen(const QString &titel, const QString &ordner)
 {
-    return QFileDialog::getExistingDirectory(eltern, titel, ordner);
+    return QFileDialog::getExistingDirectory(elternFenster(), titel, ordner);
 }
 
 std::optional<QString> QtRueckfragen::textEingabe(const QString &titel, const QString &frage,
@@ -121,7 +142,7 @@ std::optional<QString> QtRueckfragen::textEingabe(const QString &titel, const QS
 {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(eltern, titel, frage, QLineEdit::Normal, vorgabe, &ok);
+        QInputDialog::getText(elternFenster(), titel, frage, QLineEdit::Normal, vorgabe, &ok);
     if (!ok) {
         return std::nullopt;
     }

@@ -3,12 +3,15 @@
 
 #include "common/rueckfragen.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
 class QtRueckfragen final : public Rueckfragen
 {
 public:
-    explicit QtRueckfragen(QWidget *eltern = nullptr) : eltern(eltern) {}
+    explicit QtRueckfragen(QWidget *eltern = nullptr)
+        : eltern(eltern)
+    {}
     void setzeEltern(QWidget *w) { eltern = w; }
 
     void melde(Art art, const QString &text) override;
@@ -23,5 +26,6 @@ public:
                                        const QString &vorgabe) override;
 
 private:
-    QWidget *eltern;
+    QWidget *elternFenster() const;
+    QPointer<QWidget> eltern;
 };

@@ -1,0 +1,29 @@
+#pragma once
+// Die Fenster des Programms, einmal erzeugt in fester Reihenfolge; sie leben bis zum Ende.
+
+#include "app/fenster/KonfigFenster.h"
+#include "app/fenster/MainFrm.h"
+#include "app/fenster/Umgebung.h"
+#include "app/fenster/anfangsKonf.h"
+
+class Anwendung
+{
+public:
+    explicit Anwendung(Umgebung &umgebung);
+
+    // Programmweites Aussehen (Stil, Hinweiszeiten, Symbol), vor dem ersten Fenster gesetzt.
+    struct Aussehen
+    {
+        Aussehen();
+    } aussehen;
+
+    // Reihenfolge der Erzeugung: Hauptfenster, Testauswahl, Notenverwaltung, Versetzung,
+    // Konfiguration fuer Testfunktionen, Anfangskonfiguration, Speicherabfrage, Lueckentest.
+    // Die Fenster der Testauswahl und Notenverwaltung melden sich beim Hauptfenster an.
+    TMainForm hauptfenster;
+    TFormKonf konf;
+    TFormAnfangsKonf anfangsKonf;
+
+    // Zeigt das Hauptfenster in der Uebersicht; der Start-Zeitgeber laedt dann die Einstellungen.
+    void starten();
+};

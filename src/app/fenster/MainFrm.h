@@ -1,0 +1,136 @@
+#pragma once
+// Hauptfenster: Uebersicht mit den vier Arbeitsmodi, Hauptmenue, Start der Einstellungen.
+
+#include "app/fenster/Modusfenster.h"
+#include "app/fenster/Umgebung.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <QTimer>
+
+class QAbstractButton;
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QWidget;
+class TColorButton;
+class TFormAnfangsKonf;
+class TFormKonf;
+class Willkommensbild;
+
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(Umgebung &umgebung, QWidget *eltern = nullptr);
+
+    // Fenster der anderen Teile, in der Reihenfolge ihrer Erzeugung angemeldet.
+    void setzeTestauswahl(Testauswahl *fenster);
+    void setzeNotenverwaltung(Notenverwaltung *fenster);
+    void setzeKonfigDialoge(TFormKonf *konf, TFormAnfangsKonf *anfangsKonf);
+
+    void FormEinstellung(int modus);
+    bool anfangsMsgGezeigt();
+    void buttonFarbenFestlegen();
+    void schulnameZeigen();
+    // Sofortiges, geordnetes Ende.
+    void programmBeenden();
+
+    // Befehle der Modusknoepfe, auch fuer Menue und Konfiguration.
+    void NotenverwaltungClick();
+    void TestKonstruierenClick();
+    void TestsBereitStellenHolen();
+    void TestrueckgabeClick();
+    void InfoClick();
+
+    int skalierung() const { return prozent; }
+    bool rueckgabeModus() const { return rueckgabe; }
+    bool ersterDurchgang() const { return ersterLayoutDurchgang; }
+    bool testauswahlVorhanden() const { return testauswahl != nullptr; }
+
+protected:
+    void showEvent(QShowEvent *) override;
+    void hideEvent(QHideEvent *) override;
+    void closeEvent(QCloseEvent *) override;
+    bool event(QEvent *) override;
+    void keyPressEvent(QKeyEvent *) override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void uebersichtAufbauen();
+    QAbstractButton *uebersichtsKnopf(const QKeyEvent *ereignis) const;
+    int uebersichtsBreite() const;
+    void menueAufbauen();
+    void FormShow();
+    void TimerAfterShowMainTimer();
+    void klassenMenueEinstellen(bool editor);
+    void verfuegbarkeitAktualisieren();
+    void aufUebersichtZurueck();
+    void AnfangsKonfiguration1Click();
+    void KonfigurationfrTestfunktionen1Click();
+    QAction *befehl(QMenu *menue, const QString &text, const char *name, bool verfuegbar);
+    void aktivieren(QAction *a, bool an);
+    void leisteEinstellen(int punkte, const QColor &hintergrund);
+
+    Umgebung &u;
+    Testauswahl *testauswahl = nullptr;
+    Notenverwaltung *notenverwaltung = nullptr;
+    TFormKonf *konfFenster = nullptr;
+    TFormAnfangsKonf *anfangsKonfFenster = nullptr;
+
+    int prozent = 100;
+    bool ersterLayoutDurchgang = true;
+    bool imFormShow = false;
+    bool rueckgabe = false;
+    bool editorSichtbar = false;
+    bool uebersichtGezeichnet = false;
+    int warteTakte = 0;
+
+    QTimer TimerAfterShowMain;
+
+    QWidget *PUebersicht = nullptr;
+    QLabel *LTitel = nullptr;
+    QLabel *LSchulname = nullptr;
+    QLabel *LVersion = nullptr;
+    Willkommensbild *ImageWillkommen = nullptr;
+    QWidget *PButtonleiste = nullptr;
+    TColorButton *BNotenverwaltung = nullptr;
+    TColorButton *BTestKonstruieren = nullptr;
+    TColorButton *BTestDurchfuehrung = nullptr;
+    TColorButton *BTestRueckgabe = nullptr;
+    QPushButton *BInfo = nullptr;
+    QPushButton *BProgrammende = nullptr;
+
+    // Menue
+    QAction *NeueKlasseanlegen1 = nullptr;
+    QAction *Klasseffnen1 = nullptr;
+    QMenu *Klasseverndern1 = nullptr;
+    QAction *Klassendatenexportieren1 = nullptr;
+    QAction *KlasseinneuesSchuljahrversetzen1 = nullptr;
+    QAction *Zufallsgruppen1 = nullptr;
+    QAction *Schlersuchen1 = nullptr;
+    QAction *Klasselschen1 = nullptr;
+    QAction *ZurKlassenverwaltungwechseln1 = nullptr;
+    QAction *ZurbersichtWechseln1 = nullptr;
+    QAction *Testvorlagedrucken1 = nullptr;
+    QAction *Testspeichernwievorliegend1 = nullptr;
+    QAction *Testspeichernunter1 = nullptr;
+    QAction *Testkonstruieren1 = nullptr;
+    QAction *Testdurchfuehrung1 = nullptr;
+    QAction *Testrueckgabe1 = nullptr;
+    QAction *AnfangsKonfiguration1 = nullptr;
+    QAction *KonfigurationfrTestfunktionen1 = nullptr;
+    QAction *Beenden1 = nullptr;
+};
+
+// Farben der Arbeitsmodi.
+namespace Farbe {
+inline const QColor notenverwaltung(255, 255, 225);
+inline const QColor konstruktion(220, 240, 250);
+inline const QColor durchfuehrung(240, 245, 240);
+inline const QColor rueckgabe(220, 195, 195);
+inline const QColor rueckgabeKnopf(240, 230, 230);
+inline const QColor dunkelrot(155, 0, 0);
+} // namespace Farbe

@@ -1,0 +1,77 @@
+#include "app/fenster/Skalierung.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+int mal(int wert, int prozent)
+{
+    return int(rundeGerade(static_cast<long long>(wert) * prozent, 100));
+}
+
+void schriftSkalieren(QWidget *w, int prozent)
+{
+    QFont f = w->font();
+    if (f.pointSizeF() > 0) {
+        f.setPointSizeF(f.pointSizeF() * prozent / 100.0);
+    } else if (f.pixelSize() > 0) {
+        f.setPixelSize(std::max(1, mal(f.pixelSize(), prozent)));
+    }
+    w->setFont(f);
+}
+
+void groessenSkalieren(QWidget *w, int prozent)
+{
+    const QSize min = w->minimumSize();
+    if (!min.isNull()) {
+        w->setMinimumSize(mal(min.width(), prozent), mal(min.height(), prozent));
+    }
+    const QSize max = w->maximumSize();
+    const int gross = QWIDGETSIZE_MAX;
+    w->setMaximumSize(max.width() == gross ? gross : mal(max.width(), prozent),
+                      max.height() == gross ? gross : mal(max.height(), prozent));
+    if (QLayout *l = w->layout()) {
+        const QMargins m = l->contentsMargins();
+        l->setContentsMargins(mal(m.left(), prozent), mal(m.top(), prozent),
+                              mal(m.right(), prozent), mal(m.bottom(), prozent));
+        if (l->spacing() >= 0) {
+            l->setSpacing(mal(l->spacing(), prozent));
+        }
+    }
+}
+
+} // namespace
+
+int fensterSkalierung(const QWidget *fenster, Fensterfamilie familie)
+{
+    const QScreen *bildschirm = fenster->screen();
+    if (!bildschirm) {
+        bildschirm = QGuiApplication::primaryScreen();
+    }
+    if (!bildschirm) {
+        return 100;
+    }
+    const QSize g = bildschirm->geometry().size();
+    return Bildschirmaufloesung_beliebig(g.width(), g.height(), bildschirm->logicalDotsPerInch(),
+                                         familie);
+}
+
+void fensterSkalieren(QWidget *fenster, int prozent)
+{
+    if (prozent == 100) {
+        return;
+    }
+    // Eigene Schriften der Kinder zuerst; die uebrigen erben die des Fensters.
+    const QList<QWidget *> kinder = fenster->findChildren<QWidget *>();
+    for (QWidget *k : kinder) {
+        if (k->testAttribute(Qt::WA_SetFont)) {
+            schriftSkalieren(k, prozent);
+        }
+        groessenSkalieren(k, prozent);
+    }
+    schriftSkalieren(fenster, prozent);
+    groessenSkalieren(fenster, prozent);
+}
