@@ -174,7 +174,12 @@ void Konfiguration::schreibeInDateiDenOrdner(const QString &datei, const QString
         r.fehler(lesefehlerText(datei));
         return;
     }
+    const QStringList vorher = gelesen.zeilen;
     wertNachKopfSetzen(gelesen.zeilen, kopf, wert);
+    // Unveraendert: nicht neu schreiben (jeder Start schreibt den Basisordner).
+    if (gelesen.zeilen == vorher) {
+        return;
+    }
 
     pauseVorNeuschreiben();
     const DateiFehler f = ansiZeilenSchreiben(datei, gelesen.zeilen);

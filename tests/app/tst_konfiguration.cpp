@@ -204,6 +204,20 @@ private slots:
                  QStringList{u"Die Datei "_s + pfad + u" konnte nicht geschrieben werden!"_s});
     }
 
+    void unveraendertWirdNichtGeschrieben()
+    {
+        // Der Start schreibt jedes Mal den Basisordner; steht er schon da, bleibt die Datei unberuehrt.
+        Umgebung u;
+        const QString pfad = u.o.datei(u"Mivo-cf.txt"_s);
+        u.o.schreibe(u"Mivo-cf.txt"_s, QByteArray("[Schule]\nA\n"));
+        QFile::setPermissions(pfad, QFile::ReadOwner);
+        u.k.schreibeInDateiDenOrdner(pfad, u"A"_s, u"[Schule]"_s);
+        QFile::setPermissions(pfad, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(u.r.protokoll.isEmpty());
+        QVERIFY(u.e.speicherErfolg);
+        QCOMPARE(u.o.lies(u"Mivo-cf.txt"_s), QByteArray("[Schule]\nA\n"));
+    }
+
     void schreibenBinaerBleibtUnveraendert()
     {
         Umgebung u;
