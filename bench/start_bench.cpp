@@ -183,9 +183,6 @@ int main(int argc, char **argv)
                 qEnvironmentVariable("QT_QPA_PLATFORM", u"xcb"_s).toUtf8().constData(), kLaeufe);
     std::printf("Start bis Uebersicht gezeichnet (Einstellungen geladen): %7.1f ms\n", mp * 1e3);
     std::printf("Start bis zum ersten Bild der Uebersicht:                 %7.1f ms\n", mb * 1e3);
-    std::printf(
-        "  (im ersten Wert steckt die Pause von %d ms vor dem Neuschreiben von Mivo-Kl-cf.txt)\n",
-        pauseVorNeuschreibenMs());
     std::printf("Nacktes Qt-Programm mit einem Fenster:                   %7.1f ms\n", ml * 1e3);
     std::printf("Faktor Uebersicht mit Einstellungen / nackt: %.2f\n", mp / ml);
     std::printf("Faktor erstes Bild / nackt:                  %.2f\n", mb / ml);
