@@ -278,6 +278,44 @@ private slots:
         QCOMPARE(lauf.ergebnisse[3].noteE, u"1+"_s);
     }
 
+    void klassenMusterUndNamen_data()
+    {
+        QTest::addColumn<QString>("kuerzel");
+        QTest::addColumn<QString>("muster");
+        QTest::newRow("Klasse") << u"7xP1Bspl"_s << u"L-7x-P"_s;
+        QTest::newRow("Klasse 10") << u"0aM2Bruc"_s << u"L-10a-M"_s;
+        QTest::newRow("Kurs") << u"9IK1Algo"_s << u"K-9-I"_s;
+        QTest::newRow("Kurs 11") << u"1IK1Algo"_s << u"K-11-I"_s;
+    }
+    void klassenMusterUndNamen()
+    {
+        QFETCH(QString, kuerzel);
+        QTEST(klassenMuster(kuerzel), "muster");
+    }
+
+    void gleicheDateinamen()
+    {
+        // Zwei Schueler mit denselben 8 Buchstaben und derselben Initiale: nichts wird geschrieben.
+        Klasse k = klasse;
+        k.schueler(7).nachname = u"Schmidtbauer"_s;
+        k.schueler(7).vorname = u"Kurt"_s;
+        Testordner leer;
+        const TestPfade neu{leer.pfad(), kJahr, kCode};
+        QVERIFY(baumKopieren(test.testOrdner(), neu.testOrdner()));
+        QVERIFY(dateiLoeschen(neu.protokollDatei()));
+        QVERIFY(dateiLoeschen(neu.vorlage(u'B')));
+        SkriptRueckfragen r;
+        FolgeZufall zufall({});
+        QCOMPARE(kopienAnfertigen(neu, k, zufall, r), Kopien::Abgebrochen);
+        QCOMPARE(r.meldungen(),
+                 QStringList{u"Die Schüler Nr. 7 (Kurt Schmidtbauer) und Nr. 22 (Karl "
+                             "Schmidtbauer) erhielten dieselbe Testdatei \"Schmidtb.K7x\" und "
+                             "würden sich gegenseitig überschreiben. Bitte einen der Namen in der "
+                             "Klassendatei unterscheidbar machen. Die Testdurchführung wird "
+                             "abgebrochen."_s});
+        QVERIFY(!QFile::exists(neu.vorlage(u'B')));
+    }
+
     void nochmalBenoten()
     {
         // Ein zweiter Lauf schreibt alle benoteten Kopien und die Zusammenfassung gleich neu.
