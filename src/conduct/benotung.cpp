@@ -11,6 +11,16 @@
 using namespace Qt::StringLiterals;
 namespace sp = schuelerprogramm;
 
+std::array<Gruppeneintrag, kMaxFragen + 1> gruppenTabelle(const QStringList &zeilen)
+{
+    std::array<Gruppeneintrag, kMaxFragen + 1> tabelle{};
+    for (int i = 1; i <= kMaxFragen && 3 * i <= zeilen.size(); ++i) {
+        tabelle[i] = {zeilen[3 * i - 2].left(kLaengeName), zeilen[3 * i - 3].left(kLaengeName),
+                      zeilen[3 * i - 1]};
+    }
+    return tabelle;
+}
+
 std::array<Gruppeneintrag, kMaxFragen + 1> gruppenDateiPruefen(const TestPfade &test,
                                                                Rueckfragen &r)
 {
@@ -20,10 +30,7 @@ std::array<Gruppeneintrag, kMaxFragen + 1> gruppenDateiPruefen(const TestPfade &
         r.warnung(u"Achtung, die Datei für die Gruppeneinteilung der Klasse "_s +
                   test.klassenkuerzel() + u"  konnte nicht korrekt gelesen werden!"_s);
     }
-    for (int i = 1; i <= kMaxFragen && 3 * i <= g.zeilen.size(); ++i) {
-        tabelle[i] = {g.zeilen[3 * i - 2].left(kLaengeName), g.zeilen[3 * i - 3].left(kLaengeName),
-                      g.zeilen[3 * i - 1]};
-    }
+    tabelle = gruppenTabelle(g.zeilen);
     for (int i = 1; i <= kMaxFragen; ++i) {
         const Gruppeneintrag &e = tabelle[i];
         if (e.nachname.isEmpty() && e.vorname.isEmpty() && e.gruppe.isEmpty()) {

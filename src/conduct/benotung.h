@@ -46,6 +46,8 @@ struct Benotungslauf
     QString thema;                              // Zeile 4 der Kopie, Zeichen 8 bis 67
 };
 
+// Je drei Zeilen (Vorname, Nachname, Gruppe) ein Eintrag, hoechstens 40; Namen auf 20 Zeichen.
+std::array<Gruppeneintrag, kMaxFragen + 1> gruppenTabelle(const QStringList &zeilen);
 // Liest die Gruppendatei (hoechstens 40 Eintraege) und meldet fehlende Kopien.
 std::array<Gruppeneintrag, kMaxFragen + 1> gruppenDateiPruefen(const TestPfade &test,
                                                                Rueckfragen &r);
