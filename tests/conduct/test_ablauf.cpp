@@ -344,6 +344,22 @@ private slots:
         QVERIFY(dateienNachMuster(e.ausgabeOrdner + u"Meier/7x/"_s, u"*"_s).isEmpty());
         QVERIFY(!QFile::exists(e.ausgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s));
         QVERIFY(bereitgestellteTestsLoeschen(test, e));
+
+        // "Ja" auf beide Fragen: Gruppe B neu (die alte gesichert), Platzhalter ersetzen Abgaben.
+        const QByteArray altB = dateiInhalt(test.vorlage(u'B'));
+        r.leeren();
+        r.antworte(Rueckfragen::Knopf::Ja).antworte(Rueckfragen::Knopf::Ja).antworte(
+            Rueckfragen::Knopf::Ok);
+        FolgeZufall andere({0, 0, 0, 0});
+        QCOMPARE(kopienAnfertigen(test, klasse, andere, r), Kopien::Neu);
+        QCOMPARE(r.fragen().size(), 3);
+        QVERIFY(r.fragen()[1].startsWith(u"Die Testdatei-Vorlage für Gruppe B existiert schon."_s));
+        QVERIFY(r.fragen()[1].endsWith(test.sicherungB() + u"   gesichert.)"_s));
+        QCOMPARE(dateiInhalt(test.sicherungB()), altB);
+        QVERIFY(dateiInhalt(test.vorlage(u'B')) != altB);
+        QCOMPARE(lesen(test.abgabenOrdner() + u"Albrecht.L7x"_s)[0],
+                 u"krank:     Name:  Lena Albrecht"_s);
+        QVERIFY(!protokollZaehlen(test));
     }
 };
 
