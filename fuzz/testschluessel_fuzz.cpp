@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         persoenlicheKopie(zeilen, *l, QStringLiteral("Karl"), QStringLiteral("Schmidtbauer"), true);
     }
     Stumm r;
-    StdZufall zufall(uint32_t(groesse));
+    StdZufall zufall{uint32_t(groesse)};
     gruppeBZeilen(zeilen, zufall, r);
     return 0;
 }
