@@ -48,15 +48,18 @@ public:
 
 QStringList vorlage40()
 {
-    QStringList z{u"Multiple-Choice-Test"_s, QString(70, u'-'),
+    QStringList z{u"Multiple-Choice-Test"_s,
+                  QString(70, u'-'),
                   u"Physik- Test Nr. 1          Kl.: 7x       Gruppe: A"_s,
-                  u"Thema: Mechanik: Kräfte und Bewegungen"_s, QString(70, u'-'), QString()};
+                  u"Thema: Mechanik: Kräfte und Bewegungen"_s,
+                  QString(70, u'-'),
+                  QString()};
     for (int q = 1; q <= 40; ++q) {
-        z << QString::number(q) + u")\tWelche Aussage über die Größe Nr. "_s +
-                 QString::number(q) + u" trifft zu?"_s;
+        z << QString::number(q) + u")\tWelche Aussage über die Größe Nr. "_s + QString::number(q) +
+                 u" trifft zu?"_s;
         for (QChar b : u"abcd"_s) {
-            const QString zeile = u'\t' + QString(b) + u") Eine mögliche Antwort "_s + b +
-                                  u" mit etwas Text"_s;
+            const QString zeile =
+                u'\t' + QString(b) + u") Eine mögliche Antwort "_s + b + u" mit etwas Text"_s;
             z << (b == u"abcd"_s[q % 4] ? QString::number(1 + q % 3) + zeile : zeile);
         }
         z << QString();
@@ -158,8 +161,8 @@ void katalog(benchmark::State &state)
         const QString jahr = schuljahrText(2015 + j);
         for (int n = 0; n < 300; ++n) {
             const QString thema = u"T"_s + QString::number(n).rightJustified(3, u'0');
-            const QString code = QString::number(5 + n % 5) + u"aP"_s +
-                                 QString::number(1 + (n / 5) % 9) + thema;
+            const QString code =
+                QString::number(5 + n % 5) + u"aP"_s + QString::number(1 + (n / 5) % 9) + thema;
             const QString ordner = t.pfad() + jahr + u'/' + code + u'/';
             QDir().mkpath(ordner);
             QStringList z = vorlage40();

@@ -28,7 +28,9 @@ namespace {
 class WerkzeugUhr final : public Uhr
 {
 public:
-    explicit WerkzeugUhr(std::optional<QDate> tag) : tag(tag) {}
+    explicit WerkzeugUhr(std::optional<QDate> tag)
+        : tag(tag)
+    {}
     QDateTime jetzt() const override
     {
         const QDateTime jetzt = QDateTime::currentDateTime();
@@ -154,8 +156,8 @@ int durchfuehren(WerkzeugKontext &k)
         return 2;
     }
     const std::optional<QString> zufallsAngabe = optionNehmen(k.argumente, u"--zufall"_s);
-    const quint32 saat = zufallsAngabe ? zufallsAngabe->toUInt()
-                                       : quint32(QDateTime::currentMSecsSinceEpoch());
+    const quint32 saat =
+        zufallsAngabe ? zufallsAngabe->toUInt() : quint32(QDateTime::currentMSecsSinceEpoch());
     std::optional<Testwahl> w = testWaehlen(k, *u, true);
     if (!w) {
         return 2;
@@ -191,12 +193,13 @@ int einsammeln(WerkzeugKontext &k)
     const TestPfade test{u->e.basisOrdner, k.argumente[0], k.argumente[1]};
     const WerkzeugUhr uhr(u->heute);
     Einsammlung z;
-    while (testsMitnehmen(test, u->e, z, uhr, k.r).eingesammelt) {
+    for (;;) {
+        const Einsammelschritt s = testsMitnehmen(test, u->e, z, uhr, k.r);
+        if (!s.eingesammelt) {
+            return 0;
+        }
+        k.aus << s.name << Qt::endl;
     }
-    for (const QString &name : z.abgegeben) {
-        k.aus << name << Qt::endl;
-    }
-    return 0;
 }
 
 int benoten(WerkzeugKontext &k)
@@ -211,8 +214,7 @@ int benoten(WerkzeugKontext &k)
         return 2;
     }
     bereitgestellteTestsLoeschen(w->test, u->e);
-    const QString vorschlag =
-        normtabelleVorschlag(u->e.programmOrdner, w->test.fachbuchstabe());
+    const QString vorschlag = normtabelleVorschlag(u->e.programmOrdner, w->test.fachbuchstabe());
     Normtabelle norm;
     if (tabelle) {
         norm = normTabelleEinlesen(*tabelle, k.r);
@@ -246,9 +248,9 @@ int benoten(WerkzeugKontext &k)
     return 0;
 }
 
-const VerbRegistrierung v1("schluessel",
-                           "schluessel VORLAGE                Schluessel einer Testvorlage als JSON",
-                           &schluessel);
+const VerbRegistrierung
+    v1("schluessel", "schluessel VORLAGE                Schluessel einer Testvorlage als JSON",
+       &schluessel);
 const VerbRegistrierung v2("katalog",
                            "katalog --basis ORDNER [--schuljahr JJJJ-JJ|...] [--filter KUERZEL] "
                            "[--art ART]   vorhandene Tests",

@@ -101,8 +101,8 @@ private slots:
         QCOMPARE(kopie(u"Bauer.J7x"_s)[2].right(1), u"B"_s);
         const QStringList gruppen = lesen(test.gruppenDatei());
         QCOMPARE(gruppen.size(), 75);
-        QCOMPARE(gruppen.mid(0, 6), (QStringList{u"Lena"_s, u"Albrecht"_s, u"A"_s, u"Jonas"_s,
-                                                 u"Bauer"_s, u"B"_s}));
+        QCOMPARE(gruppen.mid(0, 6),
+                 (QStringList{u"Lena"_s, u"Albrecht"_s, u"A"_s, u"Jonas"_s, u"Bauer"_s, u"B"_s}));
         const QStringList sitzplan = lesen(test.sitzplanDatei());
         QCOMPARE(sitzplan.size(), 2 + 4);
         QCOMPARE(sitzplan[0], u" Sitzplan:  Klasse 7x"_s);
@@ -117,8 +117,7 @@ private slots:
         QCOMPARE(b.liste[0], u"Albrecht.L"_s);
         QVERIFY(b.mitBildern);
         QCOMPARE(dateienNachMuster(b.zielOrdner + u"Bilder"_s, u"*.jpg"_s).size(), 4);
-        QCOMPARE(lesen(e.ausgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s),
-                 QStringList{u"2024-11-05"_s});
+        QCOMPARE(lesen(e.ausgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s), QStringList{u"2024-11-05"_s});
     }
 
     void ausfuellenUndEinsammeln()
@@ -155,8 +154,8 @@ private slots:
         dateiSchreiben(eingang() + u"Fischer.H7x"_s, QByteArray("Name\0\0\0binaer", 14));
         QStringList lang = kopie(u"Franke.L7x"_s);
         for (int q = 11; q <= 60; ++q) {
-            lang << QString::number(q) + u")\tFrage"_s << u"\ta) A"_s << u"\tb) B"_s
-                 << u"\tc) C"_s << u"\td) D"_s;
+            lang << QString::number(q) + u")\tFrage"_s << u"\ta) A"_s << u"\tb) B"_s << u"\tc) C"_s
+                 << u"\td) D"_s;
         }
         abgeben(u"Franke.L7x"_s, lang);
         dateiSchreiben(eingang() + u"Gruenewa.S7x"_s, QByteArray(2 * 1024 * 1024, 'x'));
@@ -176,13 +175,13 @@ private slots:
             QCOMPARE(s.verschobenNach, test.abgabenOrdner());
             gesammelt << s.name;
         }
-        QCOMPARE(gesammelt, (QStringList{u"Albrecht.L7x"_s, u"Bauer.J7x"_s, u"Becker.M7x"_s,
-                                         u"Doehring.E7x"_s, u"Engel.F7x"_s, u"Fischer.H7x"_s,
-                                         u"Franke.L7x"_s}));
+        QCOMPARE(gesammelt,
+                 (QStringList{u"Albrecht.L7x"_s, u"Bauer.J7x"_s, u"Becker.M7x"_s, u"Doehring.E7x"_s,
+                              u"Engel.F7x"_s, u"Fischer.H7x"_s, u"Franke.L7x"_s}));
         const QStringList meldungen = r.meldungen();
         QCOMPARE(meldungen.size(), 4);
-        for (const QString &name : {u"Evil.X7x"_s, u"Gruenewa.S7x"_s, u"Ordner.Y7x"_s,
-                                    u"Pri:vat.K7x"_s}) {
+        for (const QString &name :
+             {u"Evil.X7x"_s, u"Gruenewa.S7x"_s, u"Ordner.Y7x"_s, u"Pri:vat.K7x"_s}) {
             QVERIFY2(meldungen.filter(eingang() + name + u' ').size() == 1, qPrintable(name));
         }
         // Ein zweiter Durchlauf meldet nichts mehr; die zweite Abgabe ersetzt die erste.
@@ -202,6 +201,20 @@ private slots:
         QCOMPARE(protokoll[1], u"05.11.2024, 09:30 Uhr: Abgabe  1. Sch."_s);
         QCOMPARE(protokoll[8], u"05.11.2024, 09:30 Uhr: Abgabe  7. Sch."_s);
         QCOMPARE(protokollZaehlen(test), std::optional<int>(8));
+
+        // Ist der Abgabeordner selbst eine Verknuepfung, wird nichts eingesammelt.
+        Testordner woanders;
+        woanders.schreibe(u"Meier.A7x"_s, "fremd\r\n");
+        Einstellungen umgelenkt = e;
+        umgelenkt.abgabeOrdner = t.pfad() + u"server/ab2/"_s;
+        QDir().mkpath(umgelenkt.abgabeOrdner + u"Meier"_s);
+        QVERIFY(QFile::link(woanders.pfad(), umgelenkt.abgabeOrdner + u"Meier/DropBox"_s));
+        Einsammlung z2;
+        r.leeren();
+        QVERIFY(!testsMitnehmen(test, umgelenkt, z2, uhr, r).eingesammelt);
+        QVERIFY(!testsMitnehmen(test, umgelenkt, z2, uhr, r).eingesammelt);
+        QCOMPARE(r.meldungen().size(), 1);
+        QVERIFY(QFile::exists(woanders.datei(u"Meier.A7x"_s)));
     }
 
     void benoten()
@@ -210,14 +223,14 @@ private slots:
         Benotungslauf lauf;
         QCOMPARE(testsBenoten(test, klasse, standardNormtabelle(), QDate(2024, 11, 5), lauf, r),
                  Ablauf::Ok);
-        QCOMPARE(r.meldungen(),
-                 (QStringList{
-                     u"Die Datei "_s + test.abgabenOrdner() +
-                         u"Fischer.H7x ist keine Textdatei und wird nicht gelesen!"_s,
-                     u"Die Datei "_s + test.abgabenOrdner() +
-                         u"Franke.L7x enthält mehr als 40 Aufgaben und wird nicht bewertet!"_s,
-                     u" Kreuze nicht korrekt positioniert von Schüler Nr.:  2, "_s,
-                     u"Guppenzuordnung stimmt nicht bei Schüler Nr.: 3, "_s}));
+        QCOMPARE(
+            r.meldungen(),
+            (QStringList{u"Die Datei "_s + test.abgabenOrdner() +
+                             u"Fischer.H7x ist keine Textdatei und wird nicht gelesen!"_s,
+                         u"Die Datei "_s + test.abgabenOrdner() +
+                             u"Franke.L7x enthält mehr als 40 Aufgaben und wird nicht bewertet!"_s,
+                         u" Kreuze nicht korrekt positioniert von Schüler Nr.:  2, "_s,
+                         u"Guppenzuordnung stimmt nicht bei Schüler Nr.: 3, "_s}));
         QCOMPARE(lauf.thema, u"Beispieltest zur Unfallverhütung"_s);
 
         const QString treffer = u"Kl.-Treffer\t4\t5\t5\t5\t5\t5\t5\t5\t5\t5"_s;
@@ -253,9 +266,17 @@ private slots:
 
         // Die Zusammenfassung, Zeile fuer Zeile.
         const QStringList a = lesen(test.vorlage(u'A'));
-        QStringList z{QString(), u"Ergebniszusammenfassung vom Test: 2024-25/7xP1Bspl"_s,
-                      QString(), kStriche, u"Physik- Test Nr. 1          Kl.: 7x   "_s, a[3], a[4],
-                      ausgefuellt[5], ausgefuellt[6], treffer, kStriche};
+        QStringList z{QString(),
+                      u"Ergebniszusammenfassung vom Test: 2024-25/7xP1Bspl"_s,
+                      QString(),
+                      kStriche,
+                      u"Physik- Test Nr. 1          Kl.: 7x   "_s,
+                      a[3],
+                      a[4],
+                      ausgefuellt[5],
+                      ausgefuellt[6],
+                      treffer,
+                      kStriche};
         z << block << QString() << QString() << u"Nachname\tVorname\tPunkte\tZensur (E)"_s
           << QString();
         const QStringList zeilen{u"Albrecht    \tL.\t17\t1+"_s, u"Bauer       \tJ.\t17\t1+"_s,
@@ -264,8 +285,9 @@ private slots:
         z << zeilen;
         for (int nr = 9; nr <= 25; ++nr) {
             const Schueler &s = klasse.schueler(nr);
-            z << s.nachname.left(8) + QString(std::min<qsizetype>(8, 12 - s.nachname.left(8).size()), u' ') +
-                     u'\t' + s.vorname.left(1) + u".\t0\t/"_s;
+            z << s.nachname.left(8) +
+                     QString(std::min<qsizetype>(8, 12 - s.nachname.left(8).size()), u' ') + u'\t' +
+                     s.vorname.left(1) + u".\t0\t/"_s;
         }
         z << QString();
         QCOMPARE(lesen(test.zusammenfassung()), z);
@@ -348,8 +370,9 @@ private slots:
         // "Ja" auf beide Fragen: Gruppe B neu (die alte gesichert), Platzhalter ersetzen Abgaben.
         const QByteArray altB = dateiInhalt(test.vorlage(u'B'));
         r.leeren();
-        r.antworte(Rueckfragen::Knopf::Ja).antworte(Rueckfragen::Knopf::Ja).antworte(
-            Rueckfragen::Knopf::Ok);
+        r.antworte(Rueckfragen::Knopf::Ja)
+            .antworte(Rueckfragen::Knopf::Ja)
+            .antworte(Rueckfragen::Knopf::Ok);
         FolgeZufall andere({0, 0, 0, 0});
         QCOMPARE(kopienAnfertigen(test, klasse, andere, r), Kopien::Neu);
         QCOMPARE(r.fragen().size(), 3);

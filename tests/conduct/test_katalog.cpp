@@ -44,10 +44,10 @@ private slots:
                             << u"7xP1Bspl"_s << u"7x"_s;
         QTest::newRow("10") << u"10"_s << QString() << u"..."_s << u"..."_s << u"0......."_s
                             << u"10."_s;
-        QTest::newRow("einstellig") << u"7"_s << QString() << u"3"_s << u"Ab"_s << u"7..3Ab.."_s
-                                    << u"7."_s;
-        QTest::newRow("nichts gewaehlt") << u"..."_s << QString() << u"..."_s << u"..."_s
-                                         << u"........"_s << u".."_s;
+        QTest::newRow("einstellig")
+            << u"7"_s << QString() << u"3"_s << u"Ab"_s << u"7..3Ab.."_s << u"7."_s;
+        QTest::newRow("nichts gewaehlt")
+            << u"..."_s << QString() << u"..."_s << u"..."_s << u"........"_s << u".."_s;
         QTest::newRow("Lerngruppe 81") << u"81"_s << u"Englisch (E)"_s << u"A"_s
                                        << u"Gram- Grammatik"_s << u"81EAGram"_s << u"81"_s;
     }
@@ -115,16 +115,16 @@ private slots:
         testAnlegen(b, u"2023-24"_s, u"7aP1Opti"_s);
         testAnlegen(b, u"2024-25"_s, u"0aM2Bruc"_s, u".__A"_s, u"Thema: Bruchrechnung"_s);
         testAnlegen(b, u"2024-25"_s, u"7aP2Opti"_s);
-        testAnlegen(b, u"2024-25"_s, u"7aPAOpti"_s);             // Nummer A: nicht gelistet
-        testAnlegen(b, u"2024-25 Beispiele"_s, u"7aP3Opti"_s);   // kein Schuljahresordner
+        testAnlegen(b, u"2024-25"_s, u"7aPAOpti"_s);           // Nummer A: nicht gelistet
+        testAnlegen(b, u"2024-25 Beispiele"_s, u"7aP3Opti"_s); // kein Schuljahresordner
         testAnlegen(b, u"2024-25"_s, u"7aD1Luec"_s, u"._LA"_s, u"Thema: x"_s);
-        QDir().mkpath(b + u"2024-25/7aP5Opti"_s);                // ohne Vorlage
-        QDir().mkpath(b + u"2024-25/7aP6Opti/7aP6Opti.__A"_s);   // Vorlage ist ein Ordner
+        QDir().mkpath(b + u"2024-25/7aP5Opti"_s);              // ohne Vorlage
+        QDir().mkpath(b + u"2024-25/7aP6Opti/7aP6Opti.__A"_s); // Vorlage ist ein Ordner
 
         QStringList themen{u"..."_s, u"Opti- Optik"_s};
         SkriptRueckfragen r;
-        Katalog k = vorhandeneTestsEinlesen(b, u"..."_s, u"........"_s, TestArt::MultipleChoice,
-                                            themen, r);
+        Katalog k =
+            vorhandeneTestsEinlesen(b, u"..."_s, u"........"_s, TestArt::MultipleChoice, themen, r);
         QCOMPARE(k.zeilen,
                  (QStringList{u" 7aP1Opti   Optik"_s + QString(50, u' ') + u"2023-24"_s,
                               u"10aM2Bruc   Bruchrechnung"_s + QString(42, u' ') + u"2024-25"_s,
@@ -132,8 +132,9 @@ private slots:
         QCOMPARE(k.neueThemen, 1);
         QCOMPARE(themen.last(), u"Bruc- Bruchrechnung"_s);
         QCOMPARE(r.meldungen(),
-                 (QStringList{u"Die Datei "_s + b + u"2024-25/7aP6Opti/7aP6Opti.__A lässt sich "
-                                                    "nicht öffnen!"_s,
+                 (QStringList{u"Die Datei "_s + b +
+                                  u"2024-25/7aP6Opti/7aP6Opti.__A lässt sich "
+                                  "nicht öffnen!"_s,
                               u"Es wurden in den Testordnern 1 neue(s) Themenkürzel gefunden!\n\r"
                               "Die Themenliste (Mivo-Themenliste.txt) wurde entsprechend ergänzt,"
                               "\n\rsollte aber überprüft werden."_s}));

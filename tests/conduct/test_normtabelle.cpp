@@ -1,4 +1,5 @@
-// Normtabelle: Schwellen, Notenwerte und das Lesen der Tabellen, wie sie ein Tabellenprogramm schreibt.
+// Normtabelle: Schwellen, Notenwerte und das Lesen der Tabellen, wie sie ein Tabellenprogramm
+// schreibt.
 #include "common/ansitext.h"
 #include "conduct/normtabelle.h"
 #include "conduct/tabellenleser.h"
@@ -162,7 +163,8 @@ private slots:
     {
         SkriptRueckfragen r;
         QVERIFY(normtabelleWaehlen(u"/p/"_s, u'M', r).isEmpty());
-        QCOMPARE(r.dateiDialogTitel, QStringList{u"Auswahl der Normtabelle für die Benotung des Tests"_s});
+        QCOMPARE(r.dateiDialogTitel,
+                 QStringList{u"Auswahl der Normtabelle für die Benotung des Tests"_s});
         QCOMPARE(r.meldungen(),
                  QStringList{u"Die Datei  \r\n/p/Normtabellen/M-Normtabelle.xls\r\nkann nicht "
                              "geöffnet werden. Es werden die Standardwerte geladen."_s});

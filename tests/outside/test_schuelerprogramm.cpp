@@ -18,7 +18,8 @@ private slots:
         QCOMPARE(sp::signalDateiname(u"7x"_s, u"Meier/"_s, u"7xP1Bspl"_s),
                  u"7x-Meier-7xP1Bspl.tmp"_s);
         QCOMPARE(sp::abgabeEingang(u"/s/ab/"_s, u"Meier/"_s), u"/s/ab/Meier/DropBox/"_s);
-        QCOMPARE(sp::ausgabeKlassenOrdner(u"/s/aus/"_s, u"Meier/"_s, u"0a"_s), u"/s/aus/Meier/0a/"_s);
+        QCOMPARE(sp::ausgabeKlassenOrdner(u"/s/aus/"_s, u"Meier/"_s, u"0a"_s),
+                 u"/s/aus/Meier/0a/"_s);
     }
 
     void tauglich_data()
