@@ -117,7 +117,10 @@ private slots:
         testAnlegen(b, u"2024-25"_s, u"7aP2Opti"_s);
         testAnlegen(b, u"2024-25"_s, u"7aPAOpti"_s);           // Nummer A: nicht gelistet
         testAnlegen(b, u"2024-25 Beispiele"_s, u"7aP3Opti"_s); // kein Schuljahresordner
-        testAnlegen(b, u"2024-25"_s, u"7aD1Luec"_s, u"._LA"_s, u"Thema: x"_s);
+        QDir().mkpath(b + u"2024-25/7aD1Luec"_s);
+        t.schreibe(u"2024-25/7aD1Luec/7aD1Luec._LA"_s,
+                   "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Titel\\par\r\n---\\par "
+                   "Gruppe: A\\par Thema: L\\'fcckentext\\tab Tiere\\par ---\\par}");
         QDir().mkpath(b + u"2024-25/7aP5Opti"_s);              // ohne Vorlage
         QDir().mkpath(b + u"2024-25/7aP6Opti/7aP6Opti.__A"_s); // Vorlage ist ein Ordner
 
@@ -148,6 +151,7 @@ private slots:
         k = vorhandeneTestsEinlesen(b, u"2024-25"_s, u"7aD....."_s, TestArt::Alle, themen, r);
         QCOMPARE(k.zeilen.size(), 1);
         QCOMPARE(kuerzelAusZeile(k.zeilen[0]), u"7aD1Luec"_s);
+        QCOMPARE(k.zeilen[0].mid(12, 20), u"Lückentext\tTiere    "_s);
         QCOMPARE(schuljahrAusZeile(k.zeilen[0]), u"2024-25"_s);
     }
 
@@ -167,6 +171,29 @@ private slots:
         QCOMPARE(r.meldungen(), QStringList{u"Die Test-Datei: "_s + ordner +
                                             u"\r\nwurde (mit allen Schülertest- und Bilddateien) "
                                             "gelöscht."_s});
+    }
+
+    void gruppendatei()
+    {
+        Testordner t;
+        const TestPfade test{t.pfad(), u"2024-25"_s, u"7aP1Opti"_s};
+        SkriptRueckfragen r;
+        gruppenDateiPruefen(test, r);
+        QCOMPARE(r.meldungen(), QStringList{u"Achtung, die Datei für die Gruppeneinteilung der "
+                                            "Klasse 7a  konnte nicht korrekt gelesen werden!"_s});
+        QDir().mkpath(test.abgabenOrdner());
+        QVERIFY(
+            ansiZeilenSchreiben(test.gruppenDatei(), {u"Lena"_s, u"Albrecht"_s, u"A"_s, u"Jonas"_s,
+                                                      u"Bauer"_s, u"B"_s, u"Rest"_s})
+                .ok());
+        t.schreibe(u"2024-25/7aP1Opti/T2-Ausge/ALBRECHT.l7a"_s, "kopie\r\n");
+        r.leeren();
+        const auto tabelle = gruppenDateiPruefen(test, r);
+        QCOMPARE(tabelle[2].nachname, u"Bauer"_s);
+        QCOMPARE(tabelle[2].gruppe, u"B"_s);
+        QVERIFY(tabelle[3].vorname.isEmpty());
+        QCOMPARE(r.meldungen(), QStringList{u"Achtung: Es fehlt die Datei: "_s +
+                                            test.abgabenOrdner() + u"Bauer.J7a !"_s});
     }
 
     void durchschnitt_data()
