@@ -133,7 +133,7 @@ struct Testwahl
     Klasse klasse;
 };
 
-std::optional<Testwahl> testWaehlen(WerkzeugKontext &k, const Umgebung &u, bool melden)
+std::optional<Testwahl> testWaehlen(WerkzeugKontext &k, const Umgebung &u)
 {
     const std::optional<QString> klassenDatei = optionNehmen(k.argumente, u"--klasse"_s);
     if (k.argumente.size() != 2 || !istSchuljahrOrdnerName(k.argumente[0]) ||
@@ -142,8 +142,18 @@ std::optional<Testwahl> testWaehlen(WerkzeugKontext &k, const Umgebung &u, bool 
     }
     Testwahl w;
     w.test = {u.e.basisOrdner, k.argumente[0], k.argumente[1]};
-    const QString pfad = klassenDatei ? *klassenDatei : klassenDateiErmitteln(w.test, k.r, melden);
-    if (pfad.isEmpty() || !klasseLadenAusDatei(pfad, w.klasse, k.r)) {
+    const QString pfad = klassenDatei ? *klassenDatei : klassenDateiErmitteln(w.test, k.r, true);
+    if (pfad.isEmpty()) {
+        // Mehrere passende Klassendateien: ohne Dateidialog muss --klasse waehlen.
+        if (!dateienNachMuster(w.test.schuljahrOrdner(),
+                               klassenMuster(w.test.testKuerzel) + u"*.DTA"_s)
+                 .isEmpty()) {
+            k.fehler << u"Mehrere Klassendateien passen; bitte --klasse DATEI.DTA angeben."_s
+                     << Qt::endl;
+        }
+        return std::nullopt;
+    }
+    if (!klasseLadenAusDatei(pfad, w.klasse, k.r)) {
         return std::nullopt;
     }
     return w;
@@ -158,7 +168,7 @@ int durchfuehren(WerkzeugKontext &k)
     const std::optional<QString> zufallsAngabe = optionNehmen(k.argumente, u"--zufall"_s);
     const quint32 saat =
         zufallsAngabe ? zufallsAngabe->toUInt() : quint32(QDateTime::currentMSecsSinceEpoch());
-    std::optional<Testwahl> w = testWaehlen(k, *u, true);
+    std::optional<Testwahl> w = testWaehlen(k, *u);
     if (!w) {
         return 2;
     }
@@ -209,7 +219,7 @@ int benoten(WerkzeugKontext &k)
         return 2;
     }
     const std::optional<QString> tabelle = optionNehmen(k.argumente, u"--normtabelle"_s);
-    std::optional<Testwahl> w = testWaehlen(k, *u, false);
+    std::optional<Testwahl> w = testWaehlen(k, *u);
     if (!w) {
         return 2;
     }
