@@ -1,10 +1,12 @@
 #include "conduct/benotung.h"
 
+#include "app/konfiguration.h"
 #include "classdata/klasse.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "conduct/einsammeln.h"
+#include "conduct/verteilung.h"
 #include "conduct/zusammenfassung.h"
 #include "outside/schuelerprogramm.h"
 
@@ -170,6 +172,17 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
     fehlerMelden(lauf, r);
     klassenspiegelEintragen(test, klasse, lauf, r);
     return Ablauf::Ok;
+}
+
+Ablauf benotungStarten(const TestPfade &test, const Einstellungen &e, const Klasse &klasse,
+                       const std::optional<QString> &normtabelle, const QDate &heute,
+                       Benotungslauf &lauf, Rueckfragen &r)
+{
+    bereitgestellteTestsLoeschen(test, e);
+    const QString pfad =
+        normtabelle ? *normtabelle : normtabelleWaehlen(e.programmOrdner, test.fachbuchstabe(), r);
+    const Normtabelle norm = pfad.isEmpty() ? standardNormtabelle() : normTabelleEinlesen(pfad, r);
+    return testsBenoten(test, klasse, norm, heute, lauf, r);
 }
 
 void fehlerMelden(const Benotungslauf &lauf, Rueckfragen &r)

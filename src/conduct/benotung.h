@@ -14,8 +14,10 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class Rueckfragen;
+struct Einstellungen;
 
 // Uebergabe an das Notenbuch, eine je Klassenplatz.
 struct Benotungsergebnis
@@ -70,6 +72,13 @@ Einzelergebnis punkteUndNoteBerechnen(const Loesung &l, const Kreuze &k, const N
 // einer Vorlage.
 Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabelle &norm,
                     const QDate &heute, Benotungslauf &lauf, Rueckfragen &r);
+
+// "Tests benoten" nach der Rueckfrage des Fensters: zieht die bereitgestellten Tests zurueck, liest
+// die Normtabelle (ohne Angabe ueber den Dateidialog; abgebrochen oder unlesbar: Standardanteile
+// mit Meldung) und benotet die Klasse.
+Ablauf benotungStarten(const TestPfade &test, const Einstellungen &e, const Klasse &klasse,
+                       const std::optional<QString> &normtabelle, const QDate &heute,
+                       Benotungslauf &lauf, Rueckfragen &r);
 
 // Meldet falsch gesetzte Kreuze und Gruppenfehler mit den Platznummern.
 void fehlerMelden(const Benotungslauf &lauf, Rueckfragen &r);

@@ -324,6 +324,20 @@ bool sitzplanSchreiben(const TestPfade &test, const Klasse &klasse)
     return ansiZeilenSchreiben(test.sitzplanDatei(), zeilen).ok();
 }
 
+QStringList sitzplanLesen(const TestPfade &test)
+{
+    const ZeilenErgebnis g = ansiZeilenLesen(test.sitzplanDatei(), 64 * 1024);
+    QStringList namen;
+    for (qsizetype i = 2; i < g.zeilen.size() && namen.size() < kMaxSchueler; ++i) {
+        for (const QString &n : g.zeilen[i].split(u'\t')) {
+            if (namen.size() < kMaxSchueler) {
+                namen << n;
+            }
+        }
+    }
+    return namen;
+}
+
 // ---- Bereitstellen ------------------------------------------------------------------------
 
 Bereitstellung testBereitStellen(const TestPfade &test, const Einstellungen &e, const Uhr &uhr,

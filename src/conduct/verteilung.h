@@ -55,6 +55,8 @@ enum class Kopien {
 Kopien kopienAnfertigen(const TestPfade &test, const Klasse &klasse, Zufall &zufall,
                         Rueckfragen &r);
 bool sitzplanSchreiben(const TestPfade &test, const Klasse &klasse);
+// Die Namen des Sitzplans (ohne die zwei Kopfzeilen), hoechstens 40; leer ohne Datei.
+QStringList sitzplanLesen(const TestPfade &test);
 
 struct Bereitstellung
 {

@@ -223,21 +223,15 @@ int benoten(WerkzeugKontext &k)
     if (!w) {
         return 2;
     }
-    bereitgestellteTestsLoeschen(w->test, u->e);
+    // Ohne --normtabelle die vorgeschlagene Tabelle des Faches, sonst wie ein abgebrochener Dialog.
     const QString vorschlag = normtabelleVorschlag(u->e.programmOrdner, w->test.fachbuchstabe());
-    Normtabelle norm;
-    if (tabelle) {
-        norm = normTabelleEinlesen(*tabelle, k.r);
-    } else if (QFileInfo::exists(vorschlag)) {
-        norm = normTabelleEinlesen(vorschlag, k.r);
-    } else {
-        k.r.warnung(u"Die Datei  \r\n"_s + vorschlag +
-                    u"\r\nkann nicht geöffnet werden. Es werden die Standardwerte geladen."_s);
-        norm = standardNormtabelle();
+    std::optional<QString> norm = tabelle;
+    if (!norm && QFileInfo::exists(vorschlag)) {
+        norm = vorschlag;
     }
     const WerkzeugUhr uhr(u->heute);
     Benotungslauf lauf;
-    const Ablauf a = testsBenoten(w->test, w->klasse, norm, uhr.heute(), lauf, k.r);
+    const Ablauf a = benotungStarten(w->test, u->e, w->klasse, norm, uhr.heute(), lauf, k.r);
     if (a != Ablauf::Ok) {
         return ablaufCode(a);
     }

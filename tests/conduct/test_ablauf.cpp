@@ -109,6 +109,9 @@ private slots:
         QCOMPARE(sitzplan[2].split(u'\t').size(), 8);
         QCOMPARE(sitzplan[2].split(u'\t')[0], u"Albrecht, Lena"_s);
         QCOMPARE(sitzplan[5], u"Weiss, Nele"_s);
+        const QStringList namen = sitzplanLesen(test);
+        QCOMPARE(namen.size(), 25);
+        QCOMPARE(namen[8], u"Gruenewald, Sophie"_s);
 
         const Bereitstellung b = testBereitStellen(test, e, uhr, r);
         QVERIFY(b.ok);
@@ -345,9 +348,17 @@ private slots:
         const QByteArray zusammen = dateiInhalt(test.zusammenfassung());
         SkriptRueckfragen r;
         Benotungslauf lauf;
-        testsBenoten(test, klasse, standardNormtabelle(), QDate(2024, 11, 5), lauf, r);
+        QCOMPARE(benotungStarten(test, e, klasse, std::nullopt, QDate(2024, 11, 5), lauf, r),
+                 Ablauf::Ok);
+        // Dialog abgebrochen: Standardanteile mit Hinweis.
+        QCOMPARE(r.meldungen().first(),
+                 u"Die Datei  \r\n"_s + e.programmOrdner +
+                     u"Normtabellen/P-Normtabelle.xls\r\nkann nicht geöffnet werden. Es werden "
+                     "die Standardwerte geladen."_s);
         QCOMPARE(dateiInhalt(test.benotetOrdner() + u"Albrecht.L7x"_s), vorher);
         QCOMPARE(dateiInhalt(test.zusammenfassung()), zusammen);
+        // Benoten zieht die bereitgestellten Tests zurueck.
+        QVERIFY(!QFile::exists(e.ausgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s));
     }
 
     void nochmalAusteilen()
@@ -361,6 +372,10 @@ private slots:
         QVERIFY(r.fragen()[0].startsWith(
             u"Dieser Test (7xP1Bspl) wurde bereits von 8 Schülern bearbeitet!\r\n"_s));
         QCOMPARE(dateiInhalt(test.abgabenOrdner() + u"Albrecht.L7x"_s), abgabe);
+        // Die vorhandenen Kopien werden wieder bereitgestellt.
+        QVERIFY(testBereitStellen(test, e, uhr, r).ok);
+        QCOMPARE(dateiInhalt(e.ausgabeOrdner + u"Meier/7x/Albrecht.L7x"_s),
+                 dateiInhalt(test.kopienOrdner() + u"Albrecht.L7x"_s));
         // Zurueckziehen leert den Ausgabeordner und loescht die Signaldatei.
         QVERIFY(!bereitgestellteTestsLoeschen(test, e));
         QVERIFY(dateienNachMuster(e.ausgabeOrdner + u"Meier/7x/"_s, u"*"_s).isEmpty());
