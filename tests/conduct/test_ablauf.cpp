@@ -318,6 +318,25 @@ private slots:
         QTEST(klassenMuster(kuerzel), "muster");
     }
 
+    void klassendateiSuchen()
+    {
+        Testordner o;
+        const TestPfade p{o.pfad(), kJahr, u"7xP1Bspl"_s};
+        SkriptRueckfragen r;
+        QCOMPARE(klassenDateiErmitteln(p, r, true), QString());
+        QCOMPARE(r.meldungen(), QStringList{u"Achtung: Es wurde keine Klasse (L-7x-P...) gefunden! "
+                                            "Die Testdurchführung ist nicht möglich."_s});
+        o.schreibe(kJahr + u"/L-7x-Ph.DTA"_s, "x");
+        o.schreibe(kJahr + u"/l-7x-phk.dta"_s, "x");
+        o.schreibe(kJahr + u"/L-7y-Ph.DTA"_s, "x");
+        r.leeren();
+        r.dateiAntwort(p.schuljahrOrdner() + u"l-7x-phk.dta"_s);
+        QCOMPARE(klassenDateiErmitteln(p, r, true), p.schuljahrOrdner() + u"l-7x-phk.dta"_s);
+        QCOMPARE(r.dateiDialogTitel,
+                 QStringList{u"Auswahl der Klassendatei für die Testdurchführung"_s});
+        QVERIFY(r.meldungen().isEmpty());
+    }
+
     void gleicheDateinamen()
     {
         // Zwei Schueler mit denselben 8 Buchstaben und derselben Initiale: nichts wird geschrieben.
