@@ -1,30 +1,39 @@
 #include "conduct/benotung.h"
 
+#include "app/konfiguration.h"
 #include "classdata/klasse.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "conduct/einsammeln.h"
+#include "conduct/verteilung.h"
 #include "conduct/zusammenfassung.h"
 #include "outside/schuelerprogramm.h"
 
 using namespace Qt::StringLiterals;
 namespace sp = schuelerprogramm;
 
-std::array<Gruppeneintrag, kMaxFragen + 1> gruppenDateiPruefen(const TestPfade &test,
-                                                               Rueckfragen &r)
+std::array<Gruppeneintrag, kMaxSchueler + 1> gruppenTabelle(const QStringList &zeilen)
 {
-    std::array<Gruppeneintrag, kMaxFragen + 1> tabelle{};
+    std::array<Gruppeneintrag, kMaxSchueler + 1> tabelle{};
+    for (int i = 1; i <= kMaxSchueler && 3 * i <= zeilen.size(); ++i) {
+        tabelle[i] = {zeilen[3 * i - 2].left(kLaengeName), zeilen[3 * i - 3].left(kLaengeName),
+                      zeilen[3 * i - 1]};
+    }
+    return tabelle;
+}
+
+std::array<Gruppeneintrag, kMaxSchueler + 1> gruppenDateiPruefen(const TestPfade &test,
+                                                                 Rueckfragen &r)
+{
+    std::array<Gruppeneintrag, kMaxSchueler + 1> tabelle{};
     const ZeilenErgebnis g = ansiZeilenLesen(test.gruppenDatei(), 1024 * 1024);
     if (!g.ok()) {
         r.warnung(u"Achtung, die Datei für die Gruppeneinteilung der Klasse "_s +
                   test.klassenkuerzel() + u"  konnte nicht korrekt gelesen werden!"_s);
     }
-    for (int i = 1; i <= kMaxFragen && 3 * i <= g.zeilen.size(); ++i) {
-        tabelle[i] = {g.zeilen[3 * i - 2].left(kLaengeName), g.zeilen[3 * i - 3].left(kLaengeName),
-                      g.zeilen[3 * i - 1]};
-    }
-    for (int i = 1; i <= kMaxFragen; ++i) {
+    tabelle = gruppenTabelle(g.zeilen);
+    for (int i = 1; i <= kMaxSchueler; ++i) {
         const Gruppeneintrag &e = tabelle[i];
         if (e.nachname.isEmpty() && e.vorname.isEmpty() && e.gruppe.isEmpty()) {
             continue;
@@ -84,14 +93,14 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
     lauf.norm = norm;
     lauf.datum = heute.toString(u"yyyy-MM-dd"_s);
     lauf.klassenGroesse = klassenGroesse(klasse);
-    const std::array<Gruppeneintrag, kMaxFragen + 1> gruppen = gruppenDateiPruefen(test, r);
+    const std::array<Gruppeneintrag, kMaxSchueler + 1> gruppen = gruppenDateiPruefen(test, r);
     ordnerAnlegen(test.benotetOrdner());
 
     std::optional<Loesung> schluessel[2];
     QString gruppe = u"A"_s;
     for (int nr = 1; nr <= lauf.klassenGroesse; ++nr) {
         const Schueler &s = klasse.schueler(nr);
-        for (int i = 1; i <= kMaxFragen; ++i) {
+        for (int i = 1; i <= kMaxSchueler; ++i) {
             if (gruppen[i].nachname.toUpper() == s.nachname.left(kLaengeName).toUpper() &&
                 gruppen[i].vorname.toUpper() == s.vorname.left(kLaengeName).toUpper() &&
                 (gruppen[i].gruppe == u"A"_s || gruppen[i].gruppe == u"B"_s)) {
@@ -163,6 +172,17 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
     fehlerMelden(lauf, r);
     klassenspiegelEintragen(test, klasse, lauf, r);
     return Ablauf::Ok;
+}
+
+Ablauf benotungStarten(const TestPfade &test, const Einstellungen &e, const Klasse &klasse,
+                       const std::optional<QString> &normtabelle, const QDate &heute,
+                       Benotungslauf &lauf, Rueckfragen &r)
+{
+    bereitgestellteTestsLoeschen(test, e);
+    const QString pfad =
+        normtabelle ? *normtabelle : normtabelleWaehlen(e.programmOrdner, test.fachbuchstabe(), r);
+    const Normtabelle norm = pfad.isEmpty() ? standardNormtabelle() : normTabelleEinlesen(pfad, r);
+    return testsBenoten(test, klasse, norm, heute, lauf, r);
 }
 
 void fehlerMelden(const Benotungslauf &lauf, Rueckfragen &r)

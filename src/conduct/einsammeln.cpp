@@ -64,6 +64,15 @@ Einsammelschritt testsMitnehmen(const TestPfade &test, const Einstellungen &e, E
     const QString eingang = sp::abgabeEingang(e.abgabeOrdner, e.lehrername);
     ordnerAnlegen(sp::abgabeLehrerOrdner(e.abgabeOrdner, e.lehrername));
     ordnerAnlegen(eingang);
+    // Ein Abgabeordner, der selbst eine Verknuepfung ist, fuehrt anderswohin: nichts einsammeln.
+    if (!istEchterOrdner(eingang.chopped(1))) {
+        if (!z.abgewiesen.contains(eingang)) {
+            z.abgewiesen.insert(eingang);
+            r.warnung(u"Der Abgabeordner "_s + eingang +
+                      u" ist kein gewöhnlicher Ordner; es wird nichts eingesammelt."_s);
+        }
+        return s;
+    }
     const QString ziel = test.abgabenOrdner();
     ordnerAnlegen(ziel);
 

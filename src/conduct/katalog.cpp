@@ -42,12 +42,21 @@ std::optional<QString> vierteZeile(const QString &pfad)
     if (!istGewoehnlicheDatei(pfad) || !f.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    const QByteArray kopf = f.read(16 * 1024);
+    QByteArray kopf = f.read(16 * 1024);
+    qsizetype ende = -1;
+    for (int i = 0; i < 4; ++i) {
+        ende = kopf.indexOf('\n', ende + 1);
+        if (ende < 0) {
+            break;
+        }
+    }
+    if (ende >= 0) {
+        kopf.truncate(ende + 1);
+    }
     if (kopf.contains('\0')) {
         return std::nullopt;
     }
-    const QStringList zeilen = zeilenAufteilen(ansiDekodieren(kopf));
-    return zeilen.value(3);
+    return zeilenAufteilen(ansiDekodieren(kopf)).value(3);
 }
 
 // Rich-Text-Vorlage eines Lueckentests: Zeile 4 des reinen Textes.

@@ -241,9 +241,9 @@ std::optional<QByteArray> arbeitsmappe(const QByteArray &datei, QString &fehler)
     std::call_once(einmal, [] {
         gsf_init();
         // Klagen ueber beschaedigte Dateien gehen nicht auf stderr; der Aufrufer meldet selbst.
-        g_log_set_handler("libgsf:msole",
-                          GLogLevelFlags(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
-                          [](const gchar *, GLogLevelFlags, const gchar *, gpointer) {}, nullptr);
+        g_log_set_handler(
+            "libgsf:msole", GLogLevelFlags(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
+            [](const gchar *, GLogLevelFlags, const gchar *, gpointer) {}, nullptr);
     });
     GsfInput *ein = gsf_input_memory_new(reinterpret_cast<const guint8 *>(datei.constData()),
                                          datei.size(), FALSE);

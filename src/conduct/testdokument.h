@@ -31,8 +31,6 @@ struct Loesung
     std::array<QString, kMaxFragen + 1> loesung{};
     qint16 punkteMax = 0;
     int fragen = 0; // Zahl der Fragezeilen
-
-    // Nummern und Punkte der Fragen 1..fragen (fuer die Zeilen "Aufgabe" und "max. P.")
 };
 
 // Zeichen an der 1-basierten Stelle p, sonst 0.

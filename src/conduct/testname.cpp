@@ -197,9 +197,12 @@ QStringList themenLesen(const QString &basisOrdner, Rueckfragen &r)
 {
     const QString pfad = basisOrdner + kThemenliste;
     const std::optional<QStringList> zeilen = listeLesen(pfad);
-    if (!zeilen || zeilen->isEmpty()) {
+    if (!zeilen) {
         r.warnung(u"Fehler beim Lesen der Datei:  "_s + pfad +
                   u"\r\nDie Themenliste wird neu erstellt."_s);
+        return {u"..."_s};
+    }
+    if (zeilen->isEmpty()) {
         return {u"..."_s};
     }
     return *zeilen;

@@ -237,29 +237,41 @@ bool durchgang(const TestPfade &test, const Klasse &klasse, const Gruppenvorlage
 
 } // namespace
 
+Bearbeitet protokollSuchenMitMeldung(const TestPfade &test, Rueckfragen &r)
+{
+    const std::optional<int> bearbeitet = protokollZaehlen(test);
+    if (!bearbeitet) {
+        return Bearbeitet::Weiter;
+    }
+    const auto antwort = r.frage(
+        Rueckfragen::Art::Frage,
+        u"Dieser Test ("_s + test.testKuerzel + u") wurde bereits von "_s +
+            QString::number(*bearbeitet) +
+            u" Schülern bearbeitet!\r\n"
+            "Beim Kopieren für diesen Klassensatz werden alle bearbeiteten Tests gelöscht!"
+            "\r\n\r\n\r\nWählen Sie:\r\n\r\n"
+            "- Abbrechen:    Gesamte Testdurchführung abbrechen\r\n\r\n"
+            "- Nein:    Testdurchführung/ Bereits ausgefüllte Test bleiben erhalten, sofern\r\n"
+            "               sie nicht (von Testwiederholern) nochmals ausgefüllt werden.\r\n"
+            "               (Verwendet werden die bereits vorhandenen Testkopien.)\r\n\r\n"
+            "- Ja:      Testdurchführung/ Alle bereits ausgefüllten Tests werden gelöscht!\r\n"
+            "               (Dazu werden neue Testkopien erstellt.)"_s,
+        Rueckfragen::Knoepfe::JaNeinAbbruch);
+    if (antwort == Rueckfragen::Knopf::Nein) {
+        return Bearbeitet::Vorhandene;
+    }
+    return antwort == Rueckfragen::Knopf::Ja ? Bearbeitet::Weiter : Bearbeitet::Abbruch;
+}
+
 Kopien kopienAnfertigen(const TestPfade &test, const Klasse &klasse, Zufall &zufall, Rueckfragen &r)
 {
-    if (const std::optional<int> bearbeitet = protokollZaehlen(test)) {
-        const auto antwort = r.frage(
-            Rueckfragen::Art::Frage,
-            u"Dieser Test ("_s + test.testKuerzel + u") wurde bereits von "_s +
-                QString::number(*bearbeitet) +
-                u" Schülern bearbeitet!\r\n"
-                "Beim Kopieren für diesen Klassensatz werden alle bearbeiteten Tests gelöscht!"
-                "\r\n\r\n\r\nWählen Sie:\r\n\r\n"
-                "- Abbrechen:    Gesamte Testdurchführung abbrechen\r\n\r\n"
-                "- Nein:    Testdurchführung/ Bereits ausgefüllte Test bleiben erhalten, sofern\r\n"
-                "               sie nicht (von Testwiederholern) nochmals ausgefüllt werden.\r\n"
-                "               (Verwendet werden die bereits vorhandenen Testkopien.)\r\n\r\n"
-                "- Ja:      Testdurchführung/ Alle bereits ausgefüllten Tests werden gelöscht!\r\n"
-                "               (Dazu werden neue Testkopien erstellt.)"_s,
-            Rueckfragen::Knoepfe::JaNeinAbbruch);
-        if (antwort == Rueckfragen::Knopf::Nein) {
-            return Kopien::Vorhanden;
-        }
-        if (antwort != Rueckfragen::Knopf::Ja) {
-            return Kopien::Abgebrochen;
-        }
+    switch (protokollSuchenMitMeldung(test, r)) {
+    case Bearbeitet::Weiter:
+        break;
+    case Bearbeitet::Vorhandene:
+        return Kopien::Vorhanden;
+    case Bearbeitet::Abbruch:
+        return Kopien::Abgebrochen;
     }
     if (const std::optional<QString> konflikt = namenskonflikt(klasse, test.klassenkuerzel())) {
         r.fehler(*konflikt);
@@ -310,6 +322,20 @@ bool sitzplanSchreiben(const TestPfade &test, const Klasse &klasse)
         }
     }
     return ansiZeilenSchreiben(test.sitzplanDatei(), zeilen).ok();
+}
+
+QStringList sitzplanLesen(const TestPfade &test)
+{
+    const ZeilenErgebnis g = ansiZeilenLesen(test.sitzplanDatei(), 64 * 1024);
+    QStringList namen;
+    for (qsizetype i = 2; i < g.zeilen.size() && namen.size() < kMaxSchueler; ++i) {
+        for (const QString &n : g.zeilen[i].split(u'\t')) {
+            if (namen.size() < kMaxSchueler) {
+                namen << n;
+            }
+        }
+    }
+    return namen;
 }
 
 // ---- Bereitstellen ------------------------------------------------------------------------

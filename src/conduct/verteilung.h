@@ -35,6 +35,13 @@ std::optional<QString> namenskonflikt(const Klasse &klasse, const QString &klass
 std::optional<int> protokollZaehlen(const TestPfade &test);
 bool protokollSchreiben(const TestPfade &test, const Uhr &uhr, int nummer, bool trennlinie);
 bool protokollLoeschen(const TestPfade &test);
+// Gibt es ein Protokoll, wird gefragt, ob die bearbeiteten Tests geloescht werden sollen.
+enum class Bearbeitet {
+    Weiter,     // kein Protokoll oder "Ja": neue Kopien
+    Vorhandene, // "Nein": die vorhandenen Kopien werden wieder bereitgestellt
+    Abbruch,
+};
+Bearbeitet protokollSuchenMitMeldung(const TestPfade &test, Rueckfragen &r);
 
 // Erzeugt die Gruppe-B-Vorlage (mit Rueckfrage, wenn sie schon da ist, und Sicherung ".SKB").
 Ablauf gruppeBVorlageErzeugen(const TestPfade &test, Zufall &zufall, Rueckfragen &r);
@@ -48,6 +55,8 @@ enum class Kopien {
 Kopien kopienAnfertigen(const TestPfade &test, const Klasse &klasse, Zufall &zufall,
                         Rueckfragen &r);
 bool sitzplanSchreiben(const TestPfade &test, const Klasse &klasse);
+// Die Namen des Sitzplans (ohne die zwei Kopfzeilen), hoechstens 40; leer ohne Datei.
+QStringList sitzplanLesen(const TestPfade &test);
 
 struct Bereitstellung
 {

@@ -28,7 +28,9 @@ namespace {
 class WerkzeugUhr final : public Uhr
 {
 public:
-    explicit WerkzeugUhr(std::optional<QDate> tag) : tag(tag) {}
+    explicit WerkzeugUhr(std::optional<QDate> tag)
+        : tag(tag)
+    {}
     QDateTime jetzt() const override
     {
         const QDateTime jetzt = QDateTime::currentDateTime();
@@ -131,7 +133,7 @@ struct Testwahl
     Klasse klasse;
 };
 
-std::optional<Testwahl> testWaehlen(WerkzeugKontext &k, const Umgebung &u, bool melden)
+std::optional<Testwahl> testWaehlen(WerkzeugKontext &k, const Umgebung &u)
 {
     const std::optional<QString> klassenDatei = optionNehmen(k.argumente, u"--klasse"_s);
     if (k.argumente.size() != 2 || !istSchuljahrOrdnerName(k.argumente[0]) ||
@@ -140,8 +142,18 @@ std::optional<Testwahl> testWaehlen(WerkzeugKontext &k, const Umgebung &u, bool 
     }
     Testwahl w;
     w.test = {u.e.basisOrdner, k.argumente[0], k.argumente[1]};
-    const QString pfad = klassenDatei ? *klassenDatei : klassenDateiErmitteln(w.test, k.r, melden);
-    if (pfad.isEmpty() || !klasseLadenAusDatei(pfad, w.klasse, k.r)) {
+    const QString pfad = klassenDatei ? *klassenDatei : klassenDateiErmitteln(w.test, k.r, true);
+    if (pfad.isEmpty()) {
+        // Mehrere passende Klassendateien: ohne Dateidialog muss --klasse waehlen.
+        if (!dateienNachMuster(w.test.schuljahrOrdner(),
+                               klassenMuster(w.test.testKuerzel) + u"*.DTA"_s)
+                 .isEmpty()) {
+            k.fehler << u"Mehrere Klassendateien passen; bitte --klasse DATEI.DTA angeben."_s
+                     << Qt::endl;
+        }
+        return std::nullopt;
+    }
+    if (!klasseLadenAusDatei(pfad, w.klasse, k.r)) {
         return std::nullopt;
     }
     return w;
@@ -154,9 +166,9 @@ int durchfuehren(WerkzeugKontext &k)
         return 2;
     }
     const std::optional<QString> zufallsAngabe = optionNehmen(k.argumente, u"--zufall"_s);
-    const quint32 saat = zufallsAngabe ? zufallsAngabe->toUInt()
-                                       : quint32(QDateTime::currentMSecsSinceEpoch());
-    std::optional<Testwahl> w = testWaehlen(k, *u, true);
+    const quint32 saat =
+        zufallsAngabe ? zufallsAngabe->toUInt() : quint32(QDateTime::currentMSecsSinceEpoch());
+    std::optional<Testwahl> w = testWaehlen(k, *u);
     if (!w) {
         return 2;
     }
@@ -191,12 +203,13 @@ int einsammeln(WerkzeugKontext &k)
     const TestPfade test{u->e.basisOrdner, k.argumente[0], k.argumente[1]};
     const WerkzeugUhr uhr(u->heute);
     Einsammlung z;
-    while (testsMitnehmen(test, u->e, z, uhr, k.r).eingesammelt) {
+    for (;;) {
+        const Einsammelschritt s = testsMitnehmen(test, u->e, z, uhr, k.r);
+        if (!s.eingesammelt) {
+            return 0;
+        }
+        k.aus << s.name << Qt::endl;
     }
-    for (const QString &name : z.abgegeben) {
-        k.aus << name << Qt::endl;
-    }
-    return 0;
 }
 
 int benoten(WerkzeugKontext &k)
@@ -206,26 +219,19 @@ int benoten(WerkzeugKontext &k)
         return 2;
     }
     const std::optional<QString> tabelle = optionNehmen(k.argumente, u"--normtabelle"_s);
-    std::optional<Testwahl> w = testWaehlen(k, *u, false);
+    std::optional<Testwahl> w = testWaehlen(k, *u);
     if (!w) {
         return 2;
     }
-    bereitgestellteTestsLoeschen(w->test, u->e);
-    const QString vorschlag =
-        normtabelleVorschlag(u->e.programmOrdner, w->test.fachbuchstabe());
-    Normtabelle norm;
-    if (tabelle) {
-        norm = normTabelleEinlesen(*tabelle, k.r);
-    } else if (QFileInfo::exists(vorschlag)) {
-        norm = normTabelleEinlesen(vorschlag, k.r);
-    } else {
-        k.r.warnung(u"Die Datei  \r\n"_s + vorschlag +
-                    u"\r\nkann nicht geöffnet werden. Es werden die Standardwerte geladen."_s);
-        norm = standardNormtabelle();
+    // Ohne --normtabelle die vorgeschlagene Tabelle des Faches, sonst wie ein abgebrochener Dialog.
+    const QString vorschlag = normtabelleVorschlag(u->e.programmOrdner, w->test.fachbuchstabe());
+    std::optional<QString> norm = tabelle;
+    if (!norm && QFileInfo::exists(vorschlag)) {
+        norm = vorschlag;
     }
     const WerkzeugUhr uhr(u->heute);
     Benotungslauf lauf;
-    const Ablauf a = testsBenoten(w->test, w->klasse, norm, uhr.heute(), lauf, k.r);
+    const Ablauf a = benotungStarten(w->test, u->e, w->klasse, norm, uhr.heute(), lauf, k.r);
     if (a != Ablauf::Ok) {
         return ablaufCode(a);
     }
@@ -246,9 +252,9 @@ int benoten(WerkzeugKontext &k)
     return 0;
 }
 
-const VerbRegistrierung v1("schluessel",
-                           "schluessel VORLAGE                Schluessel einer Testvorlage als JSON",
-                           &schluessel);
+const VerbRegistrierung
+    v1("schluessel", "schluessel VORLAGE                Schluessel einer Testvorlage als JSON",
+       &schluessel);
 const VerbRegistrierung v2("katalog",
                            "katalog --basis ORDNER [--schuljahr JJJJ-JJ|...] [--filter KUERZEL] "
                            "[--art ART]   vorhandene Tests",

@@ -101,14 +101,17 @@ private slots:
         QCOMPARE(kopie(u"Bauer.J7x"_s)[2].right(1), u"B"_s);
         const QStringList gruppen = lesen(test.gruppenDatei());
         QCOMPARE(gruppen.size(), 75);
-        QCOMPARE(gruppen.mid(0, 6), (QStringList{u"Lena"_s, u"Albrecht"_s, u"A"_s, u"Jonas"_s,
-                                                 u"Bauer"_s, u"B"_s}));
+        QCOMPARE(gruppen.mid(0, 6),
+                 (QStringList{u"Lena"_s, u"Albrecht"_s, u"A"_s, u"Jonas"_s, u"Bauer"_s, u"B"_s}));
         const QStringList sitzplan = lesen(test.sitzplanDatei());
         QCOMPARE(sitzplan.size(), 2 + 4);
         QCOMPARE(sitzplan[0], u" Sitzplan:  Klasse 7x"_s);
         QCOMPARE(sitzplan[2].split(u'\t').size(), 8);
         QCOMPARE(sitzplan[2].split(u'\t')[0], u"Albrecht, Lena"_s);
         QCOMPARE(sitzplan[5], u"Weiss, Nele"_s);
+        const QStringList namen = sitzplanLesen(test);
+        QCOMPARE(namen.size(), 25);
+        QCOMPARE(namen[8], u"Gruenewald, Sophie"_s);
 
         const Bereitstellung b = testBereitStellen(test, e, uhr, r);
         QVERIFY(b.ok);
@@ -117,8 +120,7 @@ private slots:
         QCOMPARE(b.liste[0], u"Albrecht.L"_s);
         QVERIFY(b.mitBildern);
         QCOMPARE(dateienNachMuster(b.zielOrdner + u"Bilder"_s, u"*.jpg"_s).size(), 4);
-        QCOMPARE(lesen(e.ausgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s),
-                 QStringList{u"2024-11-05"_s});
+        QCOMPARE(lesen(e.ausgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s), QStringList{u"2024-11-05"_s});
     }
 
     void ausfuellenUndEinsammeln()
@@ -155,8 +157,8 @@ private slots:
         dateiSchreiben(eingang() + u"Fischer.H7x"_s, QByteArray("Name\0\0\0binaer", 14));
         QStringList lang = kopie(u"Franke.L7x"_s);
         for (int q = 11; q <= 60; ++q) {
-            lang << QString::number(q) + u")\tFrage"_s << u"\ta) A"_s << u"\tb) B"_s
-                 << u"\tc) C"_s << u"\td) D"_s;
+            lang << QString::number(q) + u")\tFrage"_s << u"\ta) A"_s << u"\tb) B"_s << u"\tc) C"_s
+                 << u"\td) D"_s;
         }
         abgeben(u"Franke.L7x"_s, lang);
         dateiSchreiben(eingang() + u"Gruenewa.S7x"_s, QByteArray(2 * 1024 * 1024, 'x'));
@@ -176,13 +178,13 @@ private slots:
             QCOMPARE(s.verschobenNach, test.abgabenOrdner());
             gesammelt << s.name;
         }
-        QCOMPARE(gesammelt, (QStringList{u"Albrecht.L7x"_s, u"Bauer.J7x"_s, u"Becker.M7x"_s,
-                                         u"Doehring.E7x"_s, u"Engel.F7x"_s, u"Fischer.H7x"_s,
-                                         u"Franke.L7x"_s}));
+        QCOMPARE(gesammelt,
+                 (QStringList{u"Albrecht.L7x"_s, u"Bauer.J7x"_s, u"Becker.M7x"_s, u"Doehring.E7x"_s,
+                              u"Engel.F7x"_s, u"Fischer.H7x"_s, u"Franke.L7x"_s}));
         const QStringList meldungen = r.meldungen();
         QCOMPARE(meldungen.size(), 4);
-        for (const QString &name : {u"Evil.X7x"_s, u"Gruenewa.S7x"_s, u"Ordner.Y7x"_s,
-                                    u"Pri:vat.K7x"_s}) {
+        for (const QString &name :
+             {u"Evil.X7x"_s, u"Gruenewa.S7x"_s, u"Ordner.Y7x"_s, u"Pri:vat.K7x"_s}) {
             QVERIFY2(meldungen.filter(eingang() + name + u' ').size() == 1, qPrintable(name));
         }
         // Ein zweiter Durchlauf meldet nichts mehr; die zweite Abgabe ersetzt die erste.
@@ -202,6 +204,20 @@ private slots:
         QCOMPARE(protokoll[1], u"05.11.2024, 09:30 Uhr: Abgabe  1. Sch."_s);
         QCOMPARE(protokoll[8], u"05.11.2024, 09:30 Uhr: Abgabe  7. Sch."_s);
         QCOMPARE(protokollZaehlen(test), std::optional<int>(8));
+
+        // Ist der Abgabeordner selbst eine Verknuepfung, wird nichts eingesammelt.
+        Testordner woanders;
+        woanders.schreibe(u"Meier.A7x"_s, "fremd\r\n");
+        Einstellungen umgelenkt = e;
+        umgelenkt.abgabeOrdner = t.pfad() + u"server/ab2/"_s;
+        QDir().mkpath(umgelenkt.abgabeOrdner + u"Meier"_s);
+        QVERIFY(QFile::link(woanders.pfad(), umgelenkt.abgabeOrdner + u"Meier/DropBox"_s));
+        Einsammlung z2;
+        r.leeren();
+        QVERIFY(!testsMitnehmen(test, umgelenkt, z2, uhr, r).eingesammelt);
+        QVERIFY(!testsMitnehmen(test, umgelenkt, z2, uhr, r).eingesammelt);
+        QCOMPARE(r.meldungen().size(), 1);
+        QVERIFY(QFile::exists(woanders.datei(u"Meier.A7x"_s)));
     }
 
     void benoten()
@@ -210,14 +226,14 @@ private slots:
         Benotungslauf lauf;
         QCOMPARE(testsBenoten(test, klasse, standardNormtabelle(), QDate(2024, 11, 5), lauf, r),
                  Ablauf::Ok);
-        QCOMPARE(r.meldungen(),
-                 (QStringList{
-                     u"Die Datei "_s + test.abgabenOrdner() +
-                         u"Fischer.H7x ist keine Textdatei und wird nicht gelesen!"_s,
-                     u"Die Datei "_s + test.abgabenOrdner() +
-                         u"Franke.L7x enthält mehr als 40 Aufgaben und wird nicht bewertet!"_s,
-                     u" Kreuze nicht korrekt positioniert von Schüler Nr.:  2, "_s,
-                     u"Guppenzuordnung stimmt nicht bei Schüler Nr.: 3, "_s}));
+        QCOMPARE(
+            r.meldungen(),
+            (QStringList{u"Die Datei "_s + test.abgabenOrdner() +
+                             u"Fischer.H7x ist keine Textdatei und wird nicht gelesen!"_s,
+                         u"Die Datei "_s + test.abgabenOrdner() +
+                             u"Franke.L7x enthält mehr als 40 Aufgaben und wird nicht bewertet!"_s,
+                         u" Kreuze nicht korrekt positioniert von Schüler Nr.:  2, "_s,
+                         u"Guppenzuordnung stimmt nicht bei Schüler Nr.: 3, "_s}));
         QCOMPARE(lauf.thema, u"Beispieltest zur Unfallverhütung"_s);
 
         const QString treffer = u"Kl.-Treffer\t4\t5\t5\t5\t5\t5\t5\t5\t5\t5"_s;
@@ -253,9 +269,17 @@ private slots:
 
         // Die Zusammenfassung, Zeile fuer Zeile.
         const QStringList a = lesen(test.vorlage(u'A'));
-        QStringList z{QString(), u"Ergebniszusammenfassung vom Test: 2024-25/7xP1Bspl"_s,
-                      QString(), kStriche, u"Physik- Test Nr. 1          Kl.: 7x   "_s, a[3], a[4],
-                      ausgefuellt[5], ausgefuellt[6], treffer, kStriche};
+        QStringList z{QString(),
+                      u"Ergebniszusammenfassung vom Test: 2024-25/7xP1Bspl"_s,
+                      QString(),
+                      kStriche,
+                      u"Physik- Test Nr. 1          Kl.: 7x   "_s,
+                      a[3],
+                      a[4],
+                      ausgefuellt[5],
+                      ausgefuellt[6],
+                      treffer,
+                      kStriche};
         z << block << QString() << QString() << u"Nachname\tVorname\tPunkte\tZensur (E)"_s
           << QString();
         const QStringList zeilen{u"Albrecht    \tL.\t17\t1+"_s, u"Bauer       \tJ.\t17\t1+"_s,
@@ -264,8 +288,9 @@ private slots:
         z << zeilen;
         for (int nr = 9; nr <= 25; ++nr) {
             const Schueler &s = klasse.schueler(nr);
-            z << s.nachname.left(8) + QString(std::min<qsizetype>(8, 12 - s.nachname.left(8).size()), u' ') +
-                     u'\t' + s.vorname.left(1) + u".\t0\t/"_s;
+            z << s.nachname.left(8) +
+                     QString(std::min<qsizetype>(8, 12 - s.nachname.left(8).size()), u' ') + u'\t' +
+                     s.vorname.left(1) + u".\t0\t/"_s;
         }
         z << QString();
         QCOMPARE(lesen(test.zusammenfassung()), z);
@@ -278,6 +303,63 @@ private slots:
         QCOMPARE(lauf.ergebnisse[3].noteE, u"1+"_s);
     }
 
+    void klassenMusterUndNamen_data()
+    {
+        QTest::addColumn<QString>("kuerzel");
+        QTest::addColumn<QString>("muster");
+        QTest::newRow("Klasse") << u"7xP1Bspl"_s << u"L-7x-P"_s;
+        QTest::newRow("Klasse 10") << u"0aM2Bruc"_s << u"L-10a-M"_s;
+        QTest::newRow("Kurs") << u"9IK1Algo"_s << u"K-9-I"_s;
+        QTest::newRow("Kurs 11") << u"1IK1Algo"_s << u"K-11-I"_s;
+    }
+    void klassenMusterUndNamen()
+    {
+        QFETCH(QString, kuerzel);
+        QTEST(klassenMuster(kuerzel), "muster");
+    }
+
+    void klassendateiSuchen()
+    {
+        Testordner o;
+        const TestPfade p{o.pfad(), kJahr, u"7xP1Bspl"_s};
+        SkriptRueckfragen r;
+        QCOMPARE(klassenDateiErmitteln(p, r, true), QString());
+        QCOMPARE(r.meldungen(), QStringList{u"Achtung: Es wurde keine Klasse (L-7x-P...) gefunden! "
+                                            "Die Testdurchführung ist nicht möglich."_s});
+        o.schreibe(kJahr + u"/L-7x-Ph.DTA"_s, "x");
+        o.schreibe(kJahr + u"/l-7x-phk.dta"_s, "x");
+        o.schreibe(kJahr + u"/L-7y-Ph.DTA"_s, "x");
+        r.leeren();
+        r.dateiAntwort(p.schuljahrOrdner() + u"l-7x-phk.dta"_s);
+        QCOMPARE(klassenDateiErmitteln(p, r, true), p.schuljahrOrdner() + u"l-7x-phk.dta"_s);
+        QCOMPARE(r.dateiDialogTitel,
+                 QStringList{u"Auswahl der Klassendatei für die Testdurchführung"_s});
+        QVERIFY(r.meldungen().isEmpty());
+    }
+
+    void gleicheDateinamen()
+    {
+        // Zwei Schueler mit denselben 8 Buchstaben und derselben Initiale: nichts wird geschrieben.
+        Klasse k = klasse;
+        k.schueler(7).nachname = u"Schmidtbauer"_s;
+        k.schueler(7).vorname = u"Kurt"_s;
+        Testordner leer;
+        const TestPfade neu{leer.pfad(), kJahr, kCode};
+        QVERIFY(baumKopieren(test.testOrdner(), neu.testOrdner()));
+        QVERIFY(dateiLoeschen(neu.protokollDatei()));
+        QVERIFY(dateiLoeschen(neu.vorlage(u'B')));
+        SkriptRueckfragen r;
+        FolgeZufall zufall({});
+        QCOMPARE(kopienAnfertigen(neu, k, zufall, r), Kopien::Abgebrochen);
+        QCOMPARE(r.meldungen(),
+                 QStringList{u"Die Schüler Nr. 7 (Kurt Schmidtbauer) und Nr. 22 (Karl "
+                             "Schmidtbauer) erhielten dieselbe Testdatei \"Schmidtb.K7x\" und "
+                             "würden sich gegenseitig überschreiben. Bitte einen der Namen in der "
+                             "Klassendatei unterscheidbar machen. Die Testdurchführung wird "
+                             "abgebrochen."_s});
+        QVERIFY(!QFile::exists(neu.vorlage(u'B')));
+    }
+
     void nochmalBenoten()
     {
         // Ein zweiter Lauf schreibt alle benoteten Kopien und die Zusammenfassung gleich neu.
@@ -285,9 +367,17 @@ private slots:
         const QByteArray zusammen = dateiInhalt(test.zusammenfassung());
         SkriptRueckfragen r;
         Benotungslauf lauf;
-        testsBenoten(test, klasse, standardNormtabelle(), QDate(2024, 11, 5), lauf, r);
+        QCOMPARE(benotungStarten(test, e, klasse, std::nullopt, QDate(2024, 11, 5), lauf, r),
+                 Ablauf::Ok);
+        // Dialog abgebrochen: Standardanteile mit Hinweis.
+        QCOMPARE(r.meldungen().first(),
+                 u"Die Datei  \r\n"_s + e.programmOrdner +
+                     u"Normtabellen/P-Normtabelle.xls\r\nkann nicht geöffnet werden. Es werden "
+                     "die Standardwerte geladen."_s);
         QCOMPARE(dateiInhalt(test.benotetOrdner() + u"Albrecht.L7x"_s), vorher);
         QCOMPARE(dateiInhalt(test.zusammenfassung()), zusammen);
+        // Benoten zieht die bereitgestellten Tests zurueck.
+        QVERIFY(!QFile::exists(e.ausgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s));
     }
 
     void nochmalAusteilen()
@@ -301,11 +391,32 @@ private slots:
         QVERIFY(r.fragen()[0].startsWith(
             u"Dieser Test (7xP1Bspl) wurde bereits von 8 Schülern bearbeitet!\r\n"_s));
         QCOMPARE(dateiInhalt(test.abgabenOrdner() + u"Albrecht.L7x"_s), abgabe);
+        // Die vorhandenen Kopien werden wieder bereitgestellt.
+        QVERIFY(testBereitStellen(test, e, uhr, r).ok);
+        QCOMPARE(dateiInhalt(e.ausgabeOrdner + u"Meier/7x/Albrecht.L7x"_s),
+                 dateiInhalt(test.kopienOrdner() + u"Albrecht.L7x"_s));
         // Zurueckziehen leert den Ausgabeordner und loescht die Signaldatei.
         QVERIFY(!bereitgestellteTestsLoeschen(test, e));
         QVERIFY(dateienNachMuster(e.ausgabeOrdner + u"Meier/7x/"_s, u"*"_s).isEmpty());
         QVERIFY(!QFile::exists(e.ausgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s));
         QVERIFY(bereitgestellteTestsLoeschen(test, e));
+
+        // "Ja" auf beide Fragen: Gruppe B neu (die alte gesichert), Platzhalter ersetzen Abgaben.
+        const QByteArray altB = dateiInhalt(test.vorlage(u'B'));
+        r.leeren();
+        r.antworte(Rueckfragen::Knopf::Ja)
+            .antworte(Rueckfragen::Knopf::Ja)
+            .antworte(Rueckfragen::Knopf::Ok);
+        FolgeZufall andere({0, 0, 0, 0});
+        QCOMPARE(kopienAnfertigen(test, klasse, andere, r), Kopien::Neu);
+        QCOMPARE(r.fragen().size(), 3);
+        QVERIFY(r.fragen()[1].startsWith(u"Die Testdatei-Vorlage für Gruppe B existiert schon."_s));
+        QVERIFY(r.fragen()[1].endsWith(test.sicherungB() + u"   gesichert.)"_s));
+        QCOMPARE(dateiInhalt(test.sicherungB()), altB);
+        QVERIFY(dateiInhalt(test.vorlage(u'B')) != altB);
+        QCOMPARE(lesen(test.abgabenOrdner() + u"Albrecht.L7x"_s)[0],
+                 u"krank:     Name:  Lena Albrecht"_s);
+        QVERIFY(!protokollZaehlen(test));
     }
 };
 

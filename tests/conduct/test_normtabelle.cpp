@@ -1,5 +1,7 @@
-// Normtabelle: Schwellen, Notenwerte und das Lesen der Tabellen, wie sie ein Tabellenprogramm schreibt.
+// Normtabelle: Schwellen, Notenwerte und das Lesen der Tabellen, wie sie ein Tabellenprogramm
+// schreibt.
 #include "common/ansitext.h"
+#include "conduct/benotung.h"
 #include "conduct/normtabelle.h"
 #include "conduct/tabellenleser.h"
 #include "unterstuetzung/skriptrueckfragen.h"
@@ -36,6 +38,70 @@ private slots:
         QFETCH(int, punkteMax);
         QFETCH(double, anteil);
         QTEST(schwelle(punkteMax, anteil), "schwelle");
+    }
+
+    // 20 Fragen zu je einem Punkt, die ersten 'richtig' richtig angekreuzt.
+    void noten_data()
+    {
+        QTest::addColumn<int>("richtig");
+        QTest::addColumn<QString>("noteE");
+        QTest::addColumn<QString>("noteG");
+        QTest::addColumn<QString>("punkte");
+        QTest::newRow("20") << 20 << u"1+"_s << u"1+"_s << u"15"_s;
+        QTest::newRow("19") << 19 << u"1"_s << u"1+"_s << u"14"_s;
+        QTest::newRow("10") << 10 << u"4-"_s << u"4+"_s << u"4"_s;
+        QTest::newRow("9") << 9 << u"5+"_s << u"4"_s << u"3"_s;
+        QTest::newRow("3") << 3 << u"5-"_s << u"5"_s << u"1"_s;
+        QTest::newRow("2") << 2 << u"6"_s << u"6"_s << u"0"_s;
+        QTest::newRow("0") << 0 << u"6"_s << u"6"_s << u"0"_s;
+    }
+    void noten()
+    {
+        QFETCH(int, richtig);
+        Loesung l;
+        Kreuze k;
+        for (int q = 1; q <= 20; ++q) {
+            l.aufgabenNr[q] = QString::number(q);
+            l.maxPunkte[q] = 1;
+            l.loesung[q] = u"c"_s;
+            k.antwort[q] = q <= richtig ? u"c"_s : u"a"_s;
+            k.kreuzAnzahl[q] = 1;
+        }
+        l.fragen = 20;
+        l.punkteMax = 20;
+        k.kreuzAnzahl[1] = richtig > 0 ? 1 : 2; // doppelt angekreuzt zaehlt nie
+        std::array<qint16, kMaxFragen + 1> treffer{};
+        const Einzelergebnis e = punkteUndNoteBerechnen(l, k, standardNormtabelle(), treffer);
+        QCOMPARE(int(e.punkteGesamt), richtig);
+        QTEST(e.noteE, "noteE");
+        QTEST(e.noteG, "noteG");
+        QTEST(e.notenpunkteText, "punkte");
+        QCOMPARE(int(treffer[1]), richtig > 0 ? 1 : 0);
+        // Fragen ohne Schluessel und ohne Kreuz zaehlen nichts zur Punktzahl.
+        QCOMPARE(int(e.punkte[21]), 0);
+    }
+
+    void kopf_data()
+    {
+        QTest::addColumn<QStringList>("kopf");
+        QTest::addColumn<bool>("krank");
+        QTest::addColumn<bool>("gruppenFehler");
+        QTest::newRow("Platzhalter")
+            << QStringList{u"krank:     Name:  A B"_s, u"--"_s, u"Gruppe: A"_s} << true << false;
+        QTest::newRow("abgegeben")
+            << QStringList{u" Name:  A B"_s, u"--"_s, u"Gruppe: A"_s} << false << false;
+        QTest::newRow("Name mit krank")
+            << QStringList{u" Name:  Frank Krankl"_s, u"--"_s, u"Gruppe: A"_s} << true << false;
+        QTest::newRow("falsche Gruppe")
+            << QStringList{u" Name:  A B"_s, u"--"_s, u"Gruppe: B"_s} << false << true;
+        QTest::newRow("zu kurz") << QStringList{u" Name:  A B"_s} << false << true;
+    }
+    void kopf()
+    {
+        QFETCH(QStringList, kopf);
+        const Kopfbefund b = kopfPruefen(kopf, u"A"_s);
+        QTEST(b.krank, "krank");
+        QTEST(b.gruppenFehler, "gruppenFehler");
     }
 
     void notenwerte_data()
@@ -162,7 +228,8 @@ private slots:
     {
         SkriptRueckfragen r;
         QVERIFY(normtabelleWaehlen(u"/p/"_s, u'M', r).isEmpty());
-        QCOMPARE(r.dateiDialogTitel, QStringList{u"Auswahl der Normtabelle für die Benotung des Tests"_s});
+        QCOMPARE(r.dateiDialogTitel,
+                 QStringList{u"Auswahl der Normtabelle für die Benotung des Tests"_s});
         QCOMPARE(r.meldungen(),
                  QStringList{u"Die Datei  \r\n/p/Normtabellen/M-Normtabelle.xls\r\nkann nicht "
                              "geöffnet werden. Es werden die Standardwerte geladen."_s});

@@ -9,9 +9,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kKopf{u"Multiple-Choice-Test"_s, u"----------"_s,
+const QStringList kKopf{u"Multiple-Choice-Test"_s,
+                        u"----------"_s,
                         u"Physik- Test Nr. 1          Kl.: 7x       Gruppe: A"_s,
-                        u"Thema: Optik"_s, u"----------"_s, QString()};
+                        u"Thema: Optik"_s,
+                        u"----------"_s,
+                        QString()};
 
 // Frage n mit vier Antworten; richtig ist 'loesung' mit 'punkte' Punkten.
 QStringList frage(int n, QChar loesung, int punkte)
@@ -110,15 +113,18 @@ private slots:
         QTest::addColumn<int>("zeile");
         QTest::addColumn<QString>("inhalt");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("Gruppenzeile") << 2 << u"Physik Gruppe: B"_s
-                                      << u"Die Gruppenangabe im A-Test ist falsch und muss angepasst "
-                                         "werden!\r\nDie 3. Zeile im A-Test muss mit dem Buchstaben  "
-                                         "'A'  enden.\r\nDie Durchführung wird abgebrochen."_s;
-        QTest::newRow("Reihenfolge") << 14 << u"\ta) doppelt"_s
-                                     << u"   Die Reihenfolge der a-b-c-d - Nummerierung der Antworten "
-                                        "in\r\n   Aufgabe 2 ist falsch! "_s;
-        QTest::newRow("zwei Loesungen") << 16 << u"1\td) Antwort d"_s
-                                        << u"   Die Angabe der Punktezahl in Aufgabe 2 ist falsch."_s;
+        QTest::newRow("Gruppenzeile")
+            << 2 << u"Physik Gruppe: B"_s
+            << u"Die Gruppenangabe im A-Test ist falsch und muss angepasst "
+               "werden!\r\nDie 3. Zeile im A-Test muss mit dem Buchstaben  "
+               "'A'  enden.\r\nDie Durchführung wird abgebrochen."_s;
+        QTest::newRow("Reihenfolge")
+            << 14 << u"\ta) doppelt"_s
+            << u"   Die Reihenfolge der a-b-c-d - Nummerierung der Antworten "
+               "in\r\n   Aufgabe 2 ist falsch! "_s;
+        QTest::newRow("zwei Loesungen")
+            << 16 << u"1\td) Antwort d"_s
+            << u"   Die Angabe der Punktezahl in Aufgabe 2 ist falsch."_s;
     }
     void gruppeBFehler()
     {
@@ -173,8 +179,8 @@ private slots:
         QStringList zwei = mit(0, u"x\ta) A"_s);
         zwei[2] = u"x\tc) C"_s;
         QTest::newRow("zwei Kreuze: spaeteres gilt") << zwei << u"c"_s << 2 << false;
-        QTest::newRow("Klammer im Antworttext") << mit(2, u"x\tc) f(x) = 2x"_s) << u"c"_s << 1
-                                                << false;
+        QTest::newRow("Klammer im Antworttext")
+            << mit(2, u"x\tc) f(x) = 2x"_s) << u"c"_s << 1 << false;
     }
     void kreuze()
     {

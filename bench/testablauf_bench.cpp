@@ -1,0 +1,195 @@
+// Schwere Wege des Testablaufs: Benoten einer Klasse (40 Schueler x 40 Fragen), Austeilen an
+// 40 Schueler, Katalog ueber 10 Schuljahre x 300 Tests. Daneben die einfache Datei-E/A derselben
+// Bytes, im selben Lauf gemessen.
+#include "bench_hilfe.h"
+
+#include "classdata/klasse.h"
+#include "common/ansitext.h"
+#include "common/ordner.h"
+#include "common/schuljahr.h"
+#include "conduct/benotung.h"
+#include "conduct/katalog.h"
+#include "conduct/verteilung.h"
+#include "outside/schuelerprogramm.h"
+#include "unterstuetzung/skriptrueckfragen.h"
+#include "unterstuetzung/testumgebung.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Beantwortet jede Frage zustimmend und vergisst Meldungen.
+class JaRueckfragen final : public Rueckfragen
+{
+public:
+    void melde(Art, const QString &) override {}
+    Knopf frage(Art, const QString &, Knoepfe k) override
+    {
+        return k == Knoepfe::OkAbbruch || k == Knoepfe::Ok ? Knopf::Ok : Knopf::Ja;
+    }
+    void piep() override {}
+    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
+                              const QString &) override
+    {
+        return {};
+    }
+    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
+    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+};
+
+QStringList vorlage40()
+{
+    QStringList z{u"Multiple-Choice-Test"_s,
+                  QString(70, u'-'),
+                  u"Physik- Test Nr. 1          Kl.: 7x       Gruppe: A"_s,
+                  u"Thema: Mechanik: Kräfte und Bewegungen"_s,
+                  QString(70, u'-'),
+                  QString()};
+    for (int q = 1; q <= 40; ++q) {
+        z << QString::number(q) + u")\tWelche Aussage über die Größe Nr. "_s + QString::number(q) +
+                 u" trifft zu?"_s;
+        for (QChar b : u"abcd"_s) {
+            const QString zeile =
+                u'\t' + QString(b) + u") Eine mögliche Antwort "_s + b + u" mit etwas Text"_s;
+            z << (b == u"abcd"_s[q % 4] ? QString::number(1 + q % 3) + zeile : zeile);
+        }
+        z << QString();
+    }
+    return z;
+}
+
+Klasse klasse40()
+{
+    Klasse k;
+    for (int nr = 1; nr <= 40; ++nr) {
+        k.schueler(nr).nachname =
+            QString(QChar(u'A' + (nr - 1) / 26)) + QChar(u'a' + (nr - 1) % 26) + u"chname"_s;
+        k.schueler(nr).vorname = u"Vorname"_s + QString::number(nr);
+    }
+    return k;
+}
+
+struct Klassentest
+{
+    Testordner t;
+    TestPfade test;
+    Klasse klasse = klasse40();
+    JaRueckfragen r;
+
+    Klassentest()
+    {
+        test = {t.pfad(), u"2024-25"_s, u"7xP1Mech"_s};
+        QDir().mkpath(test.testOrdner());
+        ansiZeilenSchreiben(test.vorlage(u'A'), vorlage40());
+    }
+    QString name(int nr) const
+    {
+        const Schueler &s = klasse.schueler(nr);
+        return schuelerprogramm::persoenlicherDateiname(s.vorname, s.nachname,
+                                                        test.klassenkuerzel());
+    }
+};
+
+void benoten(benchmark::State &state)
+{
+    Klassentest k;
+    StdZufall zufall(1);
+    kopienAnfertigen(k.test, k.klasse, zufall, k.r);
+    // Ausgefuellt: jede zweite Zeile mit einem Kreuz an Stelle 1.
+    for (int nr = 1; nr <= 40; ++nr) {
+        QStringList z = ansiZeilenLesen(k.test.kopienOrdner() + k.name(nr)).zeilen;
+        for (qsizetype i = 10; i < z.size(); i += 2) {
+            if (z[i].startsWith(u'\t') && z[i].size() > 2 && z[i][2] == u')') {
+                z[i] = u'x' + z[i];
+            }
+        }
+        ansiZeilenSchreiben(k.test.abgabenOrdner() + k.name(nr), z);
+    }
+    Benotungslauf lauf;
+    testsBenoten(k.test, k.klasse, standardNormtabelle(), QDate(2024, 11, 5), lauf, k.r);
+    // Einfache E/A: jede Abgabe lesen, die benotete Kopie schreiben, lesen, wieder schreiben.
+    const double ea = bench::medianSekunden([&] {
+        for (int nr = 1; nr <= 40; ++nr) {
+            bench::einfachLesen(k.test.abgabenOrdner() + k.name(nr));
+            const QString ziel = k.test.benotetOrdner() + k.name(nr);
+            const QByteArray b = bench::einfachLesen(ziel);
+            bench::einfachSchreiben(ziel, b);
+            bench::einfachLesen(ziel);
+            bench::einfachSchreiben(ziel, b);
+        }
+    });
+    bench::messen(state, ea, [&] {
+        testsBenoten(k.test, k.klasse, standardNormtabelle(), QDate(2024, 11, 5), lauf, k.r);
+    });
+}
+BENCHMARK(benoten)->Unit(benchmark::kMillisecond);
+
+void austeilen(benchmark::State &state)
+{
+    Klassentest k;
+    StdZufall zufall(1);
+    kopienAnfertigen(k.test, k.klasse, zufall, k.r);
+    const QByteArray kopie = bench::einfachLesen(k.test.kopienOrdner() + k.name(1));
+    const double ea = bench::medianSekunden([&] {
+        bench::einfachLesen(k.test.vorlage(u'A'));
+        bench::einfachSchreiben(k.test.vorlage(u'B'), bench::einfachLesen(k.test.vorlage(u'B')));
+        bench::einfachLesen(k.test.vorlage(u'B'));
+        for (int nr = 1; nr <= 40; ++nr) {
+            bench::einfachSchreiben(k.test.kopienOrdner() + k.name(nr), kopie);
+            bench::einfachSchreiben(k.test.abgabenOrdner() + k.name(nr), kopie);
+        }
+    });
+    bench::messen(state, ea, [&] { kopienAnfertigen(k.test, k.klasse, zufall, k.r); });
+}
+BENCHMARK(austeilen)->Unit(benchmark::kMillisecond);
+
+void katalog(benchmark::State &state)
+{
+    Testordner t;
+    QStringList themen{u"..."_s};
+    QStringList vorlagen;
+    for (int j = 0; j < 10; ++j) {
+        const QString jahr = schuljahrText(2015 + j);
+        for (int n = 0; n < 300; ++n) {
+            const QString thema = u"T"_s + QString::number(n).rightJustified(3, u'0');
+            const QString code =
+                QString::number(5 + n % 5) + u"aP"_s + QString::number(1 + (n / 5) % 9) + thema;
+            const QString ordner = t.pfad() + jahr + u'/' + code + u'/';
+            QDir().mkpath(ordner);
+            QStringList z = vorlage40();
+            z[3] = u"Thema: Ein Thema Nummer "_s + QString::number(n);
+            ansiZeilenSchreiben(ordner + code + u".__A"_s, z);
+            vorlagen << ordner + code + u".__A"_s;
+            if (j == 0) {
+                themen << thema + u"- Thema"_s;
+            }
+        }
+    }
+    JaRueckfragen r;
+    const double ea = bench::medianSekunden(
+        [&] {
+            for (const QString &v : vorlagen) {
+                QFile f(v);
+                f.open(QIODevice::ReadOnly);
+                f.read(16 * 1024);
+            }
+        },
+        5);
+    bench::messen(state, ea, [&] {
+        vorhandeneTestsEinlesen(t.pfad(), u"..."_s, u"........"_s, TestArt::Alle, themen, r);
+    });
+}
+BENCHMARK(katalog)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,47 @@
+// Schluessel einer Testvorlage, Gruppe B und persoenliche Kopie aus beliebigen Bytes.
+#include "common/ansitext.h"
+#include "common/rueckfragen.h"
+#include "common/zufall.h"
+#include "conduct/testdokument.h"
+
+#include <cstdint>
+
+namespace {
+
+class Stumm final : public Rueckfragen
+{
+public:
+    void melde(Art, const QString &) override {}
+    Knopf frage(Art, const QString &, Knoepfe) override { return Knopf::Nein; }
+    void piep() override {}
+    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
+                              const QString &) override
+    {
+        return {};
+    }
+    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
+    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
+{
+    const QStringList zeilen =
+        zeilenAufteilen(ansiDekodieren(QByteArrayView(daten, qsizetype(groesse))));
+    const std::optional<Loesung> l = loesungAusZeilen(zeilen);
+    if (l) {
+        persoenlicheKopie(zeilen, *l, QStringLiteral("Karl"), QStringLiteral("Schmidtbauer"), true);
+    }
+    Stumm r;
+    StdZufall zufall{uint32_t(groesse)};
+    gruppeBZeilen(zeilen, zufall, r);
+    return 0;
+}

@@ -1,0 +1,117 @@
+// Die Verben des Testablaufs in mivo-werkzeug auf einem Basisordner.
+#include "common/ansitext.h"
+#include "common/ordner.h"
+#include "unterstuetzung/testumgebung.h"
+#include "werkzeug/werkzeug.h"
+
+#include <QDir>
+#include <QTest>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+class TestWerkzeugTest : public QObject
+{
+    Q_OBJECT
+    Testordner t;
+    QString basis;
+
+    int aufruf(const QStringList &argumente, QString *aus = nullptr, QString *fehler = nullptr)
+    {
+        QString a, f;
+        QTextStream sa(&a), sf(&f);
+        const int ergebnis = werkzeugAusfuehren(argumente, sa, sf);
+        if (aus) {
+            *aus = a;
+        }
+        if (fehler) {
+            *fehler = f;
+        }
+        return ergebnis;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        basis = t.pfad() + u"basis/"_s;
+        QVERIFY(baumKopieren(QStringLiteral(MIVO_BASIS), basis));
+        QDir().mkpath(basis + u"2024-25"_s);
+        QVERIFY(dateiKopieren(basis + u"2016-17 Beispiele/L-7x-Ph.DTA"_s,
+                              basis + u"2024-25/L-7x-Ph.DTA"_s));
+        QVERIFY(
+            baumKopieren(basis + u"2016-17 Beispiele/7xP1Bspl"_s, basis + u"2024-25/7xP1Bspl"_s));
+        // Lehrer- und Schuelerkonfiguration wie nach der Einrichtung.
+        QVERIFY(ansiZeilenSchreiben(basis + u"Mivo-Kl-cf.txt"_s,
+                                    {u"[Mivo-Programm-Ordner]"_s,
+                                     basis + u"Mivo-Dateien (Schulserver)/"_s, u"[Lehrername]"_s,
+                                     u"Meier/"_s, u"[Lehrer-Klassen-Ordner]"_s, basis})
+                    .ok());
+        QVERIFY(ansiZeilenSchreiben(basis + u"Mivo-Dateien (Schulserver)/Mivo-cf.txt"_s,
+                                    {u"[Test-Ausgabe]"_s, t.pfad() + u"aus/"_s, u"[Test-Abgabe]"_s,
+                                     t.pfad() + u"ab/"_s, u"[Test-Rueckgabe]"_s,
+                                     t.pfad() + u"rueck/"_s})
+                    .ok());
+    }
+
+    void schluessel()
+    {
+        QString aus;
+        QCOMPARE(aufruf({u"schluessel"_s, basis + u"2024-25/7xP1Bspl/7xP1Bspl.__A"_s}, &aus), 0);
+        QVERIFY(aus.startsWith(
+            u"{\"fragen\": [{\"nr\": \"1\", \"punkte\": 2, \"loesung\": \"b\"}, "_s));
+        QVERIFY(aus.trimmed().endsWith(u"], \"punkteMax\": 17}"_s));
+        t.schreibe(u"kaputt.__A"_s, "Titel\r\n1)\tA\r\n3)\tB\r\n");
+        QString fehler;
+        QCOMPARE(aufruf({u"schluessel"_s, t.datei(u"kaputt.__A"_s)}, nullptr, &fehler), 3);
+        QVERIFY(fehler.contains(u"Bitte die Nummerierung der Testaufgaben kontrollieren !"_s));
+    }
+
+    void ablauf()
+    {
+        QString aus;
+        QCOMPARE(aufruf({u"katalog"_s, u"--basis"_s, basis, u"--schuljahr"_s, u"2024-25"_s}, &aus),
+                 0);
+        QCOMPARE(aus, u" 7xP1Bspl   Beispieltest zur Unfallverhütung"_s + QString(23, u' ') +
+                          u"2024-25\n"_s);
+        QCOMPARE(aufruf({u"durchfuehren"_s, u"--basis"_s, basis, u"2024-25"_s, u"7xP1Bspl"_s,
+                         u"--zufall"_s, u"5"_s, u"--heute"_s, u"2024-11-05"_s},
+                        &aus),
+                 0);
+        QCOMPARE(aus.split(u'\n', Qt::SkipEmptyParts).size(), 25);
+        QCOMPARE(ansiZeilenLesen(t.pfad() + u"aus/7x-Meier-7xP1Bspl.tmp"_s).zeilen,
+                 QStringList{u"2024-11-05"_s});
+        // Zwei Schueler geben ab: einer alles richtig (Gruppe A), einer nichts angekreuzt.
+        QStringList kopie = ansiZeilenLesen(t.pfad() + u"aus/Meier/7x/Albrecht.L7x"_s).zeilen;
+        const QString loesung = u"bbbbababbb"_s;
+        int q = 0;
+        for (QString &z : kopie) {
+            if (z.size() > 2 && z[0].isDigit() && (z[1] == u')' || z[2] == u')')) {
+                ++q;
+            } else if (q >= 1 && z.startsWith(u'\t') && z.size() > 2 && z[1] == loesung[q - 1]) {
+                z = u'x' + z;
+            }
+        }
+        QDir().mkpath(t.pfad() + u"ab/Meier/DropBox"_s);
+        QVERIFY(ansiZeilenSchreiben(t.pfad() + u"ab/Meier/DropBox/Albrecht.L7x"_s, kopie).ok());
+        QVERIFY(dateiKopieren(t.pfad() + u"aus/Meier/7x/Bauer.J7x"_s,
+                              t.pfad() + u"ab/Meier/DropBox/Bauer.J7x"_s));
+        QCOMPARE(aufruf({u"einsammeln"_s, u"--basis"_s, basis, u"2024-25"_s, u"7xP1Bspl"_s}, &aus),
+                 0);
+        QCOMPARE(aus, u"Albrecht.L7x\nBauer.J7x\n"_s);
+        QString fehler;
+        QCOMPARE(
+            aufruf({u"benoten"_s, u"--basis"_s, basis, u"2024-25"_s, u"7xP1Bspl"_s}, &aus, &fehler),
+            0);
+        QVERIFY2(!fehler.contains(u"Standardwerte"_s), qPrintable(fehler));
+        QVERIFY(aus.startsWith(
+            u"{\"punkteMax\": 17, \"ergebnisse\": [{\"initiale\": \"L\", \"nachname\": "
+            "\"Albrecht\", \"note\": \"1+\", \"punkte\": 17}, {\"initiale\": \"J\", \"nachname\": "
+            "\"Bauer\", \"note\": \"6\", \"punkte\": 0}, {\"initiale\": \"M\", \"nachname\": "
+            "\"Becker\", \"note\": \"/\", \"punkte\": 0}, "_s));
+        // Benoten zieht die bereitgestellten Tests zurueck.
+        QVERIFY(!QFile::exists(t.pfad() + u"aus/7x-Meier-7xP1Bspl.tmp"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWerkzeugTest)
+#include "test_werkzeug_test.moc"
