@@ -92,6 +92,9 @@ int werkzeugAusfuehren(const QStringList &argumente, QTextStream &aus, QTextStre
         if (it != verben().end()) {
             WerkzeugKontext k{argumente.mid(1), aus, fehler, r};
             const int ergebnis = it->second.funktion(k);
+            if (ergebnis == 1) {
+                fehler << u"Aufruf: mivo-werkzeug "_s << it->second.aufruf << Qt::endl;
+            }
             aus.flush();
             fehler.flush();
             return ergebnis;
