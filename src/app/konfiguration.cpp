@@ -25,11 +25,21 @@ QString lesefehlerText(const QString &datei)
 QList<qsizetype> kopfZeilen(const QStringList &zeilen, const QString &kopf)
 {
     static const QStringList bekannt{
-        Kopf::programmOrdner, Kopf::lehrername,        Kopf::lehrerKlassenOrdner,
-        Kopf::ordnerkonfiguration, Kopf::jungenMaedchen, Kopf::durchschnitte,
-        Kopf::leerspalten,    Kopf::keineAenderung,    Kopf::vornamensortierung,
-        Kopf::punktedarstellung, Kopf::gesamtberechnung, Kopf::testAusgabe,
-        Kopf::testAbgabe,     Kopf::testRueckgabe,     Kopf::schueler,
+        Kopf::programmOrdner,
+        Kopf::lehrername,
+        Kopf::lehrerKlassenOrdner,
+        Kopf::ordnerkonfiguration,
+        Kopf::jungenMaedchen,
+        Kopf::durchschnitte,
+        Kopf::leerspalten,
+        Kopf::keineAenderung,
+        Kopf::vornamensortierung,
+        Kopf::punktedarstellung,
+        Kopf::gesamtberechnung,
+        Kopf::testAusgabe,
+        Kopf::testAbgabe,
+        Kopf::testRueckgabe,
+        Kopf::schueler,
         Kopf::schule,
     };
     QList<qsizetype> positionen;
@@ -71,8 +81,7 @@ std::optional<QString> wertNachKopf(const QStringList &zeilen, const QString &ko
 Konfiguration::Konfiguration(Einstellungen &einstellungen, Rueckfragen &rueckfragen)
     : e(einstellungen)
     , r(rueckfragen)
-{
-}
+{}
 
 QString Konfiguration::leseAusDateiDenOrdner(const QString &datei, const QString &kopf)
 {
@@ -93,21 +102,24 @@ QString Konfiguration::leseAusDateiDenOrdner(const QString &datei, const QString
         }
     } else if (kopf == Kopf::testAusgabe) {
         e.schulKonfigFehlt = true;
-        r.warnung(u"Der Pfad zum Schülertestmodul (Datei  Mivo-cf.txt) wurde nicht gefunden:"_s +
-                  crlf + u"     "_s + datei + crlf + crlf +
-                  u"In diesem Zustand sind nur die Notenverwaltung und die Testkonstruktion "_s
-                  u"möglich; ein Test kann nicht durchgeführt werden."_s +
-                  crlf + crlf +
-                  u"Auch wenn Sie den gesamten Basisordner verschoben haben, rufen Sie bitte "_s
-                  u"zuerst den Menüpunkt  'Optionen  >   2. Konfiguration für Testfunktionen'  auf."_s +
-                  crlf + crlf + u"Weitere Hinweise finden Sie in der Bedienungsanleitung."_s);
+        r.warnung(
+            u"Der Pfad zum Schülertestmodul (Datei  Mivo-cf.txt) wurde nicht gefunden:"_s + crlf +
+            u"     "_s + datei + crlf + crlf +
+            u"In diesem Zustand sind nur die Notenverwaltung und die Testkonstruktion "_s
+            u"möglich; ein Test kann nicht durchgeführt werden."_s +
+            crlf + crlf +
+            u"Auch wenn Sie den gesamten Basisordner verschoben haben, rufen Sie bitte "_s
+            u"zuerst den Menüpunkt  'Optionen  >   2. Konfiguration für Testfunktionen'  auf."_s +
+            crlf + crlf + u"Weitere Hinweise finden Sie in der Bedienungsanleitung."_s);
     } else if (kopf == Kopf::programmOrdner) {
-        r.fehler(u"Die Datei  Mivo-Kl-cf.txt  wurde nicht gefunden. Diese Konfigurationsdatei "_s
-                 u"sollte sich aber immer in dem Ordner befinden, in dem auch das Hauptprogramm und "_s
-                 u"die anderen Dateien des Basisordners liegen (s. Bedienungsanleitung), und sollte "_s
-                 u"die wichtigsten Angaben enthalten."_s +
-                 crlf + u"Das Programm sollte ohne die dazugehörige Konfigurationsdatei nicht verwendet werden "_s +
-                 crlf + u"und wird daher beendet."_s);
+        r.fehler(
+            u"Die Datei  Mivo-Kl-cf.txt  wurde nicht gefunden. Diese Konfigurationsdatei "_s
+            u"sollte sich aber immer in dem Ordner befinden, in dem auch das Hauptprogramm und "_s
+            u"die anderen Dateien des Basisordners liegen (s. Bedienungsanleitung), und sollte "_s
+            u"die wichtigsten Angaben enthalten."_s +
+            crlf +
+            u"Das Programm sollte ohne die dazugehörige Konfigurationsdatei nicht verwendet werden "_s +
+            crlf + u"und wird daher beendet."_s);
         e.programmEndet = true;
         return ergebnis;
     }
@@ -175,19 +187,20 @@ void Konfiguration::schreibeInDateiDenOrdner(const QString &datei, const QString
         text += crlf + u"Das Zeichen \""_s + f.zeichen +
                 u"\" lässt sich in dieser Datei nicht speichern."_s;
     } else if (datei.startsWith(u'C')) {
-        text += crlf + crlf +
-                u"Dies liegt vermutlich daran, dass Sie das Programm nicht als Administrator ausführen. "_s
-                u"In der Schule hat nur der Systemadministrator die Admin-Rechte. Zu Hause können Sie "_s
-                u"sich selbst die Admin-Rechte zuschreiben, indem Sie das Programm nicht mit der linken "_s
-                u"Maustaste starten, sondern mit der rechten Maustaste aufrufen und dann die Option "_s
-                u"wählen: 'Als Administrator ausführen'."_s +
-                crlf +
-                u"Wenn Sie (am heimischen PC) den Schulnamen verändern möchten, müssen Sie außerdem vorher "_s
-                u"im Menü-Punkt  'Optionen > 2) Konfiguration für Testfunktionen'  die erste "_s
-                u"Option 'Testfunktionen ausprobieren' wählen."_s +
-                crlf + crlf +
-                u"Ein Problem liegt jetzt also nur vor, wenn Sie momentan in der Schule als System-Admin "_s
-                u"angemeldet sind. Dann sollten Sie die Ursache für die Fehlermeldung sorgfältig ergründen."_s;
+        text +=
+            crlf + crlf +
+            u"Dies liegt vermutlich daran, dass Sie das Programm nicht als Administrator ausführen. "_s
+            u"In der Schule hat nur der Systemadministrator die Admin-Rechte. Zu Hause können Sie "_s
+            u"sich selbst die Admin-Rechte zuschreiben, indem Sie das Programm nicht mit der linken "_s
+            u"Maustaste starten, sondern mit der rechten Maustaste aufrufen und dann die Option "_s
+            u"wählen: 'Als Administrator ausführen'."_s +
+            crlf +
+            u"Wenn Sie (am heimischen PC) den Schulnamen verändern möchten, müssen Sie außerdem vorher "_s
+            u"im Menü-Punkt  'Optionen > 2) Konfiguration für Testfunktionen'  die erste "_s
+            u"Option 'Testfunktionen ausprobieren' wählen."_s +
+            crlf + crlf +
+            u"Ein Problem liegt jetzt also nur vor, wenn Sie momentan in der Schule als System-Admin "_s
+            u"angemeldet sind. Dann sollten Sie die Ursache für die Fehlermeldung sorgfältig ergründen."_s;
     }
     r.fehler(text);
 }

@@ -51,7 +51,10 @@ struct Einstellungen
 
     QString lehrerCfDatei() const { return programmOrdner + kLehrerCfName; }
     // Schulname ohne den abschliessenden Trenner, wie ihn das Hauptfenster zeigt.
-    QString schulnameAnzeige() const { return schulname.isEmpty() ? QString() : schulname.chopped(1); }
+    QString schulnameAnzeige() const
+    {
+        return schulname.isEmpty() ? QString() : schulname.chopped(1);
+    }
 };
 
 // Die sieben Optionen der Notentabelle.

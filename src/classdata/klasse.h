@@ -9,8 +9,8 @@
 #include <stdexcept>
 
 inline constexpr int kMaxSchueler = 40;
-inline constexpr int kNotenarten = 5;     // Notenarten 1..5; Index 0 bleibt ungenutzt
-inline constexpr int kSlotsJeArt = 21;    // Slots 0..20 im Datensatz
+inline constexpr int kNotenarten = 5;  // Notenarten 1..5; Index 0 bleibt ungenutzt
+inline constexpr int kSlotsJeArt = 21; // Slots 0..20 im Datensatz
 inline constexpr int kSlotsBenutzt[kNotenarten + 1] = {0, 10, 20, 10, 10, 10};
 
 // Feldlaengen der string[N]-Felder
@@ -38,7 +38,7 @@ int letzterSlot(int art);
 
 struct Schueler
 {
-    QString klasse;   // eigene Klasse, in Kursen z. B. "9b"
+    QString klasse; // eigene Klasse, in Kursen z. B. "9b"
     QString nachname;
     QString vorname;
     qint16 reserviert = 0;
@@ -56,8 +56,8 @@ private:
 
 struct Notenart
 {
-    QString langname;  // "Erlaeuterung der Notenart"
-    QString kurzform;  // Beschriftung mit "&" vor der Taste, z. B. "P&rotokolle"
+    QString langname; // "Erlaeuterung der Notenart"
+    QString kurzform; // Beschriftung mit "&" vor der Taste, z. B. "P&rotokolle"
     QChar taste;
     bool operator==(const Notenart &) const = default;
 };
@@ -65,15 +65,15 @@ struct Notenart
 class Klasse
 {
 public:
-    Schueler &schueler(int nr);             // 1..40
+    Schueler &schueler(int nr); // 1..40
     const Schueler &schueler(int nr) const;
-    QString &datum(int art, int slot);      // art 0..5, slot 0..20
+    QString &datum(int art, int slot); // art 0..5, slot 0..20
     const QString &datum(int art, int slot) const;
     QString &erlaeuterung(int art, int slot);
     const QString &erlaeuterung(int art, int slot) const;
-    qint16 &gewicht(int art);               // art 0..5, Prozent
+    qint16 &gewicht(int art); // art 0..5, Prozent
     qint16 gewicht(int art) const;
-    Notenart &notenart(int art);            // art 0..5
+    Notenart &notenart(int art); // art 0..5
     const Notenart &notenart(int art) const;
 
 private:

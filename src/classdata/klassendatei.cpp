@@ -29,7 +29,9 @@ constexpr qsizetype notenOffset(int art, int slot)
 class Leser
 {
 public:
-    explicit Leser(QByteArrayView b) : bytes(b) {}
+    explicit Leser(QByteArrayView b)
+        : bytes(b)
+    {}
 
     QString text(qsizetype offset, int n) const
     {
@@ -49,7 +51,9 @@ private:
 class Schreiber
 {
 public:
-    Schreiber() : bytes(kKlassenDateiGroesse, '\0') {}
+    Schreiber()
+        : bytes(kKlassenDateiGroesse, '\0')
+    {}
 
     bool text(qsizetype offset, int n, const QString &t)
     {
@@ -193,7 +197,8 @@ bool klassenlisteSchreiben(const QString &pfad, const Klasse &klasse, Rueckfrage
     const auto bytes = klasseAlsBytes(klasse, &fremd);
     if (!bytes) {
         r.fehler(u"Die Datei "_s + pfad + u"  kann nicht geschrieben werden!"_s + u"\r\n"_s +
-                 u"Das Zeichen \""_s + fremd + u"\" lässt sich in der Klassendatei nicht speichern."_s);
+                 u"Das Zeichen \""_s + fremd +
+                 u"\" lässt sich in der Klassendatei nicht speichern."_s);
         return false;
     }
     if (!atomarSchreiben(pfad, *bytes).ok()) {

@@ -3,10 +3,10 @@
 // string[N] = Laengenbyte + N Zeichenbytes (CP1252); Bytes hinter der Laenge sind bedeutungslos.
 //
 //     0  18880  40 Schueler zu je 472 Bytes
-// 18880   1386  Notendaten:        [Slot 0..20][Art 0..5] string[10], Eintrag bei 18880 + 66 s + 11 a
-// 20266   7686  Erlaeuterungen:    [Slot 0..20][Art 0..5] string[60], Eintrag bei 20266 + 366 s + 61 a
-// 27952     12  Gewichte:          6 x int16, Prozent
-// 27964    444  Notenarten:        6 x 74 Bytes
+// 18880   1386  Notendaten:        [Slot 0..20][Art 0..5] string[10], Eintrag bei 18880 + 66 s + 11
+// a 20266   7686  Erlaeuterungen:    [Slot 0..20][Art 0..5] string[60], Eintrag bei 20266 + 366 s +
+// 61 a 27952     12  Gewichte:          6 x int16, Prozent 27964    444  Notenarten:        6 x 74
+// Bytes
 //
 // Schueler (472 Bytes):  0 Klasse string[8] | 9 Nachname string[20] | 30 Vorname string[20] |
 //   51 + 63 (a-1) + 3 s  Note der Art a (1..5), Slot s (0..20) string[2] | 366 int16 reserviert |
@@ -54,7 +54,8 @@ QString klassenKuerzel(const QString &dateiname);
 QString klassennameAusEintrag(const QString &eintrag);
 
 // Die Klassendateien eines Ordners (Gross-/Kleinschreibung der Endung egal) in Listenfolge:
-// einstellige Jahrgaenge vor zweistelligen, sonst alphabetisch ohne Ruecksicht auf Gross-/Kleinschreibung.
+// einstellige Jahrgaenge vor zweistelligen, sonst alphabetisch ohne Ruecksicht auf
+// Gross-/Kleinschreibung.
 QStringList klassenDateienAuflisten(const QString &ordner);
 void klassenlisteSortieren(QStringList &eintraege);
 

@@ -173,8 +173,16 @@ DateiFehler atomarSchreiben(const QString &pfad, const QByteArray &daten)
 {
     DateiFehler f;
     f.pfad = pfad;
-    if (QFileInfo(pfad).isDir()) {
+    const QFileInfo info(pfad);
+    if (info.isDir()) {
         f.art = DateiFehler::Art::IstOrdner;
+        return f;
+    }
+    // Das Umbenennen wuerde auch eine schreibgeschuetzte Datei ersetzen; der Schutz gilt.
+    constexpr auto schreibrechte = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & schreibrechte))) {
+        f.art = DateiFehler::Art::Schreibfehler;
+        f.nummer = QFileDevice::PermissionsError;
         return f;
     }
     QSaveFile datei(pfad);

@@ -26,8 +26,8 @@ struct DateiFehler
     };
     Art art = Art::Keiner;
     QString pfad;
-    int nummer = 0;    // Fehlernummer des Dateisystems (QFileDevice::FileError), 0 wenn keine
-    QString zeichen;   // bei NichtDarstellbar: das erste nicht darstellbare Zeichen
+    int nummer = 0;  // Fehlernummer des Dateisystems (QFileDevice::FileError), 0 wenn keine
+    QString zeichen; // bei NichtDarstellbar: das erste nicht darstellbare Zeichen
 
     bool ok() const { return art == Art::Keiner; }
     // Verstaendliche deutsche Meldung, die die Datei nennt.

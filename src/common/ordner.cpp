@@ -14,9 +14,9 @@ namespace {
 QStringList eintraegeNachMuster(const QString &ordner, const QString &muster, QDir::Filters art)
 {
     QDir dir(ordner);
-    QStringList namen = dir.entryList({muster}, art | QDir::NoSymLinks | QDir::Hidden |
-                                                    QDir::System | QDir::NoDotAndDotDot,
-                                      QDir::NoSort);
+    QStringList namen = dir.entryList(
+        {muster}, art | QDir::NoSymLinks | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDir::NoSort);
     std::sort(namen.begin(), namen.end(), [](const QString &a, const QString &b) {
         const int c = a.compare(b, Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;

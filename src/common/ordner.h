@@ -23,8 +23,8 @@ bool istEchterOrdner(const QString &pfad);      // existiert, keine Verknuepfung
 // Legt den Ordner mit allen fehlenden Elternordnern an; ein vorhandener Ordner ist kein Fehler.
 bool ordnerAnlegen(const QString &pfad);
 
-// Kopiert eine gewoehnliche Datei atomar. Ohne ueberschreiben bleibt ein vorhandenes Ziel unberuehrt
-// (Ergebnis false).
+// Kopiert eine gewoehnliche Datei atomar. Ohne ueberschreiben bleibt ein vorhandenes Ziel
+// unberuehrt (Ergebnis false).
 bool dateiKopieren(const QString &quelle, const QString &ziel, bool ueberschreiben = true);
 // Benennt um; ueber Laufwerksgrenzen kopieren und dann loeschen.
 bool dateiVerschieben(const QString &quelle, const QString &ziel, bool ueberschreiben = true);

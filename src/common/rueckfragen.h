@@ -14,8 +14,8 @@ public:
     enum class Knoepfe {
         Ok,
         JaNein,
-        JaNeinAbbruch,    // Ja / Nein / Abbrechen (Cancel)
-        JaNeinAbbrechen,  // Ja / Nein / Abbruch (Abort)
+        JaNeinAbbruch,   // Ja / Nein / Abbrechen (Cancel)
+        JaNeinAbbrechen, // Ja / Nein / Abbruch (Abort)
         OkAbbruch,
     };
     enum class Knopf { Ok, Ja, Nein, Abbruch, Abbrechen };

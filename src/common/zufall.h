@@ -16,7 +16,9 @@ public:
 class StdZufall final : public Zufall
 {
 public:
-    explicit StdZufall(quint32 saat) : generator(saat) {}
+    explicit StdZufall(quint32 saat)
+        : generator(saat)
+    {}
     int zahl(int grenze) override
     {
         return std::uniform_int_distribution<int>(0, grenze - 1)(generator);

@@ -34,8 +34,8 @@ QString SkriptRueckfragen::dateiZumOeffnen(const QString &titel, const QString &
     return dateiAntworten.isEmpty() ? QString() : dateiAntworten.dequeue();
 }
 
-QString SkriptRueckfragen::dateiZumSpeichern(const QString &titel, const QString &,
-                                             const QString &, const QString &)
+QString SkriptRueckfragen::dateiZumSpeichern(const QString &titel, const QString &, const QString &,
+                                             const QString &)
 {
     dateiDialogTitel.append(titel);
     return dateiAntworten.isEmpty() ? QString() : dateiAntworten.dequeue();

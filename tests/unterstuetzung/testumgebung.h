@@ -12,7 +12,9 @@
 class FesteUhr final : public Uhr
 {
 public:
-    explicit FesteUhr(QDateTime zeit) : zeit(std::move(zeit)) {}
+    explicit FesteUhr(QDateTime zeit)
+        : zeit(std::move(zeit))
+    {}
     QDateTime jetzt() const override { return zeit; }
     QDateTime zeit;
 };
@@ -21,7 +23,9 @@ public:
 class FolgeZufall final : public Zufall
 {
 public:
-    explicit FolgeZufall(QList<int> folge) : folge(std::move(folge)) {}
+    explicit FolgeZufall(QList<int> folge)
+        : folge(std::move(folge))
+    {}
     int zahl(int grenze) override
     {
         const int z = position < folge.size() ? folge[position++] : 0;
