@@ -1,0 +1,114 @@
+#include "classdata/klassenversetzung.h"
+
+#include "classdata/klasse.h"
+#include "classdata/klassendatei.h"
+#include "common/ordner.h"
+#include "common/rueckfragen.h"
+#include "common/schuljahr.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+QString folgeSchuljahr(const QString &schuljahr)
+{
+    bool ok = false;
+    const int start = schuljahr.left(4).toInt(&ok);
+    if (!ok || !istSchuljahrOrdnerName(schuljahr) || start < kErstesSchuljahr ||
+        start >= kLetztesSchuljahr) {
+        return {};
+    }
+    return schuljahrText(start + 1);
+}
+
+QString versetzterName(const QString &dateiname)
+{
+    if (dateiname.size() < 3) {
+        return dateiname;
+    }
+    QString neu = dateiname;
+    if (neu[2] == u'1' && neu.size() > 3 && neu[3] >= u'0' && neu[3] <= u'8') {
+        neu[3] = QChar(neu[3].unicode() + 1);
+    } else if (neu[2] == u'9') {
+        // Der ganze Rest bleibt: nur die ersten vier Zeichen zu nehmen, schnitte laengere
+        // Faecher ab ("L-9b-Bio") und liesse verschiedene Klassen zusammenfallen.
+        neu = neu.left(2) + u"10"_s + neu.mid(3);
+    } else {
+        neu[2] = QChar(neu[2].unicode() + 1);
+    }
+    return neu;
+}
+
+void notenLoeschen(Klasse &klasse)
+{
+    for (int art = 1; art <= kNotenarten; ++art) {
+        for (int slot = 0; slot <= letzterSlot(art); ++slot) {
+            klasse.datum(art, slot).clear();
+            klasse.erlaeuterung(art, slot).clear();
+            for (int nr = 1; nr <= kMaxSchueler; ++nr) {
+                klasse.schueler(nr).note(art, slot).clear();
+            }
+        }
+    }
+}
+
+QStringList versetzungsListe(const QString &schuljahrOrdner)
+{
+    const QStringList eintraege = klassenDateienAuflisten(schuljahrOrdner);
+    return eintraege.isEmpty() ? QStringList{kKeineKlasse} : eintraege;
+}
+
+QString klasseVersetzen(const QString &quellPfad, const QString &zielOrdner, Klasse &klasse,
+                        Rueckfragen &r)
+{
+    if (!klassenlisteLesen(quellPfad, klasse, r)) {
+        return {};
+    }
+    notenLoeschen(klasse);
+    const QString ordner = mitTrenner(zielOrdner);
+    const QString neuerName = versetzterName(QFileInfo(quellPfad).fileName());
+    QString ziel = ordner + neuerName;
+    if (!ordnerAnlegen(ordner)) {
+        r.fehler(u"Die Datei "_s + ziel + u"  kann nicht geschrieben werden!"_s);
+        return {};
+    }
+    // Wie unter Windows: eine vorhandene Datei gleichen Namens in anderer Schreibweise ist
+    // dieselbe.
+    const QStringList vorhanden = dateienNachMuster(ordner, neuerName);
+    if (!vorhanden.isEmpty() || QFileInfo::exists(ziel)) {
+        if (!vorhanden.isEmpty()) {
+            ziel = ordner + vorhanden.first();
+        }
+        const auto antwort =
+            r.frage(Rueckfragen::Art::Warnung,
+                    u"Die Klassendatei existiert schon im Ordner des folgenden Schuljahres!\r\n"
+                    u"Soll diese überschrieben werden?"_s,
+                    Rueckfragen::Knoepfe::JaNeinAbbruch);
+        if (antwort != Rueckfragen::Knopf::Ja) {
+            return {};
+        }
+    }
+    return klassenlisteSchreiben(ziel, klasse, r) ? ziel : QString();
+}
+
+QStringList alleKlassenVersetzen(const QString &endOrdner, const QString &folgeOrdner,
+                                 Klasse &klasse, Rueckfragen &r)
+{
+    QStringList geschrieben;
+    for (const QString &eintrag : versetzungsListe(endOrdner)) {
+        const QString pfad =
+            klasseVersetzen(mitTrenner(endOrdner) + eintrag, folgeOrdner, klasse, r);
+        if (!pfad.isEmpty()) {
+            geschrieben.append(pfad);
+        }
+    }
+    return geschrieben;
+}
+
+bool klasseImFolgejahrLoeschen(const QString &folgeOrdner, const QString &eintrag)
+{
+    if (eintrag == kKeineKlasse || eintrag.isEmpty() || eintrag.contains(kTrenner)) {
+        return false;
+    }
+    return dateiLoeschen(mitTrenner(folgeOrdner) + eintrag);
+}
