@@ -96,7 +96,7 @@ public:
             maler->translate(option.rect.left(), option.rect.bottom());
             maler->rotate(-90);
             const QRect gedrehtesRechteck(2, 0, option.rect.height() - 4, option.rect.width());
-            maler->drawText(gedrehtesRechteck, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+            maler->drawText(gedrehtesRechteck, Qt::AlignLeft | Qt::AlignVCenter,
                             text);
             maler->restore();
             return;
