@@ -16,6 +16,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -95,3 +98,36 @@ struct Fensterumgebung
         }
     }
 };
+
+// Tippt Zeichen in eine Gitterzelle, wie ein Benutzer: die erste Taste oeffnet die Bearbeitung.
+inline void zelleTippen(QTableWidget *gitter, int zeile, int spalte, const QString &text)
+{
+    gitter->setFocus();
+    gitter->setCurrentCell(zeile, spalte);
+    for (QChar c : text) {
+        QWidget *ziel = QApplication::focusWidget();
+        QTest::sendKeyEvent(QTest::KeyAction::Click, ziel != nullptr ? ziel : gitter,
+                            Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// Klickt eine Zelle an (die zuletzt bearbeitete wird dabei geprueft).
+inline void zelleKlicken(QTableWidget *gitter, int zeile, int spalte)
+{
+    gitter->scrollTo(gitter->model()->index(zeile, spalte));
+    const QRect rechteck = gitter->visualRect(gitter->model()->index(zeile, spalte));
+    QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, rechteck.center());
+    QCoreApplication::processEvents();
+}
+
+inline QString zellText(const QTableWidget *gitter, int zeile, int spalte)
+{
+    const QTableWidgetItem *feld = gitter->item(zeile, spalte);
+    return feld == nullptr ? QString() : feld->text();
+}
+
+// Legt eine Klasse als Datei im Schuljahr 2016-17 ab.
+inline void klasseAblegen(Fensterumgebung &u, const QString &name, const Klasse &k)
+{
+    QVERIFY(klassenlisteSchreiben(u.ordner.datei(QStringLiteral("2016-17/") + name), k, u.r));
+}
