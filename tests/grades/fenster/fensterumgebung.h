@@ -47,6 +47,10 @@ struct Fensterumgebung
         }
         f = std::make_unique<TFZensurenbearbeitung>(e, r, uhr);
         f->show();
+        f->activateWindow();
+        if (!QTest::qWaitForWindowActive(f.get())) {
+            qWarning("Fenster nicht aktiv");
+        }
     }
 
     template<class T> T *w(const QString &name) const
