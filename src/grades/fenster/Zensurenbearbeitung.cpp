@@ -197,8 +197,7 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
 
     connect(BKlassenwahl, &QPushButton::clicked, this, [this] { BKlassenwahlClick(); });
     connect(BKlasseSpeichern, &QPushButton::clicked, this, [this] { BKlasseSpeichernClick(); });
-    connect(CBoxSchuljahr, &QComboBox::currentTextChanged, this,
-            [this] { schuljahrGewaehlt(); });
+    connect(CBoxSchuljahr, &QComboBox::currentTextChanged, this, [this] { schuljahrGewaehlt(); });
     connect(CBoxAktSchuljahr, &QCheckBox::clicked, this, [this](bool an) {
         if (an) {
             CBoxSchuljahr->setCurrentText(aktuellesSchuljahr(uhr.heute()));
@@ -245,8 +244,8 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
 
 void TFZensurenbearbeitung::menueAufbauen()
 {
-    const auto punkt = [this](QMenu *menue, const QString &name, const QString &text,
-                              auto &&aktion, bool frei = true) {
+    const auto punkt = [this](QMenu *menue, const QString &name, const QString &text, auto &&aktion,
+                              bool frei = true) {
         QAction *a = menue->addAction(text);
         a->setObjectName(name);
         a->setEnabled(frei);
@@ -276,8 +275,8 @@ void TFZensurenbearbeitung::menueAufbauen()
               r.information(u"Zum Verschieben eines Schülers eine Klasse auswählen und den Namen "
                             u"anklicken! "_s);
           });
-    punkt(klassenMenue, u"Klassendatenexportieren1"_s, u"Klassendaten exportieren (.csv)"_s,
-          nichts, false);
+    punkt(klassenMenue, u"Klassendatenexportieren1"_s, u"Klassendaten exportieren (.csv)"_s, nichts,
+          false);
     punkt(klassenMenue, u"KlasseinneuesSchuljahrversetzen1"_s,
           u"Klasse in neues Schuljahr &versetzen"_s, nichts, false);
     punkt(klassenMenue, u"Zufallsgruppen1"_s, u"Zufallsgruppen"_s, nichts, false);
@@ -285,12 +284,12 @@ void TFZensurenbearbeitung::menueAufbauen()
     punkt(klassenMenue, u"Klasselschen1"_s, u"Klasse löschen"_s, nichts, false);
 
     QMenu *notenMenue = menuBar()->addMenu(u"Notenbearbeitung"_s);
-    punkt(notenMenue, u"NotenbearbeitungKlasseauswhlen1"_s,
-          u"Notenbearbeitung/ Klasse auswählen"_s, [this] { BKlassenwahlClick(); });
+    punkt(notenMenue, u"NotenbearbeitungKlasseauswhlen1"_s, u"Notenbearbeitung/ Klasse auswählen"_s,
+          [this] { BKlassenwahlClick(); });
     punkt(notenMenue, u"Notenbearbeitungeinzelneschueler1"_s,
           u"Notenbearbeitung/ einzelne Schüler"_s, nichts, false);
-    punkt(notenMenue, u"NotenverschiebenineandereKategorie1"_s, u"Notenliste verschieben"_s,
-          nichts, false);
+    punkt(notenMenue, u"NotenverschiebenineandereKategorie1"_s, u"Notenliste verschieben"_s, nichts,
+          false);
     punkt(notenMenue, u"NotenlschenganzeKlasse1"_s, u"Noten löschen/ ganze Klasse"_s, nichts);
     punkt(notenMenue, u"AusgabeinDatei1"_s, u"Ausgabe/ Druck (Ø) über Textprogramm"_s, nichts,
           false);
@@ -305,9 +304,10 @@ void TFZensurenbearbeitung::menueAufbauen()
               [this, schritt] { testFunktionWaehlen(schritt); });
     }
     QMenu *optionenMenue = menuBar()->addMenu(u"Optionen"_s);
-    for (const QString &text : {u"1. Anfangskonfiguration"_s, u"2. Konfiguration für Testfunktionen"_s,
-                                u"Konfigurationsdatei bearbeiten"_s, u"Themenliste bearbeiten"_s,
-                                u"Fächerliste bearbeiten"_s}) {
+    for (const QString &text :
+         {u"1. Anfangskonfiguration"_s, u"2. Konfiguration für Testfunktionen"_s,
+          u"Konfigurationsdatei bearbeiten"_s, u"Themenliste bearbeiten"_s,
+          u"Fächerliste bearbeiten"_s}) {
         optionenMenue->addAction(text)->setEnabled(false);
     }
     QMenu *hilfe = menuBar()->addMenu(u"Hilfe"_s);
@@ -338,6 +338,15 @@ void TFZensurenbearbeitung::knoepfeFreigeben(bool frei)
         b->setEnabled(frei);
     }
     CBoxSchuljahr->setEnabled(frei);
+    CBoxAktSchuljahr->setEnabled(frei);
+    // Die Einzelliste sortiert bei geaenderten Optionen selbst; in den anderen Unteransichten
+    // bleiben die Optionen fest.
+    const bool optionenFrei = frei || unteransicht() == Unteransicht::Einzelliste;
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             CHBDurchschnitte, ChBGesamtb, ChBLeerspaltenZeigen, ChBKeineAenderung,
+             ChBVornamenSortierung, ChBPunkteZensuren, ChBKursSortierung, CBoxJungenMaedchen}) {
+        w->setEnabled(optionenFrei);
+    }
 }
 
 // --- Optionen ---------------------------------------------------------------------------------
@@ -362,11 +371,10 @@ void TFZensurenbearbeitung::optionGeaendert()
     tabelle->optionen.leerspalten = ChBLeerspaltenZeigen->isChecked();
     tabelle->keineAenderung = ChBKeineAenderung->isChecked();
     tabelle->vornamenSortierung = ChBVornamenSortierung->isChecked();
-    tabelle->setEditTriggers(tabelle->keineAenderung
-                                 ? QAbstractItemView::NoEditTriggers
-                                 : QAbstractItemView::DoubleClicked
-                                       | QAbstractItemView::AnyKeyPressed
-                                       | QAbstractItemView::EditKeyPressed);
+    tabelle->setEditTriggers(tabelle->keineAenderung ? QAbstractItemView::NoEditTriggers
+                                                     : QAbstractItemView::DoubleClicked |
+                                                           QAbstractItemView::AnyKeyPressed |
+                                                           QAbstractItemView::EditKeyPressed);
     punkteAnzeigeSetzen(ChBPunkteZensuren->isChecked());
     if (klassenGroesse(klasse) > 0) {
         if (einzelliste->offen()) {
@@ -461,9 +469,8 @@ bool TFZensurenbearbeitung::eventFilter(QObject *objekt, QEvent *ereignis)
             QListWidgetItem *eintrag = LBoxKlassen->itemAt(maus->position().toPoint());
             if (eintrag != nullptr && maus->button() == Qt::LeftButton) {
                 LBoxKlassen->setCurrentItem(eintrag);
-                QTimer::singleShot(0, this, [this, text = eintrag->text()] {
-                    klasseLaden(text, true);
-                });
+                QTimer::singleShot(0, this,
+                                   [this, text = eintrag->text()] { klasseLaden(text, true); });
             }
         }
     } else if (objekt == LBoxKlassen && ereignis->type() == QEvent::KeyPress) {
@@ -566,9 +573,9 @@ int TFZensurenbearbeitung::speicherAbfrage()
         return 0;
     }
     tabelle->bearbeitungAbschliessen();
-    const auto antwort = r.frage(Rueckfragen::Art::Frage,
-                                 u"Soll die bearbeitete Datei gespeichert werden?"_s,
-                                 Rueckfragen::Knoepfe::JaNeinAbbrechen);
+    const auto antwort =
+        r.frage(Rueckfragen::Art::Frage, u"Soll die bearbeitete Datei gespeichert werden?"_s,
+                Rueckfragen::Knoepfe::JaNeinAbbrechen);
     if (antwort == Rueckfragen::Knopf::Ja) {
         // Misslingt das Speichern, bleibt die Klasse offen: nichts darf verloren gehen.
         if (!BKlasseSpeichernClick()) {
@@ -668,7 +675,7 @@ void TFZensurenbearbeitung::ansichtsKnoepfeFaerben()
     }
     BAlleZen->setStyleSheet(tabelle->ansicht == Ansicht::Alle ? gewaehltAnsicht : normalAnsicht);
     BDurchschnitte->setStyleSheet(tabelle->ansicht == Ansicht::Berechnungen ? gewaehltAnsicht
-                                                                             : normalAnsicht);
+                                                                            : normalAnsicht);
 }
 
 void TFZensurenbearbeitung::notenartKnoepfeOhneKaufmannsUnd(bool ohne)
@@ -862,8 +869,8 @@ void TFZensurenbearbeitung::keyPressEvent(QKeyEvent *ereignis)
         escTaste();
         return;
     }
-    if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter)
-        && unteransicht() == Unteransicht::Notenarten) {
+    if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) &&
+        unteransicht() == Unteransicht::Notenarten) {
         notenarten->ok();
         return;
     }

@@ -5,6 +5,7 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/fenster/pruefgitter.h"
+#include "grades/klassenspiegel.h"
 #include "grades/notenmodell.h"
 #include "grades/notentabelle.h"
 
@@ -218,14 +219,13 @@ void EinzellistenAnsicht::nachEinzelListeUmschalten(int neueArt)
 
 void EinzellistenAnsicht::oeffnen(int neueArt)
 {
-    if (klassenGroesse(f.klasse) == 0) {
-        f.r.information(u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s);
+    if (!einzellisteAnsichtMoeglich(f.klasse, f.r)) {
         return;
     }
     f.tabelle->bearbeitungAbschliessen();
     f.notenartKnoepfeOhneKaufmannsUnd(true);
-    f.knoepfeFreigeben(false);
     f.PAnsichten->setCurrentWidget(this);
+    f.knoepfeFreigeben(false);
     f.sortieren();
     liste.reset();
     art = (neueArt >= 1 && neueArt <= kNotenarten) ? neueArt : 0;
@@ -234,7 +234,7 @@ void EinzellistenAnsicht::oeffnen(int neueArt)
     namenFuellen();
     ENotenNr->clear();
     if (art == 0) {
-        LNotenart->setText(u"Bitte oben die Notenart wählen."_s);
+        LNotenart->setText(kNotenartWaehlen);
         LBZenHinweise->hide();
         gitterFreigeben(false);
         return;
@@ -261,14 +261,14 @@ void EinzellistenAnsicht::artGewaehlt(int neueArt)
     const QStringList zeilen = listenAuswahlZeilen(f.klasse, art);
     LBZenHinweise->clear();
     LBZenHinweise->addItems(zeilen);
-    LBZenHinweise->setFixedHeight((static_cast<int>(zeilen.size()) + 2)
-                                  * LBZenHinweise->fontMetrics().height());
+    LBZenHinweise->setFixedHeight((static_cast<int>(zeilen.size()) + 2) *
+                                  LBZenHinweise->fontMetrics().height());
     LBZenHinweise->show();
     LBZenHinweise->setCurrentRow(0);
     LBZenHinweise->setFocus();
     if (!liste && !zeilen.isEmpty()) {
         // Vorschau der ersten Liste in den Feldern.
-        const Einzelliste erste = einzellisteOeffnen(f.klasse, art, 0, f.uhr.heute());
+        const Einzelliste erste = einzellisteOeffnen(f.klasse, art, 0, f.uhr);
         EZenDatum->setText(erste.datum);
         EZenHinweise->setText(erste.erlaeuterung);
     }
@@ -284,7 +284,7 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
     }
     // Eine schon offene Liste geht nicht verloren, wenn eine andere gewaehlt wird.
     listeZurueckschreiben();
-    liste = einzellisteOeffnen(f.klasse, art, slot, f.uhr.heute());
+    liste = einzellisteOeffnen(f.klasse, art, slot, f.uhr);
     if (testnotenModus) {
         benotungsZenInEinzelliste(f.klasse, *liste, testErgebnisse);
     }
@@ -294,7 +294,8 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
         EZenHinweise->setFocus();
     } else {
         SGEinzellisteLinks->setFocus();
-        SGEinzellisteLinks->setCurrentCell(kKopf, f.tabelle->anzeige == NotenAnzeige::Punkte ? 4 : 5);
+        SGEinzellisteLinks->setCurrentCell(kKopf,
+                                           f.tabelle->anzeige == NotenAnzeige::Punkte ? 4 : 5);
     }
 }
 
@@ -352,7 +353,8 @@ void EinzellistenAnsicht::gitterFuellen()
     for (int nr = 1; nr <= n; ++nr) {
         PruefGitter *g = nr <= links ? SGEinzellisteLinks : SGEinzellisteRechts;
         const int zeile = kKopf + (nr <= links ? nr - 1 : nr - links - 1);
-        const QString note = liste && nr - 1 < liste->noten.size() ? liste->noten[nr - 1] : QString();
+        const QString note =
+            liste && nr - 1 < liste->noten.size() ? liste->noten[nr - 1] : QString();
         const NotenZelle z = zelleAusZensur(note);
         const bool bearbeitbar = liste.has_value() && !f.tabelle->keineAenderung;
         g->zelle(zeile, 4, z.punkte, bearbeitbar);
@@ -392,20 +394,14 @@ bool EinzellistenAnsicht::zelleUebernehmen(PruefGitter *gitter, int zeile, int s
 
 void EinzellistenAnsicht::ausgabeKlassenSpiegel()
 {
-    QStringList eNoten;
-    QStringList gNoten;
-    if (liste) {
-        for (const QString &note : liste->noten) {
-            eNoten.append(note);
-            gNoten.append(gNoteAusZen(note));
-        }
-    }
-    const KlassenSpiegel spiegel[2] = {klassenSpiegel(eNoten), klassenSpiegel(gNoten)};
+    const QStringList noten = liste ? liste->noten : QStringList();
+    const KlassenSpiegel spiegel[2] = {ausgabeKlassenSpiegelE(noten),
+                                       ausgabeKlassenSpiegelG(noten)};
     PruefGitter *gitter[2] = {SGKlassenSpiegelE, SGKlassenSpiegelG};
     for (int i = 0; i < 2; ++i) {
         for (int note = 1; note <= 6; ++note) {
-            gitter[i]->zelle(note, 1,
-                             QString::number(spiegel[i].anzahl[static_cast<std::size_t>(note)]));
+            gitter[i]->zelle(
+                note, 1, QString::number(spiegel[i].anzahl[static_cast<std::size_t>(note - 1)]));
         }
         gitter[i]->zelle(8, 1, spiegel[i].schnitt);
         gitter[i]->clearSelection();
@@ -432,7 +428,7 @@ void EinzellistenAnsicht::BNeueNoteClick()
         return;
     }
     listeZurueckschreiben();
-    const std::optional<Einzelliste> neu = neueNote(f.klasse, art, f.uhr.heute());
+    const std::optional<Einzelliste> neu = neueNote(f.klasse, art, f.uhr);
     if (!neu) {
         return;
     }
@@ -566,8 +562,7 @@ void EinzellistenAnsicht::testnotenEmpfangen(const QList<BenotungsErgebnis> &erg
     testnotenModus = true;
     testErgebnisse = ergebnisse;
     oeffnen(0);
-    f.r.information(u"Bitte oben wählen, in welche Notenkategorie die Testnoten eingetragen werden "
-                    u"sollen und anschließend eine neue Liste wählen!"_s);
+    testnotenHinweis(f.r);
 }
 
 bool EinzellistenAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)

@@ -2,6 +2,8 @@
 // Die Einzelschueleransicht "Schülerdaten": persoenliche Angaben und alle Noten eines Schuelers
 // mit Durchschnitten, Gewichten und Gesamtnoten; neue Schueler aufnehmen und Schueler loeschen.
 
+#include "classdata/klassenverwaltung.h"
+
 #include <QGroupBox>
 
 class QLabel;
@@ -52,6 +54,7 @@ protected:
 
 private:
     bool neuerSchuelerUnvollstaendig();
+    SchuelerFelder felder() const;
     void felderSpeichern();
     void schliessen();
     bool noteUebernehmen(int art, int zeile, int spalte, const QString &text);

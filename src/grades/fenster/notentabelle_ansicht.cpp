@@ -96,8 +96,7 @@ public:
             maler->translate(option.rect.left(), option.rect.bottom());
             maler->rotate(-90);
             const QRect gedrehtesRechteck(2, 0, option.rect.height() - 4, option.rect.width());
-            maler->drawText(gedrehtesRechteck, Qt::AlignLeft | Qt::AlignVCenter,
-                            text);
+            maler->drawText(gedrehtesRechteck, Qt::AlignLeft | Qt::AlignVCenter, text);
             maler->restore();
             return;
         }
@@ -148,8 +147,8 @@ ZenListeGesamt::ZenListeGesamt(QWidget *eltern)
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed
-                    | QAbstractItemView::EditKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed |
+                    QAbstractItemView::EditKeyPressed);
     setMouseTracking(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setShowGrid(false);
@@ -275,18 +274,18 @@ void ZenListeGesamt::keyPressEvent(QKeyEvent *ereignis)
         emit befehlsTaste(text[0].toLower());
         return;
     }
-    const bool navigation = ereignis->key() == Qt::Key_Left || ereignis->key() == Qt::Key_Right
-                            || ereignis->key() == Qt::Key_Up || ereignis->key() == Qt::Key_Down
-                            || ereignis->key() == Qt::Key_Home || ereignis->key() == Qt::Key_End
-                            || ereignis->key() == Qt::Key_PageUp
-                            || ereignis->key() == Qt::Key_PageDown;
+    const bool navigation = ereignis->key() == Qt::Key_Left || ereignis->key() == Qt::Key_Right ||
+                            ereignis->key() == Qt::Key_Up || ereignis->key() == Qt::Key_Down ||
+                            ereignis->key() == Qt::Key_Home || ereignis->key() == Qt::Key_End ||
+                            ereignis->key() == Qt::Key_PageUp ||
+                            ereignis->key() == Qt::Key_PageDown;
     if (spalte >= 0 && spaltenInfo(spalte).typ == SpaltenInfo::Typ::Durchschnitt && !navigation) {
         return;
     }
     if (ereignis->key() == Qt::Key_Delete && spalte >= 0 && zeile >= 0) {
         QTableWidgetItem *feld = item(zeile, spalte);
-        if (feld != nullptr && (feld->flags() & Qt::ItemIsEditable) && !feld->text().isEmpty()
-            && uebernehmen) {
+        if (feld != nullptr && (feld->flags() & Qt::ItemIsEditable) && !feld->text().isEmpty() &&
+            uebernehmen) {
             uebernehmen(spalte, zeile, QString());
         }
         return;

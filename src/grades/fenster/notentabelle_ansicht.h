@@ -60,7 +60,10 @@ protected:
 private:
     void zelleSetzen(int zeile, int spalte, const QString &text, bool bearbeitbar);
     void auswahlInSichtbareZeilen();
-    bool spalteVerborgen(int spalte) const { return isColumnHidden(spalte) || columnWidth(spalte) == 0; }
+    bool spalteVerborgen(int spalte) const
+    {
+        return isColumnHidden(spalte) || columnWidth(spalte) == 0;
+    }
 
     const Klasse *klasse = nullptr;
     QString klassenname;

@@ -132,7 +132,7 @@ void EinzelschuelerFensterTest::neuerSchuelerUnvollstaendig()
     s->EVorname->setText(u"Dora"_s);
     QVERIFY(!s->BOKSchuelerClick());
     QCOMPARE(u.r.letzteMeldung(),
-             u"Vorname, Nachname und die Angabe des Geschlechts dürfen nicht leer bleiben!\n"
+             u"Vorname, Nachname und die Angabe des Geschlechts dürfen nicht leer bleiben!\r\n"
              u"Zum Löschen des neuen Schülers den Button \"Schüler löschen\" klicken!"_s);
     // Abbrechen entfernt den unfertigen Schueler wieder.
     u.klick(u"BAbbrechenSchueler"_s);

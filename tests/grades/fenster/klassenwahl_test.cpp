@@ -131,8 +131,8 @@ void KlassenwahlTest::speichernSchlaegtFehlAbfrageBleibtOffen()
     QFile::setPermissions(u.ordner.datei(u"2016-17"_s),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(u.r.meldungen(),
-             QStringList{u"Die Datei "_s + u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s)
-                         + u"  kann nicht geschrieben werden!"_s});
+             QStringList{u"Die Datei "_s + u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s) +
+                         u"  kann nicht geschrieben werden!"_s});
     QVERIFY(u.f->klasseOffen);
     QCOMPARE(u.f->klasse.schueler(2).note(1, 5), u"3"_s);
     QVERIFY(!u.w<QListWidget>(u"LBoxKlassen"_s)->isVisible());
@@ -149,7 +149,8 @@ void KlassenwahlTest::leeresAktuellesSchuljahr()
     QCOMPARE(liste->count(), 1);
     QCOMPARE(liste->item(0)->text(), u"Keine Klassen vorh."_s);
     QCOMPARE(u.r.meldungen().size(), 1);
-    QVERIFY(u.r.meldungen()[0].startsWith(u"Der Klassenordner für das aktuelle Schuljahr 2016-17"_s));
+    QVERIFY(
+        u.r.meldungen()[0].startsWith(u"Der Klassenordner für das aktuelle Schuljahr 2016-17"_s));
     // Der Eintrag laedt nichts.
     QTest::keyClick(liste, Qt::Key_Return);
     QCOMPARE(klassenGroesse(u.f->klasse), 0);
