@@ -168,12 +168,25 @@ void ZenListeGesamt::zelleSetzen(int zeile, int spalte, const QString &text, boo
         feld = new QTableWidgetItem;
         setItem(zeile, spalte, feld);
     }
-    feld->setText(text);
+    // Nur Geaendertes setzen: jede Aenderung zeichnet die Zelle neu.
+    if (feld->text() != text) {
+        feld->setText(text);
+    }
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (bearbeitbar) {
         flags |= Qt::ItemIsEditable;
     }
-    feld->setFlags(flags);
+    if (feld->flags() != flags) {
+        feld->setFlags(flags);
+    }
+}
+
+void ZenListeGesamt::hinweisSetzen(int zeile, int spalte, const QString &text)
+{
+    QTableWidgetItem *feld = item(zeile, spalte);
+    if (feld->toolTip() != text) {
+        feld->setToolTip(text);
+    }
 }
 
 void ZenListeGesamt::fuellen()
@@ -213,9 +226,9 @@ void ZenListeGesamt::fuellen()
             const bool schueler = zeile > 2 && zeile - 2 <= groesse;
             zelleSetzen(zeile, spalte, text, schueler && slotFrei && !keineAenderung);
             if (zeile < kFesteZeilen) {
-                item(zeile, spalte)->setToolTip(kopfTip);
+                hinweisSetzen(zeile, spalte, kopfTip);
             } else if (spalte < kFesteSpalten) {
-                item(zeile, spalte)->setToolTip(namensHinweis(*klasse, zeile));
+                hinweisSetzen(zeile, spalte, namensHinweis(*klasse, zeile));
             }
         }
     }
@@ -234,16 +247,20 @@ void ZenListeGesamt::spaltenbreite()
     }
     const auto breiten = spaltenBreiten(*klasse, klassenname, ansicht, ansichtArt, optionen);
     for (int spalte = 0; spalte < kTabellenSpalten; ++spalte) {
-        if (breiten[spalte] == 0) {
-            setColumnHidden(spalte, true);
-        } else {
-            setColumnHidden(spalte, false);
+        const bool verborgen = breiten[spalte] == 0;
+        if (isColumnHidden(spalte) != verborgen) {
+            setColumnHidden(spalte, verborgen);
+        }
+        if (!verborgen && columnWidth(spalte) != breiten[spalte]) {
             setColumnWidth(spalte, breiten[spalte]);
         }
     }
     constexpr int hoehen[kFesteZeilen] = {60, 45, 17};
     for (int zeile = 0; zeile < rowCount(); ++zeile) {
-        setRowHeight(zeile, zeile < kFesteZeilen ? hoehen[zeile] : 22);
+        const int hoehe = zeile < kFesteZeilen ? hoehen[zeile] : 22;
+        if (rowHeight(zeile) != hoehe) {
+            setRowHeight(zeile, hoehe);
+        }
     }
 }
 

@@ -59,6 +59,7 @@ protected:
 
 private:
     void zelleSetzen(int zeile, int spalte, const QString &text, bool bearbeitbar);
+    void hinweisSetzen(int zeile, int spalte, const QString &text);
     void auswahlInSichtbareZeilen();
     bool spalteVerborgen(int spalte) const
     {
