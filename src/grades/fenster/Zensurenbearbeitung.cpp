@@ -182,6 +182,7 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     PAnsichten->setObjectName(u"PAnsichten"_s);
     tabelle = new ZenListeGesamt(PAnsichten);
     tabelle->setzeKlasse(&klasse, QString());
+    tabelle->setzeUhr(&uhr);
     tabelle->uebernehmen = [this](int spalte, int zeile, const QString &text) {
         return zellwertUebernehmen(spalte, zeile, text);
     };

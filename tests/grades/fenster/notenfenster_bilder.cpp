@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QStackedWidget>
 
 #include <cstdio>
@@ -71,6 +72,13 @@ int main(int argc, char **argv)
             return 1;
         }
         bild(f, ziel, name + u"-tabelle-alle"_s);
+        // Schmal und gerollt: Namen und Kopfzeilen bleiben stehen.
+        f.resize(900, 600);
+        warte();
+        f.tabelle->horizontalScrollBar()->setValue(f.tabelle->horizontalScrollBar()->maximum());
+        f.tabelle->verticalScrollBar()->setValue(f.tabelle->verticalScrollBar()->maximum());
+        bild(f, ziel, name + u"-tabelle-gerollt"_s);
+        f.resize(1280, 1000);
         f.ChBPunkteZensuren->setChecked(true);
         bild(f, ziel, name + u"-tabelle-punkte"_s);
         f.ChBPunkteZensuren->setChecked(false);
