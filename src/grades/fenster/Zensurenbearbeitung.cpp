@@ -219,8 +219,8 @@ bool TFZensurenbearbeitung::klasseLaden(const QString &eintrag, bool oeffnen)
     LZenDatum->clear();
     klassenMenuesFreigeben(true);
     if (tabelle->rowCount() > 3) {
-        const QSignalBlocker sperre(tabelle);
         tabelle->setCurrentCell(3, kFesteSpalten);
+        zelleGewaehlt(3, kFesteSpalten); // auch wenn die Zelle schon gewaehlt war
     }
     if (oeffnen) {
         LBoxKlassen->hide();
@@ -254,6 +254,7 @@ bool TFZensurenbearbeitung::BKlasseSpeichernClick()
 {
     tabelle->bearbeitungAbschliessen();
     einzelschueler->feldUebernehmen();
+    einzelliste->offeneListeSichern();
     const int punkt = pfad.lastIndexOf(u'.');
     if (!klasseOffen || punkt < 0 || pfad.size() - punkt - 1 != 3) {
         return false;
@@ -295,6 +296,9 @@ int TFZensurenbearbeitung::speicherAbfrage()
 void TFZensurenbearbeitung::klasseSchliessen()
 {
     klasseOffen = false;
+    einzelliste->verwerfen();
+    einzelschueler->klasseGewechselt();
+    notenartKnoepfeOhneKaufmannsUnd(false);
     tabelle->leeren();
     loescheAlleSchueler(klasse);
     klassenMenuesFreigeben(false);

@@ -513,13 +513,31 @@ void EinzellistenAnsicht::BEinzellisteAbbrechenClick()
     schliessen();
 }
 
-void EinzellistenAnsicht::schliessen()
+void EinzellistenAnsicht::verwerfen()
 {
     liste.reset();
     testnotenModus = false;
     testErgebnisse.clear();
     LBZenHinweise->hide();
+}
+
+void EinzellistenAnsicht::schliessen()
+{
+    verwerfen();
     f.unteransichtSchliessen();
+}
+
+void EinzellistenAnsicht::offeneListeSichern()
+{
+    if (!offen() || !liste) {
+        return;
+    }
+    listeZurueckschreiben();
+    // Eine geloeschte Liste ist jetzt geschrieben und die spaeteren sind nachgerueckt; ein
+    // zweites Schreiben wuerde noch einmal ruecken.
+    if (liste->geloescht) {
+        schliessen();
+    }
 }
 
 void EinzellistenAnsicht::escTaste()

@@ -40,6 +40,11 @@ public:
     void neuFuellen(); // nach neuer Sortierung
     void testnotenEmpfangen(const QList<BenotungsErgebnis> &ergebnisse);
     void ausgabeKlassenSpiegel();
+    // Vor dem Speichern: eine offene Liste geht in die Klasse, damit keine getippte Note verloren
+    // geht.
+    void offeneListeSichern();
+    // Die Klasse wird verworfen: die Ansicht vergisst ihre Liste, ohne zu schreiben.
+    void verwerfen();
 
     bool offen() const;
     bool testnotenModus = false;

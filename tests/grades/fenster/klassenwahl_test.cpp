@@ -18,6 +18,8 @@ private slots:
     void speicherAbfrage();
     void speichernSchlaegtFehlAbfrageBleibtOffen();
     void leeresAktuellesSchuljahr();
+    void schliessenFragt();
+    void einzellisteGehtBeimSpeichernNichtVerloren();
     void bilder();
 };
 
@@ -154,6 +156,40 @@ void KlassenwahlTest::leeresAktuellesSchuljahr()
     // Der Eintrag laedt nichts.
     QTest::keyClick(liste, Qt::Key_Return);
     QCOMPARE(klassenGroesse(u.f->klasse), 0);
+}
+
+void KlassenwahlTest::schliessenFragt()
+{
+    Fensterumgebung u;
+    u.oeffne(u"L-7x-Ph.DTA"_s);
+    int beendet = 0;
+    QObject::connect(u.f.get(), &TFZensurenbearbeitung::programmBeenden, [&] { ++beendet; });
+    u.r.antworte(Knopf::Abbrechen);
+    QVERIFY(!u.f->close());
+    QVERIFY(u.f->isVisible());
+    QCOMPARE(beendet, 0);
+    u.r.antworte(Knopf::Nein);
+    QVERIFY(u.f->close());
+    QCOMPARE(beendet, 1);
+    QCOMPARE(u.r.fragen().size(), 2);
+}
+
+// In der offenen Einzelliste getippte Noten kommen beim Speichern ueber die Abfrage mit.
+void KlassenwahlTest::einzellisteGehtBeimSpeichernNichtVerloren()
+{
+    Fensterumgebung u;
+    u.oeffne(u"L-7x-Ph.DTA"_s);
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    el->oeffnenMitListe(5, 3);
+    zelleTippen(el->SGEinzellisteLinks, 3, 5, u"2+"_s);
+    u.r.antworte(Knopf::Ja);
+    u.f->BKlassenwahlClick();
+    Klasse gelesen;
+    QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s), gelesen, u.r));
+    QCOMPARE(gelesen.schueler(1).note(5, 3), u"2+"_s);
+    QCOMPARE(gelesen.datum(5, 3), u"2017-02-10"_s);
+    QVERIFY(!el->liste.has_value());
+    QCOMPARE(u.f->BZenKat[5]->text(), u"&Tests"_s);
 }
 
 void KlassenwahlTest::bilder()
