@@ -158,8 +158,19 @@ void TFZensurenbearbeitung::BKlassenwahlClick()
 
 bool TFZensurenbearbeitung::eventFilter(QObject *objekt, QEvent *ereignis)
 {
-    if (objekt == LBoxKlassen->viewport()) {
-        if (ereignis->type() == QEvent::MouseMove) {
+    if (objekt == tabelle && ereignis->type() == QEvent::FocusIn && LBoxKlassen->isVisible() &&
+        klassenGroesse(klasse) > 0) {
+        // Wer in der Vorschau zu arbeiten beginnt, hat die Klasse geoeffnet; ein weiterer Wechsel
+        // geht dann nur ueber die Speicherabfrage.
+        LBoxKlassen->hide();
+    } else if (objekt == LBoxKlassen->viewport()) {
+        if (ereignis->type() == QEvent::MouseButtonPress) {
+            auto *maus = static_cast<QMouseEvent *>(ereignis);
+            QListWidgetItem *eintrag = LBoxKlassen->itemAt(maus->position().toPoint());
+            if (eintrag != nullptr && maus->button() == Qt::LeftButton) {
+                vorschau(eintrag->text());
+            }
+        } else if (ereignis->type() == QEvent::MouseMove) {
             auto *maus = static_cast<QMouseEvent *>(ereignis);
             if (maus->buttons() & Qt::LeftButton) {
                 QListWidgetItem *eintrag = LBoxKlassen->itemAt(maus->position().toPoint());
@@ -174,14 +185,14 @@ bool TFZensurenbearbeitung::eventFilter(QObject *objekt, QEvent *ereignis)
             if (eintrag != nullptr && maus->button() == Qt::LeftButton) {
                 LBoxKlassen->setCurrentItem(eintrag);
                 QTimer::singleShot(0, this,
-                                   [this, text = eintrag->text()] { klasseLaden(text, true); });
+                                   [this, text = eintrag->text()] { klasseOeffnen(text); });
             }
         }
     } else if (objekt == LBoxKlassen && ereignis->type() == QEvent::KeyPress) {
         auto *taste = static_cast<QKeyEvent *>(ereignis);
         if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
             if (LBoxKlassen->currentItem() != nullptr) {
-                klasseLaden(LBoxKlassen->currentItem()->text(), true);
+                klasseOeffnen(LBoxKlassen->currentItem()->text());
             }
             return true;
         }
@@ -194,6 +205,24 @@ bool TFZensurenbearbeitung::eventFilter(QObject *objekt, QEvent *ereignis)
         }
     }
     return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void TFZensurenbearbeitung::vorschau(const QString &eintrag)
+{
+    if (pfad != klassenOrdner + eintrag || klassenGroesse(klasse) == 0) {
+        klasseLaden(eintrag, false);
+    }
+}
+
+void TFZensurenbearbeitung::klasseOeffnen(const QString &eintrag)
+{
+    // Die Vorschau ist schon die Klasse: nicht noch einmal lesen.
+    if (pfad == klassenOrdner + eintrag && klassenGroesse(klasse) > 0) {
+        LBoxKlassen->hide();
+        tabelle->setFocus();
+        return;
+    }
+    klasseLaden(eintrag, true);
 }
 
 bool TFZensurenbearbeitung::klasseLaden(const QString &eintrag, bool oeffnen)

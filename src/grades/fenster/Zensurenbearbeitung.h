@@ -52,6 +52,9 @@ public:
     void BKlassenwahlClick();
     // Laedt einen Eintrag der Klassenliste; oeffnen: die Liste schliesst sich danach.
     bool klasseLaden(const QString &eintrag, bool oeffnen);
+    // Vorschau eines Eintrags (laedt nur, wenn es eine andere Klasse ist) und Oeffnen.
+    void vorschau(const QString &eintrag);
+    void klasseOeffnen(const QString &eintrag);
     bool BKlasseSpeichernClick();
     void ZenListeGesamtNeuAufbauen();
 

@@ -156,6 +156,7 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     tabelle = new ZenListeGesamt(PAnsichten);
     tabelle->setzeKlasse(&klasse, QString());
     tabelle->setzeUhr(&uhr);
+    tabelle->installEventFilter(this);
     tabelle->uebernehmen = [this](int spalte, int zeile, const QString &text) {
         return zellwertUebernehmen(spalte, zeile, text);
     };
@@ -180,7 +181,7 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     });
     connect(LBoxKlassen, &QListWidget::currentRowChanged, this, [this](int zeile) {
         if (zeile >= 0 && LBoxKlassen->isVisible()) {
-            klasseLaden(LBoxKlassen->item(zeile)->text(), false);
+            vorschau(LBoxKlassen->item(zeile)->text());
         }
     });
     connect(BAlleZen, &QPushButton::clicked, this, [this] { BAlleZenClick(); });

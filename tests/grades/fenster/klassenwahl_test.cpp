@@ -13,6 +13,8 @@ class KlassenwahlTest : public QObject
 private slots:
     void listeZeigtKlassenUndLaedt();
     void vorschauMitPfeiltasten();
+    void vorschauBeimZiehen();
+    void arbeitenInDerVorschauOeffnet();
     void speichernZeigtGespeichert();
     void speicherAbfrage_data();
     void speicherAbfrage();
@@ -68,6 +70,47 @@ void KlassenwahlTest::vorschauMitPfeiltasten()
     QVERIFY(!u.f->tabelle->isColumnHidden(3)); // Kurs: Spalte "Kl." sichtbar
     QTest::keyClick(liste, Qt::Key_Return);
     QVERIFY(!liste->isVisible());
+    QCOMPARE(u.r.fragen().size(), 0);
+}
+
+// Wer in der Vorschau in die Tabelle klickt, hat die Klasse geoeffnet: ein Wechsel fragt.
+void KlassenwahlTest::arbeitenInDerVorschauOeffnet()
+{
+    Fensterumgebung u;
+    u.klick(u"BKlassenwahl"_s);
+    auto *liste = u.w<QListWidget>(u"LBoxKlassen"_s);
+    QTest::keyClick(liste, Qt::Key_Down);
+    QCOMPARE(u.f->klassenname, u"L-7x-Ph"_s);
+    zelleTippen(u.f->tabelle, 3, 7, u"1"_s);
+    QVERIFY(!liste->isVisible());
+    zelleKlicken(u.f->tabelle, 4, 7);
+    QCOMPARE(u.f->klasse.schueler(1).note(5, 3), u"1"_s);
+    u.r.antworte(Knopf::Abbrechen);
+    u.klick(u"BKlassenwahl"_s);
+    QCOMPARE(u.r.fragen(), QStringList{u"Soll die bearbeitete Datei gespeichert werden?"_s});
+    QCOMPARE(u.f->klasse.schueler(1).note(5, 3), u"1"_s);
+}
+
+// Mit gedrueckter Maustaste ueber die Eintraege: jeder wird zur Vorschau geladen, das Loslassen
+// oeffnet den letzten.
+void KlassenwahlTest::vorschauBeimZiehen()
+{
+    Fensterumgebung u;
+    u.klick(u"BKlassenwahl"_s);
+    auto *liste = u.w<QListWidget>(u"LBoxKlassen"_s);
+    const QPoint erster = liste->visualItemRect(liste->item(0)).center();
+    const QPoint zweiter = liste->visualItemRect(liste->item(1)).center();
+    QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, erster);
+    QCOMPARE(u.f->klassenname, u"K-9-Inx"_s);
+    QMouseEvent ziehen(QEvent::MouseMove, zweiter, liste->viewport()->mapToGlobal(zweiter),
+                       Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(liste->viewport(), &ziehen);
+    QCOMPARE(u.f->klassenname, u"L-7x-Ph"_s);
+    QVERIFY(liste->isVisible());
+    QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, zweiter);
+    u.warte();
+    QVERIFY(!liste->isVisible());
+    QCOMPARE(u.f->klassenname, u"L-7x-Ph"_s);
     QCOMPARE(u.r.fragen().size(), 0);
 }
 
