@@ -283,7 +283,9 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
         return;
     }
     // Eine schon offene Liste geht nicht verloren, wenn eine andere gewaehlt wird.
-    listeZurueckschreiben();
+    if (!listeZurueckschreiben()) {
+        return;
+    }
     liste = einzellisteOeffnen(f.klasse, art, slot, f.uhr);
     if (testnotenModus) {
         benotungsZenInEinzelliste(f.klasse, *liste, testErgebnisse);
@@ -301,6 +303,8 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
 
 void EinzellistenAnsicht::listeAnzeigen()
 {
+    datumFalsch = false;
+    datumDerListe = liste->datum;
     const QString nummer = QString(f.klasse.notenart(art).taste) + QString::number(liste->slot + 1);
     ENotenNr->setText(nummer);
     {
@@ -408,14 +412,22 @@ void EinzellistenAnsicht::ausgabeKlassenSpiegel()
     }
 }
 
-void EinzellistenAnsicht::listeZurueckschreiben()
+bool EinzellistenAnsicht::listeZurueckschreiben()
 {
     SGEinzellisteLinks->bearbeitungAbschliessen();
     SGEinzellisteRechts->bearbeitungAbschliessen();
-    if (liste) {
-        einzellistenDaten_nach_suk(f.klasse, *liste);
-        f.klasseOffen = true;
+    if (!liste) {
+        return true;
     }
+    // Ein verweigertes Datum kommt nie in die Klasse.
+    if (datumFalsch) {
+        f.r.piep();
+        EZenDatum->setFocus();
+        return false;
+    }
+    einzellistenDaten_nach_suk(f.klasse, *liste);
+    f.klasseOffen = true;
+    return true;
 }
 
 void EinzellistenAnsicht::BNeueNoteClick()
@@ -427,7 +439,9 @@ void EinzellistenAnsicht::BNeueNoteClick()
     if (vorhandeneNoten(f.klasse, art) > letzteZenVonArtNr(art)) {
         return;
     }
-    listeZurueckschreiben();
+    if (!listeZurueckschreiben()) {
+        return;
+    }
     const std::optional<Einzelliste> neu = neueNote(f.klasse, art, f.uhr);
     if (!neu) {
         return;
@@ -445,7 +459,9 @@ void EinzellistenAnsicht::BVorherigeELClick()
         f.r.piep();
         return;
     }
-    listeZurueckschreiben();
+    if (!listeZurueckschreiben()) {
+        return;
+    }
     testnotenModus = false;
     const int slot = nachbarSlot(f.klasse, art, liste->slot, -1);
     liste.reset();
@@ -458,7 +474,9 @@ void EinzellistenAnsicht::BNaecsteELClick()
         f.r.piep();
         return;
     }
-    listeZurueckschreiben();
+    if (!listeZurueckschreiben()) {
+        return;
+    }
     testnotenModus = false;
     const int slot = nachbarSlot(f.klasse, art, liste->slot, 1);
     liste.reset();
@@ -492,6 +510,11 @@ bool EinzellistenAnsicht::BOKEinzellisteClick()
     SGEinzellisteLinks->bearbeitungAbschliessen();
     SGEinzellisteRechts->bearbeitungAbschliessen();
     if (liste) {
+        if (datumFalsch) {
+            f.r.piep();
+            EZenDatum->setFocus();
+            return false;
+        }
         if (!einzellisteOkPruefen(*liste, EZenHinweise->isVisible(), f.r)) {
             return false;
         }
@@ -516,6 +539,7 @@ void EinzellistenAnsicht::BEinzellisteAbbrechenClick()
 void EinzellistenAnsicht::verwerfen()
 {
     liste.reset();
+    datumFalsch = false;
     testnotenModus = false;
     testErgebnisse.clear();
     LBZenHinweise->hide();
@@ -531,6 +555,10 @@ void EinzellistenAnsicht::offeneListeSichern()
 {
     if (!offen() || !liste) {
         return;
+    }
+    if (datumFalsch) {
+        liste->datum = datumDerListe;
+        datumFalsch = false;
     }
     listeZurueckschreiben();
     // Eine geloeschte Liste ist jetzt geschrieben und die spaeteren sind nachgerueckt; ein
@@ -587,7 +615,8 @@ bool EinzellistenAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     if (objekt == EZenDatum && ereignis->type() == QEvent::FocusOut && liste) {
         liste->datum = EZenDatum->text();
-        if (!datumEingabeOk(EZenDatum->text(), f.r)) {
+        datumFalsch = !datumEingabeOk(EZenDatum->text(), f.r);
+        if (datumFalsch) {
             QTimer::singleShot(0, EZenDatum, [this] { EZenDatum->setFocus(); });
         }
     } else if (objekt == EZenHinweise && ereignis->type() == QEvent::FocusIn) {

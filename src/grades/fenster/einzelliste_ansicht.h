@@ -70,7 +70,7 @@ private:
     void gitterFuellen();
     void namenFuellen();
     void gitterFreigeben(bool frei);
-    void listeZurueckschreiben();
+    bool listeZurueckschreiben(); // false: das Datum ist verweigert, nichts geschrieben
     void listeAnzeigen();
     bool zelleUebernehmen(PruefGitter *gitter, int zeile, int spalte, const QString &text);
     int schuelerNummer(const PruefGitter *gitter, int zeile) const;
@@ -79,5 +79,7 @@ private:
     QList<BenotungsErgebnis> testErgebnisse;
     QString datumBeimBetreten;
     QString erlaeuterungBeimBetreten;
-    int links = 0; // Schueler im linken Gitter
+    int links = 0;            // Schueler im linken Gitter
+    bool datumFalsch = false; // das Datumsfeld wurde mit einem verweigerten Wert verlassen
+    QString datumDerListe;    // das Datum der Liste beim Oeffnen
 };

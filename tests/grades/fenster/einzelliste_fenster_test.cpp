@@ -209,6 +209,20 @@ void EinzellisteFensterTest::datumPruefen()
     el->EZenHinweise->setFocus();
     QCOMPARE(u.r.letzteMeldung(), u"Das Datum muss im Format  yyyy-mm-tt  eingegeben werden!"_s);
     QTRY_VERIFY(el->EZenDatum->hasFocus());
+    // OK schreibt das verweigerte Datum nicht.
+    u.klick(u"BOKEinzelliste"_s);
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Einzelliste);
+    QCOMPARE(u.r.pieptoene, 1);
+    QVERIFY(u.f->klasse.datum(5, 1).isEmpty());
+    el->EZenDatum->setFocus();
+    el->EZenDatum->selectAll();
+    QTest::keyClicks(el->EZenDatum, u"2017-02-09"_s);
+    el->EZenHinweise->setFocus();
+    Fensterumgebung::tippe(el->EZenHinweise, u"Nachtest"_s);
+    zelleTippen(el->SGEinzellisteLinks, 3, 5, u"3"_s);
+    u.klick(u"BOKEinzelliste"_s);
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
+    QCOMPARE(u.f->klasse.datum(5, 1), u"2017-02-09"_s);
 }
 
 void EinzellisteFensterTest::leereNotenFuellen()
