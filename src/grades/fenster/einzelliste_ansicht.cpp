@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
@@ -188,12 +189,7 @@ EinzellistenAnsicht::EinzellistenAnsicht(TFZensurenbearbeitung &fenster)
                 g->setCurrentCell(zeile, f.tabelle->anzeige == NotenAnzeige::Punkte ? 4 : 5);
             }
         });
-        connect(g, &QTableWidget::cellClicked, this, [this, g] {
-            if (!g->isEnabled()) {
-                f.r.piep();
-            }
-            ausgabeKlassenSpiegel();
-        });
+        connect(g, &QTableWidget::cellClicked, this, [this] { ausgabeKlassenSpiegel(); });
     }
     connect(SGEinzellisteLinks, &PruefGitter::amEndeVerlassen, this, [this] {
         if (SGEinzellisteRechts->rowCount() > kKopf) {
@@ -609,6 +605,18 @@ void EinzellistenAnsicht::testnotenEmpfangen(const QList<BenotungsErgebnis> &erg
     testErgebnisse = ergebnisse;
     oeffnen(0);
     testnotenHinweis(f.r);
+}
+
+void EinzellistenAnsicht::mousePressEvent(QMouseEvent *ereignis)
+{
+    const QPoint stelle = ereignis->position().toPoint();
+    for (PruefGitter *g : {SGEinzellisteLinks, SGEinzellisteRechts}) {
+        if (!g->isEnabled() && g->isVisible() && g->geometry().contains(stelle)) {
+            f.r.piep();
+            return;
+        }
+    }
+    QGroupBox::mousePressEvent(ereignis);
 }
 
 bool EinzellistenAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)

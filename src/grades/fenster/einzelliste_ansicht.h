@@ -64,6 +64,8 @@ public:
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    // Klicks auf gesperrte Gitter kommen hier an.
+    void mousePressEvent(QMouseEvent *ereignis) override;
 
 private:
     void schliessen();

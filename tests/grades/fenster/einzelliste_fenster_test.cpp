@@ -194,6 +194,13 @@ void EinzellisteFensterTest::gitterHaelften()
     QCOMPARE(u.f->einzelliste->SGEinzellisteRechts->rowCount(), 3 + schueler - links);
     QCOMPARE(u.f->einzelliste->SGEinzellisteRechts->text(3, 0),
              schueler > links ? QString::number(links + 1) : QString());
+    // Ohne gewaehlte Notenart sind die Gitter gesperrt und piepen beim Klick.
+    u.f->einzelliste->BEinzellisteAbbrechenClick();
+    u.f->einzelliste->oeffnen(0);
+    QVERIFY(!u.f->einzelliste->SGEinzellisteLinks->isEnabled());
+    QTest::mouseClick(u.f->einzelliste->SGEinzellisteLinks->viewport(), Qt::LeftButton, {},
+                      QPoint(20, 20));
+    QCOMPARE(u.r.pieptoene, 1);
 }
 
 void EinzellisteFensterTest::datumPruefen()
