@@ -2,11 +2,13 @@
 
 #include "classdata/einzelschueler.h"
 #include "classdata/klassenverwaltung.h"
+#include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/fenster/pruefgitter.h"
 #include "grades/notenmodell.h"
+#include "grades/testhinweis.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -173,6 +175,11 @@ void EinzelschuelerAnsicht::BEinzelschuelerClick(int nr)
     if (groesse == 0) {
         f.r.information(u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s);
         return;
+    }
+    if (!testWarnungGezeigt &&
+        bearbeiteteTestsVorhanden(f.pfad.left(f.pfad.lastIndexOf(kTrenner) + 1), f.klassenToken)) {
+        testWarnungGezeigt = true;
+        f.r.warnung(bearbeiteteTestsWarnung());
     }
     f.tabelle->bearbeitungAbschliessen();
     f.notenartKnoepfeOhneKaufmannsUnd(true);

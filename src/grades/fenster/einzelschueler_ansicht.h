@@ -31,10 +31,16 @@ public:
     void BSchuelerLoeschenClick();
     // Die Felder des gezeigten Schuelers in die Klasse (vor dem Speichern).
     void feldUebernehmen();
-    void klasseGewechselt() { neuerSchueler = false; }
+    // Eine andere Klasse: auch die Warnung vor bearbeiteten Tests gilt wieder.
+    void klasseGewechselt()
+    {
+        neuerSchueler = false;
+        testWarnungGezeigt = false;
+    }
 
     bool offen() const;
     bool neuerSchueler = false;
+    bool testWarnungGezeigt = false;
 
     QLineEdit *EVorname = nullptr;
     QLineEdit *ENachname = nullptr;
