@@ -322,6 +322,21 @@ int TFZensurenbearbeitung::speicherAbfrage()
     return 0;
 }
 
+void TFZensurenbearbeitung::KlasseLoeschenClick()
+{
+    if (klasseOffen && unteransicht() != Unteransicht::Tabelle) {
+        return; // erst die Unteransicht beenden
+    }
+    if (!klassendateiLoeschen(klasse, klasseOffen, pfad, r)) {
+        if (!klasseOffen) {
+            BKlassenwahlClick();
+        }
+        return;
+    }
+    klasseSchliessen();
+    LKlasse->clear();
+}
+
 void TFZensurenbearbeitung::klasseSchliessen()
 {
     klasseOffen = false;

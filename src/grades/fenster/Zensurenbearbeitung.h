@@ -57,6 +57,8 @@ public:
     void klasseOeffnen(const QString &eintrag);
     bool BKlasseSpeichernClick();
     void ZenListeGesamtNeuAufbauen();
+    // "Klasse löschen": die Klassendatei nach Rueckfrage loeschen.
+    void KlasseLoeschenClick();
 
     // Ansichten der Tabelle.
     void zeigeArt(int art);

@@ -2,6 +2,7 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 
 #include "classdata/klassendatei.h"
+#include "classdata/klassenexport.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
@@ -250,13 +251,16 @@ void TFZensurenbearbeitung::menueAufbauen()
               r.information(u"Zum Verschieben eines Schülers eine Klasse auswählen und den Namen "
                             u"anklicken! "_s);
           });
-    punkt(klassenMenue, u"Klassendatenexportieren1"_s, u"Klassendaten exportieren (.csv)"_s, nichts,
-          false);
+    punkt(klassenMenue, u"Klassendatenexportieren1"_s, u"Klassendaten exportieren (.csv)"_s,
+          [this] {
+              tabelle->bearbeitungAbschliessen();
+              klassendatenExportieren(klasse, klassenGroesse(klasse) > 0, pfad, r);
+          });
     punkt(klassenMenue, u"KlasseinneuesSchuljahrversetzen1"_s,
           u"Klasse in neues Schuljahr &versetzen"_s, nichts, false);
     punkt(klassenMenue, u"Zufallsgruppen1"_s, u"Zufallsgruppen"_s, nichts, false);
     punkt(klassenMenue, u"Schlersuchen1"_s, u"Schüler suchen"_s, nichts, false);
-    punkt(klassenMenue, u"Klasselschen1"_s, u"Klasse löschen"_s, nichts, false);
+    punkt(klassenMenue, u"Klasselschen1"_s, u"Klasse löschen"_s, [this] { KlasseLoeschenClick(); });
 
     QMenu *notenMenue = menuBar()->addMenu(u"Notenbearbeitung"_s);
     punkt(notenMenue, u"NotenbearbeitungKlasseauswhlen1"_s, u"Notenbearbeitung/ Klasse auswählen"_s,

@@ -1,6 +1,7 @@
 // Klassenliste, Laden, Speichern und Speicherabfrage des Notenfensters.
 #include "fensterumgebung.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 
@@ -21,6 +22,8 @@ private slots:
     void speichernSchlaegtFehlAbfrageBleibtOffen();
     void leeresAktuellesSchuljahr();
     void schliessenFragt();
+    void klasseLoeschen();
+    void exportUeberDasMenue();
     void einzellisteGehtBeimSpeichernNichtVerloren();
     void bilder();
 };
@@ -233,6 +236,36 @@ void KlassenwahlTest::einzellisteGehtBeimSpeichernNichtVerloren()
     QCOMPARE(gelesen.datum(5, 3), u"2017-02-10"_s);
     QVERIFY(!el->liste.has_value());
     QCOMPARE(u.f->BZenKat[5]->text(), u"&Tests"_s);
+}
+
+void KlassenwahlTest::klasseLoeschen()
+{
+    Fensterumgebung u;
+    u.f->KlasseLoeschenClick(); // ohne Klasse: Hinweis und Klassenliste
+    QCOMPARE(u.r.meldungen().size(), 1);
+    QVERIFY(u.w<QListWidget>(u"LBoxKlassen"_s)->isVisible());
+    u.oeffne(u"L-7x-Ph.DTA"_s);
+    u.r.antworte(Knopf::Nein).antworte(Knopf::Ja);
+    u.f->KlasseLoeschenClick();
+    QVERIFY(QFile::exists(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s)));
+    QVERIFY(u.f->klasseOffen);
+    u.f->KlasseLoeschenClick();
+    QVERIFY(!QFile::exists(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s)));
+    QCOMPARE(u.r.letzteMeldung(), u"Die Klassendatei wurde gelöscht!"_s);
+    QVERIFY(!u.f->klasseOffen);
+    QVERIFY(!u.f->PAnsichten->isVisible());
+    QCOMPARE(klassenGroesse(u.f->klasse), 0);
+}
+
+void KlassenwahlTest::exportUeberDasMenue()
+{
+    Fensterumgebung u;
+    u.oeffne(u"L-7x-Ph.DTA"_s);
+    u.r.dateiAntwort(u.ordner.datei(u"export.csv"_s));
+    u.f->findChild<QAction *>(u"Klassendatenexportieren1"_s)->trigger();
+    const QByteArray inhalt = u.ordner.lies(u"export.csv"_s);
+    QVERIFY(inhalt.startsWith("Nachname;Vorname;"));
+    QVERIFY(inhalt.contains("Albrecht;Lena;"));
 }
 
 void KlassenwahlTest::bilder()
