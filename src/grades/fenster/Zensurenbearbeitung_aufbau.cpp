@@ -11,6 +11,7 @@
 #include "grades/fenster/einzelschueler_ansicht.h"
 #include "grades/fenster/notenarten_ansicht.h"
 #include "grades/fenster/notentabelle_ansicht.h"
+#include "grades/listenverschiebung.h"
 #include "grades/notenarten.h"
 
 #include <QCheckBox>
@@ -267,8 +268,8 @@ void TFZensurenbearbeitung::menueAufbauen()
           [this] { BKlassenwahlClick(); });
     punkt(notenMenue, u"Notenbearbeitungeinzelneschueler1"_s,
           u"Notenbearbeitung/ einzelne Schüler"_s, nichts, false);
-    punkt(notenMenue, u"NotenverschiebenineandereKategorie1"_s, u"Notenliste verschieben"_s, nichts,
-          false);
+    punkt(notenMenue, u"NotenverschiebenineandereKategorie1"_s, u"Notenliste verschieben"_s,
+          [this] { r.information(verschiebenHinweis()); });
     punkt(notenMenue, u"NotenlschenganzeKlasse1"_s, u"Noten löschen/ ganze Klasse"_s, nichts);
     punkt(notenMenue, u"AusgabeinDatei1"_s, u"Ausgabe/ Druck (Ø) über Textprogramm"_s, nichts,
           false);

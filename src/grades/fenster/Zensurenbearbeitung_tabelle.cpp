@@ -47,7 +47,7 @@ void TFZensurenbearbeitung::zeigeArt(int art)
 {
     if (unteransicht() == Unteransicht::Einzelliste) {
         einzelliste->artGewaehlt(art);
-        aktuelleArt = art;
+        aktuelleArt = einzelliste->art;
         return;
     }
     if (unteransicht() != Unteransicht::Tabelle) {
