@@ -46,7 +46,7 @@ PruefGitter *neuesSchuelerGitter(QWidget *eltern, const QString &name)
     g->setRowHeight(0, 20);
     g->setRowHeight(1, 22);
     g->setRowHeight(2, 4);
-    g->setMinimumWidth(440);
+    g->setMinimumWidth(300);
     return g;
 }
 
