@@ -1,0 +1,422 @@
+#include "grades/fenster/einzelschueler_ansicht.h"
+
+#include "classdata/einzelschueler.h"
+#include "classdata/klassenverwaltung.h"
+#include "common/ordner.h"
+#include "common/rueckfragen.h"
+#include "grades/fenster/Zensurenbearbeitung.h"
+#include "grades/fenster/notentabelle_ansicht.h"
+#include "grades/fenster/pruefgitter.h"
+#include "grades/notenmodell.h"
+#include "grades/testhinweis.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const char16_t *const kGitterNamen[6] = {u"",
+                                         u"SGNotenArt1Hausarb",
+                                         u"SGNotenArt2Muendl",
+                                         u"SGNotenArt3Ordner",
+                                         u"SGNotenArt4Prot",
+                                         u"SGNotenArt5Tests"};
+const char16_t *const kNamensEndung[6] = {u"",        u"1Hausarb", u"2Muendl",
+                                          u"3Ordner", u"4Prot",    u"5Tests"};
+const char16_t *const kGewichtNamen[6] = {u"",           u"LGewHA",   u"LGewMuendl",
+                                          u"LGewOrdner", u"LGewProt", u"LGewTests"};
+
+// Ein Langname ueber 30 Zeichen wird nach dem 30. Zeichen umbrochen.
+QString umbrochen(const QString &name)
+{
+    return name.size() > 30 ? name.left(30) + u'\n' + name.mid(30) : name;
+}
+
+} // namespace
+
+EinzelschuelerAnsicht::EinzelschuelerAnsicht(TFZensurenbearbeitung &fenster)
+    : QGroupBox(u"Schülerdaten"_s)
+    , f(fenster)
+{
+    setObjectName(u"GBEinzelschueler"_s);
+    auto *senkrecht = new QVBoxLayout(this);
+
+    auto *person = new QGridLayout;
+    const auto feld = [this](const QString &name, int laenge) {
+        auto *e = new QLineEdit(this);
+        e->setObjectName(name);
+        e->setMaxLength(laenge);
+        e->installEventFilter(this);
+        return e;
+    };
+    LSchNr = new QLabel(this);
+    LSchNr->setObjectName(u"LSchNr"_s);
+    LNeuerSchueler = new QLabel(u"Neuer Schüler"_s, this);
+    LNeuerSchueler->setObjectName(u"LNeuerSchueler"_s);
+    LNeuerSchueler->setStyleSheet(u"color: rgb(0,0,160); font-weight: bold;"_s);
+    LNeuerSchueler->hide();
+    EVorname = feld(u"EVorname"_s, kLaengeName);
+    ENachname = feld(u"ENachname"_s, kLaengeName);
+    EKlasse = feld(u"EKlasse"_s, kLaengeKlasse);
+    EZusatz = feld(u"EZusatz"_s, kLaengeZusatz);
+    EGeschl = feld(u"EGeschl"_s, kLaengeGeschlecht);
+    EGeschl->setFixedWidth(30);
+    EKlasse->setFixedWidth(60);
+    person->addWidget(LSchNr, 0, 0);
+    person->addWidget(new QLabel(u"Vorname"_s, this), 0, 1);
+    person->addWidget(new QLabel(u"Nachname"_s, this), 0, 2);
+    person->addWidget(new QLabel(u"Kl."_s, this), 0, 3);
+    person->addWidget(new QLabel(u"G"_s, this), 0, 4);
+    person->addWidget(new QLabel(u"Zusatz"_s, this), 0, 5);
+    person->addWidget(LNeuerSchueler, 1, 0);
+    person->addWidget(EVorname, 1, 1);
+    person->addWidget(ENachname, 1, 2);
+    person->addWidget(EKlasse, 1, 3);
+    person->addWidget(EGeschl, 1, 4);
+    person->addWidget(EZusatz, 1, 5);
+    person->setColumnStretch(5, 1);
+    senkrecht->addLayout(person);
+
+    auto *noten = new QGridLayout;
+    noten->setHorizontalSpacing(10);
+    for (int art = 1; art <= kNotenarten; ++art) {
+        const int zeilen = art == 2 ? 2 : 1;
+        auto *g = new PruefGitter(zeilen, 10, this);
+        g->setObjectName(QString::fromUtf16(kGitterNamen[art]));
+        for (int s = 0; s < 10; ++s) {
+            g->setColumnWidth(s, 34);
+        }
+        for (int z = 0; z < zeilen; ++z) {
+            g->setRowHeight(z, 26);
+        }
+        g->setFixedSize(10 * 34 + 4, zeilen * 26 + 4);
+        g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        g->uebernehmen = [this, art](int zeile, int spalte, const QString &text) {
+            return noteUebernehmen(art, zeile, spalte, text);
+        };
+        SGNotenArt[art] = g;
+        LNotenArt[art] = new QLabel(this);
+        LNotenArt[art]->setObjectName(u"LNotenArt"_s + QString::fromUtf16(kNamensEndung[art]));
+        LNotenArt[art]->setMinimumWidth(230);
+        LNotenSchnitt[art] = new QLabel(this);
+        LNotenSchnitt[art]->setObjectName(u"LNotenSchnittart"_s +
+                                          QString::fromUtf16(kNamensEndung[art]));
+        LNotenSchnitt[art]->setStyleSheet(u"color: rgb(155,0,0); font-weight: bold;"_s);
+        LNotenSchnitt[art]->setMinimumWidth(40);
+        LGew[art] = new QLabel(this);
+        LGew[art]->setObjectName(QString::fromUtf16(kGewichtNamen[art]));
+        const int zeile = art - 1;
+        noten->addWidget(LNotenArt[art], zeile, 0);
+        noten->addWidget(g, zeile, 1);
+        noten->addWidget(LNotenSchnitt[art], zeile, 2);
+        noten->addWidget(LGew[art], zeile, 3);
+    }
+    noten->setColumnStretch(4, 1);
+    senkrecht->addLayout(noten);
+
+    SGSchGesamtNoten = new PruefGitter(2, 4, this);
+    SGSchGesamtNoten->setObjectName(u"SGSchGesamtNoten"_s);
+    SGSchGesamtNoten->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const QString kopf[4] = {u"Ges."_s, u"Pu"_s, u"N(E)"_s, u"N(G)"_s};
+    for (int s = 0; s < 4; ++s) {
+        SGSchGesamtNoten->zelle(0, s, kopf[s]);
+        SGSchGesamtNoten->setColumnWidth(s, 60);
+    }
+    SGSchGesamtNoten->setFixedSize(4 * 60 + 4, 2 * 30 + 4);
+    SGSchGesamtNoten->setFocusPolicy(Qt::NoFocus);
+    auto *gesamt = new QHBoxLayout;
+    gesamt->addWidget(new QLabel(u"Gesamtnoten:"_s, this));
+    gesamt->addWidget(SGSchGesamtNoten);
+    gesamt->addStretch(1);
+    senkrecht->addLayout(gesamt);
+    senkrecht->addStretch(1);
+
+    auto *knoepfe = new QHBoxLayout;
+    const auto knopf = [this, knoepfe](const QString &name, const QString &text, auto aktion) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(name);
+        connect(b, &QPushButton::clicked, this, aktion);
+        knoepfe->addWidget(b);
+        return b;
+    };
+    knopf(u"BVorherigerSchueler"_s, u"Vorheriger Schüler"_s,
+          [this] { BVorherigerSchuelerClick(); });
+    knopf(u"BNaechsterSchueler"_s, u"Nächster Schüler"_s, [this] { BNaechsterSchuelerClick(); });
+    knopf(u"BNeuenSchueler"_s, u"Neuer Schüler"_s, [this] { BNeuenSchuelerClick(); });
+    knopf(u"BSchuelerLoeschen"_s, u"Schüler löschen"_s, [this] { BSchuelerLoeschenClick(); });
+    knoepfe->addStretch(1);
+    knopf(u"BOKSchueler"_s, u"Ok (Einzelschüleransicht beenden)"_s, [this] { BOKSchuelerClick(); });
+    knopf(u"BAbbrechenSchueler"_s, u"Abbrechen"_s, [this] { BAbbrechenSchuelerClick(); });
+    senkrecht->addLayout(knoepfe);
+}
+
+bool EinzelschuelerAnsicht::offen() const
+{
+    return f.PAnsichten->currentWidget() == this;
+}
+
+void EinzelschuelerAnsicht::BEinzelschuelerClick(int nr)
+{
+    if (offen()) {
+        BOKSchuelerClick();
+        return;
+    }
+    const int groesse = klassenGroesse(f.klasse);
+    if (groesse == 0) {
+        f.r.information(u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s);
+        return;
+    }
+    if (!testWarnungGezeigt &&
+        bearbeiteteTestsVorhanden(f.pfad.left(f.pfad.lastIndexOf(kTrenner) + 1), f.klassenToken)) {
+        testWarnungGezeigt = true;
+        f.r.warnung(bearbeiteteTestsWarnung());
+    }
+    f.tabelle->bearbeitungAbschliessen();
+    f.notenartKnoepfeOhneKaufmannsUnd(true);
+    f.PAnsichten->setCurrentWidget(this);
+    f.knoepfeFreigeben(false);
+    if (nr > groesse) {
+        f.schuelerNr = groesse;
+        ladeSchueler(groesse);
+        ladeNoten(groesse);
+        BNeuenSchuelerClick();
+        return;
+    }
+    f.schuelerNr = std::clamp(nr, 1, groesse);
+    ladeSchueler(f.schuelerNr);
+    ladeNoten(f.schuelerNr);
+    EVorname->setFocus();
+}
+
+void EinzelschuelerAnsicht::ladeSchueler(int nr)
+{
+    const Schueler &s = f.klasse.schueler(nr);
+    EVorname->setText(s.vorname);
+    ENachname->setText(s.nachname);
+    EKlasse->setText(s.klasse);
+    EZusatz->setText(s.zusatz);
+    EGeschl->setText(s.geschlecht);
+    LSchNr->setText(QString::number(nr) + u')');
+    LNeuerSchueler->setVisible(neuerSchueler);
+}
+
+void EinzelschuelerAnsicht::ladeNoten(int nr)
+{
+    const Schueler &s = f.klasse.schueler(nr);
+    for (int art = 1; art <= kNotenarten; ++art) {
+        LNotenArt[art]->setText(umbrochen(f.klasse.notenart(art).langname));
+        for (int slot = 0; slot <= letzteZenVonArtNr(art); ++slot) {
+            const int zeile = slot / 10;
+            const int spalte = slot % 10;
+            SGNotenArt[art]->zelle(zeile, spalte, s.note(art, slot), true);
+            const QString datum = f.klasse.datum(art, slot);
+            const QString erlaeuterung = f.klasse.erlaeuterung(art, slot);
+            SGNotenArt[art]
+                ->item(zeile, spalte)
+                ->setToolTip(datum.isEmpty() && erlaeuterung.isEmpty()
+                                 ? QString()
+                                 : datum + u"  "_s + erlaeuterung);
+        }
+        LGew[art]->setText(u"("_s + QString::number(f.klasse.gewicht(art)) + u"% Gewicht)"_s);
+    }
+    SGSchGesamtNotenFuellen();
+}
+
+void EinzelschuelerAnsicht::SGSchGesamtNotenFuellen()
+{
+    const int nr = f.schuelerNr;
+    for (int art = 1; art <= kNotenarten; ++art) {
+        const qint64 a = schnitt(f.klasse, nr, art);
+        LNotenSchnitt[art]->setText(a > 0 ? schnittText(a) : QString());
+    }
+    const float g = gesamtZensur(f.klasse, nr);
+    SGSchGesamtNoten->zelle(1, 0, g == 0.0f ? QString() : gesamtText(g));
+    SGSchGesamtNoten->zelle(1, 1, notenPunkte(f.klasse, nr));
+    SGSchGesamtNoten->zelle(1, 2, E_Note(f.klasse, nr));
+    SGSchGesamtNoten->zelle(1, 3, G_Note(f.klasse, nr));
+}
+
+bool EinzelschuelerAnsicht::noteUebernehmen(int art, int zeile, int spalte, const QString &text)
+{
+    const int slot = zeile * 10 + spalte;
+    if (ENachname->text().isEmpty() || slot > letzteZenVonArtNr(art) ||
+        !notenEingabeOk(text, NotenAnzeige::Zensuren)) {
+        f.r.piep();
+        return false;
+    }
+    felderSpeichern();
+    f.klasse.schueler(f.schuelerNr).note(art, slot) = text;
+    SGNotenArt[art]->zelle(zeile, spalte, text, true);
+    f.klasseOffen = true;
+    SGSchGesamtNotenFuellen();
+    return true;
+}
+
+SchuelerFelder EinzelschuelerAnsicht::felder() const
+{
+    SchuelerFelder felder;
+    felder.vorname = EVorname->text();
+    felder.nachname = ENachname->text();
+    felder.klasse = EKlasse->text();
+    felder.zusatz = EZusatz->text();
+    felder.geschlecht = EGeschl->text();
+    return felder;
+}
+
+void EinzelschuelerAnsicht::felderSpeichern()
+{
+    schDatenNachSuk(f.klasse, f.schuelerNr, felder());
+}
+
+void EinzelschuelerAnsicht::feldUebernehmen()
+{
+    if (!offen()) {
+        return;
+    }
+    for (int art = 1; art <= kNotenarten; ++art) {
+        SGNotenArt[art]->bearbeitungAbschliessen();
+    }
+    felderSpeichern();
+}
+
+bool EinzelschuelerAnsicht::neuerSchuelerUnvollstaendig()
+{
+    if (!neuerSchueler || neuenSchuelerPruefen(felder(), f.r)) {
+        return false;
+    }
+    EVorname->setFocus();
+    return true;
+}
+
+bool EinzelschuelerAnsicht::BNaechsterSchuelerClick()
+{
+    feldUebernehmen();
+    if (neuerSchuelerUnvollstaendig()) {
+        return false;
+    }
+    neuerSchueler = false;
+    f.sortieren();
+    if (f.schuelerNr < klassenGroesse(f.klasse)) {
+        ++f.schuelerNr;
+    }
+    ladeSchueler(f.schuelerNr);
+    ladeNoten(f.schuelerNr);
+    return true;
+}
+
+bool EinzelschuelerAnsicht::BVorherigerSchuelerClick()
+{
+    feldUebernehmen();
+    if (neuerSchuelerUnvollstaendig()) {
+        return false;
+    }
+    neuerSchueler = false;
+    f.sortieren();
+    if (f.schuelerNr > 1) {
+        --f.schuelerNr;
+    }
+    ladeSchueler(f.schuelerNr);
+    ladeNoten(f.schuelerNr);
+    return true;
+}
+
+bool EinzelschuelerAnsicht::BOKSchuelerClick()
+{
+    feldUebernehmen();
+    if (neuerSchuelerUnvollstaendig()) {
+        return false;
+    }
+    neuerSchueler = false;
+    schliessen();
+    return true;
+}
+
+void EinzelschuelerAnsicht::BAbbrechenSchuelerClick()
+{
+    if (neuerSchueler) {
+        loescheEinenSchueler(f.klasse, f.schuelerNr);
+        neuerSchueler = false;
+    }
+    schliessen();
+}
+
+void EinzelschuelerAnsicht::schliessen()
+{
+    f.schuelerNr = std::clamp(f.schuelerNr, 1, std::max(1, klassenGroesse(f.klasse)));
+    f.unteransichtSchliessen();
+}
+
+bool EinzelschuelerAnsicht::BNeuenSchuelerClick()
+{
+    if (neuerSchuelerUnvollstaendig()) {
+        return false;
+    }
+    for (int art = 1; art <= kNotenarten; ++art) {
+        SGNotenArt[art]->bearbeitungAbschliessen();
+    }
+    const int groesse = klassenGroesse(f.klasse);
+    const bool gezeigt = offen() && f.schuelerNr <= groesse && groesse > 0;
+    const int neu = neuenSchuelerAnlegen(f.klasse, gezeigt ? f.schuelerNr : 0, felder(),
+                                         f.sortierOptionen(), f.r);
+    if (neu == 0) {
+        return false;
+    }
+    neuerSchueler = true;
+    f.schuelerNr = neu;
+    ladeSchueler(f.schuelerNr);
+    ladeNoten(f.schuelerNr);
+    EVorname->setFocus();
+    return true;
+}
+
+void EinzelschuelerAnsicht::BSchuelerLoeschenClick()
+{
+    const int nr = f.schuelerNr;
+    if (!schuelerLoeschenNachRueckfrage(f.klasse, nr, neuerSchueler, f.r)) {
+        return;
+    }
+    neuerSchueler = false;
+    f.klasseOffen = true;
+    const int groesse = klassenGroesse(f.klasse);
+    if (groesse == 0) {
+        schliessen();
+        return;
+    }
+    f.schuelerNr = std::min(nr, groesse);
+    ladeSchueler(f.schuelerNr);
+    ladeNoten(f.schuelerNr);
+}
+
+bool EinzelschuelerAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (ereignis->type() != QEvent::FocusOut || !offen()) {
+        return QGroupBox::eventFilter(objekt, ereignis);
+    }
+    if (objekt == EVorname || objekt == ENachname) {
+        auto *feld = static_cast<QLineEdit *>(objekt);
+        const QString text = objekt == EVorname ? vornameFeldVerlassen(feld->text())
+                                                : nachnameFeldVerlassen(feld->text());
+        if (text != feld->text()) {
+            feld->setText(text);
+        }
+        // Ist der neue Schueler schon in der Klasse gespeichert, zaehlt er nicht gegen sich selbst.
+        const bool nochNichtGespeichert = neuerSchueler && f.schuelerNr > klassenGroesse(f.klasse);
+        if (nameVorhanden(f.klasse, f.schuelerNr, EVorname->text(), ENachname->text(),
+                          nochNichtGespeichert, f.r)) {
+            QTimer::singleShot(0, feld, [feld] { feld->setFocus(); });
+        }
+    } else if (objekt == EGeschl) {
+        EGeschl->setText(geschlechtFeldVerlassen(EGeschl->text()));
+    }
+    return QGroupBox::eventFilter(objekt, ereignis);
+}

@@ -1,0 +1,69 @@
+#pragma once
+// Die Einzelschueleransicht "Schülerdaten": persoenliche Angaben und alle Noten eines Schuelers
+// mit Durchschnitten, Gewichten und Gesamtnoten; neue Schueler aufnehmen und Schueler loeschen.
+
+#include "classdata/klassenverwaltung.h"
+
+#include <QGroupBox>
+
+class QLabel;
+class QLineEdit;
+class PruefGitter;
+class TFZensurenbearbeitung;
+
+class EinzelschuelerAnsicht : public QGroupBox
+{
+    Q_OBJECT
+public:
+    explicit EinzelschuelerAnsicht(TFZensurenbearbeitung &fenster);
+
+    // Knopf "Sch&üler" bzw. Klick auf einen Namen: oeffnen mit Schueler nr (Klassengroesse + 1:
+    // neuer Schueler); ist die Ansicht offen, schliesst sie wie OK.
+    void BEinzelschuelerClick(int nr);
+    void ladeSchueler(int nr);
+    void ladeNoten(int nr);
+    void SGSchGesamtNotenFuellen();
+    bool BNaechsterSchuelerClick();
+    bool BVorherigerSchuelerClick();
+    bool BOKSchuelerClick();
+    void BAbbrechenSchuelerClick();
+    bool BNeuenSchuelerClick();
+    void BSchuelerLoeschenClick();
+    // Die Felder des gezeigten Schuelers in die Klasse (vor dem Speichern).
+    void feldUebernehmen();
+    // Eine andere Klasse: auch die Warnung vor bearbeiteten Tests gilt wieder.
+    void klasseGewechselt()
+    {
+        neuerSchueler = false;
+        testWarnungGezeigt = false;
+    }
+
+    bool offen() const;
+    bool neuerSchueler = false;
+    bool testWarnungGezeigt = false;
+
+    QLineEdit *EVorname = nullptr;
+    QLineEdit *ENachname = nullptr;
+    QLineEdit *EKlasse = nullptr;
+    QLineEdit *EZusatz = nullptr;
+    QLineEdit *EGeschl = nullptr;
+    QLabel *LSchNr = nullptr;
+    QLabel *LNeuerSchueler = nullptr;
+    PruefGitter *SGNotenArt[6] = {};
+    QLabel *LNotenArt[6] = {};
+    QLabel *LNotenSchnitt[6] = {};
+    QLabel *LGew[6] = {};
+    PruefGitter *SGSchGesamtNoten = nullptr;
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    bool neuerSchuelerUnvollstaendig();
+    SchuelerFelder felder() const;
+    void felderSpeichern();
+    void schliessen();
+    bool noteUebernehmen(int art, int zeile, int spalte, const QString &text);
+
+    TFZensurenbearbeitung &f;
+};
