@@ -3,6 +3,7 @@
 #include "app/fenster/Willkommensbild.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
@@ -37,10 +38,50 @@ Anwendung::Aussehen::Aussehen()
 
 Anwendung::Anwendung(Umgebung &umgebung)
     : hauptfenster(umgebung)
+    , notenfenster(umgebung.e, umgebung.r, umgebung.uhr)
     , konf(umgebung, &hauptfenster)
     , anfangsKonf(umgebung, &hauptfenster)
 {
+    hauptfenster.setzeNotenverwaltung(&notenverwaltung);
     hauptfenster.setzeKonfigDialoge(&konf, &anfangsKonf);
+
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::zurUebersicht, &hauptfenster, [this] {
+        notenfenster.hide();
+        hauptfenster.FormEinstellung(1);
+        hauptfenster.show();
+    });
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::testFunktion, &hauptfenster,
+                     [this](int schritt) {
+                         switch (schritt) {
+                         case 1:
+                             hauptfenster.TestKonstruierenClick();
+                             break;
+                         case 4:
+                             hauptfenster.TestrueckgabeClick();
+                             break;
+                         default:
+                             hauptfenster.TestsBereitStellenHolen();
+                         }
+                     });
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::programmBeenden, &hauptfenster,
+                     [this] { hauptfenster.programmBeenden(); });
+}
+
+void Anwendung::NotenverwaltungAnbindung::notenverwaltungZeigen()
+{
+    // Mit angekreuztem aktuellem Schuljahr; ohne offene Klasse gleich die Klassenliste.
+    if (!f.klasseOffen) {
+        f.einstellungenUebernehmen();
+    }
+    if (!f.CBoxAktSchuljahr->isChecked()) {
+        f.CBoxAktSchuljahr->setChecked(true);
+    }
+    f.show();
+    f.raise();
+    f.activateWindow();
+    if (!f.klasseOffen) {
+        f.BKlassenwahlClick();
+    }
 }
 
 void Anwendung::starten()

@@ -5,6 +5,7 @@
 #include "app/fenster/MainFrm.h"
 #include "app/fenster/Umgebung.h"
 #include "app/fenster/anfangsKonf.h"
+#include "grades/fenster/Zensurenbearbeitung.h"
 
 class Anwendung
 {
@@ -21,9 +22,23 @@ public:
     // Konfiguration fuer Testfunktionen, Anfangskonfiguration, Speicherabfrage, Lueckentest.
     // Die Fenster der Testauswahl und Notenverwaltung melden sich beim Hauptfenster an.
     TMainForm hauptfenster;
+    TFZensurenbearbeitung notenfenster;
     TFormKonf konf;
     TFormAnfangsKonf anfangsKonf;
 
     // Zeigt das Hauptfenster in der Uebersicht; der Start-Zeitgeber laedt dann die Einstellungen.
     void starten();
+
+private:
+    // Das Notenfenster, wie das Hauptfenster es umschaltet.
+    class NotenverwaltungAnbindung final : public Notenverwaltung
+    {
+    public:
+        explicit NotenverwaltungAnbindung(TFZensurenbearbeitung &f) : f(f) {}
+        QWidget *fenster() override { return &f; }
+        void notenverwaltungZeigen() override;
+
+    private:
+        TFZensurenbearbeitung &f;
+    } notenverwaltung{notenfenster};
 };

@@ -26,7 +26,7 @@
 using namespace Qt::StringLiterals;
 
 TFZensurenbearbeitung::TFZensurenbearbeitung(Einstellungen &einstellungen, Rueckfragen &rueckfragen,
-                                             Uhr &uhr, QWidget *eltern)
+                                             const Uhr &uhr, QWidget *eltern)
     : QMainWindow(eltern)
     , r(rueckfragen)
     , uhr(uhr)
@@ -38,13 +38,10 @@ TFZensurenbearbeitung::TFZensurenbearbeitung(Einstellungen &einstellungen, Rueck
     oberflaecheAufbauen();
     menueAufbauen();
 
-    optionenWerdenGesetzt = true;
-    optionenAnwenden(konfiguration.einstellenOptionen());
-    optionenWerdenGesetzt = false;
-
-    schuljahr = aktuellesSchuljahr(uhr.heute());
-    CBoxSchuljahr->setCurrentText(schuljahr);
-    klassenOrdner = schuljahrOrdner(einstellungen.basisOrdner, schuljahr);
+    // Beim Programmstart entsteht das Fenster vor dem Laden der Einstellungen.
+    if (!einstellungen.basisOrdner.isEmpty()) {
+        einstellungenUebernehmen();
+    }
     klassenMenuesFreigeben(false);
     PAnsichten->hide();
     LBoxKlassen->hide();
@@ -52,6 +49,17 @@ TFZensurenbearbeitung::TFZensurenbearbeitung(Einstellungen &einstellungen, Rueck
 }
 
 TFZensurenbearbeitung::~TFZensurenbearbeitung() = default;
+
+void TFZensurenbearbeitung::einstellungenUebernehmen()
+{
+    optionenWerdenGesetzt = true;
+    optionenAnwenden(konfiguration.einstellenOptionen());
+    optionenWerdenGesetzt = false;
+
+    schuljahr = aktuellesSchuljahr(uhr.heute());
+    CBoxSchuljahr->setCurrentText(schuljahr);
+    klassenOrdner = schuljahrOrdner(einstellungen.basisOrdner, schuljahr);
+}
 
 // --- Optionen ---------------------------------------------------------------------------------
 

@@ -30,7 +30,7 @@ class TFZensurenbearbeitung : public QMainWindow
 {
     Q_OBJECT
 public:
-    TFZensurenbearbeitung(Einstellungen &einstellungen, Rueckfragen &rueckfragen, Uhr &uhr,
+    TFZensurenbearbeitung(Einstellungen &einstellungen, Rueckfragen &rueckfragen, const Uhr &uhr,
                           QWidget *eltern = nullptr);
     ~TFZensurenbearbeitung() override;
 
@@ -44,7 +44,10 @@ public:
     int schuelerNr = 1;
 
     Rueckfragen &r;
-    Uhr &uhr;
+    const Uhr &uhr;
+
+    // Optionen aus Mivo-Kl-cf.txt und aktuelles Schuljahr, sobald die Einstellungen geladen sind.
+    void einstellungenUebernehmen();
 
     // Vor allem, was die Klasse fallen laesst: 0 weiter, -1 abbrechen.
     int speicherAbfrage();

@@ -1,9 +1,12 @@
 #include "app/fenster/ColorButton.h"
 #include "app/skalierung.h"
 #include "app/uebersicht.h"
+#include "grades/fenster/Zensurenbearbeitung.h"
 #include "fenstertesthilfe.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 
@@ -29,7 +32,40 @@ private slots:
     void menueInDerUebersicht();
     void modusknoepfeHover();
     void skaliertBeimErzeugen();
+    void notenverwaltungMitEchtemFenster();
 };
+
+void HauptfensterTest::notenverwaltungMitEchtemFenster()
+{
+    Lauf l;
+    QVERIFY(l.starten());
+    l.klassenBereitstellen();
+    l.r.leeren();
+    TFZensurenbearbeitung &noten = l.a->notenfenster;
+
+    QTest::mouseClick(l.finde<QPushButton>(&l.haupt(), "BNotenverwaltung"), Qt::LeftButton);
+    QVERIFY(noten.isVisible());
+    QVERIFY(!l.haupt().isVisible());
+    QVERIFY(noten.LBoxKlassen->isVisible());
+    QVERIFY(noten.LBoxKlassen->count() > 0);
+    QVERIFY(noten.CBoxAktSchuljahr->isChecked());
+    QCOMPARE(noten.schuljahr, u"2024-25"_s);
+
+    // Zurueck zur Uebersicht (ohne offene Klasse keine Speicherabfrage).
+    emit noten.zurUebersicht();
+    QVERIFY(!noten.isVisible());
+    QVERIFY(l.haupt().isVisible());
+
+    // Menuebefehle der Uebersicht fuehren zur Klassenwahl.
+    for (const char *name : {"Klasseffnen1", "NotenbearbeitungKlasseauswhlen1"}) {
+        QVERIFY2(l.befehl(name)->isEnabled(), name);
+        l.befehl(name)->trigger();
+        QVERIFY2(noten.isVisible(), name);
+        emit noten.zurUebersicht();
+    }
+    QVERIFY(l.r.meldungen().isEmpty());
+    QCOMPARE(l.r.unbeantwortet, 0);
+}
 
 void HauptfensterTest::ersterStart()
 {
@@ -199,8 +235,9 @@ void HauptfensterTest::fehlendeFensterGesperrt()
 {
     Lauf l;
     QVERIFY(l.starten());
-    for (const char *name :
-         {"BNotenverwaltung", "BTestKonstruieren", "BTestDurchfuehrung", "BTestRueckgabe"}) {
+    // Das Notenfenster ist da, die Testauswahl noch nicht.
+    QVERIFY(l.finde<QPushButton>(&l.haupt(), "BNotenverwaltung")->isEnabled());
+    for (const char *name : {"BTestKonstruieren", "BTestDurchfuehrung", "BTestRueckgabe"}) {
         auto *b = l.finde<QPushButton>(&l.haupt(), name);
         QVERIFY2(!b->isEnabled(), name);
         QVERIFY2(!b->toolTip().isEmpty(), name);
