@@ -5,6 +5,7 @@
 // Eine unbrauchbare Kopie (fehlt, Verknuepfung, zu gross, binaer, mehr als 40 Fragen) wird mit
 // einer Meldung uebergangen; die anderen Schueler werden benotet.
 
+#include "grades/benotungsergebnis.h"
 #include "classdata/klasse.h"
 #include "conduct/normtabelle.h"
 #include "conduct/testdokument.h"
@@ -20,13 +21,6 @@ class Rueckfragen;
 struct Einstellungen;
 
 // Uebergabe an das Notenbuch, eine je Klassenplatz.
-struct Benotungsergebnis
-{
-    QString initiale; // erstes Zeichen des Vornamens
-    QString nachname; // erste 8 Zeichen
-    QString noteE;
-    qint16 punkte = -1; // -1: keine Kopie
-};
 
 struct Gruppeneintrag
 {

@@ -261,16 +261,16 @@ bool testnotenSlotOk(const Klasse &klasse, int art, int slot, Rueckfragen &r)
 }
 
 void benotungsZenInEinzelliste(const Klasse &klasse, Einzelliste &liste,
-                               const QList<BenotungsErgebnis> &ergebnisse)
+                               const QList<Benotungsergebnis> &ergebnisse)
 {
     const int n = static_cast<int>(std::min<qsizetype>(liste.noten.size(), kMaxSchueler));
     for (int nr = 1; nr <= n; ++nr) {
         const Schueler &s = klasse.schueler(nr);
         const QString initial = s.vorname.left(1);
         const QString nachname8 = s.nachname.left(8);
-        for (const BenotungsErgebnis &e : ergebnisse) {
-            if (e.initial == initial && e.nachname8 == nachname8) {
-                liste.noten[nr - 1] = e.note.left(kLaengeNote);
+        for (const Benotungsergebnis &e : ergebnisse) {
+            if (e.initiale == initial && e.nachname == nachname8) {
+                liste.noten[nr - 1] = e.noteE.left(kLaengeNote);
             }
         }
     }

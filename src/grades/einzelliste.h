@@ -3,6 +3,7 @@
 // Erlaeuterung und einer Note je Schueler. Das Fenster haelt die offene Liste; in die Klasse
 // geschrieben wird erst mit OK, "Neue Note", "Vorherige" oder "Nächste".
 
+#include "grades/benotungsergebnis.h"
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -90,16 +91,10 @@ QString zenDatumText(const Klasse &klasse, int art, int slot);
 
 // Ein Ergebnis einer Testbenotung: erster Buchstabe des Vornamens, die ersten 8 Zeichen des
 // Nachnamens und die Note ("1+" .. "6", "/" oder "GF").
-struct BenotungsErgebnis
-{
-    QString initial;
-    QString nachname8;
-    QString note;
-};
 
 // Im Testnotenmodus muss eine neue Spalte gewaehlt werden; sonst Piep und Meldung.
 bool testnotenSlotOk(const Klasse &klasse, int art, int slot, Rueckfragen &r);
 // Jeder Schueler, dessen Initial und erste 8 Nachnamenzeichen zu einem Ergebnis passen, erhaelt
 // dessen Note (bei mehreren passenden gilt das letzte).
 void benotungsZenInEinzelliste(const Klasse &klasse, Einzelliste &liste,
-                               const QList<BenotungsErgebnis> &ergebnisse);
+                               const QList<Benotungsergebnis> &ergebnisse);

@@ -71,7 +71,7 @@ public:
     // Testnoten einer Benotung uebernehmen: die Klasse (Eintrag der Klassenliste im gewaehlten
     // Schuljahr) wird geladen und die Einzellistenansicht wartet auf Notenart und neue Liste.
     bool ZenAusBenotungEintragen(const QString &klassenEintrag,
-                                 const QList<BenotungsErgebnis> &ergebnisse);
+                                 const QList<Benotungsergebnis> &ergebnisse);
 
     // Welche Ansicht gerade offen ist.
     enum class Unteransicht { Tabelle, Einzelliste, Einzelschueler, Notenarten };

@@ -346,7 +346,7 @@ void TFZensurenbearbeitung::closeEvent(QCloseEvent *ereignis)
 }
 
 bool TFZensurenbearbeitung::ZenAusBenotungEintragen(const QString &klassenEintrag,
-                                                    const QList<BenotungsErgebnis> &ergebnisse)
+                                                    const QList<Benotungsergebnis> &ergebnisse)
 {
     if (speicherAbfrage() < 0) {
         return false;

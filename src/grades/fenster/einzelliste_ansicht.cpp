@@ -609,7 +609,7 @@ void EinzellistenAnsicht::neuFuellen()
     }
 }
 
-void EinzellistenAnsicht::testnotenEmpfangen(const QList<BenotungsErgebnis> &ergebnisse)
+void EinzellistenAnsicht::testnotenEmpfangen(const QList<Benotungsergebnis> &ergebnisse)
 {
     testnotenModus = true;
     testErgebnisse = ergebnisse;

@@ -42,7 +42,7 @@ public:
     void BNotenlisteVerschiebenClick();
     bool verschiebungLaeuft() const { return verschiebung.has_value(); }
     void neuFuellen(); // nach neuer Sortierung
-    void testnotenEmpfangen(const QList<BenotungsErgebnis> &ergebnisse);
+    void testnotenEmpfangen(const QList<Benotungsergebnis> &ergebnisse);
     void ausgabeKlassenSpiegel();
     // Vor dem Speichern: eine offene Liste geht in die Klasse, damit keine getippte Note verloren
     // geht.
@@ -86,7 +86,7 @@ private:
     int schuelerNummer(const PruefGitter *gitter, int zeile) const;
 
     TFZensurenbearbeitung &f;
-    QList<BenotungsErgebnis> testErgebnisse;
+    QList<Benotungsergebnis> testErgebnisse;
     QString datumBeimBetreten;
     QString erlaeuterungBeimBetreten;
     int links = 0;            // Schueler im linken Gitter

@@ -279,7 +279,7 @@ void EinzellisteFensterTest::testnoten()
 {
     Fensterumgebung u;
     klasseAblegen(u, u"L-8a-Ch.DTA"_s, klasseMitGleichenNamen());
-    const QList<BenotungsErgebnis> ergebnisse = {
+    const QList<Benotungsergebnis> ergebnisse = {
         {u"L"_s, u"Hoffmann"_s, u"2+"_s},
         {u"T"_s, u"Weber"_s, u"GF"_s},
         {u"X"_s, u"Unbekann"_s, u"1"_s},
