@@ -416,6 +416,9 @@ void loescheAlleSchueler(Klasse &klasse)
 bool schuelerVerschieben(Klasse &klasse, int nr, const QString &quellPfad, const QString &zielPfad,
                          Rueckfragen &r)
 {
+    if (nr < 1 || nr > klassenGroesse(klasse)) {
+        return false;
+    }
     const Schueler schueler = klasse.schueler(nr);
     const auto antwort =
         r.frage(Rueckfragen::Art::Frage,

@@ -2,6 +2,7 @@
 
 #include "classdata/klasse.h"
 #include "common/rueckfragen.h"
+#include "common/uhr.h"
 #include "grades/notenmodell.h"
 
 #include <algorithm>
@@ -23,6 +24,21 @@ QString nummerZweistellig(int slot)
 }
 
 } // namespace
+
+bool einzellisteAnsichtMoeglich(const Klasse &klasse, Rueckfragen &r)
+{
+    if (klassenGroesse(klasse) == 0) {
+        r.information(u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s);
+        return false;
+    }
+    return true;
+}
+
+void testnotenHinweis(Rueckfragen &r)
+{
+    r.information(u"Bitte oben wählen, in welche Notenkategorie die Testnoten eingetragen werden "
+                  u"sollen und anschließend eine neue Liste wählen!"_s);
+}
 
 int linkeHaelfte(int groesse)
 {
@@ -47,7 +63,7 @@ QStringList listenAuswahlZeilen(const Klasse &klasse, int art)
     return zeilen;
 }
 
-Einzelliste einzellisteOeffnen(const Klasse &klasse, int art, int slot, const QDate &heute)
+Einzelliste einzellisteOeffnen(const Klasse &klasse, int art, int slot, const Uhr &uhr)
 {
     pruefeIndex(art, 1, kNotenarten, "Notenart");
     pruefeIndex(slot, 0, letzteZenVonArtNr(art), "Notenslot");
@@ -58,7 +74,7 @@ Einzelliste einzellisteOeffnen(const Klasse &klasse, int art, int slot, const QD
         liste.datum = klasse.datum(art, slot);
         liste.erlaeuterung = klasse.erlaeuterung(art, slot);
     } else {
-        liste.datum = heute.toString(u"yyyy-MM-dd"_s);
+        liste.datum = uhr.heute().toString(u"yyyy-MM-dd"_s);
         liste.erlaeuterung = u"neu"_s;
     }
     const int groesse = klassenGroesse(klasse);
@@ -68,7 +84,7 @@ Einzelliste einzellisteOeffnen(const Klasse &klasse, int art, int slot, const QD
     return liste;
 }
 
-std::optional<Einzelliste> neueNote(const Klasse &klasse, int art, const QDate &heute)
+std::optional<Einzelliste> neueNote(const Klasse &klasse, int art, const Uhr &uhr)
 {
     if (art < 1 || art > kNotenarten) {
         return std::nullopt;
@@ -80,7 +96,7 @@ std::optional<Einzelliste> neueNote(const Klasse &klasse, int art, const QDate &
     Einzelliste liste;
     liste.art = art;
     liste.slot = slot;
-    liste.datum = heute.toString(u"yyyy-MM-dd"_s);
+    liste.datum = uhr.heute().toString(u"yyyy-MM-dd"_s);
     liste.erlaeuterung = klasse.erlaeuterung(art, slot);
     liste.noten = QStringList(klassenGroesse(klasse));
     return liste;

@@ -3,7 +3,6 @@
 // Erlaeuterung und einer Note je Schueler. Das Fenster haelt die offene Liste; in die Klasse
 // geschrieben wird erst mit OK, "Neue Note", "Vorherige" oder "Nächste".
 
-#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,6 +11,7 @@
 
 class Klasse;
 class Rueckfragen;
+class Uhr;
 
 // Die offene Einzelliste.
 struct Einzelliste
@@ -24,6 +24,14 @@ struct Einzelliste
     bool geloescht = false;
 };
 
+// Beschriftung von LNotenart, solange keine Notenart gewaehlt ist.
+inline const QString kNotenartWaehlen = QStringLiteral("Bitte oben die Notenart wählen.");
+
+// Ob die Einzellistenansicht geoeffnet werden kann: nur mit Schuelern, sonst die Meldung.
+bool einzellisteAnsichtMoeglich(const Klasse &klasse, Rueckfragen &r);
+// Der Hinweis, wenn Testnoten eingetragen werden sollen.
+void testnotenHinweis(Rueckfragen &r);
+
 // Zahl der Schueler im linken Gitter: n / 2 aufgerundet (7 -> 4, 8 -> 4).
 int linkeHaelfte(int groesse);
 
@@ -35,11 +43,11 @@ QStringList listenAuswahlZeilen(const Klasse &klasse, int art);
 // Oeffnet Slot slot der Art: ein belegter Slot mit seinem Datum und seiner Erlaeuterung, ein
 // freier ("neu") mit dem heutigen Datum und der Erlaeuterung "neu". Die Noten kommen aus der
 // Klasse.
-Einzelliste einzellisteOeffnen(const Klasse &klasse, int art, int slot, const QDate &heute);
+Einzelliste einzellisteOeffnen(const Klasse &klasse, int art, int slot, const Uhr &uhr);
 
 // "Neue Note": der erste freie Slot der Art mit heutigem Datum, der gespeicherten Erlaeuterung
 // des Slots und leeren Noten; nullopt, wenn die Art voll oder ungueltig ist.
-std::optional<Einzelliste> neueNote(const Klasse &klasse, int art, const QDate &heute);
+std::optional<Einzelliste> neueNote(const Klasse &klasse, int art, const Uhr &uhr);
 
 // "Vorherige"/"Nächste": der Slot daneben, nicht unter 0 und nicht ueber die "neu"-Zeile hinaus.
 int nachbarSlot(const Klasse &klasse, int art, int slot, int richtung);

@@ -48,6 +48,16 @@ QString restlicheZuweisungsbuchstabenBerechnen(const NotenartenFelder &felder)
     return frei;
 }
 
+QString kurzformAusLangname(const QString &langname)
+{
+    return langname.left(10);
+}
+
+QString tastenAnzeigeAusLangname(const QString &langname)
+{
+    return langname.left(1);
+}
+
 QChar tasteAusKurzform(const QString &kurzform)
 {
     if (kurzform.startsWith(u'&')) {

@@ -31,6 +31,11 @@ QString kurzformBuchstabe(const QString &kurzform);
 // Die noch freien Buchstaben: die zuweisbaren ohne die von einer Kurzform beanspruchten.
 QString restlicheZuweisungsbuchstabenBerechnen(const NotenartenFelder &felder);
 
+// Solange das Kopieren eingeschaltet ist: Kurzform = die ersten 10 Zeichen des Langnamens,
+// Tastenanzeige = sein erstes Zeichen.
+QString kurzformAusLangname(const QString &langname);
+QString tastenAnzeigeAusLangname(const QString &langname);
+
 // Taste einer Notenart aus ihrer Kurzform: das Zeichen nach einem fuehrenden "&", sonst das erste
 // Zeichen; ein Blank, wenn es keines gibt.
 QChar tasteAusKurzform(const QString &kurzform);

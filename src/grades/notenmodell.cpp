@@ -51,9 +51,9 @@ int zeileNachPunkten(QStringView punkte)
     return -1;
 }
 
-// Summe in Einheiten von 1/10000; die Tendenz 3333,3 wird nach jeder Addition kaufmaennisch
-// zur geraden Nachbarzahl gerundet (die Summe ist davor ganz, es entsteht also nie eine Haelfte:
-// +3333,3 ergibt +3333, -3333,3 ergibt -3333).
+// Summe in Einheiten von 1/10000; die Tendenz 3333,3 wird nach jeder Addition zur naechsten
+// ganzen Zahl gerundet (Haelften zur geraden). Die Summe ist davor immer ganz, der Nachkommateil
+// also ,3 bzw. ,7 und nie eine Haelfte: +3333,3 ergibt genau +3333, -3333,3 genau -3333.
 class Schnittrechner
 {
 public:
@@ -66,9 +66,9 @@ public:
         ++anzahl;
         if (note.size() == 2) {
             if (note[1] == u'+') {
-                summe = qint64(std::nearbyint(static_cast<long double>(summe) - 3333.3L));
+                summe -= 3333;
             } else if (note[1] == u'-') {
-                summe = qint64(std::nearbyint(static_cast<long double>(summe) + 3333.3L));
+                summe += 3333;
             }
         }
     }
@@ -96,6 +96,29 @@ private:
     qint64 summe = 0;
     qint64 anzahl = 0;
 };
+
+// Ob nr ein Schueler der Klasse ist (1..Klassengroesse).
+bool inKlasse(const Klasse &klasse, int nr)
+{
+    if (nr < 1 || nr > kMaxSchueler) {
+        return false;
+    }
+    for (int i = 1; i <= nr; ++i) {
+        if (!klasse.schueler(i).hatNamen()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+qint64 schnittDerArt(const Schueler &s, int art)
+{
+    Schnittrechner r;
+    for (int slot = 0; slot <= letzteZenVonArtNr(art); ++slot) {
+        r.nimm(s.note(art, slot));
+    }
+    return r.ergebnis();
+}
 
 QString zeilenFeld(int k, QStringView NotenTabellenZeile::*feld)
 {
@@ -138,15 +161,10 @@ bool noteZaehlt(QStringView note)
 
 qint64 schnitt(const Klasse &klasse, int nr, int art)
 {
-    if (art < 1 || art > kNotenarten || nr < 1 || nr > klassenGroesse(klasse)) {
+    if (art < 1 || art > kNotenarten || !inKlasse(klasse, nr)) {
         return 0;
     }
-    const Schueler &s = klasse.schueler(nr);
-    Schnittrechner r;
-    for (int slot = 0; slot <= letzteZenVonArtNr(art); ++slot) {
-        r.nimm(s.note(art, slot));
-    }
-    return r.ergebnis();
+    return schnittDerArt(klasse.schueler(nr), art);
 }
 
 qint64 schnittAusNoten(const QStringList &noten)
@@ -170,13 +188,14 @@ float gesamtZensurSchritt(float g, qint64 schnitt, qint16 gewicht)
 
 float gesamtZensur(const Klasse &klasse, int nr)
 {
-    if (nr < 1 || nr > klassenGroesse(klasse)) {
+    if (!inKlasse(klasse, nr)) {
         return 0.0f;
     }
+    const Schueler &s = klasse.schueler(nr);
     float g = 0.0f;
     for (int art = 1; art <= kNotenarten; ++art) {
         const qint16 w = klasse.gewicht(art);
-        const qint64 a = schnitt(klasse, nr, art);
+        const qint64 a = schnittDerArt(s, art);
         if (w != 0 && a == 0) {
             return 0.0f;
         }

@@ -2,6 +2,7 @@
 
 #include "classdata/klassendatei.h"
 #include "common/ansitext.h"
+#include "grades/notenmodell.h"
 #include "werkzeug/json.h"
 #include "werkzeug/werkzeug.h"
 
@@ -108,6 +109,18 @@ QString klasseAlsJson(const Klasse &k, const QString &name)
             j.feldEnde();
         }
         j.objektEnde();
+        // Berechnete Werte wie in der Notentabelle; leer, wenn es keinen gibt.
+        j.schluessel(u"schnitt"_s).objektAnfang();
+        for (int art = 1; art <= kNotenarten; ++art) {
+            const qint64 a = schnitt(k, nr, art);
+            j.schluessel(QString::number(art)).wert(a == 0 ? QString() : schnittText(a));
+        }
+        j.objektEnde();
+        const float g = gesamtZensur(k, nr);
+        j.schluessel(u"gesamt"_s).wert(g == 0.0f ? QString() : gesamtText(g));
+        j.schluessel(u"punkte"_s).wert(punkteAusGesamt(g));
+        j.schluessel(u"eNote"_s).wert(eNoteAusGesamt(g));
+        j.schluessel(u"gNote"_s).wert(gNoteAusGesamt(g));
         j.objektEnde();
     }
     j.feldEnde();

@@ -2,6 +2,7 @@
 #include "grades/klassenbau.h"
 #include "grades/notenmodell.h"
 #include "unterstuetzung/skriptrueckfragen.h"
+#include "unterstuetzung/testumgebung.h"
 
 #include <QTest>
 
@@ -9,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QDate kHeute(2017, 3, 14);
+const FesteUhr kHeute(QDateTime(QDate(2017, 3, 14), QTime(9, 30)));
 
 // Klasse mit drei Schuelern und vier Listen in Art 1 (Slots 0..3).
 Klasse klasseMitVierListen()
@@ -48,6 +49,15 @@ class EinzellisteTest : public QObject
     Q_OBJECT
 
 private slots:
+    void ansichtNurMitSchuelern()
+    {
+        SkriptRueckfragen r;
+        QVERIFY(!einzellisteAnsichtMoeglich(standardKlasse(), r));
+        QCOMPARE(r.meldungen(),
+                 QStringList{u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s});
+        QVERIFY(einzellisteAnsichtMoeglich(klasseMitVierListen(), r));
+    }
+
     void haelften_data()
     {
         QTest::addColumn<int>("n");
