@@ -415,8 +415,10 @@ bool EinzelschuelerAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
         if (text != feld->text()) {
             feld->setText(text);
         }
+        // Ist der neue Schueler schon in der Klasse gespeichert, zaehlt er nicht gegen sich selbst.
+        const bool nochNichtGespeichert = neuerSchueler && f.schuelerNr > klassenGroesse(f.klasse);
         if (nameVorhanden(f.klasse, f.schuelerNr, EVorname->text(), ENachname->text(),
-                          neuerSchueler, f.r)) {
+                          nochNichtGespeichert, f.r)) {
             QTimer::singleShot(0, feld, [feld] { feld->setFocus(); });
         }
     } else if (objekt == EGeschl) {

@@ -76,18 +76,18 @@ void EinzellisteFensterTest::neueListeTippenBisDatei()
     const QStringList noten = {u"1"_s, u"2-"_s, u"3+"_s, u"/"_s, u"6"_s};
     for (int i = 0; i < noten.size(); ++i) {
         zelleTippen(el->SGEinzellisteLinks, 3 + i, 5, noten[i]);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        eingabeBestaetigen();
     }
     QCOMPARE(el->SGEinzellisteLinks->text(3, 4), u"14"_s);
     QCOMPARE(el->SGEinzellisteLinks->text(3, 6), u"1+"_s);
     QCOMPARE(el->SGEinzellisteLinks->text(4, 6), u"1-"_s);
     // Punkte in Spalte 4 getippt: Zensur und G-Note folgen.
     zelleTippen(el->SGEinzellisteRechts, 3, 4, u"11"_s);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    eingabeBestaetigen();
     QCOMPARE(el->SGEinzellisteRechts->text(3, 5), u"2"_s);
     QCOMPARE(el->SGEinzellisteRechts->text(3, 6), u"1"_s);
     zelleTippen(el->SGEinzellisteRechts, 3, 5, u"9"_s);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    eingabeBestaetigen();
     QCOMPARE(u.r.pieptoene, 1);
     QCOMPARE(el->SGEinzellisteRechts->text(3, 5), u"2"_s);
     zelleTippen(el->SGEinzellisteRechts, 3, 5, QString());
@@ -242,7 +242,7 @@ void EinzellisteFensterTest::abbrechenSchreibtNichts()
     EinzellistenAnsicht *el = u.f->einzelliste;
     el->oeffnenMitListe(5, 0);
     zelleTippen(el->SGEinzellisteLinks, 4, 5, u"1"_s);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    eingabeBestaetigen();
     QCOMPARE(el->liste->noten[1], u"1"_s);
     u.klick(u"BEinzellisteAbbrechen"_s);
     QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);

@@ -135,3 +135,10 @@ inline void klasseAblegen(Fensterumgebung &u, const QString &name, const Klasse 
 {
     QVERIFY(klassenlisteSchreiben(u.ordner.datei(QStringLiteral("2016-17/") + name), k, u.r));
 }
+
+// Enter im Zelleneditor: der Wert wird (verzoegert) uebernommen.
+inline void eingabeBestaetigen()
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+}

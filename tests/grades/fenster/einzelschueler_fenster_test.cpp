@@ -1,0 +1,273 @@
+// Einzelschueleransicht und Editor der Notenarten im Fenster.
+#include "fensterumgebung.h"
+
+#include "grades/klassenbau.h"
+
+using namespace Qt::StringLiterals;
+using Knopf = Rueckfragen::Knopf;
+
+namespace {
+
+Klasse dreiSchueler()
+{
+    Klasse k = standardKlasse();
+    schuelerAnhaengen(k, u"Anna"_s, u"Albers"_s, u"w"_s);
+    schuelerAnhaengen(k, u"Bernd"_s, u"Brandt"_s, u"m"_s);
+    schuelerAnhaengen(k, u"Cora"_s, u"Claasen"_s, u"w"_s);
+    notenSetzen(k, 2, 5, {u"2"_s, u"3"_s});
+    notenSetzen(k, 2, 2, {u"2"_s});
+    k.schueler(2).note(2, 12) = u"4"_s;
+    return k;
+}
+
+} // namespace
+
+class EinzelschuelerFensterTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void anzeigeUndUmbruch();
+    void noteTippenPruefen_data();
+    void noteTippenPruefen();
+    void naechsterVorheriger();
+    void neuerSchuelerUnvollstaendig();
+    void neuerSchuelerAufnehmen();
+    void schuelerLoeschen();
+    void nameSchonVorhanden();
+    void notenartenEditor();
+    void notenartenBuchstaben();
+};
+
+void EinzelschuelerFensterTest::anzeigeUndUmbruch()
+{
+    Fensterumgebung u;
+    Klasse k = dreiSchueler();
+    k.notenart(5).langname = u"Tests, Klassenarbeiten und Referate"_s; // 35 Zeichen
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, k);
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.klick(u"BEinzelSchueler"_s);
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Einzelschueler);
+    QCOMPARE(s->LSchNr->text(), u"1)"_s);
+    QCOMPARE(s->EVorname->text(), u"Anna"_s);
+    QCOMPARE(s->LNotenArt[5]->text(), u"Tests, Klassenarbeiten und Ref\nerate"_s);
+    QCOMPARE(s->LGew[2]->text(), u"(43% Gewicht)"_s);
+    QVERIFY(!u.knopf(u"BKlassenwahl"_s)->isEnabled());
+    QCOMPARE(u.f->BZenKat[5]->text(), u"Tests"_s);
+    // Bernd: Muendlich 2 und (Zeile 2, Slot 12) 4.
+    QVERIFY(s->BNaechsterSchuelerClick());
+    QCOMPARE(s->ENachname->text(), u"Brandt"_s);
+    QCOMPARE(s->SGNotenArt[2]->text(1, 2), u"4"_s);
+    QCOMPARE(s->LNotenSchnitt[2]->text(), u"3"_s);
+    QCOMPARE(s->LNotenSchnitt[5]->text(), u"2,5"_s);
+    u.bild(u"einzelschueler"_s);
+    u.klick(u"BOKSchueler"_s);
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
+    QCOMPARE(u.f->BZenKat[5]->text(), u"&Tests"_s);
+}
+
+void EinzelschuelerFensterTest::noteTippenPruefen_data()
+{
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<QString>("gespeichert");
+    QTest::addColumn<QString>("schnitt");
+    QTest::addColumn<int>("piep");
+    QTest::newRow("2-") << u"2-"_s << u"2-"_s << u"2,4"_s << 0;
+    QTest::newRow("7 verweigert") << u"7"_s << QString() << u"2,5"_s << 1;
+    QTest::newRow("1* verweigert") << u"1*"_s << QString() << u"2,5"_s << 1;
+}
+
+// Eine Note in Zeile 2 der muendlichen Noten (Slot 10) aendert Durchschnitt und Gesamtnoten sofort.
+void EinzelschuelerFensterTest::noteTippenPruefen()
+{
+    QFETCH(QString, getippt);
+    QFETCH(QString, gespeichert);
+    QFETCH(QString, schnitt);
+    QFETCH(int, piep);
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.f->einzelschueler->BEinzelschuelerClick(2);
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    QCOMPARE(s->LNotenSchnitt[2]->text(), u"3"_s);
+    zelleTippen(s->SGNotenArt[5], 0, 2, getippt);
+    eingabeBestaetigen();
+    QCOMPARE(u.r.pieptoene, piep);
+    QCOMPARE(u.f->klasse.schueler(2).note(5, 2), gespeichert);
+    QCOMPARE(s->LNotenSchnitt[5]->text(), schnitt);
+    QCOMPARE(s->SGNotenArt[5]->text(0, 2), gespeichert);
+    zelleTippen(s->SGNotenArt[2], 1, 0, u"1"_s);
+    eingabeBestaetigen();
+    QCOMPARE(u.f->klasse.schueler(2).note(2, 10), u"1"_s);
+    QCOMPARE(s->LNotenSchnitt[2]->text(), u"2,3"_s);
+}
+
+void EinzelschuelerFensterTest::naechsterVorheriger()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.f->einzelschueler->BEinzelschuelerClick(3);
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    s->BNaechsterSchuelerClick(); // schon der letzte
+    QCOMPARE(s->LSchNr->text(), u"3)"_s);
+    // Ein neuer Nachname sortiert die Klasse neu.
+    s->ENachname->setText(u"Aaberg"_s);
+    s->BVorherigerSchuelerClick();
+    QCOMPARE(u.f->klasse.schueler(1).nachname, u"Aaberg"_s);
+    QCOMPARE(s->LSchNr->text(), u"2)"_s);
+    QCOMPARE(s->ENachname->text(), u"Albers"_s);
+}
+
+void EinzelschuelerFensterTest::neuerSchuelerUnvollstaendig()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.f->einzelschueler->BEinzelschuelerClick(1);
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    QVERIFY(s->BNeuenSchuelerClick());
+    QVERIFY(s->LNeuerSchueler->isVisible());
+    QCOMPARE(s->LSchNr->text(), u"4)"_s);
+    s->EVorname->setText(u"Dora"_s);
+    QVERIFY(!s->BOKSchuelerClick());
+    QCOMPARE(u.r.letzteMeldung(),
+             u"Vorname, Nachname und die Angabe des Geschlechts dürfen nicht leer bleiben!\n"
+             u"Zum Löschen des neuen Schülers den Button \"Schüler löschen\" klicken!"_s);
+    // Abbrechen entfernt den unfertigen Schueler wieder.
+    u.klick(u"BAbbrechenSchueler"_s);
+    QCOMPARE(klassenGroesse(u.f->klasse), 3);
+    QCOMPARE(u.f->tabelle->rowCount(), 7);
+}
+
+void EinzelschuelerFensterTest::neuerSchuelerAufnehmen()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.f->einzelschueler->BEinzelschuelerClick(4); // die Zeile unter dem letzten Schueler
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    QVERIFY(s->neuerSchueler);
+    s->EVorname->setFocus();
+    Fensterumgebung::tippe(s->EVorname, u"jörg peter"_s);
+    s->ENachname->setFocus();
+    QCOMPARE(s->EVorname->text(), u"Jörgpeter"_s);
+    Fensterumgebung::tippe(s->ENachname, u"ölmann"_s);
+    s->EGeschl->setFocus();
+    QCOMPARE(s->ENachname->text(), u"Ölmann"_s);
+    Fensterumgebung::tippe(s->EGeschl, u"x"_s);
+    s->EZusatz->setFocus();
+    QCOMPARE(s->EGeschl->text(), QString());
+    s->EGeschl->setText(u"m"_s);
+    zelleTippen(s->SGNotenArt[1], 0, 0, u"2"_s);
+    eingabeBestaetigen();
+    // Der gespeicherte neue Schueler ist kein Namensvetter seiner selbst.
+    s->EVorname->setFocus();
+    s->ENachname->setFocus();
+    QCOMPARE(u.r.meldungen(), QStringList{});
+    QVERIFY(s->BOKSchuelerClick());
+    QCOMPARE(klassenGroesse(u.f->klasse), 4);
+    QCOMPARE(u.f->tabelle->rowCount(), 8);
+    QCOMPARE(u.f->klasse.schueler(4).nachname, u"Ölmann"_s);
+    QCOMPARE(u.f->klasse.schueler(4).note(1, 0), u"2"_s);
+}
+
+void EinzelschuelerFensterTest::schuelerLoeschen()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.f->einzelschueler->BEinzelschuelerClick(2);
+    u.r.antworte(Knopf::Nein).antworte(Knopf::Ja);
+    u.klick(u"BSchuelerLoeschen"_s);
+    QCOMPARE(klassenGroesse(u.f->klasse), 3);
+    u.klick(u"BSchuelerLoeschen"_s);
+    QCOMPARE(u.r.fragen().last(),
+             u"Soll der Schüler/ die Schülerin:  Bernd Brandt  wirklich mit allen Noten und "
+             u"Daten gelöscht werden?"_s);
+    QCOMPARE(klassenGroesse(u.f->klasse), 2);
+    QCOMPARE(u.f->einzelschueler->ENachname->text(), u"Claasen"_s);
+}
+
+void EinzelschuelerFensterTest::nameSchonVorhanden()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.f->einzelschueler->BEinzelschuelerClick(1);
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    s->EVorname->setFocus();
+    s->EVorname->setText(u"Bernd"_s);
+    s->ENachname->setFocus();
+    s->ENachname->setText(u"Brandt"_s);
+    s->EZusatz->setFocus();
+    QCOMPARE(u.r.meldungen(), QStringList{u"Dieser Name ist schon vorhanden!"_s});
+    QTRY_VERIFY(s->ENachname->hasFocus());
+}
+
+void EinzelschuelerFensterTest::notenartenEditor()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.klick(u"BBezeichnungenUndGewichtungen"_s);
+    NotenartenAnsicht *n = u.f->notenarten;
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Notenarten);
+    QCOMPARE(n->LSumme->text(), u"100"_s);
+    QVERIFY(!n->LEsFehlenProzent->isVisible());
+    QCOMPARE(n->LVorhNotenArt[2]->text(), u"13"_s);
+    n->gewicht[5]->setText(u"40"_s);
+    QCOMPARE(n->LSumme->text(), u"95"_s);
+    QCOMPARE(n->LEsFehlenProzent->text(), u"Es fehlen:"_s);
+    QCOMPARE(n->LProzentRest->text(), u"5 %"_s);
+    QVERIFY(!n->ok());
+    QCOMPARE(u.r.pieptoene, 1);
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Notenarten);
+    // Der Langname wird in die Kurzform kopiert, bis das Feld verlassen wird.
+    n->langname[3]->setFocus();
+    n->langname[3]->selectAll();
+    Fensterumgebung::tippe(n->langname[3], u"Experimente im Labor"_s);
+    QCOMPARE(n->kurzform[3]->text(), u"Experiment"_s);
+    QCOMPARE(n->LAbkArt[3]->text(), u"E"_s);
+    n->gewicht[4]->setText(u"12"_s);
+    u.bild(u"notenarten"_s);
+    eingabeBestaetigen();
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
+    QCOMPARE(u.f->klasse.notenart(3).langname, u"Experimente im Labor"_s);
+    QCOMPARE(u.f->klasse.gewicht(5), 40);
+    QCOMPARE(u.f->BZenKat[3]->text(), u"Experiment"_s);
+    QCOMPARE(zellText(u.f->tabelle, 1, 47), u"E\n1"_s);
+    // Standardwerte gelten erst mit OK; Esc bricht ab.
+    u.klick(u"BBezeichnungenUndGewichtungen"_s);
+    u.klick(u"BStandardwerteLaden"_s);
+    QCOMPARE(n->langname[3]->text(), u"Ordner"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(u.f->klasse.notenart(3).langname, u"Experimente im Labor"_s);
+}
+
+void EinzelschuelerFensterTest::notenartenBuchstaben()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.klick(u"BBezeichnungenUndGewichtungen"_s);
+    NotenartenAnsicht *n = u.f->notenarten;
+    QVERIFY(n->kurzform[1]->toolTip().contains(u"      C\n"_s));
+    QVERIFY(!n->kurzform[1]->toolTip().contains(u"      H\n"_s));
+    n->kurzform[1]->setFocus();
+    n->kurzform[1]->setText(u"Hausarbeit"_s);
+    n->kurzform[1]->setCursorPosition(0);
+    Fensterumgebung::tippe(n->kurzform[1], u"&"_s);
+    QCOMPARE(n->kurzform[1]->text(), u"&Hausarbeit"_s); // der eigene Buchstabe
+    QCOMPARE(u.r.meldungen(), QStringList{});
+    n->kurzform[1]->setText(u"Aufgaben"_s);
+    n->kurzform[1]->setCursorPosition(0);
+    Fensterumgebung::tippe(n->kurzform[1], u"&"_s);
+    QCOMPARE(n->kurzform[1]->text(), u"Aufgaben"_s);
+    QCOMPARE(u.r.meldungen().size(), 1);
+    QVERIFY(u.r.meldungen()[0].startsWith(
+        u"Der Buchstabe  'A'  ist als Navigationstaste schon vergeben."_s));
+}
+
+QTEST_MAIN(EinzelschuelerFensterTest)
+#include "einzelschueler_fenster_test.moc"
