@@ -2,8 +2,6 @@
 
 #include "classdata/klasse.h"
 
-#include <QLocale>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -308,29 +306,4 @@ bool noteInKlasseSchreiben(Klasse &klasse, int spalte, int zeile, const QString 
     const SpaltenInfo info = spaltenInfo(spalte);
     klasse.schueler(nr).note(info.art, info.slot) = note.left(kLaengeNote);
     return true;
-}
-
-KlassenSpiegel klassenSpiegel(const QStringList &noten)
-{
-    KlassenSpiegel spiegel;
-    double summe = 0.0;
-    int gezaehlt = 0;
-    for (const QString &note : noten) {
-        if (note.isEmpty() || note[0] < u'1' || note[0] > u'6') {
-            continue;
-        }
-        const int ziffer = note[0].digitValue();
-        ++spiegel.anzahl[static_cast<std::size_t>(ziffer)];
-        ++gezaehlt;
-        summe += ziffer;
-        if (note.size() == 2 && note[1] == u'-') {
-            summe += 0.33333;
-        } else if (note.size() == 2 && note[1] == u'+') {
-            summe -= 0.33333;
-        }
-    }
-    if (summe > 0 && gezaehlt > 0) {
-        spiegel.schnitt = QLocale(QLocale::German).toString(summe / gezaehlt, 'f', 1);
-    }
-    return spiegel;
 }

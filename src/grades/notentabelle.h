@@ -1,7 +1,7 @@
 #pragma once
 // Aufbau der Klassen-Notentabelle ohne Fenster: die 73 Spalten und ihre Bedeutung, die Texte der
 // Zellen, welche Spalten in welcher Ansicht sichtbar sind, welche Zellen bearbeitet werden duerfen,
-// die Hinweise der Kopfzellen und der Klassenspiegel einer Einzelliste.
+// die Hinweise der Kopfzellen.
 //
 // Zeilen: 0 Erlaeuterungen, 1 Kopfzeile, 2 Gewichte, Schueler n in Zeile n + 2.
 // Spalten: 0 Nr., 1 Vorname, 2 Nachname, 3 Kl., dann je Art die Slots und der Durchschnitt
@@ -89,12 +89,3 @@ QString namensHinweis(const Klasse &klasse, int zeile);
 std::optional<QString> zellwertAlsNote(const QString &wert, NotenAnzeige anzeige);
 // Schreibt eine Note in die Klasse (nur Schuelerzeilen und Slotspalten).
 bool noteInKlasseSchreiben(Klasse &klasse, int spalte, int zeile, const QString &note);
-
-// Klassenspiegel einer Notenspalte: Anzahl je Note 1..6 (Index 1..6) und der Durchschnitt mit
-// einer Nachkommastelle ("2,3"), leer ohne Noten.
-struct KlassenSpiegel
-{
-    std::array<int, 7> anzahl{};
-    QString schnitt;
-};
-KlassenSpiegel klassenSpiegel(const QStringList &noten);

@@ -1,4 +1,4 @@
-// Aufbau der Klassen-Notentabelle ohne Fenster: Spalten, Sichtbarkeit, Hinweise, Klassenspiegel.
+// Aufbau der Klassen-Notentabelle ohne Fenster: Spalten, Sichtbarkeit, Hinweise, Eingaben.
 #include "grades/notentabelle.h"
 
 #include "klassenbau.h"
@@ -17,8 +17,6 @@ private slots:
     void ansichten();
     void bearbeitbarUndHinweise();
     void punkteAnzeige();
-    void klassenSpiegel_data();
-    void klassenSpiegel();
 };
 
 void NotentabelleTest::spalten_data()
@@ -170,32 +168,6 @@ void NotentabelleTest::punkteAnzeige()
     QVERIFY(!noteInKlasseSchreiben(k, 2, 3, u"1"_s));
     QVERIFY(noteInKlasseSchreiben(k, 7, 3, u"1"_s));
     QCOMPARE(k.schueler(nr).note(5, 3), u"1"_s);
-}
-
-void NotentabelleTest::klassenSpiegel_data()
-{
-    QTest::addColumn<QStringList>("noten");
-    QTest::addColumn<QList<int>>("anzahl");
-    QTest::addColumn<QString>("schnitt");
-    QTest::newRow("2- 2 3+") << QStringList{u"2-"_s, u"2"_s, u"3+"_s}
-                             << QList<int>{0, 2, 1, 0, 0, 0} << u"2,3"_s;
-    QTest::newRow("Fehlende zaehlen nicht")
-        << QStringList{u"/"_s, u""_s, u"1"_s, u"GF"_s, u"6"_s} << QList<int>{1, 0, 0, 0, 0, 1}
-        << u"3,5"_s;
-    QTest::newRow("keine Noten") << QStringList{u"/"_s, u""_s} << QList<int>{0, 0, 0, 0, 0, 0}
-                                 << QString();
-}
-
-void NotentabelleTest::klassenSpiegel()
-{
-    QFETCH(QStringList, noten);
-    QFETCH(QList<int>, anzahl);
-    QFETCH(QString, schnitt);
-    const KlassenSpiegel s = ::klassenSpiegel(noten);
-    for (int note = 1; note <= 6; ++note) {
-        QCOMPARE(s.anzahl[static_cast<std::size_t>(note)], anzahl[note - 1]);
-    }
-    QCOMPARE(s.schnitt, schnitt);
 }
 
 QTEST_GUILESS_MAIN(NotentabelleTest)

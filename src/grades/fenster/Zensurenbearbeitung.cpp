@@ -1,5 +1,7 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 
+#include "classdata/fenster/klassenwerkzeuge.h"
+#include "classdata/fenster/suche_ansicht.h"
 #include "classdata/klassendatei.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
@@ -48,6 +50,7 @@ TFZensurenbearbeitung::TFZensurenbearbeitung(Einstellungen &einstellungen, Rueck
     klassenMenuesFreigeben(false);
     PAnsichten->hide();
     LBoxKlassen->hide();
+    werkzeuge = new Klassenwerkzeuge(*this);
     resize(1280, 1000);
 }
 
@@ -434,8 +437,11 @@ void TFZensurenbearbeitung::BKlassenwahlClick()
         PAnsichten->setCurrentWidget(tabelle);
         knoepfeFreigeben(true);
     }
-    const QStringList eintraege =
+    QStringList eintraege =
         klassenwahl(einstellungen.basisOrdner, schuljahr, aktuellesSchuljahr(uhr.heute()), r);
+    if (const auto gefunden = werkzeuge->suchAnsicht->klassenliste()) {
+        eintraege = *gefunden;
+    }
     const QSignalBlocker sperre(LBoxKlassen);
     LBoxKlassen->clear();
     LBoxKlassen->addItems(eintraege);
@@ -514,6 +520,7 @@ bool TFZensurenbearbeitung::klasseLaden(const QString &eintrag, bool oeffnen)
     if (oeffnen) {
         LBoxKlassen->hide();
         tabelle->setFocus();
+        emit klasseGeoeffnet();
     }
     return true;
 }
@@ -794,7 +801,7 @@ void TFZensurenbearbeitung::befehlsTaste(QChar buchstabe)
         CBoxSchuljahr->showPopup();
         return;
     case u'd':
-        r.piep(); // Drucken gibt es in diesem Fenster noch nicht
+        werkzeuge->klassenDruck();
         return;
     case u'g':
         ChBGesamtb->toggle();

@@ -5,6 +5,7 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/fenster/pruefgitter.h"
+#include "grades/klassenspiegel.h"
 #include "grades/notenmodell.h"
 #include "grades/notentabelle.h"
 
@@ -268,7 +269,7 @@ void EinzellistenAnsicht::artGewaehlt(int neueArt)
     LBZenHinweise->setFocus();
     if (!liste && !zeilen.isEmpty()) {
         // Vorschau der ersten Liste in den Feldern.
-        const Einzelliste erste = einzellisteOeffnen(f.klasse, art, 0, f.uhr.heute());
+        const Einzelliste erste = einzellisteOeffnen(f.klasse, art, 0, f.uhr);
         EZenDatum->setText(erste.datum);
         EZenHinweise->setText(erste.erlaeuterung);
     }
@@ -284,7 +285,7 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
     }
     // Eine schon offene Liste geht nicht verloren, wenn eine andere gewaehlt wird.
     listeZurueckschreiben();
-    liste = einzellisteOeffnen(f.klasse, art, slot, f.uhr.heute());
+    liste = einzellisteOeffnen(f.klasse, art, slot, f.uhr);
     if (testnotenModus) {
         benotungsZenInEinzelliste(f.klasse, *liste, testErgebnisse);
     }
@@ -392,20 +393,13 @@ bool EinzellistenAnsicht::zelleUebernehmen(PruefGitter *gitter, int zeile, int s
 
 void EinzellistenAnsicht::ausgabeKlassenSpiegel()
 {
-    QStringList eNoten;
-    QStringList gNoten;
-    if (liste) {
-        for (const QString &note : liste->noten) {
-            eNoten.append(note);
-            gNoten.append(gNoteAusZen(note));
-        }
-    }
-    const KlassenSpiegel spiegel[2] = {klassenSpiegel(eNoten), klassenSpiegel(gNoten)};
+    const QStringList noten = liste ? liste->noten : QStringList();
+    const KlassenSpiegel spiegel[2] = {ausgabeKlassenSpiegelE(noten), ausgabeKlassenSpiegelG(noten)};
     PruefGitter *gitter[2] = {SGKlassenSpiegelE, SGKlassenSpiegelG};
     for (int i = 0; i < 2; ++i) {
         for (int note = 1; note <= 6; ++note) {
             gitter[i]->zelle(note, 1,
-                             QString::number(spiegel[i].anzahl[static_cast<std::size_t>(note)]));
+                             QString::number(spiegel[i].anzahl[static_cast<std::size_t>(note - 1)]));
         }
         gitter[i]->zelle(8, 1, spiegel[i].schnitt);
         gitter[i]->clearSelection();
@@ -432,7 +426,7 @@ void EinzellistenAnsicht::BNeueNoteClick()
         return;
     }
     listeZurueckschreiben();
-    const std::optional<Einzelliste> neu = neueNote(f.klasse, art, f.uhr.heute());
+    const std::optional<Einzelliste> neu = neueNote(f.klasse, art, f.uhr);
     if (!neu) {
         return;
     }
