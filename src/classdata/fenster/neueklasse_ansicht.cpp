@@ -113,6 +113,7 @@ NeueKlasseAnsicht::NeueKlasseAnsicht(TFZensurenbearbeitung &fenster)
         SGNamenEingabe->setRowHeight(z, 22);
     }
     SGNamenEingabe->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    SGNamenEingabe->setMaximumWidth(580);
     senkrecht->addWidget(SGNamenEingabe, 1);
 
     auto *unten = new QHBoxLayout;

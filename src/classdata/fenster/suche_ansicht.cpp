@@ -51,11 +51,11 @@ SuchAnsicht::SuchAnsicht(TFZensurenbearbeitung &fenster)
         e->setMaxLength(laenge);
         return e;
     };
-    EVorname = feld(u"EVorname"_s, kLaengeName);
-    ENachname = feld(u"ENachname"_s, kLaengeName);
-    EGeschl = feld(u"EGeschl"_s, kLaengeGeschlecht);
+    EVorname = feld(u"ESucheVorname"_s, kLaengeName);
+    ENachname = feld(u"ESucheNachname"_s, kLaengeName);
+    EGeschl = feld(u"ESucheGeschl"_s, kLaengeGeschlecht);
     EGeschl->setFixedWidth(30);
-    EZusatz = feld(u"EZusatz"_s, kLaengeZusatz);
+    EZusatz = feld(u"ESucheZusatz"_s, kLaengeZusatz);
     person->addWidget(new QLabel(u"Vorname  enthält:"_s, this), 0, 0);
     person->addWidget(new QLabel(u"Nachname  enthält:"_s, this), 0, 1);
     person->addWidget(new QLabel(u"G"_s, this), 0, 2);
@@ -105,9 +105,9 @@ SuchAnsicht::SuchAnsicht(TFZensurenbearbeitung &fenster)
 
     auto *knoepfe = new QHBoxLayout;
     BOKSchueler = new QPushButton(u"Suche starten"_s, this);
-    BOKSchueler->setObjectName(u"BOKSchueler"_s);
+    BOKSchueler->setObjectName(u"BSucheStarten"_s);
     BAbbrechenSchueler = new QPushButton(u"Abbrechen"_s, this);
-    BAbbrechenSchueler->setObjectName(u"BAbbrechenSchueler"_s);
+    BAbbrechenSchueler->setObjectName(u"BSucheAbbrechen"_s);
     knoepfe->addStretch(1);
     knoepfe->addWidget(BOKSchueler);
     knoepfe->addWidget(BAbbrechenSchueler);

@@ -32,6 +32,7 @@ public:
     // Die Klassenliste im Suchmodus; nullopt ausserhalb.
     std::optional<QStringList> klassenliste();
 
+    // Eigene Namen: die Felder der Einzelschueleransicht heissen wie im Datensatz.
     QLineEdit *EVorname = nullptr;
     QLineEdit *ENachname = nullptr;
     QLineEdit *EGeschl = nullptr;

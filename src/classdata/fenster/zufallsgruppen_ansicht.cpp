@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -105,7 +106,13 @@ ZufallsgruppenAnsicht::ZufallsgruppenAnsicht(TFZensurenbearbeitung &fenster)
     QFont schrift = ListBoxZufallsGruppen->font();
     schrift.setPointSize(11);
     ListBoxZufallsGruppen->setFont(schrift);
-    ListBoxZufallsGruppen->setFixedSize(kSpalten * 260 + 4, kZeilenJeSpalte * kEintragHoehe + 4);
+    // Mehr als vier Spalten (grosse Klasse, kleine Gruppen) werden gerollt; die Leiste ist immer
+    // da, damit jede Spalte gleich viele Zeilen hat.
+    ListBoxZufallsGruppen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ListBoxZufallsGruppen->setFixedSize(
+        kSpalten * 260 + 4,
+        kZeilenJeSpalte * kEintragHoehe + 4 +
+            ListBoxZufallsGruppen->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     ListBoxZufallsGruppen->setGridSize(QSize(260, kEintragHoehe));
     senkrecht->addWidget(ListBoxZufallsGruppen);
     senkrecht->addStretch(1);

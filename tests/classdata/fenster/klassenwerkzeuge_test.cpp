@@ -420,6 +420,10 @@ private slots:
         QVERIFY(erste.contains(QString::number(gruppen)));
         QVERIFY(!erste.contains(QString::number(gruppen + 1)));
         u.bild(trennung ? u"zufallsgruppen_getrennt"_s : u"zufallsgruppen"_s);
+        // Spalte fuer Spalte: 16 Eintraege je Spalte.
+        QCOMPARE(liste->visualItemRect(liste->item(15)).left(), 0);
+        QVERIFY(liste->visualItemRect(liste->item(16)).left() > 0);
+        QCOMPARE(liste->visualItemRect(liste->item(16)).top(), 0);
         // Gleiche Saat, gleiche Gruppen: die Anzeige zeigt genau die Losung.
         z->pauseMs = 0;
         u.klick(u"BGruppeNeuLosen"_s);
@@ -543,6 +547,11 @@ private slots:
         u.r.antworte(Rueckfragen::Knopf::Nein);
         QTest::keyClicks(u.f->tabelle, u"d"_s);
         QVERIFY(QFile::exists(pdf));
+        if (qEnvironmentVariableIsSet("MIVO_BILDER")) {
+            QFile::remove(mitTrenner(qEnvironmentVariable("MIVO_BILDER")) + u"konzeptdruck.pdf"_s);
+            QFile::copy(pdf,
+                        mitTrenner(qEnvironmentVariable("MIVO_BILDER")) + u"konzeptdruck.pdf"_s);
+        }
         QVERIFY(u.f->findChild<QLabel *>(u"PWartehinweis"_s) != nullptr);
         QProcess p;
         p.start(pdftotext, {u"-layout"_s, pdf, u"-"_s});
