@@ -12,8 +12,8 @@ constexpr int kStart[kNotenarten + 1] = {-1, 58, 15, 47, 36, 4};
 
 bool istNotenSpalte(int spalte)
 {
-    return spalte >= kFesteSpalten && spalte < kSpalteGesamt
-           && spaltenInfo(spalte).typ == SpaltenInfo::Typ::Note;
+    return spalte >= kFesteSpalten && spalte < kSpalteGesamt &&
+           spaltenInfo(spalte).typ == SpaltenInfo::Typ::Note;
 }
 
 // Ob in der Spalte irgendein Schueler der Klasse etwas stehen hat.
@@ -96,16 +96,16 @@ std::array<int, kTabellenSpalten> spaltenBreiten(const Klasse &klasse, const QSt
     breite.fill(25);
     qsizetype laengster = 20;
     for (int nr = 1; nr <= kMaxSchueler; ++nr) {
-        laengster = std::max({laengster, klasse.schueler(nr).vorname.size(),
-                              klasse.schueler(nr).nachname.size()});
+        laengster = std::max(
+            {laengster, klasse.schueler(nr).vorname.size(), klasse.schueler(nr).nachname.size()});
     }
     breite[1] = breite[2] = static_cast<int>(laengster) * 6;
 
     if (ansicht == Ansicht::Art || ansicht == Ansicht::Berechnungen) {
         for (int spalte = kFesteSpalten; spalte < kTabellenSpalten; ++spalte) {
             const SpaltenInfo info = spaltenInfo(spalte);
-            const bool eigene = ansicht == Ansicht::Art && info.typ == SpaltenInfo::Typ::Note
-                                && info.art == ansichtArt;
+            const bool eigene = ansicht == Ansicht::Art && info.typ == SpaltenInfo::Typ::Note &&
+                                info.art == ansichtArt;
             if (!eigene) {
                 breite[spalte] = 0;
             }
@@ -125,8 +125,8 @@ std::array<int, kTabellenSpalten> spaltenBreiten(const Klasse &klasse, const QSt
         }
         for (int spalte = kFesteSpalten + 1; spalte < kSpalteGesamt; ++spalte) {
             const SpaltenInfo info = spaltenInfo(spalte);
-            if (info.typ == SpaltenInfo::Typ::Note && info.slot > 0 && leer[spalte]
-                && leer[spalte - 1]) {
+            if (info.typ == SpaltenInfo::Typ::Note && info.slot > 0 && leer[spalte] &&
+                leer[spalte - 1]) {
                 breite[spalte] = 0;
             }
         }
@@ -251,8 +251,8 @@ bool slotBearbeitbar(const Klasse &klasse, int spalte)
 QString slotDatumText(const Klasse &klasse, int art, int slot)
 {
     const int nummer = slot + 1;
-    return QString(klasse.notenart(art).taste) + QString::number(nummer) + u":  "_s
-           + (nummer < 10 ? u" "_s : QString()) + klasse.datum(art, slot);
+    return QString(klasse.notenart(art).taste) + QString::number(nummer) + u":  "_s +
+           (nummer < 10 ? u" "_s : QString()) + klasse.datum(art, slot);
 }
 
 KopfHinweis kopfHinweis(const Klasse &klasse, int spalte, const QDate &heute)
@@ -268,7 +268,8 @@ KopfHinweis kopfHinweis(const Klasse &klasse, int spalte, const QDate &heute)
     const int vorhanden = vorhandeneNoten(klasse, info.art);
     const QString nummer = QString(taste) + QString::number(info.slot + 1) + u": "_s;
     if (info.slot < vorhanden) {
-        return {klasse.erlaeuterung(info.art, info.slot), nummer + klasse.datum(info.art, info.slot)};
+        return {klasse.erlaeuterung(info.art, info.slot),
+                nummer + klasse.datum(info.art, info.slot)};
     }
     if (info.slot == vorhanden) {
         return {u"neu"_s, nummer + heute.toString(u"yyyy-MM-dd"_s)};

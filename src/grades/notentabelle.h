@@ -34,7 +34,18 @@ int durchschnittsSpalte(int art);
 
 struct SpaltenInfo
 {
-    enum class Typ { Nummer, Vorname, Nachname, Klasse, Note, Durchschnitt, Gesamt, Punkte, ENote, GNote };
+    enum class Typ {
+        Nummer,
+        Vorname,
+        Nachname,
+        Klasse,
+        Note,
+        Durchschnitt,
+        Gesamt,
+        Punkte,
+        ENote,
+        GNote
+    };
     Typ typ = Typ::Nummer;
     int art = 0;  // bei Note und Durchschnitt
     int slot = 0; // bei Note

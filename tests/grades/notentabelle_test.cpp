@@ -79,7 +79,7 @@ void NotentabelleTest::leereSpaltenVerborgen()
     QCOMPARE(b[5], 25);
     QCOMPARE(b[6], 25); // erste freie Spalte der Tests
     QCOMPARE(b[7], 0);
-    QCOMPARE(b[3], 0); // Klasse "L"
+    QCOMPARE(b[3], 0);  // Klasse "L"
     QCOMPARE(b[14], 0); // Durchschnitte aus
     o.leerspalten = true;
     b = spaltenBreiten(k, u"K-9-Inx"_s, Ansicht::Alle, 0, o);

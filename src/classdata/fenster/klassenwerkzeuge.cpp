@@ -5,7 +5,6 @@
 #include "classdata/fenster/suche_ansicht.h"
 #include "classdata/fenster/zufallsgruppen_ansicht.h"
 #include "classdata/klassendatei.h"
-#include "classdata/klassenexport.h"
 #include "classdata/klassenverwaltung.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
@@ -112,7 +111,6 @@ Klassenwerkzeuge::Klassenwerkzeuge(TFZensurenbearbeitung &fenster)
         }
     };
     punkt(u"NeueKlasse1"_s, [this] { neueKlasse(); });
-    punkt(u"Klassendatenexportieren1"_s, [this] { klassendatenExportieren(); });
     punkt(u"KlasseinneuesSchuljahrversetzen1"_s, [this] {
         if (f.speicherAbfrage() >= 0) {
             emit versetzungGewuenscht();
@@ -120,7 +118,6 @@ Klassenwerkzeuge::Klassenwerkzeuge(TFZensurenbearbeitung &fenster)
     });
     punkt(u"Zufallsgruppen1"_s, [this] { zufallsgruppen(); });
     punkt(u"Schlersuchen1"_s, [this] { schuelerSuchen(); });
-    punkt(u"Klasselschen1"_s, [this] { klasseLoeschen(); });
     punkt(u"NotenverschiebenineandereKategorie1"_s, [this] { notenlisteVerschiebenMenue(); });
     punkt(u"AusgabeinDatei1"_s, [this] { ausgabeUeberTextprogramm(); });
     punkt(u"Drucken1"_s, [this] { schnelldruck(); });
@@ -153,23 +150,14 @@ void Klassenwerkzeuge::neueKlasse()
 
 void Klassenwerkzeuge::klasseLoeschen()
 {
-    const bool offen = f.klasseOffen && !f.pfad.isEmpty();
-    if (!klassendateiLoeschen(f.klasse, offen, f.pfad, f.r)) {
-        if (!offen) {
-            f.BKlassenwahlClick();
-        }
-        return;
-    }
-    f.klasseVerwerfen();
-    f.LKlasse->clear();
-    f.pfad.clear();
-    f.klassenname.clear();
+    f.KlasseLoeschenClick();
 }
 
 void Klassenwerkzeuge::klassendatenExportieren()
 {
-    f.tabelle->bearbeitungAbschliessen();
-    ::klassendatenExportieren(f.klasse, f.klasseOffen && !f.pfad.isEmpty(), f.pfad, f.r);
+    if (QAction *a = f.findChild<QAction *>(u"Klassendatenexportieren1"_s)) {
+        a->trigger();
+    }
 }
 
 // --- Schueler in eine andere Klasse verschieben ---------------------------------------------

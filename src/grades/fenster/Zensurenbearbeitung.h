@@ -53,8 +53,13 @@ public:
     void BKlassenwahlClick();
     // Laedt einen Eintrag der Klassenliste; oeffnen: die Liste schliesst sich danach.
     bool klasseLaden(const QString &eintrag, bool oeffnen);
+    // Vorschau eines Eintrags (laedt nur, wenn es eine andere Klasse ist) und Oeffnen.
+    void vorschau(const QString &eintrag);
+    void klasseOeffnen(const QString &eintrag);
     bool BKlasseSpeichernClick();
     void ZenListeGesamtNeuAufbauen();
+    // "Klasse löschen": die Klassendatei nach Rueckfrage loeschen.
+    void KlasseLoeschenClick();
 
     // Ansichten der Tabelle.
     void zeigeArt(int art);

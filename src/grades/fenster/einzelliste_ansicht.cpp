@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
@@ -188,12 +189,7 @@ EinzellistenAnsicht::EinzellistenAnsicht(TFZensurenbearbeitung &fenster)
                 g->setCurrentCell(zeile, f.tabelle->anzeige == NotenAnzeige::Punkte ? 4 : 5);
             }
         });
-        connect(g, &QTableWidget::cellClicked, this, [this, g] {
-            if (!g->isEnabled()) {
-                f.r.piep();
-            }
-            ausgabeKlassenSpiegel();
-        });
+        connect(g, &QTableWidget::cellClicked, this, [this] { ausgabeKlassenSpiegel(); });
     }
     connect(SGEinzellisteLinks, &PruefGitter::amEndeVerlassen, this, [this] {
         if (SGEinzellisteRechts->rowCount() > kKopf) {
@@ -219,14 +215,13 @@ void EinzellistenAnsicht::nachEinzelListeUmschalten(int neueArt)
 
 void EinzellistenAnsicht::oeffnen(int neueArt)
 {
-    if (klassenGroesse(f.klasse) == 0) {
-        f.r.information(u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s);
+    if (!einzellisteAnsichtMoeglich(f.klasse, f.r)) {
         return;
     }
     f.tabelle->bearbeitungAbschliessen();
     f.notenartKnoepfeOhneKaufmannsUnd(true);
-    f.knoepfeFreigeben(false);
     f.PAnsichten->setCurrentWidget(this);
+    f.knoepfeFreigeben(false);
     f.sortieren();
     liste.reset();
     art = (neueArt >= 1 && neueArt <= kNotenarten) ? neueArt : 0;
@@ -235,7 +230,7 @@ void EinzellistenAnsicht::oeffnen(int neueArt)
     namenFuellen();
     ENotenNr->clear();
     if (art == 0) {
-        LNotenart->setText(u"Bitte oben die Notenart wählen."_s);
+        LNotenart->setText(kNotenartWaehlen);
         LBZenHinweise->hide();
         gitterFreigeben(false);
         return;
@@ -262,8 +257,8 @@ void EinzellistenAnsicht::artGewaehlt(int neueArt)
     const QStringList zeilen = listenAuswahlZeilen(f.klasse, art);
     LBZenHinweise->clear();
     LBZenHinweise->addItems(zeilen);
-    LBZenHinweise->setFixedHeight((static_cast<int>(zeilen.size()) + 2)
-                                  * LBZenHinweise->fontMetrics().height());
+    LBZenHinweise->setFixedHeight((static_cast<int>(zeilen.size()) + 2) *
+                                  LBZenHinweise->fontMetrics().height());
     LBZenHinweise->show();
     LBZenHinweise->setCurrentRow(0);
     LBZenHinweise->setFocus();
@@ -284,7 +279,9 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
         return;
     }
     // Eine schon offene Liste geht nicht verloren, wenn eine andere gewaehlt wird.
-    listeZurueckschreiben();
+    if (!listeZurueckschreiben()) {
+        return;
+    }
     liste = einzellisteOeffnen(f.klasse, art, slot, f.uhr);
     if (testnotenModus) {
         benotungsZenInEinzelliste(f.klasse, *liste, testErgebnisse);
@@ -295,12 +292,15 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
         EZenHinweise->setFocus();
     } else {
         SGEinzellisteLinks->setFocus();
-        SGEinzellisteLinks->setCurrentCell(kKopf, f.tabelle->anzeige == NotenAnzeige::Punkte ? 4 : 5);
+        SGEinzellisteLinks->setCurrentCell(kKopf,
+                                           f.tabelle->anzeige == NotenAnzeige::Punkte ? 4 : 5);
     }
 }
 
 void EinzellistenAnsicht::listeAnzeigen()
 {
+    datumFalsch = false;
+    datumDerListe = liste->datum;
     const QString nummer = QString(f.klasse.notenart(art).taste) + QString::number(liste->slot + 1);
     ENotenNr->setText(nummer);
     {
@@ -353,7 +353,8 @@ void EinzellistenAnsicht::gitterFuellen()
     for (int nr = 1; nr <= n; ++nr) {
         PruefGitter *g = nr <= links ? SGEinzellisteLinks : SGEinzellisteRechts;
         const int zeile = kKopf + (nr <= links ? nr - 1 : nr - links - 1);
-        const QString note = liste && nr - 1 < liste->noten.size() ? liste->noten[nr - 1] : QString();
+        const QString note =
+            liste && nr - 1 < liste->noten.size() ? liste->noten[nr - 1] : QString();
         const NotenZelle z = zelleAusZensur(note);
         const bool bearbeitbar = liste.has_value() && !f.tabelle->keineAenderung;
         g->zelle(zeile, 4, z.punkte, bearbeitbar);
@@ -394,26 +395,35 @@ bool EinzellistenAnsicht::zelleUebernehmen(PruefGitter *gitter, int zeile, int s
 void EinzellistenAnsicht::ausgabeKlassenSpiegel()
 {
     const QStringList noten = liste ? liste->noten : QStringList();
-    const KlassenSpiegel spiegel[2] = {ausgabeKlassenSpiegelE(noten), ausgabeKlassenSpiegelG(noten)};
+    const KlassenSpiegel spiegel[2] = {ausgabeKlassenSpiegelE(noten),
+                                       ausgabeKlassenSpiegelG(noten)};
     PruefGitter *gitter[2] = {SGKlassenSpiegelE, SGKlassenSpiegelG};
     for (int i = 0; i < 2; ++i) {
         for (int note = 1; note <= 6; ++note) {
-            gitter[i]->zelle(note, 1,
-                             QString::number(spiegel[i].anzahl[static_cast<std::size_t>(note - 1)]));
+            gitter[i]->zelle(
+                note, 1, QString::number(spiegel[i].anzahl[static_cast<std::size_t>(note - 1)]));
         }
         gitter[i]->zelle(8, 1, spiegel[i].schnitt);
         gitter[i]->clearSelection();
     }
 }
 
-void EinzellistenAnsicht::listeZurueckschreiben()
+bool EinzellistenAnsicht::listeZurueckschreiben()
 {
     SGEinzellisteLinks->bearbeitungAbschliessen();
     SGEinzellisteRechts->bearbeitungAbschliessen();
-    if (liste) {
-        einzellistenDaten_nach_suk(f.klasse, *liste);
-        f.klasseOffen = true;
+    if (!liste) {
+        return true;
     }
+    // Ein verweigertes Datum kommt nie in die Klasse.
+    if (datumFalsch) {
+        f.r.piep();
+        EZenDatum->setFocus();
+        return false;
+    }
+    einzellistenDaten_nach_suk(f.klasse, *liste);
+    f.klasseOffen = true;
+    return true;
 }
 
 void EinzellistenAnsicht::BNeueNoteClick()
@@ -425,7 +435,9 @@ void EinzellistenAnsicht::BNeueNoteClick()
     if (vorhandeneNoten(f.klasse, art) > letzteZenVonArtNr(art)) {
         return;
     }
-    listeZurueckschreiben();
+    if (!listeZurueckschreiben()) {
+        return;
+    }
     const std::optional<Einzelliste> neu = neueNote(f.klasse, art, f.uhr);
     if (!neu) {
         return;
@@ -443,7 +455,9 @@ void EinzellistenAnsicht::BVorherigeELClick()
         f.r.piep();
         return;
     }
-    listeZurueckschreiben();
+    if (!listeZurueckschreiben()) {
+        return;
+    }
     testnotenModus = false;
     const int slot = nachbarSlot(f.klasse, art, liste->slot, -1);
     liste.reset();
@@ -456,7 +470,9 @@ void EinzellistenAnsicht::BNaecsteELClick()
         f.r.piep();
         return;
     }
-    listeZurueckschreiben();
+    if (!listeZurueckschreiben()) {
+        return;
+    }
     testnotenModus = false;
     const int slot = nachbarSlot(f.klasse, art, liste->slot, 1);
     liste.reset();
@@ -490,6 +506,11 @@ bool EinzellistenAnsicht::BOKEinzellisteClick()
     SGEinzellisteLinks->bearbeitungAbschliessen();
     SGEinzellisteRechts->bearbeitungAbschliessen();
     if (liste) {
+        if (datumFalsch) {
+            f.r.piep();
+            EZenDatum->setFocus();
+            return false;
+        }
         if (!einzellisteOkPruefen(*liste, EZenHinweise->isVisible(), f.r)) {
             return false;
         }
@@ -511,13 +532,36 @@ void EinzellistenAnsicht::BEinzellisteAbbrechenClick()
     schliessen();
 }
 
-void EinzellistenAnsicht::schliessen()
+void EinzellistenAnsicht::verwerfen()
 {
     liste.reset();
+    datumFalsch = false;
     testnotenModus = false;
     testErgebnisse.clear();
     LBZenHinweise->hide();
+}
+
+void EinzellistenAnsicht::schliessen()
+{
+    verwerfen();
     f.unteransichtSchliessen();
+}
+
+void EinzellistenAnsicht::offeneListeSichern()
+{
+    if (!offen() || !liste) {
+        return;
+    }
+    if (datumFalsch) {
+        liste->datum = datumDerListe;
+        datumFalsch = false;
+    }
+    listeZurueckschreiben();
+    // Eine geloeschte Liste ist jetzt geschrieben und die spaeteren sind nachgerueckt; ein
+    // zweites Schreiben wuerde noch einmal ruecken.
+    if (liste->geloescht) {
+        schliessen();
+    }
 }
 
 void EinzellistenAnsicht::escTaste()
@@ -560,15 +604,27 @@ void EinzellistenAnsicht::testnotenEmpfangen(const QList<BenotungsErgebnis> &erg
     testnotenModus = true;
     testErgebnisse = ergebnisse;
     oeffnen(0);
-    f.r.information(u"Bitte oben wählen, in welche Notenkategorie die Testnoten eingetragen werden "
-                    u"sollen und anschließend eine neue Liste wählen!"_s);
+    testnotenHinweis(f.r);
+}
+
+void EinzellistenAnsicht::mousePressEvent(QMouseEvent *ereignis)
+{
+    const QPoint stelle = ereignis->position().toPoint();
+    for (PruefGitter *g : {SGEinzellisteLinks, SGEinzellisteRechts}) {
+        if (!g->isEnabled() && g->isVisible() && g->geometry().contains(stelle)) {
+            f.r.piep();
+            return;
+        }
+    }
+    QGroupBox::mousePressEvent(ereignis);
 }
 
 bool EinzellistenAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     if (objekt == EZenDatum && ereignis->type() == QEvent::FocusOut && liste) {
         liste->datum = EZenDatum->text();
-        if (!datumEingabeOk(EZenDatum->text(), f.r)) {
+        datumFalsch = !datumEingabeOk(EZenDatum->text(), f.r);
+        if (datumFalsch) {
             QTimer::singleShot(0, EZenDatum, [this] { EZenDatum->setFocus(); });
         }
     } else if (objekt == EZenHinweise && ereignis->type() == QEvent::FocusIn) {

@@ -40,6 +40,11 @@ public:
     void neuFuellen(); // nach neuer Sortierung
     void testnotenEmpfangen(const QList<BenotungsErgebnis> &ergebnisse);
     void ausgabeKlassenSpiegel();
+    // Vor dem Speichern: eine offene Liste geht in die Klasse, damit keine getippte Note verloren
+    // geht.
+    void offeneListeSichern();
+    // Die Klasse wird verworfen: die Ansicht vergisst ihre Liste, ohne zu schreiben.
+    void verwerfen();
 
     bool offen() const;
     bool testnotenModus = false;
@@ -59,13 +64,15 @@ public:
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    // Klicks auf gesperrte Gitter kommen hier an.
+    void mousePressEvent(QMouseEvent *ereignis) override;
 
 private:
     void schliessen();
     void gitterFuellen();
     void namenFuellen();
     void gitterFreigeben(bool frei);
-    void listeZurueckschreiben();
+    bool listeZurueckschreiben(); // false: das Datum ist verweigert, nichts geschrieben
     void listeAnzeigen();
     bool zelleUebernehmen(PruefGitter *gitter, int zeile, int spalte, const QString &text);
     int schuelerNummer(const PruefGitter *gitter, int zeile) const;
@@ -74,5 +81,7 @@ private:
     QList<BenotungsErgebnis> testErgebnisse;
     QString datumBeimBetreten;
     QString erlaeuterungBeimBetreten;
-    int links = 0; // Schueler im linken Gitter
+    int links = 0;            // Schueler im linken Gitter
+    bool datumFalsch = false; // das Datumsfeld wurde mit einem verweigerten Wert verlassen
+    QString datumDerListe;    // das Datum der Liste beim Oeffnen
 };

@@ -1,11 +1,14 @@
 #include "grades/fenster/einzelschueler_ansicht.h"
 
+#include "classdata/einzelschueler.h"
 #include "classdata/klassenverwaltung.h"
+#include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/fenster/pruefgitter.h"
 #include "grades/notenmodell.h"
+#include "grades/testhinweis.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -27,10 +30,10 @@ const char16_t *const kGitterNamen[6] = {u"",
                                          u"SGNotenArt3Ordner",
                                          u"SGNotenArt4Prot",
                                          u"SGNotenArt5Tests"};
-const char16_t *const kNamensEndung[6] = {u"", u"1Hausarb", u"2Muendl", u"3Ordner", u"4Prot",
-                                          u"5Tests"};
-const char16_t *const kGewichtNamen[6] = {u"", u"LGewHA", u"LGewMuendl", u"LGewOrdner",
-                                          u"LGewProt", u"LGewTests"};
+const char16_t *const kNamensEndung[6] = {u"",        u"1Hausarb", u"2Muendl",
+                                          u"3Ordner", u"4Prot",    u"5Tests"};
+const char16_t *const kGewichtNamen[6] = {u"",           u"LGewHA",   u"LGewMuendl",
+                                          u"LGewOrdner", u"LGewProt", u"LGewTests"};
 
 // Ein Langname ueber 30 Zeichen wird nach dem 30. Zeichen umbrochen.
 QString umbrochen(const QString &name)
@@ -106,8 +109,8 @@ EinzelschuelerAnsicht::EinzelschuelerAnsicht(TFZensurenbearbeitung &fenster)
         LNotenArt[art]->setObjectName(u"LNotenArt"_s + QString::fromUtf16(kNamensEndung[art]));
         LNotenArt[art]->setMinimumWidth(230);
         LNotenSchnitt[art] = new QLabel(this);
-        LNotenSchnitt[art]->setObjectName(u"LNotenSchnittart"_s
-                                          + QString::fromUtf16(kNamensEndung[art]));
+        LNotenSchnitt[art]->setObjectName(u"LNotenSchnittart"_s +
+                                          QString::fromUtf16(kNamensEndung[art]));
         LNotenSchnitt[art]->setStyleSheet(u"color: rgb(155,0,0); font-weight: bold;"_s);
         LNotenSchnitt[art]->setMinimumWidth(40);
         LGew[art] = new QLabel(this);
@@ -146,7 +149,8 @@ EinzelschuelerAnsicht::EinzelschuelerAnsicht(TFZensurenbearbeitung &fenster)
         knoepfe->addWidget(b);
         return b;
     };
-    knopf(u"BVorherigerSchueler"_s, u"Vorheriger Schüler"_s, [this] { BVorherigerSchuelerClick(); });
+    knopf(u"BVorherigerSchueler"_s, u"Vorheriger Schüler"_s,
+          [this] { BVorherigerSchuelerClick(); });
     knopf(u"BNaechsterSchueler"_s, u"Nächster Schüler"_s, [this] { BNaechsterSchuelerClick(); });
     knopf(u"BNeuenSchueler"_s, u"Neuer Schüler"_s, [this] { BNeuenSchuelerClick(); });
     knopf(u"BSchuelerLoeschen"_s, u"Schüler löschen"_s, [this] { BSchuelerLoeschenClick(); });
@@ -172,10 +176,15 @@ void EinzelschuelerAnsicht::BEinzelschuelerClick(int nr)
         f.r.information(u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s);
         return;
     }
+    if (!testWarnungGezeigt &&
+        bearbeiteteTestsVorhanden(f.pfad.left(f.pfad.lastIndexOf(kTrenner) + 1), f.klassenToken)) {
+        testWarnungGezeigt = true;
+        f.r.warnung(bearbeiteteTestsWarnung());
+    }
     f.tabelle->bearbeitungAbschliessen();
     f.notenartKnoepfeOhneKaufmannsUnd(true);
-    f.knoepfeFreigeben(false);
     f.PAnsichten->setCurrentWidget(this);
+    f.knoepfeFreigeben(false);
     if (nr > groesse) {
         f.schuelerNr = groesse;
         ladeSchueler(groesse);
@@ -212,9 +221,11 @@ void EinzelschuelerAnsicht::ladeNoten(int nr)
             SGNotenArt[art]->zelle(zeile, spalte, s.note(art, slot), true);
             const QString datum = f.klasse.datum(art, slot);
             const QString erlaeuterung = f.klasse.erlaeuterung(art, slot);
-            SGNotenArt[art]->item(zeile, spalte)->setToolTip(
-                datum.isEmpty() && erlaeuterung.isEmpty() ? QString()
-                                                          : datum + u"  "_s + erlaeuterung);
+            SGNotenArt[art]
+                ->item(zeile, spalte)
+                ->setToolTip(datum.isEmpty() && erlaeuterung.isEmpty()
+                                 ? QString()
+                                 : datum + u"  "_s + erlaeuterung);
         }
         LGew[art]->setText(u"("_s + QString::number(f.klasse.gewicht(art)) + u"% Gewicht)"_s);
     }
@@ -238,8 +249,8 @@ void EinzelschuelerAnsicht::SGSchGesamtNotenFuellen()
 bool EinzelschuelerAnsicht::noteUebernehmen(int art, int zeile, int spalte, const QString &text)
 {
     const int slot = zeile * 10 + spalte;
-    if (ENachname->text().isEmpty() || slot > letzteZenVonArtNr(art)
-        || !notenEingabeOk(text, NotenAnzeige::Zensuren)) {
+    if (ENachname->text().isEmpty() || slot > letzteZenVonArtNr(art) ||
+        !notenEingabeOk(text, NotenAnzeige::Zensuren)) {
         f.r.piep();
         return false;
     }
@@ -251,7 +262,7 @@ bool EinzelschuelerAnsicht::noteUebernehmen(int art, int zeile, int spalte, cons
     return true;
 }
 
-void EinzelschuelerAnsicht::felderSpeichern()
+SchuelerFelder EinzelschuelerAnsicht::felder() const
 {
     SchuelerFelder felder;
     felder.vorname = EVorname->text();
@@ -259,7 +270,12 @@ void EinzelschuelerAnsicht::felderSpeichern()
     felder.klasse = EKlasse->text();
     felder.zusatz = EZusatz->text();
     felder.geschlecht = EGeschl->text();
-    schDatenNachSuk(f.klasse, f.schuelerNr, felder);
+    return felder;
+}
+
+void EinzelschuelerAnsicht::felderSpeichern()
+{
+    schDatenNachSuk(f.klasse, f.schuelerNr, felder());
 }
 
 void EinzelschuelerAnsicht::feldUebernehmen()
@@ -275,15 +291,9 @@ void EinzelschuelerAnsicht::feldUebernehmen()
 
 bool EinzelschuelerAnsicht::neuerSchuelerUnvollstaendig()
 {
-    if (!neuerSchueler) {
+    if (!neuerSchueler || neuenSchuelerPruefen(felder(), f.r)) {
         return false;
     }
-    if (!EVorname->text().isEmpty() && !ENachname->text().isEmpty()
-        && !EGeschl->text().isEmpty()) {
-        return false;
-    }
-    f.r.information(u"Vorname, Nachname und die Angabe des Geschlechts dürfen nicht leer bleiben!\n"
-                    u"Zum Löschen des neuen Schülers den Button \"Schüler löschen\" klicken!"_s);
     EVorname->setFocus();
     return true;
 }
@@ -351,19 +361,18 @@ bool EinzelschuelerAnsicht::BNeuenSchuelerClick()
     if (neuerSchuelerUnvollstaendig()) {
         return false;
     }
-    const int groesse = klassenGroesse(f.klasse);
-    if (offen() && f.schuelerNr <= groesse && groesse > 0) {
-        feldUebernehmen();
+    for (int art = 1; art <= kNotenarten; ++art) {
+        SGNotenArt[art]->bearbeitungAbschliessen();
     }
-    if (groesse >= kMaxSchueler) {
-        f.r.information(u"Die Klasse hat schon 40 Schüler. Für weitere ist in der Klassendatei "
-                        u"kein Platz."_s);
+    const int groesse = klassenGroesse(f.klasse);
+    const bool gezeigt = offen() && f.schuelerNr <= groesse && groesse > 0;
+    const int neu = neuenSchuelerAnlegen(f.klasse, gezeigt ? f.schuelerNr : 0, felder(),
+                                         f.sortierOptionen(), f.r);
+    if (neu == 0) {
         return false;
     }
-    f.sortieren();
     neuerSchueler = true;
-    f.schuelerNr = groesse + 1;
-    f.klasse.schueler(f.schuelerNr) = Schueler{};
+    f.schuelerNr = neu;
     ladeSchueler(f.schuelerNr);
     ladeNoten(f.schuelerNr);
     EVorname->setFocus();
@@ -373,16 +382,9 @@ bool EinzelschuelerAnsicht::BNeuenSchuelerClick()
 void EinzelschuelerAnsicht::BSchuelerLoeschenClick()
 {
     const int nr = f.schuelerNr;
-    const Schueler &s = f.klasse.schueler(nr);
-    const QString frage =
-        neuerSchueler ? u"Neu-Eingabe abbrechen?"_s
-                      : u"Soll der Schüler/ die Schülerin:  "_s + s.vorname + u' ' + s.nachname
-                            + u"  wirklich mit allen Noten und Daten gelöscht werden?"_s;
-    if (f.r.frage(Rueckfragen::Art::Frage, frage, Rueckfragen::Knoepfe::JaNein)
-        != Rueckfragen::Knopf::Ja) {
+    if (!schuelerLoeschenNachRueckfrage(f.klasse, nr, neuerSchueler, f.r)) {
         return;
     }
-    loescheEinenSchueler(f.klasse, nr);
     neuerSchueler = false;
     f.klasseOffen = true;
     const int groesse = klassenGroesse(f.klasse);
@@ -400,18 +402,10 @@ bool EinzelschuelerAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
     if (ereignis->type() != QEvent::FocusOut || !offen()) {
         return QGroupBox::eventFilter(objekt, ereignis);
     }
-    const auto grossAnfang = [](QString text) {
-        if (!text.isEmpty()) {
-            text[0] = text[0].toUpper();
-        }
-        return text;
-    };
     if (objekt == EVorname || objekt == ENachname) {
         auto *feld = static_cast<QLineEdit *>(objekt);
-        QString text = grossAnfang(feld->text());
-        if (objekt == EVorname) {
-            text.remove(u' ');
-        }
+        const QString text = objekt == EVorname ? vornameFeldVerlassen(feld->text())
+                                                : nachnameFeldVerlassen(feld->text());
         if (text != feld->text()) {
             feld->setText(text);
         }
@@ -422,9 +416,7 @@ bool EinzelschuelerAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
             QTimer::singleShot(0, feld, [feld] { feld->setFocus(); });
         }
     } else if (objekt == EGeschl) {
-        if (EGeschl->text() != u"m"_s && EGeschl->text() != u"w"_s) {
-            EGeschl->clear();
-        }
+        EGeschl->setText(geschlechtFeldVerlassen(EGeschl->text()));
     }
     return QGroupBox::eventFilter(objekt, ereignis);
 }

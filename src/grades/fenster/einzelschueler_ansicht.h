@@ -2,6 +2,8 @@
 // Die Einzelschueleransicht "Schülerdaten": persoenliche Angaben und alle Noten eines Schuelers
 // mit Durchschnitten, Gewichten und Gesamtnoten; neue Schueler aufnehmen und Schueler loeschen.
 
+#include "classdata/klassenverwaltung.h"
+
 #include <QGroupBox>
 
 class QLabel;
@@ -29,10 +31,16 @@ public:
     void BSchuelerLoeschenClick();
     // Die Felder des gezeigten Schuelers in die Klasse (vor dem Speichern).
     void feldUebernehmen();
-    void klasseGewechselt() { neuerSchueler = false; }
+    // Eine andere Klasse: auch die Warnung vor bearbeiteten Tests gilt wieder.
+    void klasseGewechselt()
+    {
+        neuerSchueler = false;
+        testWarnungGezeigt = false;
+    }
 
     bool offen() const;
     bool neuerSchueler = false;
+    bool testWarnungGezeigt = false;
 
     QLineEdit *EVorname = nullptr;
     QLineEdit *ENachname = nullptr;
@@ -52,6 +60,7 @@ protected:
 
 private:
     bool neuerSchuelerUnvollstaendig();
+    SchuelerFelder felder() const;
     void felderSpeichern();
     void schliessen();
     bool noteUebernehmen(int art, int zeile, int spalte, const QString &text);

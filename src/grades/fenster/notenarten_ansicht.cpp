@@ -56,7 +56,8 @@ NotenartenAnsicht::NotenartenAnsicht(TFZensurenbearbeitung &fenster)
         raster->addWidget(LVorhNotenArt[art], art, 5);
         langname[art]->installEventFilter(this);
         kurzform[art]->installEventFilter(this);
-        connect(langname[art], &QLineEdit::textEdited, this, [this, art] { langnameGeaendert(art); });
+        connect(langname[art], &QLineEdit::textEdited, this,
+                [this, art] { langnameGeaendert(art); });
         connect(kurzform[art], &QLineEdit::textEdited, this,
                 [this, art] { kurzformGeaendertImFeld(art); });
         connect(gewicht[art], &QLineEdit::textChanged, this, [this] { prozentSummeZeigen(); });
@@ -114,6 +115,7 @@ void NotenartenAnsicht::oeffnen()
     f.tabelle->bearbeitungAbschliessen();
     f.PAnsichten->setCurrentWidget(this);
     f.knoepfeFreigeben(false);
+    f.BBezeichnungenUndGewichtungen->setEnabled(true); // schliesst den Editor wieder
     felderSetzen(bezeichnungenUndGewichteFuellen(f.klasse));
     for (int art = 1; art <= kNotenarten; ++art) {
         kopieren[art] = true;
@@ -157,7 +159,7 @@ void NotenartenAnsicht::prozentSummeZeigen()
     LProzentRest->setText(anzeige.rest);
     const QString farbe = anzeige.farbe == ProzentAnzeige::Farbe::Rot    ? u"color: red;"_s
                           : anzeige.farbe == ProzentAnzeige::Farbe::Blau ? u"color: blue;"_s
-                                                                        : QString();
+                                                                         : QString();
     LProzentRest->setStyleSheet(farbe);
 }
 
@@ -180,8 +182,8 @@ void NotenartenAnsicht::langnameGeaendert(int art)
         return;
     }
     if (kopieren[art]) {
-        kurzform[art]->setText(name.left(10));
-        LAbkArt[art]->setText(name.left(1));
+        kurzform[art]->setText(kurzformAusLangname(name));
+        LAbkArt[art]->setText(tastenAnzeigeAusLangname(name));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "grades/fenster/notentabelle_ansicht.h"
 
 #include "classdata/klasse.h"
+#include "common/uhr.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -19,6 +20,7 @@ namespace {
 const QColor kDunkelrot(155, 0, 0);
 const QColor kRose(240, 230, 230);
 const QColor kKopfGruen(240, 245, 240);
+constexpr int kSchuelerZeilenHoehe = 22;
 
 // Zeichnet die Zellen wie die Tabelle sie zeigt und prueft getippte Werte beim Uebernehmen.
 class NotenZellenZeichner : public QStyledItemDelegate
@@ -96,8 +98,7 @@ public:
             maler->translate(option.rect.left(), option.rect.bottom());
             maler->rotate(-90);
             const QRect gedrehtesRechteck(2, 0, option.rect.height() - 4, option.rect.width());
-            maler->drawText(gedrehtesRechteck, Qt::AlignLeft | Qt::AlignVCenter,
-                            text);
+            maler->drawText(gedrehtesRechteck, Qt::AlignLeft | Qt::AlignVCenter, text);
             maler->restore();
             return;
         }
@@ -136,7 +137,6 @@ NotenZellenZeichner *zeichnerVon(QAbstractItemView *sicht)
 
 ZenListeGesamt::ZenListeGesamt(QWidget *eltern)
     : QTableWidget(0, kTabellenSpalten, eltern)
-    , heute(QDate::currentDate())
 {
     setObjectName(u"ZenListeGesamt"_s);
     QFont schrift(u"Arial Narrow"_s);
@@ -148,12 +148,180 @@ ZenListeGesamt::ZenListeGesamt(QWidget *eltern)
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed
-                    | QAbstractItemView::EditKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed |
+                    QAbstractItemView::EditKeyPressed);
     setMouseTracking(true);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setShowGrid(false);
     setTabKeyNavigation(false);
+
+    festeZeilen = neueFesteAnsicht();
+    festeSpalten = neueFesteAnsicht();
+    festeEcke = neueFesteAnsicht();
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, festeZeilen->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, festeSpalten->verticalScrollBar(),
+            &QScrollBar::setValue);
+}
+
+QTableView *ZenListeGesamt::neueFesteAnsicht()
+{
+    auto *ansicht = new QTableView(this);
+    ansicht->setModel(model());
+    ansicht->setSelectionModel(selectionModel());
+    ansicht->setItemDelegate(itemDelegate());
+    ansicht->setFocusPolicy(Qt::NoFocus);
+    ansicht->horizontalHeader()->hide();
+    ansicht->verticalHeader()->hide();
+    ansicht->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ansicht->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ansicht->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    ansicht->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    ansicht->setFrameStyle(QFrame::NoFrame);
+    ansicht->setShowGrid(false);
+    ansicht->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ansicht->setFont(font());
+    ansicht->setMouseTracking(true);
+    ansicht->viewport()->installEventFilter(this);
+    ansicht->show();
+    return ansicht;
+}
+
+int ZenListeGesamt::festeBreite() const
+{
+    int breite = 0;
+    for (int spalte = 0; spalte < kFesteSpalten; ++spalte) {
+        breite += isColumnHidden(spalte) ? 0 : columnWidth(spalte);
+    }
+    return breite;
+}
+
+int ZenListeGesamt::festeHoehe() const
+{
+    int hoehe = 0;
+    for (int zeile = 0; zeile < std::min(kFesteZeilen, rowCount()); ++zeile) {
+        hoehe += rowHeight(zeile);
+    }
+    return hoehe;
+}
+
+void ZenListeGesamt::festeAnsichtenAnpassen()
+{
+    for (QTableView *ansicht : {festeZeilen, festeSpalten, festeEcke}) {
+        const bool nurFesteSpalten = ansicht != festeZeilen;
+        const bool nurFesteZeilen = ansicht != festeSpalten;
+        for (int spalte = 0; spalte < kTabellenSpalten; ++spalte) {
+            const bool verborgen =
+                isColumnHidden(spalte) || (nurFesteSpalten && spalte >= kFesteSpalten);
+            if (ansicht->isColumnHidden(spalte) != verborgen) {
+                ansicht->setColumnHidden(spalte, verborgen);
+            }
+            if (!verborgen && ansicht->columnWidth(spalte) != columnWidth(spalte)) {
+                ansicht->setColumnWidth(spalte, columnWidth(spalte));
+            }
+        }
+        for (int zeile = 0; zeile < rowCount(); ++zeile) {
+            const bool verborgen = nurFesteZeilen && zeile >= kFesteZeilen;
+            if (ansicht->isRowHidden(zeile) != verborgen) {
+                ansicht->setRowHidden(zeile, verborgen);
+            }
+            if (!verborgen && ansicht->rowHeight(zeile) != rowHeight(zeile)) {
+                ansicht->setRowHeight(zeile, rowHeight(zeile));
+            }
+        }
+    }
+    const QRect feld = viewport()->geometry();
+    const int breite = std::min(festeBreite(), feld.width());
+    const int hoehe = std::min(festeHoehe(), feld.height());
+    festeZeilen->setGeometry(feld.x(), feld.y(), feld.width(), hoehe);
+    festeSpalten->setGeometry(feld.x(), feld.y(), breite, feld.height());
+    festeEcke->setGeometry(feld.x(), feld.y(), breite, hoehe);
+    festeZeilen->raise();
+    festeSpalten->raise();
+    festeEcke->raise();
+    festeZeilen->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    festeSpalten->verticalScrollBar()->setValue(verticalScrollBar()->value());
+}
+
+void ZenListeGesamt::resizeEvent(QResizeEvent *ereignis)
+{
+    QTableWidget::resizeEvent(ereignis);
+    festeAnsichtenAnpassen();
+}
+
+void ZenListeGesamt::scrollTo(const QModelIndex &index, ScrollHint hinweis)
+{
+    if (!index.isValid()) {
+        return;
+    }
+    QScrollBar *waagerecht = horizontalScrollBar();
+    QScrollBar *senkrecht = verticalScrollBar();
+    const int altWaagerecht = waagerecht->value();
+    const int altSenkrecht = senkrecht->value();
+    QTableWidget::scrollTo(index, hinweis);
+    // Feste Zeilen und Spalten rollen nie; bewegliche Zellen nicht unter die festen.
+    if (index.column() < kFesteSpalten) {
+        waagerecht->setValue(altWaagerecht);
+    } else {
+        const int x = columnViewportPosition(index.column());
+        if (x < festeBreite()) {
+            waagerecht->setValue(waagerecht->value() - (festeBreite() - x));
+        }
+    }
+    if (index.row() < kFesteZeilen) {
+        senkrecht->setValue(altSenkrecht);
+    } else {
+        const int y = rowViewportPosition(index.row());
+        if (y < festeHoehe()) {
+            senkrecht->setValue(senkrecht->value() - (festeHoehe() - y));
+        }
+    }
+}
+
+bool ZenListeGesamt::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    QTableView *ansicht = nullptr;
+    for (QTableView *fest : {festeZeilen, festeSpalten, festeEcke}) {
+        if (fest != nullptr && objekt == fest->viewport()) {
+            ansicht = fest;
+        }
+    }
+    if (ansicht == nullptr) {
+        return QTableWidget::eventFilter(objekt, ereignis);
+    }
+    switch (ereignis->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto *maus = static_cast<QMouseEvent *>(ereignis);
+        const QModelIndex index = ansicht->indexAt(maus->position().toPoint());
+        if (index.isValid() && maus->button() == Qt::LeftButton && bearbeitungAbschliessen()) {
+            if (index.row() < kFesteZeilen) {
+                emit kopfZelleGeklickt(index.column());
+            } else {
+                emit namensZelleGeklickt(index.row());
+            }
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        return true;
+    case QEvent::MouseMove: {
+        auto *maus = static_cast<QMouseEvent *>(ereignis);
+        hinweisZeigen(ansicht->indexAt(maus->position().toPoint()));
+        return false;
+    }
+    case QEvent::Wheel:
+        wheelEvent(static_cast<QWheelEvent *>(ereignis));
+        return true;
+    default:
+        return false;
+    }
+}
+
+QDate ZenListeGesamt::heute() const
+{
+    return uhr != nullptr ? uhr->heute() : QDate::currentDate();
 }
 
 void ZenListeGesamt::setzeKlasse(const Klasse *k, const QString &name)
@@ -169,12 +337,25 @@ void ZenListeGesamt::zelleSetzen(int zeile, int spalte, const QString &text, boo
         feld = new QTableWidgetItem;
         setItem(zeile, spalte, feld);
     }
-    feld->setText(text);
+    // Nur Geaendertes setzen: jede Aenderung zeichnet die Zelle neu.
+    if (feld->text() != text) {
+        feld->setText(text);
+    }
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (bearbeitbar) {
         flags |= Qt::ItemIsEditable;
     }
-    feld->setFlags(flags);
+    if (feld->flags() != flags) {
+        feld->setFlags(flags);
+    }
+}
+
+void ZenListeGesamt::hinweisSetzen(int zeile, int spalte, const QString &text)
+{
+    QTableWidgetItem *feld = item(zeile, spalte);
+    if (feld->toolTip() != text) {
+        feld->setToolTip(text);
+    }
 }
 
 void ZenListeGesamt::fuellen()
@@ -197,7 +378,7 @@ void ZenListeGesamt::fuellen()
         const SpaltenInfo info = spaltenInfo(spalte);
         const bool slotFrei =
             info.typ == SpaltenInfo::Typ::Note && info.slot <= vorhanden[info.art];
-        const KopfHinweis kopf = kopfHinweis(*klasse, spalte, heute);
+        const KopfHinweis kopf = kopfHinweis(*klasse, spalte, heute());
         const QString kopfTip =
             kopf.datum.isEmpty() ? kopf.erlaeuterung : kopf.erlaeuterung + u'\n' + kopf.datum;
         for (int zeile = 0; zeile < zeilen; ++zeile) {
@@ -214,13 +395,14 @@ void ZenListeGesamt::fuellen()
             const bool schueler = zeile > 2 && zeile - 2 <= groesse;
             zelleSetzen(zeile, spalte, text, schueler && slotFrei && !keineAenderung);
             if (zeile < kFesteZeilen) {
-                item(zeile, spalte)->setToolTip(kopfTip);
+                hinweisSetzen(zeile, spalte, kopfTip);
             } else if (spalte < kFesteSpalten) {
-                item(zeile, spalte)->setToolTip(namensHinweis(*klasse, zeile));
+                hinweisSetzen(zeile, spalte, namensHinweis(*klasse, zeile));
             }
         }
     }
     setUpdatesEnabled(true);
+    festeAnsichtenAnpassen();
 }
 
 void ZenListeGesamt::leeren()
@@ -235,17 +417,22 @@ void ZenListeGesamt::spaltenbreite()
     }
     const auto breiten = spaltenBreiten(*klasse, klassenname, ansicht, ansichtArt, optionen);
     for (int spalte = 0; spalte < kTabellenSpalten; ++spalte) {
-        if (breiten[spalte] == 0) {
-            setColumnHidden(spalte, true);
-        } else {
-            setColumnHidden(spalte, false);
+        const bool verborgen = breiten[spalte] == 0;
+        if (isColumnHidden(spalte) != verborgen) {
+            setColumnHidden(spalte, verborgen);
+        }
+        if (!verborgen && columnWidth(spalte) != breiten[spalte]) {
             setColumnWidth(spalte, breiten[spalte]);
         }
     }
     constexpr int hoehen[kFesteZeilen] = {60, 45, 17};
     for (int zeile = 0; zeile < rowCount(); ++zeile) {
-        setRowHeight(zeile, zeile < kFesteZeilen ? hoehen[zeile] : 22);
+        const int hoehe = zeile < kFesteZeilen ? hoehen[zeile] : kSchuelerZeilenHoehe;
+        if (rowHeight(zeile) != hoehe) {
+            setRowHeight(zeile, hoehe);
+        }
     }
+    festeAnsichtenAnpassen();
 }
 
 bool ZenListeGesamt::bearbeitungAbschliessen()
@@ -275,18 +462,18 @@ void ZenListeGesamt::keyPressEvent(QKeyEvent *ereignis)
         emit befehlsTaste(text[0].toLower());
         return;
     }
-    const bool navigation = ereignis->key() == Qt::Key_Left || ereignis->key() == Qt::Key_Right
-                            || ereignis->key() == Qt::Key_Up || ereignis->key() == Qt::Key_Down
-                            || ereignis->key() == Qt::Key_Home || ereignis->key() == Qt::Key_End
-                            || ereignis->key() == Qt::Key_PageUp
-                            || ereignis->key() == Qt::Key_PageDown;
+    const bool navigation = ereignis->key() == Qt::Key_Left || ereignis->key() == Qt::Key_Right ||
+                            ereignis->key() == Qt::Key_Up || ereignis->key() == Qt::Key_Down ||
+                            ereignis->key() == Qt::Key_Home || ereignis->key() == Qt::Key_End ||
+                            ereignis->key() == Qt::Key_PageUp ||
+                            ereignis->key() == Qt::Key_PageDown;
     if (spalte >= 0 && spaltenInfo(spalte).typ == SpaltenInfo::Typ::Durchschnitt && !navigation) {
         return;
     }
     if (ereignis->key() == Qt::Key_Delete && spalte >= 0 && zeile >= 0) {
         QTableWidgetItem *feld = item(zeile, spalte);
-        if (feld != nullptr && (feld->flags() & Qt::ItemIsEditable) && !feld->text().isEmpty()
-            && uebernehmen) {
+        if (feld != nullptr && (feld->flags() & Qt::ItemIsEditable) && !feld->text().isEmpty() &&
+            uebernehmen) {
             uebernehmen(spalte, zeile, QString());
         }
         return;
@@ -335,10 +522,15 @@ void ZenListeGesamt::mousePressEvent(QMouseEvent *ereignis)
 
 void ZenListeGesamt::mouseMoveEvent(QMouseEvent *ereignis)
 {
-    const QModelIndex index = indexAt(ereignis->position().toPoint());
+    hinweisZeigen(indexAt(ereignis->position().toPoint()));
+    QTableWidget::mouseMoveEvent(ereignis);
+}
+
+void ZenListeGesamt::hinweisZeigen(const QModelIndex &index)
+{
     if (klasse != nullptr && index.isValid()) {
         if (index.row() < kFesteZeilen) {
-            const KopfHinweis kopf = kopfHinweis(*klasse, index.column(), heute);
+            const KopfHinweis kopf = kopfHinweis(*klasse, index.column(), heute());
             if (!kopf.erlaeuterung.isEmpty()) {
                 emit hinweis(kopf.erlaeuterung, kopf.datum);
             }
@@ -349,7 +541,6 @@ void ZenListeGesamt::mouseMoveEvent(QMouseEvent *ereignis)
             }
         }
     }
-    QTableWidget::mouseMoveEvent(ereignis);
 }
 
 void ZenListeGesamt::wheelEvent(QWheelEvent *ereignis)
@@ -359,9 +550,10 @@ void ZenListeGesamt::wheelEvent(QWheelEvent *ereignis)
         ereignis->accept();
         return;
     }
+    // Eine Zeile je Rastung.
     const int delta = ereignis->angleDelta().y();
     const int schritte = delta == 0 ? 0 : (delta > 0 ? -1 : 1) * std::max(1, std::abs(delta) / 120);
-    leiste->setValue(leiste->value() + schritte);
+    leiste->setValue(leiste->value() + schritte * kSchuelerZeilenHoehe);
     auswahlInSichtbareZeilen();
     ereignis->accept();
 }
@@ -373,7 +565,12 @@ void ZenListeGesamt::auswahlInSichtbareZeilen()
     if (spalte < 0 || zeile < 0) {
         return;
     }
-    const int oben = rowAt(0);
+    // Sichtbar sind die Schuelerzeilen unter den festen Zeilen, die ganz zu sehen sind.
+    int oben = rowAt(festeHoehe());
+    if (oben >= 0 && rowViewportPosition(oben) < festeHoehe()) {
+        ++oben;
+    }
+    oben = std::max(oben, kFesteZeilen);
     int unten = rowAt(viewport()->height() - 1);
     if (unten < 0) {
         unten = rowCount() - 1;

@@ -10,6 +10,7 @@
 #include <functional>
 
 class Klasse;
+class Uhr;
 
 class ZenListeGesamt : public QTableWidget
 {
@@ -19,7 +20,8 @@ public:
 
     // Die Klasse gehoert dem Fenster; nullptr: keine Klasse.
     void setzeKlasse(const Klasse *klasse, const QString &klassenname);
-    void setzeHeute(const QDate &datum) { heute = datum; }
+    // Die Uhr fuer "neu" und das heutige Datum in den Hinweisen; gehoert dem Fenster.
+    void setzeUhr(const Uhr *u) { uhr = u; }
 
     // ZenListeGesamtFuellen: alle Zellen aus der Klasse, in der gewaehlten Anzeige.
     void fuellen();
@@ -56,13 +58,31 @@ protected:
     void mouseMoveEvent(QMouseEvent *ereignis) override;
     void wheelEvent(QWheelEvent *ereignis) override;
     void keyboardSearch(const QString &) override {}
+    void resizeEvent(QResizeEvent *ereignis) override;
+    void scrollTo(const QModelIndex &index, ScrollHint hinweis = EnsureVisible) override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
     void zelleSetzen(int zeile, int spalte, const QString &text, bool bearbeitbar);
+    void hinweisSetzen(int zeile, int spalte, const QString &text);
     void auswahlInSichtbareZeilen();
-    bool spalteVerborgen(int spalte) const { return isColumnHidden(spalte) || columnWidth(spalte) == 0; }
+    void hinweisZeigen(const QModelIndex &index);
+    // Die festen Zeilen 0..2 und Spalten 0..3 bleiben beim Rollen stehen: drei Ansichten
+    // desselben Modells liegen ueber der Tabelle.
+    QTableView *neueFesteAnsicht();
+    void festeAnsichtenAnpassen();
+    int festeBreite() const;
+    int festeHoehe() const;
+    QTableView *festeZeilen = nullptr;
+    QTableView *festeSpalten = nullptr;
+    QTableView *festeEcke = nullptr;
+    bool spalteVerborgen(int spalte) const
+    {
+        return isColumnHidden(spalte) || columnWidth(spalte) == 0;
+    }
 
     const Klasse *klasse = nullptr;
     QString klassenname;
-    QDate heute;
+    const Uhr *uhr = nullptr;
+    QDate heute() const;
 };

@@ -58,8 +58,8 @@ PruefGitter::PruefGitter(int zeilen, int spalten, QWidget *eltern)
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed
-                    | QAbstractItemView::EditKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed |
+                    QAbstractItemView::EditKeyPressed);
     setTabKeyNavigation(false);
 }
 
@@ -109,15 +109,15 @@ void PruefGitter::keyPressEvent(QKeyEvent *ereignis)
     const int spalte = currentColumn();
     if (ereignis->key() == Qt::Key_Delete && zeile >= 0 && spalte >= 0) {
         QTableWidgetItem *feld = item(zeile, spalte);
-        if (feld != nullptr && (feld->flags() & Qt::ItemIsEditable) && !feld->text().isEmpty()
-            && uebernehmen) {
+        if (feld != nullptr && (feld->flags() & Qt::ItemIsEditable) && !feld->text().isEmpty() &&
+            uebernehmen) {
             uebernehmen(zeile, spalte, QString());
         }
         return;
     }
-    if ((ereignis->key() == Qt::Key_Down || ereignis->key() == Qt::Key_Return
-         || ereignis->key() == Qt::Key_Enter)
-        && zeile == rowCount() - 1) {
+    if ((ereignis->key() == Qt::Key_Down || ereignis->key() == Qt::Key_Return ||
+         ereignis->key() == Qt::Key_Enter) &&
+        zeile == rowCount() - 1) {
         emit amEndeVerlassen();
         return;
     }

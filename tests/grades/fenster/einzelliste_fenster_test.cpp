@@ -194,6 +194,13 @@ void EinzellisteFensterTest::gitterHaelften()
     QCOMPARE(u.f->einzelliste->SGEinzellisteRechts->rowCount(), 3 + schueler - links);
     QCOMPARE(u.f->einzelliste->SGEinzellisteRechts->text(3, 0),
              schueler > links ? QString::number(links + 1) : QString());
+    // Ohne gewaehlte Notenart sind die Gitter gesperrt und piepen beim Klick.
+    u.f->einzelliste->BEinzellisteAbbrechenClick();
+    u.f->einzelliste->oeffnen(0);
+    QVERIFY(!u.f->einzelliste->SGEinzellisteLinks->isEnabled());
+    QTest::mouseClick(u.f->einzelliste->SGEinzellisteLinks->viewport(), Qt::LeftButton, {},
+                      QPoint(20, 20));
+    QCOMPARE(u.r.pieptoene, 1);
 }
 
 void EinzellisteFensterTest::datumPruefen()
@@ -209,6 +216,20 @@ void EinzellisteFensterTest::datumPruefen()
     el->EZenHinweise->setFocus();
     QCOMPARE(u.r.letzteMeldung(), u"Das Datum muss im Format  yyyy-mm-tt  eingegeben werden!"_s);
     QTRY_VERIFY(el->EZenDatum->hasFocus());
+    // OK schreibt das verweigerte Datum nicht.
+    u.klick(u"BOKEinzelliste"_s);
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Einzelliste);
+    QCOMPARE(u.r.pieptoene, 1);
+    QVERIFY(u.f->klasse.datum(5, 1).isEmpty());
+    el->EZenDatum->setFocus();
+    el->EZenDatum->selectAll();
+    QTest::keyClicks(el->EZenDatum, u"2017-02-09"_s);
+    el->EZenHinweise->setFocus();
+    Fensterumgebung::tippe(el->EZenHinweise, u"Nachtest"_s);
+    zelleTippen(el->SGEinzellisteLinks, 3, 5, u"3"_s);
+    u.klick(u"BOKEinzelliste"_s);
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
+    QCOMPARE(u.f->klasse.datum(5, 1), u"2017-02-09"_s);
 }
 
 void EinzellisteFensterTest::leereNotenFuellen()

@@ -27,6 +27,7 @@ class EinzelschuelerFensterTest : public QObject
     Q_OBJECT
 private slots:
     void anzeigeUndUmbruch();
+    void warnungBeiBearbeitetenTests();
     void noteTippenPruefen_data();
     void noteTippenPruefen();
     void naechsterVorheriger();
@@ -64,6 +65,28 @@ void EinzelschuelerFensterTest::anzeigeUndUmbruch()
     u.klick(u"BOKSchueler"_s);
     QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
     QCOMPARE(u.f->BZenKat[5]->text(), u"&Tests"_s);
+}
+
+// Mit verteilten Tests der Klasse warnt die Ansicht einmal je Klasse.
+void EinzelschuelerFensterTest::warnungBeiBearbeitetenTests()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    ordnerAnlegen(u.ordner.datei(u"2016-17/7xC1Saeu/T1-Kopie"_s)); // andere Klasse
+    ordnerAnlegen(u.ordner.datei(u"2016-17/8aC1Saeu"_s));          // noch nicht verteilt
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.klick(u"BEinzelSchueler"_s);
+    u.klick(u"BOKSchueler"_s);
+    QCOMPARE(u.r.meldungen(), QStringList{});
+    ordnerAnlegen(u.ordner.datei(u"2016-17/8aC2Basn/T2-Ausge"_s));
+    u.klick(u"BEinzelSchueler"_s);
+    QCOMPARE(u.r.meldungen().size(), 1);
+    QVERIFY(u.r.meldungen()[0].startsWith(u"Achtung: Es sind für diese Klasse"_s));
+    QVERIFY(
+        u.r.meldungen()[0].endsWith(u"\r\nNeue Schüler können allerdings aufgenommen werden."_s));
+    u.klick(u"BOKSchueler"_s);
+    u.klick(u"BEinzelSchueler"_s);
+    QCOMPARE(u.r.meldungen().size(), 1);
 }
 
 void EinzelschuelerFensterTest::noteTippenPruefen_data()
@@ -132,7 +155,7 @@ void EinzelschuelerFensterTest::neuerSchuelerUnvollstaendig()
     s->EVorname->setText(u"Dora"_s);
     QVERIFY(!s->BOKSchuelerClick());
     QCOMPARE(u.r.letzteMeldung(),
-             u"Vorname, Nachname und die Angabe des Geschlechts dürfen nicht leer bleiben!\n"
+             u"Vorname, Nachname und die Angabe des Geschlechts dürfen nicht leer bleiben!\r\n"
              u"Zum Löschen des neuen Schülers den Button \"Schüler löschen\" klicken!"_s);
     // Abbrechen entfernt den unfertigen Schueler wieder.
     u.klick(u"BAbbrechenSchueler"_s);

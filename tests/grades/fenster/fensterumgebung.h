@@ -53,7 +53,8 @@ struct Fensterumgebung
         }
     }
 
-    template<class T> T *w(const QString &name) const
+    template<class T>
+    T *w(const QString &name) const
     {
         T *gefunden = f->findChild<T *>(name);
         if (gefunden == nullptr) {

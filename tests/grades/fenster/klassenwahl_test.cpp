@@ -1,6 +1,7 @@
 // Klassenliste, Laden, Speichern und Speicherabfrage des Notenfensters.
 #include "fensterumgebung.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 
@@ -13,11 +14,17 @@ class KlassenwahlTest : public QObject
 private slots:
     void listeZeigtKlassenUndLaedt();
     void vorschauMitPfeiltasten();
+    void vorschauBeimZiehen();
+    void arbeitenInDerVorschauOeffnet();
     void speichernZeigtGespeichert();
     void speicherAbfrage_data();
     void speicherAbfrage();
     void speichernSchlaegtFehlAbfrageBleibtOffen();
     void leeresAktuellesSchuljahr();
+    void schliessenFragt();
+    void klasseLoeschen();
+    void exportUeberDasMenue();
+    void einzellisteGehtBeimSpeichernNichtVerloren();
     void bilder();
 };
 
@@ -66,6 +73,47 @@ void KlassenwahlTest::vorschauMitPfeiltasten()
     QVERIFY(!u.f->tabelle->isColumnHidden(3)); // Kurs: Spalte "Kl." sichtbar
     QTest::keyClick(liste, Qt::Key_Return);
     QVERIFY(!liste->isVisible());
+    QCOMPARE(u.r.fragen().size(), 0);
+}
+
+// Wer in der Vorschau in die Tabelle klickt, hat die Klasse geoeffnet: ein Wechsel fragt.
+void KlassenwahlTest::arbeitenInDerVorschauOeffnet()
+{
+    Fensterumgebung u;
+    u.klick(u"BKlassenwahl"_s);
+    auto *liste = u.w<QListWidget>(u"LBoxKlassen"_s);
+    QTest::keyClick(liste, Qt::Key_Down);
+    QCOMPARE(u.f->klassenname, u"L-7x-Ph"_s);
+    zelleTippen(u.f->tabelle, 3, 7, u"1"_s);
+    QVERIFY(!liste->isVisible());
+    zelleKlicken(u.f->tabelle, 4, 7);
+    QCOMPARE(u.f->klasse.schueler(1).note(5, 3), u"1"_s);
+    u.r.antworte(Knopf::Abbrechen);
+    u.klick(u"BKlassenwahl"_s);
+    QCOMPARE(u.r.fragen(), QStringList{u"Soll die bearbeitete Datei gespeichert werden?"_s});
+    QCOMPARE(u.f->klasse.schueler(1).note(5, 3), u"1"_s);
+}
+
+// Mit gedrueckter Maustaste ueber die Eintraege: jeder wird zur Vorschau geladen, das Loslassen
+// oeffnet den letzten.
+void KlassenwahlTest::vorschauBeimZiehen()
+{
+    Fensterumgebung u;
+    u.klick(u"BKlassenwahl"_s);
+    auto *liste = u.w<QListWidget>(u"LBoxKlassen"_s);
+    const QPoint erster = liste->visualItemRect(liste->item(0)).center();
+    const QPoint zweiter = liste->visualItemRect(liste->item(1)).center();
+    QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, erster);
+    QCOMPARE(u.f->klassenname, u"K-9-Inx"_s);
+    QMouseEvent ziehen(QEvent::MouseMove, zweiter, liste->viewport()->mapToGlobal(zweiter),
+                       Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(liste->viewport(), &ziehen);
+    QCOMPARE(u.f->klassenname, u"L-7x-Ph"_s);
+    QVERIFY(liste->isVisible());
+    QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, zweiter);
+    u.warte();
+    QVERIFY(!liste->isVisible());
+    QCOMPARE(u.f->klassenname, u"L-7x-Ph"_s);
     QCOMPARE(u.r.fragen().size(), 0);
 }
 
@@ -131,8 +179,8 @@ void KlassenwahlTest::speichernSchlaegtFehlAbfrageBleibtOffen()
     QFile::setPermissions(u.ordner.datei(u"2016-17"_s),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(u.r.meldungen(),
-             QStringList{u"Die Datei "_s + u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s)
-                         + u"  kann nicht geschrieben werden!"_s});
+             QStringList{u"Die Datei "_s + u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s) +
+                         u"  kann nicht geschrieben werden!"_s});
     QVERIFY(u.f->klasseOffen);
     QCOMPARE(u.f->klasse.schueler(2).note(1, 5), u"3"_s);
     QVERIFY(!u.w<QListWidget>(u"LBoxKlassen"_s)->isVisible());
@@ -149,10 +197,75 @@ void KlassenwahlTest::leeresAktuellesSchuljahr()
     QCOMPARE(liste->count(), 1);
     QCOMPARE(liste->item(0)->text(), u"Keine Klassen vorh."_s);
     QCOMPARE(u.r.meldungen().size(), 1);
-    QVERIFY(u.r.meldungen()[0].startsWith(u"Der Klassenordner für das aktuelle Schuljahr 2016-17"_s));
+    QVERIFY(
+        u.r.meldungen()[0].startsWith(u"Der Klassenordner für das aktuelle Schuljahr 2016-17"_s));
     // Der Eintrag laedt nichts.
     QTest::keyClick(liste, Qt::Key_Return);
     QCOMPARE(klassenGroesse(u.f->klasse), 0);
+}
+
+void KlassenwahlTest::schliessenFragt()
+{
+    Fensterumgebung u;
+    u.oeffne(u"L-7x-Ph.DTA"_s);
+    int beendet = 0;
+    QObject::connect(u.f.get(), &TFZensurenbearbeitung::programmBeenden, [&] { ++beendet; });
+    u.r.antworte(Knopf::Abbrechen);
+    QVERIFY(!u.f->close());
+    QVERIFY(u.f->isVisible());
+    QCOMPARE(beendet, 0);
+    u.r.antworte(Knopf::Nein);
+    QVERIFY(u.f->close());
+    QCOMPARE(beendet, 1);
+    QCOMPARE(u.r.fragen().size(), 2);
+}
+
+// In der offenen Einzelliste getippte Noten kommen beim Speichern ueber die Abfrage mit.
+void KlassenwahlTest::einzellisteGehtBeimSpeichernNichtVerloren()
+{
+    Fensterumgebung u;
+    u.oeffne(u"L-7x-Ph.DTA"_s);
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    el->oeffnenMitListe(5, 3);
+    zelleTippen(el->SGEinzellisteLinks, 3, 5, u"2+"_s);
+    u.r.antworte(Knopf::Ja);
+    u.f->BKlassenwahlClick();
+    Klasse gelesen;
+    QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s), gelesen, u.r));
+    QCOMPARE(gelesen.schueler(1).note(5, 3), u"2+"_s);
+    QCOMPARE(gelesen.datum(5, 3), u"2017-02-10"_s);
+    QVERIFY(!el->liste.has_value());
+    QCOMPARE(u.f->BZenKat[5]->text(), u"&Tests"_s);
+}
+
+void KlassenwahlTest::klasseLoeschen()
+{
+    Fensterumgebung u;
+    u.f->KlasseLoeschenClick(); // ohne Klasse: Hinweis und Klassenliste
+    QCOMPARE(u.r.meldungen().size(), 1);
+    QVERIFY(u.w<QListWidget>(u"LBoxKlassen"_s)->isVisible());
+    u.oeffne(u"L-7x-Ph.DTA"_s);
+    u.r.antworte(Knopf::Nein).antworte(Knopf::Ja);
+    u.f->KlasseLoeschenClick();
+    QVERIFY(QFile::exists(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s)));
+    QVERIFY(u.f->klasseOffen);
+    u.f->KlasseLoeschenClick();
+    QVERIFY(!QFile::exists(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s)));
+    QCOMPARE(u.r.letzteMeldung(), u"Die Klassendatei wurde gelöscht!"_s);
+    QVERIFY(!u.f->klasseOffen);
+    QVERIFY(!u.f->PAnsichten->isVisible());
+    QCOMPARE(klassenGroesse(u.f->klasse), 0);
+}
+
+void KlassenwahlTest::exportUeberDasMenue()
+{
+    Fensterumgebung u;
+    u.oeffne(u"L-7x-Ph.DTA"_s);
+    u.r.dateiAntwort(u.ordner.datei(u"export.csv"_s));
+    u.f->findChild<QAction *>(u"Klassendatenexportieren1"_s)->trigger();
+    const QByteArray inhalt = u.ordner.lies(u"export.csv"_s);
+    QVERIFY(inhalt.startsWith("Nachname;Vorname;"));
+    QVERIFY(inhalt.contains("Albrecht;Lena;"));
 }
 
 void KlassenwahlTest::bilder()

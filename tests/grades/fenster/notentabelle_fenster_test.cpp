@@ -5,6 +5,8 @@
 #include "grades/klassenbau.h"
 
 #include <QLabel>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +58,8 @@ private slots:
     void kopfZellenKlick();
     void namensZelleOeffnetSchueler();
     void ansichtsKnoepfe();
+    void mausradEineZeile();
+    void hinweiseUeberKopfUndNamen();
 };
 
 void NotentabelleFensterTest::eingabeMitPruefung_data()
@@ -308,6 +312,74 @@ void NotentabelleFensterTest::ansichtsKnoepfe()
     QCOMPARE(t->ansicht, Ansicht::Alle);
     QVERIFY(u.f->BZenKat[2]->styleSheet().isEmpty());
     u.bild(u"tabelle-mündliche"_s);
+}
+
+// Eine Rastung rollt eine Zeile; die Auswahl bleibt in den sichtbaren Schuelerzeilen.
+void NotentabelleFensterTest::mausradEineZeile()
+{
+    Fensterumgebung u;
+    Klasse k = standardKlasse();
+    for (int i = 0; i < kMaxSchueler; ++i) {
+        schuelerAnhaengen(k, u"V"_s + QString::number(100 + i), u"N"_s + QString::number(100 + i));
+    }
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, k);
+    u.f->resize(1280, 600);
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    ZenListeGesamt *t = u.f->tabelle;
+    QScrollBar *leiste = t->verticalScrollBar();
+    QVERIFY(leiste->maximum() > 0);
+    QCOMPARE(leiste->value(), 0);
+    const QPoint mitte = t->viewport()->rect().center();
+    QWheelEvent runter(mitte, t->viewport()->mapToGlobal(mitte), QPoint(), QPoint(0, -120),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(t->viewport(), &runter);
+    QCOMPARE(leiste->value(), 22);
+    // Schueler 1 liegt jetzt unter den festen Kopfzeilen: die Auswahl geht eine Zeile tiefer.
+    QCOMPARE(t->currentRow(), 4);
+    QCOMPARE(t->currentColumn(), 4);
+    for (int i = 0; i < 60; ++i) {
+        QCoreApplication::sendEvent(t->viewport(), &runter);
+    }
+    QCOMPARE(leiste->value(), leiste->maximum());
+    QVERIFY(t->rowAt(t->viewport()->height() - 1) < 0 ||
+            t->rowAt(t->viewport()->height() - 1) == 43);
+    QWheelEvent hoch(mitte, t->viewport()->mapToGlobal(mitte), QPoint(), QPoint(0, 120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    t->setCurrentCell(43, 5);
+    QCoreApplication::sendEvent(t->viewport(), &hoch);
+    QCOMPARE(leiste->value(), leiste->maximum() - 22);
+    QVERIFY(t->currentRow() < 43);
+    QCOMPARE(t->currentColumn(), 5);
+}
+
+void NotentabelleFensterTest::hinweiseUeberKopfUndNamen()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, kleineKlasse());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.f->ChBLeerspaltenZeigen->setChecked(true);
+    ZenListeGesamt *t = u.f->tabelle;
+    auto *erlaeuterung = u.w<QLabel>(u"LZenErlaeuterung"_s);
+    auto *datum = u.w<QLabel>(u"LZenDatum"_s);
+    const auto ueber = [&](int zeile, int spalte) {
+        QTest::mouseMove(t->viewport(), t->visualRect(t->model()->index(zeile, spalte)).center());
+        QCoreApplication::processEvents();
+    };
+    ueber(0, 5);
+    QCOMPARE(erlaeuterung->text(), u"Arbeit 2"_s);
+    QCOMPARE(datum->text(), u"T2: 2016-12-01"_s);
+    ueber(1, 6);
+    QCOMPARE(erlaeuterung->text(), u"neu"_s);
+    QCOMPARE(datum->text(), u"T3: 2017-02-10"_s);
+    ueber(2, 7);
+    QCOMPARE(erlaeuterung->text(), u"Erst die leeren Spalten weiter links auffüllen!"_s);
+    ueber(0, 14);
+    QCOMPARE(erlaeuterung->text(), u"T:  Durchschnittsnote"_s);
+    ueber(4, 1);
+    QCOMPARE(erlaeuterung->text(), u"Bernd Brandt"_s);
+    ueber(6, 2);
+    QCOMPARE(erlaeuterung->text(), u"Neue(r) Schüler(in)"_s);
+    QCOMPARE(t->item(4, 2)->toolTip(), u"Bernd Brandt"_s);
 }
 
 QTEST_MAIN(NotentabelleFensterTest)

@@ -1,0 +1,360 @@
+// Das Notenfenster bei der Arbeit: Ansichten, Zellen der Tabelle, Tasten, Moduswechsel.
+#include "grades/fenster/Zensurenbearbeitung.h"
+
+#include "classdata/fenster/klassenwerkzeuge.h"
+#include "classdata/klassendatei.h"
+#include "common/ordner.h"
+#include "common/rueckfragen.h"
+#include "common/schuljahr.h"
+#include "common/uhr.h"
+#include "grades/fenster/einzelliste_ansicht.h"
+#include "grades/fenster/einzelschueler_ansicht.h"
+#include "grades/fenster/notenarten_ansicht.h"
+#include "grades/fenster/notentabelle_ansicht.h"
+#include "grades/notenarten.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+// --- Ansichten --------------------------------------------------------------------------------
+
+TFZensurenbearbeitung::Unteransicht TFZensurenbearbeitung::unteransicht() const
+{
+    QWidget *w = PAnsichten->currentWidget();
+    if (w == einzelliste) {
+        return Unteransicht::Einzelliste;
+    }
+    if (w == einzelschueler) {
+        return Unteransicht::Einzelschueler;
+    }
+    if (w == notenarten) {
+        return Unteransicht::Notenarten;
+    }
+    return Unteransicht::Tabelle;
+}
+
+void TFZensurenbearbeitung::zeigeArt(int art)
+{
+    if (unteransicht() == Unteransicht::Einzelliste) {
+        einzelliste->artGewaehlt(art);
+        aktuelleArt = art;
+        return;
+    }
+    if (unteransicht() != Unteransicht::Tabelle) {
+        return;
+    }
+    tabelle->bearbeitungAbschliessen();
+    aktuelleArt = art;
+    tabelle->ansicht = Ansicht::Art;
+    tabelle->ansichtArt = art;
+    tabelle->spaltenbreite();
+    ansichtsKnoepfeFaerben();
+    const int zeile = std::max(tabelle->currentRow(), 3);
+    if (tabelle->rowCount() > zeile) {
+        tabelle->setCurrentCell(zeile, startSpalte(art));
+    }
+    tabelle->setFocus();
+}
+
+void TFZensurenbearbeitung::BAlleZenClick()
+{
+    if (unteransicht() != Unteransicht::Tabelle) {
+        return;
+    }
+    tabelle->bearbeitungAbschliessen();
+    tabelle->ansicht = Ansicht::Alle;
+    tabelle->spaltenbreite();
+    ansichtsKnoepfeFaerben();
+    tabelle->setFocus();
+}
+
+void TFZensurenbearbeitung::BDurchschnitteClick()
+{
+    if (unteransicht() != Unteransicht::Tabelle) {
+        return;
+    }
+    tabelle->bearbeitungAbschliessen();
+    tabelle->ansicht = Ansicht::Berechnungen;
+    CHBDurchschnitte->setChecked(true);
+    tabelle->spaltenbreite();
+    ansichtsKnoepfeFaerben();
+    tabelle->setFocus();
+}
+
+void TFZensurenbearbeitung::ansichtsKnoepfeFaerben()
+{
+    const QString normalAnsicht = u"QPushButton { background: rgb(255,255,225); }"_s;
+    const QString gewaehltAnsicht = u"QPushButton { background: rgb(215,230,215); }"_s;
+    const QString gewaehltArt = u"QPushButton { background: rgb(220,240,250); }"_s;
+    for (int art = 1; art <= kNotenarten; ++art) {
+        const bool gewaehlt = tabelle->ansicht == Ansicht::Art && tabelle->ansichtArt == art;
+        BZenKat[art]->setStyleSheet(gewaehlt ? gewaehltArt : QString());
+    }
+    BAlleZen->setStyleSheet(tabelle->ansicht == Ansicht::Alle ? gewaehltAnsicht : normalAnsicht);
+    BDurchschnitte->setStyleSheet(tabelle->ansicht == Ansicht::Berechnungen ? gewaehltAnsicht
+                                                                            : normalAnsicht);
+}
+
+void TFZensurenbearbeitung::notenartKnoepfeOhneKaufmannsUnd(bool ohne)
+{
+    for (int art = 1; art <= kNotenarten; ++art) {
+        BZenKat[art]->setText(ohne ? ohneErstesKaufmannsUnd(kategorieBeschriftung[art])
+                                   : kategorieBeschriftung[art]);
+    }
+    BAlleZen->setText(ohne ? u"Alle"_s : u"&Alle"_s);
+    BDurchschnitte->setText(ohne ? u"Berechnungen"_s : u"&Berechnungen"_s);
+}
+
+void TFZensurenbearbeitung::unteransichtSchliessen()
+{
+    notenartKnoepfeOhneKaufmannsUnd(false);
+    knoepfeFreigeben(true);
+    PAnsichten->setCurrentWidget(tabelle);
+    if (klassenGroesse(klasse) > 0 || klasseOffen) {
+        sortieren();
+        zenArtButtonsFuellen();
+        tabelle->setzeKlasse(&klasse, klassenname);
+        tabelle->fuellen();
+        tabelle->spaltenbreite();
+    }
+    tabelle->setFocus();
+}
+
+// --- Tabelle ----------------------------------------------------------------------------------
+
+bool TFZensurenbearbeitung::zellwertUebernehmen(int spalte, int zeile, const QString &text)
+{
+    const int nr = zeile - 2;
+    const std::optional<QString> note = zellwertAlsNote(text, tabelle->anzeige);
+    if (!note || nr < 1 || nr > klassenGroesse(klasse) || !slotBearbeitbar(klasse, spalte)) {
+        r.piep();
+        QTimer::singleShot(0, tabelle, [this, zeile, spalte] {
+            if (zeile < tabelle->rowCount()) {
+                tabelle->setCurrentCell(zeile, spalte);
+            }
+        });
+        return false;
+    }
+    noteInKlasseSchreiben(klasse, spalte, zeile, *note);
+    klasseOffen = true;
+    sortieren();
+    tabelle->fuellen();
+    tabelle->spaltenbreite();
+    return true;
+}
+
+void TFZensurenbearbeitung::zelleGewaehlt(int zeile, int spalte)
+{
+    if (zeile < kFesteZeilen || spalte < kFesteSpalten || klassenGroesse(klasse) == 0) {
+        return;
+    }
+    const SpaltenInfo info = spaltenInfo(spalte);
+    if (info.typ != SpaltenInfo::Typ::Note) {
+        return;
+    }
+    aktuelleArt = info.art;
+    const int vorhanden = vorhandeneNoten(klasse, info.art);
+    if (info.slot > vorhanden) {
+        LZenErlaeuterung->setText(u"Bitte erst die Spalten weiter links auffüllen!"_s);
+        LZenDatum->clear();
+        return;
+    }
+    LZenErlaeuterung->setText(klasse.erlaeuterung(info.art, info.slot));
+    LZenDatum->setText(slotDatumText(klasse, info.art, info.slot));
+}
+
+void TFZensurenbearbeitung::zelleGeklickt(int zeile, int spalte)
+{
+    if (zeile < kFesteZeilen || spalte < kFesteSpalten || klassenGroesse(klasse) == 0) {
+        return;
+    }
+    klasseOffen = true;
+    const SpaltenInfo info = spaltenInfo(spalte);
+    if (info.typ != SpaltenInfo::Typ::Note) {
+        return;
+    }
+    if (info.slot == vorhandeneNoten(klasse, info.art)) {
+        klasse.erlaeuterung(info.art, info.slot) = u"neu"_s;
+        klasse.datum(info.art, info.slot) = uhr.heute().toString(u"yyyy-MM-dd"_s);
+        tabelle->item(0, spalte)->setText(u"neu"_s);
+    }
+    zelleGewaehlt(zeile, spalte);
+}
+
+void TFZensurenbearbeitung::kopfZelleGeklickt(int spalte)
+{
+    if (klassenGroesse(klasse) == 0 || spalte < kFesteSpalten) {
+        r.piep();
+        return;
+    }
+    const SpaltenInfo info = spaltenInfo(spalte);
+    if (info.typ != SpaltenInfo::Typ::Note || info.slot > vorhandeneNoten(klasse, info.art)) {
+        r.piep();
+        return;
+    }
+    aktuelleArt = info.art;
+    einzelliste->oeffnenMitListe(info.art, info.slot);
+}
+
+void TFZensurenbearbeitung::namensZelleGeklickt(int zeile)
+{
+    const int nr = zeile - 2;
+    if (nr < 1 || nr > klassenGroesse(klasse) + 1) {
+        return;
+    }
+    einzelschueler->BEinzelschuelerClick(nr);
+}
+
+// --- Tasten -----------------------------------------------------------------------------------
+
+void TFZensurenbearbeitung::befehlsTaste(QChar buchstabe)
+{
+    if (unteransicht() != Unteransicht::Tabelle || LBoxKlassen->isVisible()) {
+        return;
+    }
+    switch (buchstabe.unicode()) {
+    case u'c':
+        CBoxSchuljahr->setFocus();
+        CBoxSchuljahr->showPopup();
+        return;
+    case u'd':
+        werkzeuge->klassenDruck();
+        return;
+    case u'g':
+        ChBGesamtb->toggle();
+        return;
+    case u'k':
+        ChBKeineAenderung->toggle();
+        return;
+    case u'l':
+        ChBLeerspaltenZeigen->toggle();
+        return;
+    case u'p':
+        ChBPunkteZensuren->toggle();
+        return;
+    case u's':
+        BKlasseSpeichernClick();
+        return;
+    case u'u':
+        CHBDurchschnitte->toggle();
+        return;
+    case u'v':
+        ChBVornamenSortierung->toggle();
+        return;
+    case u'w':
+        BKlassenwahlClick();
+        return;
+    case u'z':
+        zurUebersichtWechseln();
+        return;
+    default:
+        break;
+    }
+    // Sonst die Taste eines Knopfes mit "&" vor dem Buchstaben (Notenarten, Alle, Berechnungen,
+    // Einzelliste, Bezeichnungen).
+    const QString marke = u"&"_s + buchstabe;
+    for (QPushButton *b : findChildren<QPushButton *>()) {
+        if (b->isVisible() && b->isEnabled() && b->text().contains(marke, Qt::CaseInsensitive)) {
+            b->click();
+            return;
+        }
+    }
+}
+
+void TFZensurenbearbeitung::escTaste()
+{
+    if (LBoxKlassen->isVisible()) {
+        LBoxKlassen->hide();
+        return;
+    }
+    if (unteransicht() == Unteransicht::Tabelle) {
+        zurUebersichtWechseln();
+    }
+}
+
+void TFZensurenbearbeitung::keyPressEvent(QKeyEvent *ereignis)
+{
+    if (ereignis->key() == Qt::Key_Escape) {
+        if (unteransicht() == Unteransicht::Einzelliste) {
+            einzelliste->escTaste();
+            return;
+        }
+        if (unteransicht() == Unteransicht::Notenarten) {
+            notenarten->abbrechen();
+            return;
+        }
+        escTaste();
+        return;
+    }
+    if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) &&
+        unteransicht() == Unteransicht::Notenarten) {
+        notenarten->ok();
+        return;
+    }
+    if (unteransicht() == Unteransicht::Einzelliste && !ereignis->text().isEmpty()) {
+        const QChar b = ereignis->text()[0].toLower();
+        if (b == u'k') {
+            ChBKeineAenderung->toggle();
+            return;
+        }
+        if (b == u'p') {
+            ChBPunkteZensuren->toggle();
+            return;
+        }
+        if (b == u'v') {
+            ChBVornamenSortierung->toggle();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(ereignis);
+}
+
+void TFZensurenbearbeitung::zurUebersichtWechseln()
+{
+    if (speicherAbfrage() < 0) {
+        return;
+    }
+    emit zurUebersicht();
+}
+
+void TFZensurenbearbeitung::testFunktionWaehlen(int schritt)
+{
+    if (speicherAbfrage() < 0) {
+        return;
+    }
+    emit testFunktion(schritt);
+}
+
+void TFZensurenbearbeitung::closeEvent(QCloseEvent *ereignis)
+{
+    if (speicherAbfrage() < 0) {
+        ereignis->ignore();
+        return;
+    }
+    ereignis->accept();
+    emit programmBeenden();
+}
+
+bool TFZensurenbearbeitung::ZenAusBenotungEintragen(const QString &klassenEintrag,
+                                                    const QList<BenotungsErgebnis> &ergebnisse)
+{
+    if (speicherAbfrage() < 0) {
+        return false;
+    }
+    if (!klasseLaden(klassenEintrag, true)) {
+        return false;
+    }
+    einzelliste->testnotenEmpfangen(ergebnisse);
+    return true;
+}
