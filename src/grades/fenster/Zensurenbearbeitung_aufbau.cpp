@@ -11,6 +11,7 @@
 #include "grades/fenster/einzelschueler_ansicht.h"
 #include "grades/fenster/notenarten_ansicht.h"
 #include "grades/fenster/notentabelle_ansicht.h"
+#include "grades/listenverschiebung.h"
 #include "grades/notenarten.h"
 
 #include <QCheckBox>
@@ -99,11 +100,11 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     auto *zeile3 = new QHBoxLayout;
     CHBDurchschnitte = haken(u"CHBDurchschnitte"_s, u"Durchschnitte"_s);
     ChBGesamtb = haken(u"ChBGesamtb"_s, u"Gesamtnoten"_s);
-    ChBLeerspaltenZeigen = haken(u"ChBLeerspaltenZeigen"_s, u"Leere Spalten zeigen"_s);
+    ChBLeerspaltenZeigen = haken(u"ChBLeerspaltenZeigen"_s, u"Leerspalten"_s);
     ChBKeineAenderung = haken(u"ChBKeineAenderung"_s, u"Keine Änderung"_s);
-    ChBVornamenSortierung = haken(u"ChBVornamenSortierung"_s, u"Nach Vornamen sortieren"_s);
-    ChBPunkteZensuren = haken(u"ChBPunkteZensuren"_s, u"Punkte zeigen"_s);
-    ChBKursSortierung = haken(u"ChBKursSortierung"_s, u"Kurs nach Klassen"_s);
+    ChBVornamenSortierung = haken(u"ChBVornamenSortierung"_s, u"Vornamensortierung"_s);
+    ChBPunkteZensuren = haken(u"ChBPunkteZensuren"_s, u"Punkte"_s);
+    ChBKursSortierung = haken(u"ChBKursSortierung"_s, u"Kurssortierung"_s);
     CBoxJungenMaedchen = new QComboBox(this);
     CBoxJungenMaedchen->setObjectName(u"CBoxJungenMaedchen"_s);
     CBoxJungenMaedchen->addItems({u"Ju/ Mä"_s, u"Mä/ Ju"_s, u"Ju-Mä Mix"_s});
@@ -137,6 +138,8 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     fett.setBold(true);
     LZenDatum->setFont(fett);
     LZenErlaeuterung->setFont(fett);
+    // Lange Erlaeuterungen duerfen das Fenster nicht verbreitern.
+    LZenErlaeuterung->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     zeile4->addWidget(LZenDatum);
     zeile4->addWidget(LZenErlaeuterung, 1);
     senkrecht->addLayout(zeile4);
@@ -267,8 +270,8 @@ void TFZensurenbearbeitung::menueAufbauen()
           [this] { BKlassenwahlClick(); });
     punkt(notenMenue, u"Notenbearbeitungeinzelneschueler1"_s,
           u"Notenbearbeitung/ einzelne Schüler"_s, nichts, false);
-    punkt(notenMenue, u"NotenverschiebenineandereKategorie1"_s, u"Notenliste verschieben"_s, nichts,
-          false);
+    punkt(notenMenue, u"NotenverschiebenineandereKategorie1"_s, u"Notenliste verschieben"_s,
+          [this] { r.information(verschiebenHinweis()); });
     punkt(notenMenue, u"NotenlschenganzeKlasse1"_s, u"Noten löschen/ ganze Klasse"_s, nichts);
     punkt(notenMenue, u"AusgabeinDatei1"_s, u"Ausgabe/ Druck (Ø) über Textprogramm"_s, nichts,
           false);

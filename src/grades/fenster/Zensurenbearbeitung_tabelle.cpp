@@ -48,7 +48,7 @@ void TFZensurenbearbeitung::zeigeArt(int art)
 {
     if (unteransicht() == Unteransicht::Einzelliste) {
         einzelliste->artGewaehlt(art);
-        aktuelleArt = art;
+        aktuelleArt = einzelliste->art;
         return;
     }
     if (unteransicht() != Unteransicht::Tabelle) {

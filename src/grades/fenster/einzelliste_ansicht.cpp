@@ -46,7 +46,7 @@ PruefGitter *neuesSchuelerGitter(QWidget *eltern, const QString &name)
     g->setRowHeight(0, 20);
     g->setRowHeight(1, 22);
     g->setRowHeight(2, 4);
-    g->setMinimumWidth(440);
+    g->setMinimumWidth(300);
     return g;
 }
 
@@ -155,6 +155,8 @@ EinzellistenAnsicht::EinzellistenAnsicht(TFZensurenbearbeitung &fenster)
           [this] { BLeereNotenFuellenClick(); });
     knopf(u"BEinzelListeLoeschen"_s, u"Einzelliste löschen"_s,
           [this] { BEinzelListeLoeschenClick(); });
+    BNotenlisteVerschieben = knopf(u"BNotenlisteVerschieben"_s, u"Notenliste verschieben"_s,
+                                   [this] { BNotenlisteVerschiebenClick(); });
     knoepfe->addStretch(1);
     knopf(u"BOKEinzelliste"_s, u"Ok (Einzellistenansicht beenden)"_s,
           [this] { BOKEinzellisteClick(); });
@@ -252,6 +254,9 @@ void EinzellistenAnsicht::artGewaehlt(int neueArt)
         f.r.piep();
         return;
     }
+    if (verschiebung && !verschiebungZielArt(neueArt)) {
+        return;
+    }
     art = neueArt;
     LNotenart->setText(f.klasse.notenart(art).langname);
     const QStringList zeilen = listenAuswahlZeilen(f.klasse, art);
@@ -273,6 +278,10 @@ void EinzellistenAnsicht::artGewaehlt(int neueArt)
 void EinzellistenAnsicht::listeWaehlen(int slot)
 {
     if (art < 1 || slot < 0 || slot > letzteZenVonArtNr(art)) {
+        return;
+    }
+    if (verschiebung) {
+        verschiebungInSpalte(slot);
         return;
     }
     if (testnotenModus && !testnotenSlotOk(f.klasse, art, slot, f.r)) {
@@ -534,6 +543,7 @@ void EinzellistenAnsicht::BEinzellisteAbbrechenClick()
 
 void EinzellistenAnsicht::verwerfen()
 {
+    verschiebungBeenden();
     liste.reset();
     datumFalsch = false;
     testnotenModus = false;

@@ -4,6 +4,7 @@
 // Testnoten einer Benotung kommen hier an.
 
 #include "grades/einzelliste.h"
+#include "grades/listenverschiebung.h"
 
 #include <QGroupBox>
 
@@ -37,6 +38,9 @@ public:
     void BLeereNotenFuellenClick();
     void BEinzelListeLoeschenClick();
     void escTaste();
+    // Notenliste verschieben: Start bzw. Abbruch mit dem Knopf, Ziel ueber Notenart und Auswahl.
+    void BNotenlisteVerschiebenClick();
+    bool verschiebungLaeuft() const { return verschiebung.has_value(); }
     void neuFuellen(); // nach neuer Sortierung
     void testnotenEmpfangen(const QList<BenotungsErgebnis> &ergebnisse);
     void ausgabeKlassenSpiegel();
@@ -69,6 +73,10 @@ protected:
 
 private:
     void schliessen();
+    void verschiebungBeenden();
+    // false: die Notenart ist kein moegliches Ziel (die Verschiebung ist beendet).
+    bool verschiebungZielArt(int zielArt);
+    void verschiebungInSpalte(int t);
     void gitterFuellen();
     void namenFuellen();
     void gitterFreigeben(bool frei);
@@ -84,4 +92,6 @@ private:
     int links = 0;            // Schueler im linken Gitter
     bool datumFalsch = false; // das Datumsfeld wurde mit einem verweigerten Wert verlassen
     QString datumDerListe;    // das Datum der Liste beim Oeffnen
+    std::optional<Verschiebung> verschiebung;
+    QPushButton *BNotenlisteVerschieben = nullptr;
 };

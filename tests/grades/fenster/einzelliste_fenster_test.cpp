@@ -47,6 +47,7 @@ private slots:
     void abbrechenSchreibtNichts();
     void testnoten();
     void testnotenAbbrechenLoeschtListe();
+    void listeVerschieben();
 };
 
 // Der Weg einer Lehrkraft: Beispielklasse oeffnen, Testliste tippen, Tabelle pruefen, Punkte,
@@ -337,6 +338,68 @@ void EinzellisteFensterTest::testnotenAbbrechenLoeschtListe()
     QCOMPARE(u.r.fragen(), QStringList{u"Diese Einzelliste wirklich löschen?"_s});
     QCOMPARE(vorhandeneNoten(u.f->klasse, 5), 1);
     QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
+}
+
+// Spalte 3 der Hausarbeiten (0..4 belegt) an Stelle 1; dann eine Verschiebung in die volle
+// Art Tests, die verweigert wird; dann ein Abbruch mit dem Knopf.
+void EinzellisteFensterTest::listeVerschieben()
+{
+    Fensterumgebung u;
+    Klasse k = klasseMitGleichenNamen();
+    for (int slot = 0; slot < 5; ++slot) {
+        k.schueler(1).note(1, slot) = QString::number(slot + 1);
+        k.erlaeuterung(1, slot) = u"HA "_s + QString::number(slot + 1);
+    }
+    for (int slot = 0; slot < 10; ++slot) {
+        k.schueler(2).note(5, slot) = u"2"_s;
+    }
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, k);
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    el->oeffnenMitListe(1, 2);
+    u.klick(u"BNotenlisteVerschieben"_s);
+    QVERIFY(el->verschiebungLaeuft());
+    QCOMPARE(el->Label3->text(), u"Zielnummer für das Verschieben angeben:"_s);
+    QVERIFY(u.knopf(u"BNotenlisteVerschieben"_s)->text().startsWith(u"Bitte oben das Ziel\n"_s));
+    u.klick(u"BZenKat5"_s); // Tests: alle 10 Spalten belegt
+    QCOMPARE(
+        u.r.letzteMeldung(),
+        u"Ein Verschieben in diese Notenart ist nicht möglich, weil alle Spalten voll sind!"_s);
+    QVERIFY(!el->verschiebungLaeuft());
+    QCOMPARE(el->art, 1);
+    QCOMPARE(u.knopf(u"BNotenlisteVerschieben"_s)->text(), u"Notenliste verschieben"_s);
+
+    el->listeWaehlen(2);
+    u.klick(u"BNotenlisteVerschieben"_s);
+    u.klick(u"BZenKat1"_s);
+    el->listeWaehlen(0);
+    QCOMPARE(u.r.letzteMeldung(), u"Die Einzelliste ist erfolgreich verschoben worden."_s);
+    QVERIFY(!el->verschiebungLaeuft());
+    const int nr = [&] {
+        for (int i = 1; i <= 5; ++i) {
+            if (u.f->klasse.schueler(i).vorname == u"Lena"_s) {
+                return i;
+            }
+        }
+        return 0;
+    }();
+    QStringList reihenfolge;
+    for (int slot = 0; slot < 5; ++slot) {
+        reihenfolge << u.f->klasse.schueler(nr).note(1, slot);
+    }
+    QCOMPARE(reihenfolge, (QStringList{u"3"_s, u"1"_s, u"2"_s, u"4"_s, u"5"_s}));
+    QCOMPARE(u.f->klasse.erlaeuterung(1, 0), u"HA 3"_s);
+    QCOMPARE(el->EZenHinweise->text(), u"HA 3"_s);
+    QCOMPARE(el->ENotenNr->text(), u"H1"_s);
+
+    // Abbruch: nichts bewegt sich, ein spaeterer Klick in die Auswahl waehlt nur.
+    u.klick(u"BNotenlisteVerschieben"_s);
+    u.klick(u"BNotenlisteVerschieben"_s);
+    QVERIFY(!el->verschiebungLaeuft());
+    el->artGewaehlt(1);
+    el->listeWaehlen(4);
+    QCOMPARE(u.f->klasse.erlaeuterung(1, 4), u"HA 5"_s);
+    QCOMPARE(el->ENotenNr->text(), u"H5"_s);
 }
 
 QTEST_MAIN(EinzellisteFensterTest)

@@ -60,6 +60,7 @@ private slots:
     void ansichtsKnoepfe();
     void mausradEineZeile();
     void hinweiseUeberKopfUndNamen();
+    void escUndBefehle();
 };
 
 void NotentabelleFensterTest::eingabeMitPruefung_data()
@@ -380,6 +381,47 @@ void NotentabelleFensterTest::hinweiseUeberKopfUndNamen()
     ueber(6, 2);
     QCOMPARE(erlaeuterung->text(), u"Neue(r) Schüler(in)"_s);
     QCOMPARE(t->item(4, 2)->toolTip(), u"Bernd Brandt"_s);
+}
+
+void NotentabelleFensterTest::escUndBefehle()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, kleineKlasse());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    ZenListeGesamt *t = u.f->tabelle;
+    int uebersicht = 0;
+    QObject::connect(u.f.get(), &TFZensurenbearbeitung::zurUebersicht, [&] { ++uebersicht; });
+    // "w" fragt und zeigt die Klassenliste; Esc schliesst sie nur.
+    u.r.antworte(Rueckfragen::Knopf::Nein);
+    QTest::keyClick(t, Qt::Key_W);
+    auto *liste = u.w<QListWidget>(u"LBoxKlassen"_s);
+    QVERIFY(liste->isVisible());
+    QTest::keyClick(liste, Qt::Key_Escape);
+    QVERIFY(!liste->isVisible());
+    QCOMPARE(uebersicht, 0);
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    // "d" (Drucken) gibt es hier nicht: Piep.
+    QTest::keyClick(t, Qt::Key_D);
+    QCOMPARE(u.r.pieptoene, 1);
+    // In der Einzelliste wirken nur k, p und v; Enter in der Auswahl oeffnet die Liste.
+    QTest::keyClick(t, Qt::Key_E);
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Einzelliste);
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    QVERIFY(el->LBZenHinweise->isVisible());
+    QTest::keyClick(el->LBZenHinweise, Qt::Key_Down);
+    QTest::keyClick(el->LBZenHinweise, Qt::Key_Return);
+    QCOMPARE(el->liste->slot, 1);
+    QVERIFY(el->SGEinzellisteLinks->hasFocus());
+    QTest::keyClick(el->SGEinzellisteLinks, Qt::Key_P);
+    QVERIFY(u.f->ChBPunkteZensuren->isChecked());
+    QTest::keyClick(el->SGEinzellisteLinks, Qt::Key_U);
+    QVERIFY(u.f->CHBDurchschnitte->isChecked()); // unveraendert
+    // Esc schliesst die Ansicht wie OK, ein weiteres Esc fuehrt zur Uebersicht.
+    QTest::keyClick(el->SGEinzellisteLinks, Qt::Key_Escape);
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
+    u.r.antworte(Rueckfragen::Knopf::Nein);
+    QTest::keyClick(t, Qt::Key_Escape);
+    QCOMPARE(uebersicht, 1);
 }
 
 QTEST_MAIN(NotentabelleFensterTest)

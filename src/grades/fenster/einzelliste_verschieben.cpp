@@ -1,0 +1,76 @@
+// Notenliste verschieben in der Einzellistenansicht: die offene Liste wird Quelle, das Ziel sind
+// eine Notenart (Knopf oben) und eine Zeile der Listenauswahl.
+#include "common/rueckfragen.h"
+#include "grades/fenster/Zensurenbearbeitung.h"
+#include "grades/fenster/einzelliste_ansicht.h"
+#include "grades/notenmodell.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kVerschiebenKnopf = u"Notenliste verschieben"_s;
+const QString kZielAufforderung =
+    u"Bitte oben das Ziel\nder Verschiebung\nauswählen.\n(Notenart und "
+    u"Nr.)\n\nZum Abbrechen\nnochmal hier\nklicken"_s;
+
+} // namespace
+
+void EinzellistenAnsicht::BNotenlisteVerschiebenClick()
+{
+    if (verschiebung) {
+        verschiebungBeenden();
+        LBZenHinweise->hide();
+        return;
+    }
+    // Nur mit offener Liste (Auswahl verborgen) und gewaehlter Notenart.
+    if (!liste || LBZenHinweise->isVisible() || art < 1 || !EZenHinweise->isVisible()) {
+        return;
+    }
+    if (!listeZurueckschreiben()) {
+        return;
+    }
+    verschiebung = verschiebungBeginnen(f.klasse, art, liste->slot);
+    BNotenlisteVerschieben->setText(kZielAufforderung);
+    BNotenlisteVerschieben->setMinimumHeight(150);
+    Label3->setText(u"Zielnummer für das Verschieben angeben:"_s);
+}
+
+void EinzellistenAnsicht::verschiebungBeenden()
+{
+    verschiebung.reset();
+    if (BNotenlisteVerschieben != nullptr) {
+        BNotenlisteVerschieben->setText(kVerschiebenKnopf);
+        BNotenlisteVerschieben->setMinimumHeight(0);
+    }
+    Label3->setText(u"Auswahl der Noten"_s);
+}
+
+bool EinzellistenAnsicht::verschiebungZielArt(int zielArt)
+{
+    if (zielArtMoeglich(f.klasse, *verschiebung, zielArt, f.r)) {
+        return true;
+    }
+    const int quelle = verschiebung->quellArt;
+    verschiebungBeenden();
+    art = quelle;
+    return false;
+}
+
+void EinzellistenAnsicht::verschiebungInSpalte(int t)
+{
+    const Verschiebung v = *verschiebung;
+    verschiebungBeenden();
+    LBZenHinweise->hide();
+    if (!verschiebungAbschliessen(f.klasse, v, art, t, f.r)) {
+        return;
+    }
+    f.klasseOffen = true;
+    liste = einzellisteOeffnen(f.klasse, art, t, f.uhr);
+    listeAnzeigen();
+}
