@@ -9,9 +9,7 @@
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
 #include "common/uhr.h"
-#include "grades/einzelliste.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
-#include "grades/fenster/einzelliste_ansicht.h"
 #include "grades/fenster/einzelschueler_ansicht.h"
 #include "grades/fenster/griddruck.h"
 #include "grades/fenster/notentabelle_ansicht.h"
@@ -65,9 +63,6 @@ void nebenKnopf(QWidget *nachbar, QWidget *neu)
 
 const QString kZielAufforderung = u"Bitte oben das Ziel\nder Verschiebung\nauswählen.\n\nZum "
                                   u"Abbrechen\nnochmal hier\nklicken"_s;
-const QString kListenZielAufforderung =
-    u"Bitte oben das Ziel\nder Verschiebung\nauswählen.\n(Notenart und Nr.)\n\nZum "
-    u"Abbrechen\nnochmal hier\nklicken"_s;
 
 } // namespace
 
@@ -96,13 +91,6 @@ Klassenwerkzeuge::Klassenwerkzeuge(TFZensurenbearbeitung &fenster)
     connect(BSchuelerVerschieben, &QPushButton::clicked, this,
             [this] { BSchuelerVerschiebenClick(); });
 
-    BNotenlisteVerschieben = new QPushButton(u"Notenliste verschieben"_s, f.einzelliste);
-    BNotenlisteVerschieben->setObjectName(u"BNotenlisteVerschieben"_s);
-    nebenKnopf(f.einzelliste->findChild<QPushButton *>(u"BEinzelListeLoeschen"_s),
-               BNotenlisteVerschieben);
-    connect(BNotenlisteVerschieben, &QPushButton::clicked, this,
-            [this] { BNotenlisteVerschiebenClick(); });
-
     // Die Menuepunkte des Fensters.
     const auto punkt = [this](const QString &name, auto &&aktion) {
         if (QAction *a = f.findChild<QAction *>(name)) {
@@ -118,22 +106,13 @@ Klassenwerkzeuge::Klassenwerkzeuge(TFZensurenbearbeitung &fenster)
     });
     punkt(u"Zufallsgruppen1"_s, [this] { zufallsgruppen(); });
     punkt(u"Schlersuchen1"_s, [this] { schuelerSuchen(); });
-    punkt(u"NotenverschiebenineandereKategorie1"_s, [this] { notenlisteVerschiebenMenue(); });
     punkt(u"AusgabeinDatei1"_s, [this] { ausgabeUeberTextprogramm(); });
     punkt(u"Drucken1"_s, [this] { schnelldruck(); });
 
     klassenListe = f.LBoxKlassen;
     klassenListeFlaeche = f.LBoxKlassen->viewport();
-    spaltenListe = f.einzelliste->LBZenHinweise;
-    spaltenListeFlaeche = f.einzelliste->LBZenHinweise->viewport();
     f.LBoxKlassen->installEventFilter(this);
     f.LBoxKlassen->viewport()->installEventFilter(this);
-    f.einzelliste->LBZenHinweise->installEventFilter(this);
-    f.einzelliste->LBZenHinweise->viewport()->installEventFilter(this);
-    for (int art = 1; art <= kNotenarten; ++art) {
-        artKnopf[art] = f.BZenKat[art];
-        f.BZenKat[art]->installEventFilter(this);
-    }
     connect(&f, &TFZensurenbearbeitung::klasseGeoeffnet, this, [this] {
         if (gruppenGewuenscht && klassenGroesse(f.klasse) > 0) {
             zufallsgruppen();
@@ -225,81 +204,6 @@ void Klassenwerkzeuge::zielKlasseGewaehlt(const QString &eintrag)
         f.einzelschueler->ladeNoten(f.schuelerNr);
     }
     zielmodusBeenden();
-}
-
-// --- Notenlisten verschieben -----------------------------------------------------------------
-
-void Klassenwerkzeuge::notenlisteVerschiebenMenue()
-{
-    EinzellistenAnsicht *e = f.einzelliste;
-    if (!e->offen() || !e->liste || e->LBZenHinweise->isVisible()) {
-        f.r.information(verschiebenHinweis());
-        return;
-    }
-    BNotenlisteVerschiebenClick();
-}
-
-void Klassenwerkzeuge::BNotenlisteVerschiebenClick()
-{
-    EinzellistenAnsicht *e = f.einzelliste;
-    if (verschiebung) {
-        verschiebungBeenden();
-        return;
-    }
-    if (!e->offen() || !e->liste || e->LBZenHinweise->isVisible()) {
-        return;
-    }
-    if (e->LNotenart->text() == kNotenartWaehlen || !e->EZenHinweise->isVisible()) {
-        return;
-    }
-    // Die Eingaben der offenen Liste gehen zuerst in die Klasse.
-    e->SGEinzellisteLinks->bearbeitungAbschliessen();
-    e->SGEinzellisteRechts->bearbeitungAbschliessen();
-    einzellistenDaten_nach_suk(f.klasse, *e->liste);
-    f.klasseOffen = true;
-    verschiebung = verschiebungBeginnen(f.klasse, e->liste->art, e->liste->slot);
-    BNotenlisteVerschieben->setText(kListenZielAufforderung);
-    e->Label3->setText(u"Zielnummer für das Verschieben angeben:"_s);
-}
-
-void Klassenwerkzeuge::verschiebungBeenden()
-{
-    verschiebung.reset();
-    BNotenlisteVerschieben->setText(u"Notenliste verschieben"_s);
-    f.einzelliste->Label3->setText(u"Auswahl der Noten"_s);
-    f.einzelliste->LBZenHinweise->hide();
-}
-
-bool Klassenwerkzeuge::zielArtPruefen(int art)
-{
-    if (!verschiebung || zielArtMoeglich(f.klasse, *verschiebung, art, f.r)) {
-        return true;
-    }
-    const int quellArt = verschiebung->quellArt;
-    verschiebungBeenden();
-    f.einzelliste->art = quellArt;
-    return false;
-}
-
-void Klassenwerkzeuge::verschiebungAbschliessenBei(int zeile)
-{
-    if (!verschiebung || zeile < 0) {
-        return;
-    }
-    EinzellistenAnsicht *e = f.einzelliste;
-    const Verschiebung v = *verschiebung;
-    const int zielArt = e->art;
-    verschiebungBeenden();
-    // Die offene Liste ist die Quelle; sie darf nach dem Verschieben nicht zurueckgeschrieben
-    // werden.
-    e->liste.reset();
-    if (verschiebungAbschliessen(f.klasse, v, zielArt, zeile, f.r)) {
-        f.klasseOffen = true;
-        e->listeWaehlen(zeile);
-        return;
-    }
-    e->art = v.quellArt;
-    e->listeWaehlen(v.quellSpalte);
 }
 
 // --- Zufallsgruppen und Suche ------------------------------------------------------------------
@@ -408,32 +312,6 @@ bool Klassenwerkzeuge::eventFilter(QObject *objekt, QEvent *ereignis)
             }
         }
         return true;
-    }
-    if (verschiebung && objekt == spaltenListeFlaeche && maus) {
-        QListWidget *spalten = f.einzelliste->LBZenHinweise;
-        if (typ == QEvent::MouseButtonRelease) {
-            auto *m = static_cast<QMouseEvent *>(ereignis);
-            if (QListWidgetItem *e = spalten->itemAt(m->position().toPoint())) {
-                verschiebungAbschliessenBei(spalten->row(e));
-            }
-        }
-        return true;
-    }
-    if (verschiebung && objekt == spaltenListe && typ == QEvent::KeyPress) {
-        QListWidget *spalten = f.einzelliste->LBZenHinweise;
-        auto *taste = static_cast<QKeyEvent *>(ereignis);
-        if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
-            verschiebungAbschliessenBei(spalten->currentRow());
-            return true;
-        }
-    }
-    if (verschiebung && typ == QEvent::MouseButtonRelease) {
-        for (int art = 1; art <= kNotenarten; ++art) {
-            if (objekt == artKnopf[art] && !zielArtPruefen(art)) {
-                f.BZenKat[art]->setDown(false);
-                return true;
-            }
-        }
     }
     return QObject::eventFilter(objekt, ereignis);
 }

@@ -1,10 +1,8 @@
 #pragma once
 // Die Klassenverwaltung im Notenfenster: neue Klasse, Schueler in eine andere Klasse verschieben,
-// Klasse loeschen, Export, Zufallsgruppen, Schuelersuche, Notenlisten verschieben und der
-// Schnelldruck der Tabelle. Haengt sich mit eigenen Knoepfen und Menuepunkten in das Fenster ein;
-// gerechnet wird in classdata/ und grades/.
-
-#include "grades/listenverschiebung.h"
+// Klasse loeschen, Export, Zufallsgruppen, Schuelersuche und der Schnelldruck der Tabelle. Haengt
+// sich mit eigenen Knoepfen und Menuepunkten in das Fenster ein; gerechnet wird in classdata/ und
+// grades/.
 
 #include <QObject>
 
@@ -30,7 +28,6 @@ public:
     void klassendatenExportieren();
     void zufallsgruppen();
     void schuelerSuchen();
-    void notenlisteVerschiebenMenue();
     // Taste "d" in der Tabelle: Rueckfrage Textprogramm / Konzeptdruck.
     void klassenDruck();
     // "Schnelldruck der sichtbaren Notentabelle": Druckdialog und Schnelldruck.
@@ -44,10 +41,6 @@ public:
     // Im Zielmodus: Klick auf einen Eintrag der Klassenliste.
     void zielKlasseGewaehlt(const QString &eintrag);
 
-    // "Notenliste verschieben" in der Einzellistenansicht.
-    void BNotenlisteVerschiebenClick();
-    bool verschiebungOffen() const { return verschiebung.has_value(); }
-
     bool suchmodus() const;
 
     // Der Druckdialog; false: abgebrochen. Tests setzen hier einen PDF-Drucker ein.
@@ -58,7 +51,6 @@ public:
     SuchAnsicht *suchAnsicht = nullptr;
     QPushButton *BNeueKlasse = nullptr;
     QPushButton *BSchuelerVerschieben = nullptr;
-    QPushButton *BNotenlisteVerschieben = nullptr;
 
 signals:
     // "Klasse in neues Schuljahr versetzen" im Menue des Notenfensters: das Hauptfenster zeigt
@@ -70,18 +62,11 @@ protected:
 
 private:
     void zielmodusBeenden();
-    void verschiebungBeenden();
-    void verschiebungAbschliessenBei(int zeile);
-    bool zielArtPruefen(int art);
 
     TFZensurenbearbeitung &f;
     // Beobachtete Objekte, nur zum Vergleichen (beim Abbau des Fensters schon zerstoert).
     const QObject *klassenListe = nullptr;
     const QObject *klassenListeFlaeche = nullptr;
-    const QObject *spaltenListe = nullptr;
-    const QObject *spaltenListeFlaeche = nullptr;
-    const QObject *artKnopf[6] = {};
     bool imZielmodus = false;
     bool gruppenGewuenscht = false;
-    std::optional<Verschiebung> verschiebung;
 };

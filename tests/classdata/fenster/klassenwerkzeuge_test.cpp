@@ -480,7 +480,7 @@ private slots:
 
         u.f->einzelliste->oeffnenMitListe(5, 0);
         u.klick(u"BNotenlisteVerschieben"_s);
-        QCOMPARE(u.f->werkzeuge->BNotenlisteVerschieben->text(),
+        QCOMPARE(u.knopf(u"BNotenlisteVerschieben"_s)->text(),
                  u"Bitte oben das Ziel\nder Verschiebung\nauswählen.\n(Notenart und Nr.)\n\nZum "
                  u"Abbrechen\nnochmal hier\nklicken"_s);
         QCOMPARE(u.f->einzelliste->Label3->text(), u"Zielnummer für das Verschieben angeben:"_s);
@@ -501,7 +501,7 @@ private slots:
         // Die verschobene Liste ist jetzt offen.
         QCOMPARE(u.f->einzelliste->liste->art, 1);
         QCOMPARE(u.f->einzelliste->liste->slot, 0);
-        QCOMPARE(u.f->werkzeuge->BNotenlisteVerschieben->text(), u"Notenliste verschieben"_s);
+        QCOMPARE(u.knopf(u"BNotenlisteVerschieben"_s)->text(), u"Notenliste verschieben"_s);
 
         // In eine volle fremde Notenart geht es nicht.
         for (int slot = 0; slot <= letzteZenVonArtNr(4); ++slot) {
@@ -513,13 +513,13 @@ private slots:
         QCOMPARE(u.r.meldungen(),
                  QStringList{u"Ein Verschieben in diese Notenart ist nicht möglich, "
                              u"weil alle Spalten voll sind!"_s});
-        QVERIFY(!u.f->werkzeuge->verschiebungOffen());
+        QVERIFY(!u.f->einzelliste->verschiebungLaeuft());
         QCOMPARE(u.f->einzelliste->art, 1);
 
         // Ein zweiter Klick bricht ab, ein spaeterer Listenklick waehlt nur.
         u.klick(u"BNotenlisteVerschieben"_s);
         u.klick(u"BNotenlisteVerschieben"_s);
-        QVERIFY(!u.f->werkzeuge->verschiebungOffen());
+        QVERIFY(!u.f->einzelliste->verschiebungLaeuft());
         QCOMPARE(vorhandeneNoten(k, 1), hVorher + 1);
     }
 
