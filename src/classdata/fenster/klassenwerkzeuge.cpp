@@ -124,6 +124,9 @@ Klassenwerkzeuge::Klassenwerkzeuge(TFZensurenbearbeitung &fenster)
 
 void Klassenwerkzeuge::neueKlasse()
 {
+    if (suchAnsicht->aktiv()) {
+        suchAnsicht->schuelerSucheBeenden();
+    }
     neueKlasseAnsicht->BNeueKlasseClick();
 }
 
@@ -272,7 +275,7 @@ void Klassenwerkzeuge::schnelldruck()
         f.BKlassenwahlClick();
         return;
     }
-    tabelleDrucken(*f.tabelle, druckDialog);
+    tabelleDrucken(*f.tabelle, druckDialog, f.r);
 }
 
 // --- Ereignisse --------------------------------------------------------------------------------

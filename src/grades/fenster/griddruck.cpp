@@ -1,5 +1,6 @@
 #include "grades/fenster/griddruck.h"
 
+#include "common/rueckfragen.h"
 #include "grades/notentabelle.h"
 
 #include <QApplication>
@@ -82,7 +83,8 @@ bool GridDruck(const QTableWidget &gitter, QPrinter &drucker, int linkerRand, do
     return maler.end();
 }
 
-bool tabelleDrucken(QTableWidget &tabelle, const std::function<bool(QPrinter &)> &dialog)
+bool tabelleDrucken(QTableWidget &tabelle, const std::function<bool(QPrinter &)> &dialog,
+                    Rueckfragen &r)
 {
     QPrinter drucker(QPrinter::HighResolution);
     bool gewaehlt = false;
@@ -110,5 +112,10 @@ bool tabelleDrucken(QTableWidget &tabelle, const std::function<bool(QPrinter &)>
     PWartehinweis->repaint();
     const bool ok = GridDruck(tabelle, drucker, 20, 0.7, 50);
     QTimer::singleShot(3000, PWartehinweis, &QObject::deleteLater);
+    if (!ok) {
+        const QString ziel =
+            drucker.outputFileName().isEmpty() ? drucker.printerName() : drucker.outputFileName();
+        r.fehler(u"Der Ausdruck ist fehlgeschlagen: \""_s + ziel + u"\" ist nicht bereit."_s);
+    }
     return ok;
 }

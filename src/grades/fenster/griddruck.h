@@ -6,6 +6,7 @@
 
 class QPrinter;
 class QTableWidget;
+class Rueckfragen;
 
 // Zeichnet das Gitter auf den Drucker. Laengen (auch Bildschirmpixel des Gitters) werden als
 // laenge * Aufloesung / 72 * skala umgerechnet, waagrecht mit der waagrechten, senkrecht mit der
@@ -14,5 +15,6 @@ bool GridDruck(const QTableWidget &gitter, QPrinter &drucker, int linkerRand, do
                int obererRand, bool mitLinien = true);
 
 // Druckdialog, Wartehinweis und Schnelldruck der Tabelle (Rand links 20, Skala 0,7, oben 50).
-// dialog: nullptr zeigt den Druckdialog von Qt.
-bool tabelleDrucken(QTableWidget &tabelle, const std::function<bool(QPrinter &)> &dialog);
+// dialog: nullptr zeigt den Druckdialog von Qt. Ein Druckerfehler wird gemeldet.
+bool tabelleDrucken(QTableWidget &tabelle, const std::function<bool(QPrinter &)> &dialog,
+                    Rueckfragen &r);

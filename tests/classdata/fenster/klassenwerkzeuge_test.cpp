@@ -92,6 +92,7 @@ private slots:
         n->CBFachBuchstabe->setCurrentText(u"I"_s);
         QCOMPARE(u.f->LKlasse->text(), u"K-9-bI"_s);
         QCOMPARE(n->LGewaehltesFach->text(), u"Gewähltes Fach: Informatik (I)"_s);
+        u.bild(u"neue_klasse_wahl"_s);
         QVERIFY(!n->SGNamenEingabe->isColumnHidden(4));
         u.klick(u"BKlasseNeuMitEingabe"_s);
         QVERIFY(n->SGNamenEingabe->isVisible());
@@ -327,6 +328,9 @@ private slots:
         }
         QTest::mouseClick(s->BOKSchueler, Qt::LeftButton);
         QCOMPARE(eintraege(u.f->LBoxKlassen), liste);
+        if (QTest::currentDataTag() == QByteArrayView("und Note 1")) {
+            u.bild(u"suche_ergebnis"_s);
+        }
         QCOMPARE(u.f->BKlassenwahl->text(), u"Schülersuche/\nweiter suchen"_s);
         QCOMPARE(u.f->findChild<QAction *>(u"Schlersuchen1"_s)->text(), u"Schülersuche beenden"_s);
         if (liste.first().endsWith(u".DTA"_s)) {
@@ -565,6 +569,19 @@ private slots:
         QCOMPARE(text.count(u'\f'), 1);
         // Danach zeigt die Tabelle wieder die Bildschirmform.
         QCOMPARE(zellText(u.f->tabelle, 1, 0), u"Nr."_s);
+
+        // Ein Drucker, der nicht schreiben kann, wird gemeldet.
+        const QString unmoeglich = u.ordner.datei(u"fehlt/gibt/es/nicht.pdf"_s);
+        u.f->werkzeuge->druckDialog = [unmoeglich](QPrinter &p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(unmoeglich);
+            return true;
+        };
+        u.r.leeren();
+        u.r.antworte(Rueckfragen::Knopf::Nein);
+        QTest::keyClicks(u.f->tabelle, u"d"_s);
+        QCOMPARE(u.r.meldungen().size(), 1);
+        QVERIFY(u.r.letzteMeldung().startsWith(u"Der Ausdruck ist fehlgeschlagen"_s));
     }
 };
 
