@@ -115,6 +115,10 @@ NeueKlasseAnsicht::NeueKlasseAnsicht(TFZensurenbearbeitung &fenster)
     SGNamenEingabe->setEditTriggers(QAbstractItemView::AllEditTriggers);
     SGNamenEingabe->setMaximumWidth(580);
     senkrecht->addWidget(SGNamenEingabe, 1);
+    // Ohne Gitter haelt dieser Platzhalter die Wahl oben zusammen.
+    leerraum = new QWidget(this);
+    leerraum->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    senkrecht->addWidget(leerraum, 1);
 
     auto *unten = new QHBoxLayout;
     BOKNamenEingabe = new QPushButton(u"OK"_s, this);
@@ -147,6 +151,7 @@ QString NeueKlasseAnsicht::schuljahrOrdner() const
 void NeueKlasseAnsicht::gitterZeigen(bool sichtbar)
 {
     SGNamenEingabe->setVisible(sichtbar);
+    leerraum->setVisible(!sichtbar);
     BOKNamenEingabe->setVisible(sichtbar);
     BNamenslisteLoeschen_->setVisible(sichtbar);
 }

@@ -50,5 +50,6 @@ private:
     QString schuljahrOrdner() const;
 
     TFZensurenbearbeitung &f;
+    QWidget *leerraum = nullptr;
     QStringList faecher; // Zeilen der Faecherliste, "P- Physik"
 };

@@ -172,6 +172,9 @@ void SuchAnsicht::SchuelerSucheStarten()
         a->setText(u"Schülersuche beenden"_s);
     }
     f.knoepfeFreigeben(true);
+    if (!f.klasseOffen) {
+        f.klassenMenuesEin(false); // ohne Klasse kein Speichern, keine Notenarten
+    }
     f.PAnsichten->setCurrentWidget(f.tabelle);
     if (!f.klasseOffen) {
         f.PAnsichten->hide();
@@ -198,6 +201,9 @@ void SuchAnsicht::schuelerSucheBeenden()
     }
     f.LBoxKlassen->hide();
     f.knoepfeFreigeben(true);
+    if (!f.klasseOffen) {
+        f.klassenMenuesEin(false); // ohne Klasse kein Speichern, keine Notenarten
+    }
     f.PAnsichten->setCurrentWidget(f.tabelle);
     if (!f.klasseOffen) {
         f.PAnsichten->hide();
