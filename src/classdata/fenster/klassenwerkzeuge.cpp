@@ -109,6 +109,8 @@ Klassenwerkzeuge::Klassenwerkzeuge(TFZensurenbearbeitung &fenster)
     punkt(u"AusgabeinDatei1"_s, [this] { ausgabeUeberTextprogramm(); });
     punkt(u"Drucken1"_s, [this] { schnelldruck(); });
 
+    fensterObjekt = &f;
+    f.installEventFilter(this);
     klassenListe = f.LBoxKlassen;
     klassenListeFlaeche = f.LBoxKlassen->viewport();
     f.LBoxKlassen->installEventFilter(this);
@@ -287,6 +289,23 @@ bool Klassenwerkzeuge::eventFilter(QObject *objekt, QEvent *ereignis)
                       typ == QEvent::MouseMove || typ == QEvent::MouseButtonDblClick;
     if (!maus && typ != QEvent::KeyPress) {
         return QObject::eventFilter(objekt, ereignis);
+    }
+    // Esc schliesst die Ansichten dieser Werkzeuge wie ihr Abbrechen bzw. Beenden.
+    if (objekt == fensterObjekt && typ == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(ereignis)->key() == Qt::Key_Escape) {
+        QWidget *offen = f.PAnsichten->currentWidget();
+        if (offen == neueKlasseAnsicht && neueKlasseAnsicht->isVisible()) {
+            neueKlasseAnsicht->BAbbrechenNeueKlasse();
+            return true;
+        }
+        if (offen == zufallsgruppenAnsicht && zufallsgruppenAnsicht->isVisible()) {
+            zufallsgruppenAnsicht->BZufallsgruppenBeendenClick();
+            return true;
+        }
+        if (offen == suchAnsicht && suchAnsicht->isVisible()) {
+            suchAnsicht->schuelerSucheBeenden();
+            return true;
+        }
     }
     if (imZielmodus && objekt == klassenListeFlaeche && maus) {
         if (typ == QEvent::MouseButtonRelease) {

@@ -7,7 +7,6 @@
 #include <QObject>
 
 #include <functional>
-#include <optional>
 
 class QPrinter;
 class QPushButton;
@@ -65,6 +64,7 @@ private:
 
     TFZensurenbearbeitung &f;
     // Beobachtete Objekte, nur zum Vergleichen (beim Abbau des Fensters schon zerstoert).
+    const QObject *fensterObjekt = nullptr;
     const QObject *klassenListe = nullptr;
     const QObject *klassenListeFlaeche = nullptr;
     bool imZielmodus = false;

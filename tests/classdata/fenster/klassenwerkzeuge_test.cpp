@@ -145,7 +145,7 @@ private slots:
         u.klick(u"BKlasseNeuMitEingabe"_s);
         QCOMPARE(u.r.meldungen(), QStringList{u"Es fehlt die Angabe eines Fachbuchstabens."_s});
         QCOMPARE(u.r.pieptoene, 1);
-        u.klick(u"BAbbrechenNeueKlasse"_s);
+        QTest::keyClick(u.f->werkzeuge->neueKlasseAnsicht->CBKursKlasse, Qt::Key_Escape);
         QVERIFY(!u.f->PAnsichten->isVisible());
         QVERIFY(u.f->LKlasse->text().isEmpty());
     }
@@ -349,6 +349,18 @@ private slots:
         QCOMPARE(u.f->LBoxKlassen->count(), 2);
     }
 
+    void escBeendetDieSuche()
+    {
+        Fensterumgebung u;
+        int uebersicht = 0;
+        QObject::connect(u.f.get(), &TFZensurenbearbeitung::zurUebersicht, [&] { ++uebersicht; });
+        menue(u, u"Schlersuchen1"_s);
+        QTest::keyClick(u.f->werkzeuge->suchAnsicht->EVorname, Qt::Key_Escape);
+        QVERIFY(!u.f->werkzeuge->suchAnsicht->aktiv());
+        QVERIFY(!u.f->werkzeuge->suchAnsicht->isVisible());
+        QCOMPARE(uebersicht, 0);
+    }
+
     void suchmodusVerbietetVerschieben()
     {
         Fensterumgebung u;
@@ -434,7 +446,11 @@ private slots:
         QCOMPARE(eintraege(liste), erste);
         u.klick(u"BGruppeLoeschen"_s);
         QCOMPARE(liste->count(), 0);
-        u.klick(u"BZufallsgruppenBeenden"_s);
+        if (trennung) {
+            QTest::keyClick(z->CBoxGruppengroesse, Qt::Key_Escape);
+        } else {
+            u.klick(u"BZufallsgruppenBeenden"_s);
+        }
         QVERIFY(!z->isVisible());
         QVERIFY(u.f->tabelle->isVisible());
         QCOMPARE(klassenGroesse(u.f->klasse), 25);
