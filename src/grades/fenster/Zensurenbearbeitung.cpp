@@ -1,5 +1,7 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 
+#include "classdata/fenster/klassenwerkzeuge.h"
+#include "classdata/fenster/suche_ansicht.h"
 #include "classdata/klassendatei.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
@@ -45,6 +47,7 @@ TFZensurenbearbeitung::TFZensurenbearbeitung(Einstellungen &einstellungen, Rueck
     klassenMenuesFreigeben(false);
     PAnsichten->hide();
     LBoxKlassen->hide();
+    werkzeuge = new Klassenwerkzeuge(*this);
     resize(1280, 1000);
 }
 
@@ -154,8 +157,11 @@ void TFZensurenbearbeitung::BKlassenwahlClick()
         PAnsichten->setCurrentWidget(tabelle);
         knoepfeFreigeben(true);
     }
-    const QStringList eintraege =
+    QStringList eintraege =
         klassenwahl(einstellungen.basisOrdner, schuljahr, aktuellesSchuljahr(uhr.heute()), r);
+    if (const auto gefunden = werkzeuge->suchAnsicht->klassenliste()) {
+        eintraege = *gefunden;
+    }
     const QSignalBlocker sperre(LBoxKlassen);
     LBoxKlassen->clear();
     LBoxKlassen->addItems(eintraege);
@@ -228,6 +234,7 @@ void TFZensurenbearbeitung::klasseOeffnen(const QString &eintrag)
     if (pfad == klassenOrdner + eintrag && klassenGroesse(klasse) > 0) {
         LBoxKlassen->hide();
         tabelle->setFocus();
+        emit klasseGeoeffnet();
         return;
     }
     klasseLaden(eintrag, true);
@@ -262,6 +269,7 @@ bool TFZensurenbearbeitung::klasseLaden(const QString &eintrag, bool oeffnen)
     if (oeffnen) {
         LBoxKlassen->hide();
         tabelle->setFocus();
+        emit klasseGeoeffnet();
     }
     return true;
 }

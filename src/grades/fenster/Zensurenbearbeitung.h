@@ -25,6 +25,7 @@ class ZenListeGesamt;
 class EinzellistenAnsicht;
 class EinzelschuelerAnsicht;
 class NotenartenAnsicht;
+class Klassenwerkzeuge;
 
 class TFZensurenbearbeitung : public QMainWindow
 {
@@ -88,7 +89,14 @@ public:
     void notenartKnoepfeOhneKaufmannsUnd(bool ohne);
     void zenArtButtonsFuellen();
 
+    // Klassenverwaltung (neue Klasse, Verschieben, Suche, Zufallsgruppen, Export, Druck).
+    Klassenwerkzeuge *werkzeuge = nullptr;
+    Einstellungen &einstellungenRef() { return einstellungen; }
+    void klassenMenuesEin(bool frei) { klassenMenuesFreigeben(frei); }
+    void klasseVerwerfen() { klasseSchliessen(); }
+
 signals:
+    void klasseGeoeffnet(); // eine Klasse der Liste wurde geoeffnet
     void zurUebersicht();
     void testFunktion(int schritt); // 1 konstruieren, 2 durchfuehren, 3 benoten, 4 zurueckgeben
     void programmBeenden();

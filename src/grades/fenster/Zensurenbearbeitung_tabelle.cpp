@@ -1,6 +1,7 @@
 // Das Notenfenster bei der Arbeit: Ansichten, Zellen der Tabelle, Tasten, Moduswechsel.
 #include "grades/fenster/Zensurenbearbeitung.h"
 
+#include "classdata/fenster/klassenwerkzeuge.h"
 #include "classdata/klassendatei.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
@@ -228,7 +229,7 @@ void TFZensurenbearbeitung::befehlsTaste(QChar buchstabe)
         CBoxSchuljahr->showPopup();
         return;
     case u'd':
-        r.piep(); // Drucken gibt es in diesem Fenster noch nicht
+        werkzeuge->klassenDruck();
         return;
     case u'g':
         ChBGesamtb->toggle();
