@@ -1,6 +1,8 @@
 #include "app/fenster/Anwendung.h"
 
+#include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
+#include "classdata/fenster/klassenwerkzeuge.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,6 +41,7 @@ Anwendung::Aussehen::Aussehen()
 Anwendung::Anwendung(Umgebung &umgebung)
     : hauptfenster(umgebung)
     , notenfenster(umgebung.e, umgebung.r, umgebung.uhr)
+    , versetzung(umgebung.e, umgebung.r, umgebung.uhr, &hauptfenster)
     , konf(umgebung, &hauptfenster)
     , anfangsKonf(umgebung, &hauptfenster)
 {
@@ -65,6 +68,48 @@ Anwendung::Anwendung(Umgebung &umgebung)
                      });
     QObject::connect(&notenfenster, &TFZensurenbearbeitung::programmBeenden, &hauptfenster,
                      [this] { hauptfenster.programmBeenden(); });
+
+    fensterSkalieren(&versetzung, fensterSkalierung(&versetzung, Fensterfamilie::Standard));
+    versetzung.hide();
+    QObject::connect(&versetzung, &TFVersetzung::zurUebersicht, &hauptfenster, [this] {
+        versetzung.hide();
+        hauptfenster.FormEinstellung(1);
+        hauptfenster.show();
+    });
+    QObject::connect(notenfenster.werkzeuge, &Klassenwerkzeuge::versetzungGewuenscht, &hauptfenster,
+                     [this] {
+                         notenfenster.hide();
+                         hauptfenster.FormEinstellung(1);
+                         hauptfenster.show();
+                         versetzungZeigen();
+                     });
+    hauptfenster.befehlAnbinden("KlasseinneuesSchuljahrversetzen1", [this] {
+        if (!hauptfenster.anfangsMsgGezeigt()) {
+            versetzungZeigen();
+        }
+    });
+    hauptfenster.befehlAnbinden("NeueKlasseanlegen1",
+                                [this] { imNotenfenster(&Klassenwerkzeuge::neueKlasse); });
+    hauptfenster.befehlAnbinden("Schlersuchen1",
+                                [this] { imNotenfenster(&Klassenwerkzeuge::schuelerSuchen); });
+}
+
+void Anwendung::versetzungZeigen()
+{
+    notenfenster.hide();
+    // Die Einstellungen sind erst nach dem Start geladen: Listen jetzt fuellen.
+    versetzung.CBoxSchuljahrClick();
+    versetzung.show();
+    versetzung.raise();
+    versetzung.activateWindow();
+}
+
+void Anwendung::imNotenfenster(void (Klassenwerkzeuge::*werkzeug)())
+{
+    hauptfenster.NotenverwaltungClick();
+    if (notenfenster.isVisible()) {
+        (notenfenster.werkzeuge->*werkzeug)();
+    }
 }
 
 void Anwendung::NotenverwaltungAnbindung::notenverwaltungZeigen()

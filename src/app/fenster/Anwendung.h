@@ -5,6 +5,7 @@
 #include "app/fenster/MainFrm.h"
 #include "app/fenster/Umgebung.h"
 #include "app/fenster/anfangsKonf.h"
+#include "classdata/fenster/Versetzung.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 
 class Anwendung
@@ -23,6 +24,7 @@ public:
     // Die Fenster der Testauswahl und Notenverwaltung melden sich beim Hauptfenster an.
     TMainForm hauptfenster;
     TFZensurenbearbeitung notenfenster;
+    TFVersetzung versetzung;
     TFormKonf konf;
     TFormAnfangsKonf anfangsKonf;
 
@@ -30,6 +32,11 @@ public:
     void starten();
 
 private:
+    // Versetzungsdialog ueber dem Hauptfenster, Testauswahl und Notenfenster verborgen.
+    void versetzungZeigen();
+    // Notenverwaltung oeffnen und dort ein Klassenwerkzeug aufrufen.
+    void imNotenfenster(void (Klassenwerkzeuge::*werkzeug)());
+
     // Das Notenfenster, wie das Hauptfenster es umschaltet.
     class NotenverwaltungAnbindung final : public Notenverwaltung
     {

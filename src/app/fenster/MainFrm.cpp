@@ -202,21 +202,22 @@ void TMainForm::setzeNotenverwaltung(Notenverwaltung *fenster)
     }
     // In der Uebersicht ist keine Klasse geladen: diese Befehle fuehren zur Klassenwahl
     // des Notenfensters.
-    const auto freigeben = [this](const char *name, auto wirkung) {
-        auto *a = findChild<QAction *>(QString::fromLatin1(name));
-        if (!a) {
-            return;
-        }
-        a->setProperty("nichtVerfuegbar", false);
-        a->setToolTip(QString());
-        aktivieren(a, true);
-        connect(a, &QAction::triggered, this, wirkung);
-    };
-    const auto klassenwahl = [this] { NotenverwaltungClick(); };
     for (const char *name : {"Klasseffnen1", "NotenbearbeitungKlasseauswhlen1", "Nameneingabe1",
                              "Namenlschen1", "Namennderung1", "Schlerverschieben1"}) {
-        freigeben(name, klassenwahl);
+        befehlAnbinden(name, [this] { NotenverwaltungClick(); });
     }
+}
+
+void TMainForm::befehlAnbinden(const char *name, const std::function<void()> &wirkung)
+{
+    auto *a = findChild<QAction *>(QString::fromLatin1(name));
+    if (!a) {
+        return;
+    }
+    a->setProperty("nichtVerfuegbar", false);
+    a->setToolTip(QString());
+    aktivieren(a, true);
+    connect(a, &QAction::triggered, this, wirkung);
 }
 
 void TMainForm::setzeKonfigDialoge(TFormKonf *konf, TFormAnfangsKonf *anfangsKonf)

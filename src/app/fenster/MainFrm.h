@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
+
 class QAbstractButton;
 class QAction;
 class QKeyEvent;
@@ -30,6 +32,8 @@ public:
     void setzeTestauswahl(Testauswahl *fenster);
     void setzeNotenverwaltung(Notenverwaltung *fenster);
     void setzeKonfigDialoge(TFormKonf *konf, TFormAnfangsKonf *anfangsKonf);
+    // Gibt einen Menuebefehl frei, dessen Ziel jetzt gebaut ist, und verbindet ihn.
+    void befehlAnbinden(const char *name, const std::function<void()> &wirkung);
 
     void FormEinstellung(int modus);
     bool anfangsMsgGezeigt();

@@ -18,7 +18,7 @@
 
 using namespace Qt::StringLiterals;
 
-TFVersetzung::TFVersetzung(Einstellungen &einstellungen, Rueckfragen &rueckfragen, Uhr &uhr,
+TFVersetzung::TFVersetzung(Einstellungen &einstellungen, Rueckfragen &rueckfragen, const Uhr &uhr,
                            QWidget *eltern)
     : QDialog(eltern)
     , einstellungen(einstellungen)

@@ -20,7 +20,7 @@ class TFVersetzung : public QDialog
 {
     Q_OBJECT
 public:
-    TFVersetzung(Einstellungen &einstellungen, Rueckfragen &rueckfragen, Uhr &uhr,
+    TFVersetzung(Einstellungen &einstellungen, Rueckfragen &rueckfragen, const Uhr &uhr,
                  QWidget *eltern = nullptr);
     ~TFVersetzung() override;
 
@@ -68,7 +68,7 @@ private:
 
     Einstellungen &einstellungen;
     Rueckfragen &r;
-    Uhr &uhr;
+    const Uhr &uhr;
     QString aktuell;
     QString endendOrdner;
     QString folgendOrdner;

@@ -33,7 +33,37 @@ private slots:
     void modusknoepfeHover();
     void skaliertBeimErzeugen();
     void notenverwaltungMitEchtemFenster();
+    void versetzungAusDemMenue();
 };
+
+void HauptfensterTest::versetzungAusDemMenue()
+{
+    Lauf l;
+    QVERIFY(l.starten());
+    l.klassenBereitstellen();
+    l.r.leeren();
+    TFVersetzung &v = l.a->versetzung;
+    QVERIFY(!v.isVisible());
+
+    QAction *befehl = l.befehl("KlasseinneuesSchuljahrversetzen1");
+    QVERIFY(befehl->isEnabled());
+    befehl->trigger();
+    QVERIFY(v.isVisible());
+    QVERIFY(!l.a->notenfenster.isVisible());
+    // Die Listen sind nach dem Laden der Einstellungen gefuellt.
+    QCOMPARE(v.LBKlassenAJ->count(), 1);
+    QCOMPARE(v.LBKlassenAJ->item(0)->text(), u"L-7x-Ph.DTA"_s);
+    QCOMPARE(v.endOrdner(), l.jahr());
+
+    emit v.zurUebersicht();
+    QVERIFY(!v.isVisible());
+    QVERIFY(l.haupt().isVisible());
+
+    // Neue Klasse und Schuelersuche oeffnen das Notenfenster.
+    l.befehl("NeueKlasseanlegen1")->trigger();
+    QVERIFY(l.a->notenfenster.isVisible());
+    QCOMPARE(l.r.unbeantwortet, 0);
+}
 
 void HauptfensterTest::notenverwaltungMitEchtemFenster()
 {
