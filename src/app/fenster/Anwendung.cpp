@@ -69,6 +69,8 @@ Anwendung::Anwendung(Umgebung &umgebung)
     QObject::connect(&notenfenster, &TFZensurenbearbeitung::programmBeenden, &hauptfenster,
                      [this] { hauptfenster.programmBeenden(); });
 
+    fensterSkalieren(&notenfenster,
+                     fensterSkalierung(&notenfenster, Fensterfamilie::Notenverwaltung));
     fensterSkalieren(&versetzung, fensterSkalierung(&versetzung, Fensterfamilie::Standard));
     versetzung.hide();
     QObject::connect(&versetzung, &TFVersetzung::zurUebersicht, &hauptfenster, [this] {
