@@ -13,6 +13,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAnwendungsTitel);
     QApplication::setApplicationVersion(programmVersion());
+    // Das Programm endet nur geordnet ueber das Hauptfenster, nie weil gerade kein Fenster
+    // sichtbar ist (z. B. beim Schliessen einer Meldung beim Modewechsel).
+    QApplication::setQuitOnLastWindowClosed(false);
 
     Einstellungen einstellungen;
     QtRueckfragen rueckfragen;
