@@ -104,7 +104,11 @@ QString Konfiguration::leseAusDateiDenOrdner(const QString &datei, const QString
         e.schulKonfigFehlt = true;
         r.warnung(
             u"Der Pfad zum Schülertestmodul (Datei  Mivo-cf.txt) wurde nicht gefunden:"_s + crlf +
-            u"     "_s + datei + crlf + crlf +
+            u"     "_s +
+            (datei.isEmpty()
+                 ? u"(In Mivo-Kl-cf.txt ist noch kein Mivo-Programm-Ordner eingetragen.)"_s
+                 : datei) +
+            crlf + crlf +
             u"In diesem Zustand sind nur die Notenverwaltung und die Testkonstruktion "_s
             u"möglich; ein Test kann nicht durchgeführt werden."_s +
             crlf + crlf +

@@ -133,6 +133,8 @@ private slots:
         QVERIFY(s.k.einstellungenLaden());
         QVERIFY(s.e.schulKonfigFehlt);
         QVERIFY(s.e.schuelerCfDatei.isEmpty());
+        QCOMPARE(s.r.meldungen().size(), 1);
+        QVERIFY(s.r.meldungen()[0].contains(u"noch kein Mivo-Programm-Ordner eingetragen"_s));
     }
 };
 
