@@ -48,6 +48,7 @@ private slots:
     void testnoten();
     void testnotenAbbrechenLoeschtListe();
     void listeVerschieben();
+    void geloeschteListeWirdNichtVerschoben();
 };
 
 // Der Weg einer Lehrkraft: Beispielklasse oeffnen, Testliste tippen, Tabelle pruefen, Punkte,
@@ -400,6 +401,41 @@ void EinzellisteFensterTest::listeVerschieben()
     el->listeWaehlen(4);
     QCOMPARE(u.f->klasse.erlaeuterung(1, 4), u"HA 5"_s);
     QCOMPARE(el->ENotenNr->text(), u"H5"_s);
+}
+
+// Liste 2 von 5 geloescht, dann "Notenliste verschieben", nochmal geklickt und OK: die Liste
+// verschwindet genau einmal, alle anderen bleiben.
+void EinzellisteFensterTest::geloeschteListeWirdNichtVerschoben()
+{
+    Fensterumgebung u;
+    Klasse k = klasseMitGleichenNamen();
+    for (int slot = 0; slot < 5; ++slot) {
+        k.schueler(1).note(1, slot) = QString::number(slot + 1);
+        k.erlaeuterung(1, slot) = u"HA "_s + QString::number(slot + 1);
+        k.datum(1, slot) = u"2016-10-0"_s + QString::number(slot + 1);
+    }
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, k);
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    el->oeffnenMitListe(1, 1);
+    u.r.antworte(Knopf::Ja);
+    u.klick(u"BEinzelListeLoeschen"_s);
+    const int piepVorher = u.r.pieptoene;
+    u.klick(u"BNotenlisteVerschieben"_s);
+    QVERIFY(!el->verschiebungLaeuft());
+    QCOMPARE(u.r.pieptoene, piepVorher + 1);
+    u.klick(u"BNotenlisteVerschieben"_s);
+    u.klick(u"BOKEinzelliste"_s);
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
+    QStringList erlaeuterungen;
+    QStringList daten;
+    for (int slot = 0; slot < 5; ++slot) {
+        erlaeuterungen << u.f->klasse.erlaeuterung(1, slot);
+        daten << u.f->klasse.datum(1, slot);
+    }
+    QCOMPARE(erlaeuterungen, (QStringList{u"HA 1"_s, u"HA 3"_s, u"HA 4"_s, u"HA 5"_s, QString()}));
+    QCOMPARE(daten, (QStringList{u"2016-10-01"_s, u"2016-10-03"_s, u"2016-10-04"_s, u"2016-10-05"_s,
+                                 QString()}));
 }
 
 QTEST_MAIN(EinzellisteFensterTest)
