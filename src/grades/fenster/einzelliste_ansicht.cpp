@@ -287,9 +287,15 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
     if (testnotenModus && !testnotenSlotOk(f.klasse, art, slot, f.r)) {
         return;
     }
+    // Die Auswahl zeigt die Listen noch vor dem Loeschen der offenen; geschrieben ruecken die
+    // spaeteren nach, die gewaehlte steht dann einen Platz weiter links.
+    const bool nachgerueckt = liste && liste->geloescht && liste->art == art && slot > liste->slot;
     // Eine schon offene Liste geht nicht verloren, wenn eine andere gewaehlt wird.
     if (!listeZurueckschreiben()) {
         return;
+    }
+    if (nachgerueckt) {
+        --slot;
     }
     liste = einzellisteOeffnen(f.klasse, art, slot, f.uhr);
     if (testnotenModus) {
