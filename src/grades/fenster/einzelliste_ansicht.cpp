@@ -485,11 +485,13 @@ void EinzellistenAnsicht::BNaecsteELClick()
         f.r.piep();
         return;
     }
+    // Nach dem Loeschen ist die naechste Liste beim Zurueckschreiben auf diesen Platz nachgerueckt.
+    const int ab = liste->geloescht ? liste->slot - 1 : liste->slot;
     if (!listeZurueckschreiben()) {
         return;
     }
     testnotenModus = false;
-    const int slot = nachbarSlot(f.klasse, art, liste->slot, 1);
+    const int slot = nachbarSlot(f.klasse, art, ab, 1);
     liste.reset();
     listeWaehlen(slot);
 }

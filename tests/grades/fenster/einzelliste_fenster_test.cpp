@@ -51,6 +51,8 @@ private slots:
     void geloeschteListeWirdNichtVerschoben();
     void nachLoeschenAndereListeWaehlen_data();
     void nachLoeschenAndereListeWaehlen();
+    void nachLoeschenBlaettern_data();
+    void nachLoeschenBlaettern();
 };
 
 // Der Weg einer Lehrkraft: Beispielklasse oeffnen, Testliste tippen, Tabelle pruefen, Punkte,
@@ -480,6 +482,43 @@ void EinzellisteFensterTest::nachLoeschenAndereListeWaehlen()
         erlaeuterungen << u.f->klasse.erlaeuterung(1, slot);
     }
     QCOMPARE(erlaeuterungen, (QStringList{u"HA 1"_s, u"HA 3"_s, u"HA 4"_s, u"HA 5"_s, QString()}));
+}
+
+// Liste 2 von 5 geloescht, dann "Vorherige" oder "Nächste": die Nachbarin der geloeschten.
+void EinzellisteFensterTest::nachLoeschenBlaettern_data()
+{
+    QTest::addColumn<QString>("knopf");
+    QTest::addColumn<int>("geloeschterSlot");
+    QTest::addColumn<QString>("nummer");
+    QTest::addColumn<QString>("erlaeuterung");
+    QTest::newRow("vorherige") << u"BVorherigeEL"_s << 1 << u"H1"_s << u"HA 1"_s;
+    QTest::newRow("naechste") << u"BNaecsteEL"_s << 1 << u"H2"_s << u"HA 3"_s;
+    QTest::newRow("naechste nach der ersten") << u"BNaecsteEL"_s << 0 << u"H1"_s << u"HA 2"_s;
+    QTest::newRow("naechste nach der letzten") << u"BNaecsteEL"_s << 4 << u"H5"_s << u"neu"_s;
+}
+
+void EinzellisteFensterTest::nachLoeschenBlaettern()
+{
+    QFETCH(QString, knopf);
+    QFETCH(int, geloeschterSlot);
+    QFETCH(QString, nummer);
+    QFETCH(QString, erlaeuterung);
+    Fensterumgebung u;
+    Klasse k = klasseMitGleichenNamen();
+    for (int slot = 0; slot < 5; ++slot) {
+        k.schueler(1).note(1, slot) = QString::number(slot + 1);
+        k.erlaeuterung(1, slot) = u"HA "_s + QString::number(slot + 1);
+    }
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, k);
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    el->oeffnenMitListe(1, geloeschterSlot);
+    u.r.antworte(Knopf::Ja);
+    u.klick(u"BEinzelListeLoeschen"_s);
+    u.klick(knopf);
+    QCOMPARE(el->ENotenNr->text(), nummer);
+    QCOMPARE(el->EZenHinweise->text(), erlaeuterung);
+    QCOMPARE(vorhandeneNoten(u.f->klasse, 1), 4);
 }
 
 QTEST_MAIN(EinzellisteFensterTest)
