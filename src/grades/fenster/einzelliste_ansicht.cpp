@@ -287,9 +287,15 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
     if (testnotenModus && !testnotenSlotOk(f.klasse, art, slot, f.r)) {
         return;
     }
+    // Die Auswahl zeigt die Listen noch vor dem Loeschen der offenen; geschrieben ruecken die
+    // spaeteren nach, die gewaehlte steht dann einen Platz weiter links.
+    const bool nachgerueckt = liste && liste->geloescht && liste->art == art && slot > liste->slot;
     // Eine schon offene Liste geht nicht verloren, wenn eine andere gewaehlt wird.
     if (!listeZurueckschreiben()) {
         return;
+    }
+    if (nachgerueckt) {
+        --slot;
     }
     liste = einzellisteOeffnen(f.klasse, art, slot, f.uhr);
     if (testnotenModus) {
@@ -479,11 +485,13 @@ void EinzellistenAnsicht::BNaecsteELClick()
         f.r.piep();
         return;
     }
+    // Nach dem Loeschen ist die naechste Liste beim Zurueckschreiben auf diesen Platz nachgerueckt.
+    const int ab = liste->geloescht ? liste->slot - 1 : liste->slot;
     if (!listeZurueckschreiben()) {
         return;
     }
     testnotenModus = false;
-    const int slot = nachbarSlot(f.klasse, art, liste->slot, 1);
+    const int slot = nachbarSlot(f.klasse, art, ab, 1);
     liste.reset();
     listeWaehlen(slot);
 }

@@ -32,6 +32,12 @@ void EinzellistenAnsicht::BNotenlisteVerschiebenClick()
     if (!liste || LBZenHinweise->isVisible() || art < 1 || !EZenHinweise->isVisible()) {
         return;
     }
+    // Eine geloeschte Liste gibt es nicht mehr: das Zurueckschreiben liesse die spaeteren Listen
+    // nachruecken, verschoben wuerde die naechste, und OK loeschte danach noch eine.
+    if (liste->geloescht) {
+        f.r.piep();
+        return;
+    }
     if (!listeZurueckschreiben()) {
         return;
     }

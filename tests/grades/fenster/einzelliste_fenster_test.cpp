@@ -48,6 +48,11 @@ private slots:
     void testnoten();
     void testnotenAbbrechenLoeschtListe();
     void listeVerschieben();
+    void geloeschteListeWirdNichtVerschoben();
+    void nachLoeschenAndereListeWaehlen_data();
+    void nachLoeschenAndereListeWaehlen();
+    void nachLoeschenBlaettern_data();
+    void nachLoeschenBlaettern();
 };
 
 // Der Weg einer Lehrkraft: Beispielklasse oeffnen, Testliste tippen, Tabelle pruefen, Punkte,
@@ -400,6 +405,120 @@ void EinzellisteFensterTest::listeVerschieben()
     el->listeWaehlen(4);
     QCOMPARE(u.f->klasse.erlaeuterung(1, 4), u"HA 5"_s);
     QCOMPARE(el->ENotenNr->text(), u"H5"_s);
+}
+
+// Liste 2 von 5 geloescht, dann "Notenliste verschieben", nochmal geklickt und OK: die Liste
+// verschwindet genau einmal, alle anderen bleiben.
+void EinzellisteFensterTest::geloeschteListeWirdNichtVerschoben()
+{
+    Fensterumgebung u;
+    Klasse k = klasseMitGleichenNamen();
+    for (int slot = 0; slot < 5; ++slot) {
+        k.schueler(1).note(1, slot) = QString::number(slot + 1);
+        k.erlaeuterung(1, slot) = u"HA "_s + QString::number(slot + 1);
+        k.datum(1, slot) = u"2016-10-0"_s + QString::number(slot + 1);
+    }
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, k);
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    el->oeffnenMitListe(1, 1);
+    u.r.antworte(Knopf::Ja);
+    u.klick(u"BEinzelListeLoeschen"_s);
+    const int piepVorher = u.r.pieptoene;
+    u.klick(u"BNotenlisteVerschieben"_s);
+    QVERIFY(!el->verschiebungLaeuft());
+    QCOMPARE(u.r.pieptoene, piepVorher + 1);
+    u.klick(u"BNotenlisteVerschieben"_s);
+    u.klick(u"BOKEinzelliste"_s);
+    QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
+    QStringList erlaeuterungen;
+    QStringList daten;
+    for (int slot = 0; slot < 5; ++slot) {
+        erlaeuterungen << u.f->klasse.erlaeuterung(1, slot);
+        daten << u.f->klasse.datum(1, slot);
+    }
+    QCOMPARE(erlaeuterungen, (QStringList{u"HA 1"_s, u"HA 3"_s, u"HA 4"_s, u"HA 5"_s, QString()}));
+    QCOMPARE(daten, (QStringList{u"2016-10-01"_s, u"2016-10-03"_s, u"2016-10-04"_s, u"2016-10-05"_s,
+                                 QString()}));
+}
+
+// Liste 2 von 5 geloescht, dann in der Auswahl (sie zeigt noch alle fuenf) eine andere Liste
+// gewaehlt: geoeffnet wird genau die gewaehlte, die geloeschte ist genau einmal entfernt.
+void EinzellisteFensterTest::nachLoeschenAndereListeWaehlen_data()
+{
+    QTest::addColumn<int>("zeile");
+    QTest::addColumn<QString>("nummer");
+    QTest::addColumn<QString>("erlaeuterung");
+    QTest::newRow("davor") << 0 << u"H1"_s << u"HA 1"_s;
+    QTest::newRow("dahinter") << 3 << u"H3"_s << u"HA 4"_s;
+    QTest::newRow("letzte") << 4 << u"H4"_s << u"HA 5"_s;
+    QTest::newRow("neu") << 5 << u"H5"_s << u"neu"_s;
+}
+
+void EinzellisteFensterTest::nachLoeschenAndereListeWaehlen()
+{
+    QFETCH(int, zeile);
+    QFETCH(QString, nummer);
+    QFETCH(QString, erlaeuterung);
+    Fensterumgebung u;
+    Klasse k = klasseMitGleichenNamen();
+    for (int slot = 0; slot < 5; ++slot) {
+        k.schueler(1).note(1, slot) = QString::number(slot + 1);
+        k.erlaeuterung(1, slot) = u"HA "_s + QString::number(slot + 1);
+    }
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, k);
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    el->oeffnenMitListe(1, 1);
+    u.r.antworte(Knopf::Ja);
+    u.klick(u"BEinzelListeLoeschen"_s);
+    el->artGewaehlt(1);
+    QCOMPARE(el->LBZenHinweise->count(), 6);
+    el->listeWaehlen(zeile);
+    QCOMPARE(el->ENotenNr->text(), nummer);
+    QCOMPARE(el->EZenHinweise->text(), erlaeuterung);
+    QStringList erlaeuterungen;
+    for (int slot = 0; slot < 5; ++slot) {
+        erlaeuterungen << u.f->klasse.erlaeuterung(1, slot);
+    }
+    QCOMPARE(erlaeuterungen, (QStringList{u"HA 1"_s, u"HA 3"_s, u"HA 4"_s, u"HA 5"_s, QString()}));
+}
+
+// Liste 2 von 5 geloescht, dann "Vorherige" oder "Nächste": die Nachbarin der geloeschten.
+void EinzellisteFensterTest::nachLoeschenBlaettern_data()
+{
+    QTest::addColumn<QString>("knopf");
+    QTest::addColumn<int>("geloeschterSlot");
+    QTest::addColumn<QString>("nummer");
+    QTest::addColumn<QString>("erlaeuterung");
+    QTest::newRow("vorherige") << u"BVorherigeEL"_s << 1 << u"H1"_s << u"HA 1"_s;
+    QTest::newRow("naechste") << u"BNaecsteEL"_s << 1 << u"H2"_s << u"HA 3"_s;
+    QTest::newRow("naechste nach der ersten") << u"BNaecsteEL"_s << 0 << u"H1"_s << u"HA 2"_s;
+    QTest::newRow("naechste nach der letzten") << u"BNaecsteEL"_s << 4 << u"H5"_s << u"neu"_s;
+}
+
+void EinzellisteFensterTest::nachLoeschenBlaettern()
+{
+    QFETCH(QString, knopf);
+    QFETCH(int, geloeschterSlot);
+    QFETCH(QString, nummer);
+    QFETCH(QString, erlaeuterung);
+    Fensterumgebung u;
+    Klasse k = klasseMitGleichenNamen();
+    for (int slot = 0; slot < 5; ++slot) {
+        k.schueler(1).note(1, slot) = QString::number(slot + 1);
+        k.erlaeuterung(1, slot) = u"HA "_s + QString::number(slot + 1);
+    }
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, k);
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    el->oeffnenMitListe(1, geloeschterSlot);
+    u.r.antworte(Knopf::Ja);
+    u.klick(u"BEinzelListeLoeschen"_s);
+    u.klick(knopf);
+    QCOMPARE(el->ENotenNr->text(), nummer);
+    QCOMPARE(el->EZenHinweise->text(), erlaeuterung);
+    QCOMPARE(vorhandeneNoten(u.f->klasse, 1), 4);
 }
 
 QTEST_MAIN(EinzellisteFensterTest)
