@@ -81,14 +81,15 @@ Einsammelschritt testsMitnehmen(const TestPfade &test, const Einstellungen &e, E
         {sp::abgabeMuster(test.klassenkuerzel())},
         QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &info : kandidaten) {
+        // Gemeldet wird einmal; geprueft wird bei jedem Schritt, damit eine ersetzte Abgabe
+        // oder ein spaeter gelingendes Verschieben doch noch eingesammelt wird.
         const QString name = info.fileName();
-        if (z.abgewiesen.contains(name)) {
-            continue;
-        }
         if (const QString grund = abweisungsgrund(info); !grund.isEmpty()) {
-            z.abgewiesen.insert(name);
-            r.warnung(u"Die abgegebene Datei "_s + eingang + name + u' ' + grund +
-                      u" und wird nicht eingesammelt."_s);
+            if (!z.abgewiesen.contains(name)) {
+                z.abgewiesen.insert(name);
+                r.warnung(u"Die abgegebene Datei "_s + eingang + name + u' ' + grund +
+                          u" und wird nicht eingesammelt."_s);
+            }
             continue;
         }
         // Eine fruehere Abgabe desselben Schuelers wird ersetzt, auch in anderer Schreibweise.
@@ -99,11 +100,14 @@ Einsammelschritt testsMitnehmen(const TestPfade &test, const Einstellungen &e, E
             }
         }
         if (!dateiVerschieben(eingang + name, ziel + name, true)) {
-            z.abgewiesen.insert(name);
-            r.warnung(u"Die abgegebene Datei "_s + eingang + name + u" konnte nicht nach "_s +
-                      ziel + u" verschoben werden."_s);
+            if (!z.abgewiesen.contains(name)) {
+                z.abgewiesen.insert(name);
+                r.warnung(u"Die abgegebene Datei "_s + eingang + name + u" konnte nicht nach "_s +
+                          ziel + u" verschoben werden."_s);
+            }
             continue;
         }
+        z.abgewiesen.remove(name);
         s.eingesammelt = true;
         s.name = name;
         s.verschobenNach = ziel;

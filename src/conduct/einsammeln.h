@@ -2,7 +2,8 @@
 // Einsammeln der abgegebenen Tests: ein Schritt nimmt hoechstens eine Datei aus dem Abgabeordner
 // ("DropBox") und verschiebt sie nach "T2-Ausge". Das Fenster ruft den Schritt mit seinem Takt auf.
 // Der Abgabeordner wird von Schuelern beschrieben: Verknuepfungen, Ordner, zu grosse Dateien und
-// untaugliche Namen werden einmal gemeldet und liegen gelassen; die anderen werden eingesammelt.
+// untaugliche Namen werden einmal gemeldet und liegen gelassen, bis sie taugen; die anderen werden
+// eingesammelt.
 
 #include "conduct/testname.h"
 
@@ -23,7 +24,7 @@ struct Einsammlung
     QStringList gesammelt; // gezaehlte Dateinamen, hoechstens 50
     int zaehler = 0;       // gezaehlte Abgaben
     bool ersteAbgabe = true;
-    QSet<QString> abgewiesen; // schon gemeldete Eintraege des Abgabeordners
+    QSet<QString> abgewiesen; // gemeldete Eintraege des Abgabeordners (nur einmal melden)
 };
 
 struct Einsammelschritt

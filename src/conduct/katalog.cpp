@@ -2,11 +2,14 @@
 
 #include "common/ansitext.h"
 #include "common/ordner.h"
+#include "common/rtf/rtf.h"
+#include "common/rtf/zeilenmodell.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
 #include "conduct/testname.h"
 
 #include <QFile>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -59,59 +62,15 @@ std::optional<QString> vierteZeile(const QString &pfad)
     return zeilenAufteilen(ansiDekodieren(kopf)).value(3);
 }
 
-// Rich-Text-Vorlage eines Lueckentests: Zeile 4 des reinen Textes.
-QString rtfZeile4(const QString &rtf)
+// Rich-Text-Vorlage eines Lueckentests: Zeile 4 im Zeilenmodell (eine Zeile je Absatz), mit dem
+// RTF-Leser gelesen, damit \uN-Zeichen, \line und Kopf-/Fusszeilen wie im Editor zaehlen.
+std::optional<QString> rtfZeile4(const QString &pfad)
 {
-    QString text;
-    int tiefe = 0, ignorierTiefe = -1;
-    for (qsizetype i = 0; i < rtf.size(); ++i) {
-        const QChar c = rtf[i];
-        if (c == u'{') {
-            ++tiefe;
-        } else if (c == u'}') {
-            if (tiefe == ignorierTiefe) {
-                ignorierTiefe = -1;
-            }
-            --tiefe;
-        } else if (c == u'\\') {
-            qsizetype j = i + 1;
-            while (j < rtf.size() && rtf[j].isLetter()) {
-                ++j;
-            }
-            const QString wort = rtf.mid(i + 1, j - i - 1);
-            while (j < rtf.size() && (rtf[j].isDigit() || rtf[j] == u'-')) {
-                ++j;
-            }
-            if (j < rtf.size() && rtf[j] == u' ') {
-                ++j;
-            }
-            if (wort.isEmpty() && i + 1 < rtf.size()) {
-                if (rtf[i + 1] == u'*') {
-                    ignorierTiefe = tiefe;
-                } else if (rtf[i + 1] == u'\'' && i + 3 < rtf.size() && ignorierTiefe < 0) {
-                    text += ansiDekodieren(QByteArray::fromHex(rtf.mid(i + 2, 2).toLatin1()));
-                    j = i + 4;
-                } else if (ignorierTiefe < 0) {
-                    text += rtf[i + 1];
-                    j = i + 2;
-                }
-            } else if ((wort == u"par"_s || wort == u"line"_s) && ignorierTiefe < 0) {
-                text += u'\n';
-            } else if (wort == u"fonttbl"_s || wort == u"colortbl"_s || wort == u"stylesheet"_s ||
-                       wort == u"info"_s || wort == u"pict"_s) {
-                ignorierTiefe = tiefe;
-            } else if (wort == u"tab"_s && ignorierTiefe < 0) {
-                text += u'\t';
-            }
-            i = j - 1;
-        } else if (ignorierTiefe < 0 && c != u'\r' && c != u'\n') {
-            text += c;
-        }
-        if (text.count(u'\n') > 4) {
-            break;
-        }
+    QTextDocument doc;
+    if (!rtfDateiLaden(pfad, doc).isEmpty()) {
+        return std::nullopt;
     }
-    return text.split(u'\n').value(3);
+    return Zeilenmodell(doc).zeile(3);
 }
 
 } // namespace
@@ -153,15 +112,8 @@ Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schul
             if (vorlage.isEmpty()) {
                 continue;
             }
-            std::optional<QString> zeile4;
-            if (vorlage.endsWith(u"._LA"_s)) {
-                const BytesErgebnis rtf = bytesLesen(vorlage);
-                if (rtf.ok()) {
-                    zeile4 = rtfZeile4(ansiDekodieren(rtf.bytes));
-                }
-            } else {
-                zeile4 = vierteZeile(vorlage);
-            }
+            const std::optional<QString> zeile4 =
+                vorlage.endsWith(u"._LA"_s) ? rtfZeile4(vorlage) : vierteZeile(vorlage);
             if (!zeile4) {
                 r.fehler(u"Die Datei "_s + vorlage + u" lässt sich nicht öffnen!"_s);
                 continue;

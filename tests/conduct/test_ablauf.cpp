@@ -303,6 +303,51 @@ private slots:
         QCOMPARE(lauf.ergebnisse[3].noteE, u"1+"_s);
     }
 
+    // Eine abgewiesene Abgabe wird einmal gemeldet; ersetzt der Schueler sie durch eine taugliche
+    // Datei gleichen Namens, wird diese beim naechsten Schritt eingesammelt.
+    void abgewieseneAbgabeErsetzt_data()
+    {
+        QTest::addColumn<QString>("art");
+        QTest::newRow("zu gross") << u"gross"_s;
+        QTest::newRow("Ordner") << u"ordner"_s;
+        QTest::newRow("Verknuepfung") << u"verknuepfung"_s;
+    }
+    void abgewieseneAbgabeErsetzt()
+    {
+        QFETCH(QString, art);
+        Testordner o;
+        Einstellungen e2;
+        e2.basisOrdner = e2.programmOrdner = o.pfad() + u"basis/"_s;
+        e2.abgabeOrdner = o.pfad() + u"ab/"_s;
+        e2.lehrername = u"Meier/"_s;
+        const TestPfade t2{e2.basisOrdner, kJahr, kCode};
+        QDir().mkpath(t2.testOrdner());
+        const QString ein = e2.abgabeOrdner + u"Meier/DropBox/"_s;
+        QDir().mkpath(ein);
+        const QString name = u"Albrecht.L7x"_s;
+        if (art == u"gross"_s) {
+            dateiSchreiben(ein + name, QByteArray(2 * 1024 * 1024, 'x'));
+        } else if (art == u"ordner"_s) {
+            QDir().mkpath(ein + name);
+        } else {
+            o.schreibe(u"fremd.txt"_s, "fremd\r\n");
+            QVERIFY(QFile::link(o.pfad() + u"fremd.txt"_s, ein + name));
+        }
+        SkriptRueckfragen r;
+        Einsammlung z;
+        QVERIFY(!testsMitnehmen(t2, e2, z, uhr, r).eingesammelt);
+        QVERIFY(!testsMitnehmen(t2, e2, z, uhr, r).eingesammelt);
+        QCOMPARE(r.meldungen().size(), 1);
+
+        QVERIFY(QFile::remove(ein + name) || QDir(ein + name).removeRecursively());
+        dateiSchreiben(ein + name, "Name:  Lena Albrecht\r\n");
+        const Einsammelschritt s = testsMitnehmen(t2, e2, z, uhr, r);
+        QVERIFY(s.eingesammelt);
+        QCOMPARE(s.name, name);
+        QCOMPARE(lesen(t2.abgabenOrdner() + name), QStringList{u"Name:  Lena Albrecht"_s});
+        QCOMPARE(r.meldungen().size(), 1);
+    }
+
     void klassenMusterUndNamen_data()
     {
         QTest::addColumn<QString>("kuerzel");

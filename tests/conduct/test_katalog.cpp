@@ -155,6 +155,42 @@ private slots:
         QCOMPARE(schuljahrAusZeile(k.zeilen[0]), u"2024-25"_s);
     }
 
+    // Die Beschreibung eines Lueckentests ist Zeile 4 des Zeilenmodells: eine Zeile je Absatz.
+    void beschreibungLueckentext_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("beschreibung");
+        const QByteArray kopf =
+            "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\r\n"
+            "\\viewkind4\\uc1\\pard\\f0 Titel\\par\r\n---\\par\r\nGruppe: A\\par\r\n";
+        QTest::newRow("Zeichen ausserhalb 1252")
+            << kopf + "Thema: Widerstand in \\u937?\\par\r\n---\\par\r\n}" << u"Widerstand in Ω"_s;
+        QTest::newRow("Zeilenumbruch im Absatz")
+            << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\pard\\f0 Titel\\line "
+                          "zweiter Teil\\par ---\\par Gruppe: A\\par Thema: Optik\\par ---\\par}")
+            << u"Optik"_s;
+        QTest::newRow("Kopfzeile")
+            << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\header\\pard Kopf\\par}"
+                          "\\pard\\f0 Titel\\par ---\\par Gruppe: A\\par Thema: Optik\\par}")
+            << u"Optik"_s;
+    }
+    void beschreibungLueckentext()
+    {
+        QFETCH(QByteArray, rtf);
+        Testordner t;
+        const QString b = t.pfad();
+        QDir().mkpath(b + u"2024-25/7aD1Luec"_s);
+        t.schreibe(u"2024-25/7aD1Luec/7aD1Luec._LA"_s, rtf);
+        QStringList themen{u"..."_s, u"Luec- Lückentexte"_s};
+        SkriptRueckfragen r;
+        const Katalog k =
+            vorhandeneTestsEinlesen(b, u"2024-25"_s, u"........"_s, TestArt::Alle, themen, r);
+        QCOMPARE(r.meldungen(), QStringList{});
+        QCOMPARE(k.zeilen.size(), 1);
+        QFETCH(QString, beschreibung);
+        QCOMPARE(k.zeilen[0].mid(12, 55), beschreibung.leftJustified(55));
+    }
+
     void loeschen()
     {
         Testordner t;
