@@ -17,26 +17,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "listenhilfe.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QStringList eintraege(const QListWidget *liste)
-{
-    QStringList texte;
-    for (int i = 0; i < liste->count(); ++i) {
-        texte.append(liste->item(i)->text());
-    }
-    return texte;
-}
-
-void eintragKlicken(QListWidget *liste, const QString &text)
-{
-    const auto treffer = liste->findItems(text, Qt::MatchExactly);
-    QVERIFY2(!treffer.isEmpty(), qPrintable(text));
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                      liste->visualItemRect(treffer.first()).center());
-}
 
 int notenZahl(const Klasse &k)
 {
