@@ -48,11 +48,12 @@ int klasseSchreiben(WerkzeugKontext &k)
     return klassenlisteSchreiben(k.argumente[1], klasse, k.r) ? 0 : 2;
 }
 
-const VerbRegistrierung zeigen("klasse", "klasse DATEI.DTA                  Klasse als JSON ausgeben",
-                               &klasseZeigen);
-const VerbRegistrierung schreiben("klasse-schreiben",
-                                  "klasse-schreiben QUELLE.json ZIEL.DTA  Klassendatei aus JSON erzeugen",
-                                  &klasseSchreiben);
+const VerbRegistrierung
+    zeigen("klasse", "klasse DATEI.DTA                  Klasse als JSON ausgeben", &klasseZeigen);
+const VerbRegistrierung
+    schreiben("klasse-schreiben",
+              "klasse-schreiben QUELLE.json ZIEL.DTA  Klassendatei aus JSON erzeugen",
+              &klasseSchreiben);
 
 } // namespace
 
@@ -179,4 +180,3 @@ bool klasseAusJson(const QByteArray &json, Klasse &k, QString *fehler)
     }
     return true;
 }
-

@@ -25,22 +25,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class WerkzeugUhr final : public Uhr
-{
-public:
-    explicit WerkzeugUhr(std::optional<QDate> tag)
-        : tag(tag)
-    {}
-    QDateTime jetzt() const override
-    {
-        const QDateTime jetzt = QDateTime::currentDateTime();
-        return tag ? QDateTime(*tag, jetzt.time()) : jetzt;
-    }
-
-private:
-    std::optional<QDate> tag;
-};
-
 struct Umgebung
 {
     Einstellungen e;
@@ -56,16 +40,7 @@ std::optional<Umgebung> umgebungLaden(WerkzeugKontext &k)
         k.fehler << u"--basis ORDNER fehlt"_s << Qt::endl;
         return std::nullopt;
     }
-    if (const std::optional<QString> tag = optionNehmen(k.argumente, u"--heute"_s)) {
-        u.heute = QDate::fromString(*tag, u"yyyy-MM-dd"_s);
-        if (!u.heute->isValid()) {
-            k.fehler << u"--heute erwartet yyyy-mm-dd"_s << Qt::endl;
-            return std::nullopt;
-        }
-    }
-    u.e.programmOrdner = mitTrenner(QDir(*basis).absolutePath());
-    Konfiguration konfiguration(u.e, k.r);
-    if (!konfiguration.einstellungenLaden()) {
+    if (!heuteNehmen(k, u.heute) || !basisEinstellungenLaden(*basis, u.e, k.r)) {
         return std::nullopt;
     }
     return u;

@@ -1,7 +1,10 @@
 #include "werkzeug/werkzeug.h"
 
+#include "app/konfiguration.h"
+#include "common/ordner.h"
 #include "common/rueckfragen.h"
 
+#include <QDir>
 #include <QTextStream>
 
 #include <map>
@@ -26,7 +29,9 @@ std::map<QString, Verb> &verben()
 class StderrRueckfragen final : public Rueckfragen
 {
 public:
-    explicit StderrRueckfragen(QTextStream &aus) : fehlerAus(aus) {}
+    explicit StderrRueckfragen(QTextStream &aus)
+        : fehlerAus(aus)
+    {}
 
     void melde(Art, const QString &text) override { ausgeben(text); }
     Knopf frage(Art, const QString &text, Knoepfe knoepfe) override
@@ -82,6 +87,33 @@ std::optional<QString> optionNehmen(QStringList &argumente, const QString &name)
 bool schalterNehmen(QStringList &argumente, const QString &name)
 {
     return argumente.removeAll(name) > 0;
+}
+
+QDateTime WerkzeugUhr::jetzt() const
+{
+    const QDateTime jetzt = QDateTime::currentDateTime();
+    return tag ? QDateTime(*tag, jetzt.time()) : jetzt;
+}
+
+bool heuteNehmen(WerkzeugKontext &k, std::optional<QDate> &heute)
+{
+    const std::optional<QString> tag = optionNehmen(k.argumente, u"--heute"_s);
+    if (!tag) {
+        return true;
+    }
+    heute = QDate::fromString(*tag, u"yyyy-MM-dd"_s);
+    if (!heute->isValid()) {
+        k.fehler << u"--heute erwartet yyyy-mm-dd"_s << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+bool basisEinstellungenLaden(const QString &basis, Einstellungen &e, Rueckfragen &r)
+{
+    e.programmOrdner = mitTrenner(QDir(basis).absolutePath());
+    Konfiguration konfiguration(e, r);
+    return konfiguration.einstellungenLaden();
 }
 
 int werkzeugAusfuehren(const QStringList &argumente, QTextStream &aus, QTextStream &fehler)
