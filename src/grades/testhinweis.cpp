@@ -1,6 +1,7 @@
 #include "grades/testhinweis.h"
 
 #include "common/ordner.h"
+#include "conduct/testname.h"
 
 #include <QFileInfo>
 
@@ -8,15 +9,9 @@ using namespace Qt::StringLiterals;
 
 bool bearbeiteteTestsVorhanden(const QString &schuljahrOrdner, const QString &klassenToken)
 {
-    // Im Testkuerzel stehen Klassen 10..13 ohne ihre fuehrende "1".
-    const QString code = klassenToken.size() == 3 ? klassenToken.mid(1) : klassenToken.left(2);
-    if (code.size() != 2) {
-        return false;
-    }
+    const QString code = klassenCode(klassenToken);
     for (const QString &name : ordnerNachMuster(schuljahrOrdner)) {
-        const bool testordner =
-            name.size() == 8 && name[0].isDigit() && name[3] >= u'1' && name[3] <= u'9';
-        if (!testordner || name.left(2).compare(code, Qt::CaseInsensitive) != 0) {
+        if (!istTestordnerName(name) || name.left(2).compare(code, Qt::CaseInsensitive) != 0) {
             continue;
         }
         const QString ordner = schuljahrOrdner + name + kTrenner;
