@@ -87,34 +87,6 @@ bool antwortTauschen(QStringList &zeilen, int zeile, int richtung)
     return true;
 }
 
-// Sammelt die Meldungen der Durchfuehrung, statt sie zu zeigen.
-class Sammler final : public Rueckfragen
-{
-public:
-    QStringList texte;
-    void melde(Art, const QString &text) override { texte << text.trimmed(); }
-    Knopf frage(Art, const QString &text, Knoepfe) override
-    {
-        texte << text.trimmed();
-        return Knopf::Nein;
-    }
-    void piep() override {}
-    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
-                              const QString &) override
-    {
-        return {};
-    }
-    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
-    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-};
-
 class NullZufall final : public Zufall
 {
 public:
@@ -302,7 +274,7 @@ QStringList durchfuehrungsWarnungen(const QStringList &zeilen)
         w << u"Die Aufgabennummern sind nicht fortlaufend oder eine Fragezeile ist fehlerhaft."_s;
     }
     // Die Pruefungen beim Erzeugen der Gruppe B (Antwortreihenfolge, genau eine Punkteangabe).
-    Sammler s;
+    SammelRueckfragen s;
     NullZufall z;
     gruppeBZeilen(zeilen, z, s);
     w << s.texte;

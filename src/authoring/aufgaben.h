@@ -11,7 +11,35 @@
 #include <QString>
 #include <QStringList>
 
-class Rueckfragen;
+#include "common/rueckfragen.h"
+
+// Sammelt Meldungen, statt sie zu zeigen; Fragen werden mit Nein beantwortet.
+class SammelRueckfragen final : public Rueckfragen
+{
+public:
+    QStringList texte;
+    void melde(Art, const QString &text) override { texte << text.trimmed(); }
+    Knopf frage(Art, const QString &text, Knoepfe) override
+    {
+        texte << text.trimmed();
+        return Knopf::Nein;
+    }
+    void piep() override {}
+    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
+                              const QString &) override
+    {
+        return {};
+    }
+    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
+    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+};
 
 // Zeilen, die nur Tabulatoren enthalten, werden leer.
 void ungueltigeAbsaetzeLeeren(QStringList &zeilen);

@@ -140,6 +140,13 @@ bool Bildspeicher::frageHatBilder(int frage) const
     return false;
 }
 
+void Bildspeicher::frageLeeren(int frage)
+{
+    if (frage >= 1 && frage <= kBilderFragen) {
+        plaetze[frage].fill(Platz{});
+    }
+}
+
 void Bildspeicher::setze(int frage, int p, const QImage &bild, const QString &datei)
 {
     if (frage < 1 || frage > kBilderFragen || p < 0 || p > 3) {

@@ -51,6 +51,7 @@ public:
     // Laedt die Bilder der Frage in fragezeile neu; Plaetze ohne Datei behalten ihr Bild.
     int frageNeuLaden(const QStringList &zeilen, int fragezeile, const QString &bilderOrdner,
                       Rueckfragen &r);
+    void frageLeeren(int frage);
     void setze(int frage, int platz, const QImage &bild, const QString &datei);
     void bilder_loeschen_und_bildspeicher_freigeben();
 
