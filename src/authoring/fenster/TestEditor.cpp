@@ -350,7 +350,10 @@ bool TestEditor::sondertastensensor(QKeyEvent *e)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         enterHinweis();
-        return false;
+        // Der Absatz kommt trotzdem, nach der Meldung.
+        RichEdit1->textCursor().insertBlock();
+        RichEdit1->ensureCursorVisible();
+        return true;
     case Qt::Key_PageUp:
         sechsZeilen(-1);
         return true;
