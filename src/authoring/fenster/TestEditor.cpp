@@ -553,12 +553,20 @@ void TestEditor::anordnen()
         return;
     }
     const Bildgeometrie g = bildgeometrie(w, h, screen() ? screen()->geometry().height() : h);
-    // In einem niedrigen Fenster laege der erste Rahmen sonst ueber dem oberen Rand.
-    const int versatz = std::max(0, 44 - g.beschriftungOben[0]);
+    const int versatz = bildVersatz(g);
     Pabcd->setGeometry(g.panelLinks, 0, g.links - g.panelLinks, texthoehe);
     for (int p = 0; p < 4; ++p) {
         beschriftungen[p]->move(0, g.oben[p] + versatz + g.hoehe / 2 - 10);
     }
+}
+
+int TestEditor::bildVersatz(const Bildgeometrie &g) const
+{
+    // Das Hauptfenster ist hier nur die Arbeitsflaeche unter dem Menue: die Rahmen bleiben
+    // zwischen ihrem oberen Rand und den Knoepfen.
+    const int unten = int(height() * 0.85) - 6;
+    int versatz = std::min(0, unten - (g.oben[3] + g.hoehe));
+    return std::max(versatz, 6 - g.oben[0]);
 }
 
 void TestEditor::resizeEvent(QResizeEvent *e)
@@ -575,7 +583,7 @@ void TestEditor::paintEvent(QPaintEvent *e)
     }
     const Bildgeometrie g =
         bildgeometrie(width(), height(), screen() ? screen()->geometry().height() : height());
-    const int versatz = std::max(0, 44 - g.beschriftungOben[0]);
+    const int versatz = bildVersatz(g);
     QPainter maler(this);
     for (int p = 0; p < 4; ++p) {
         const QRect r = g.rahmen(p).translated(0, versatz);

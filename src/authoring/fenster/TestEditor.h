@@ -112,6 +112,7 @@ private:
     void BilderDieserAufgabeNochmalLaden();
     void bilder_unsichtbar();
     void anordnen();
+    int bildVersatz(const Bildgeometrie &g) const;
     void verlassenAusfuehren(int aktion);
     bool speichernMitAngaben(const SpeicherAngaben &angaben);
     void abfrageBeantwortet(Antwort antwort, const SpeicherAngaben &angaben);

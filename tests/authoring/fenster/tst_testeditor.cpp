@@ -55,6 +55,15 @@ SpeicherAngaben angaben(const QString &klasse)
     return a;
 }
 
+// Legt ein Bild des Fensters ab, wenn MIVO_BILDER einen Ordner nennt ("make screenshots").
+void bildAblegen(QWidget *w, const QString &name)
+{
+    const QString ordner = qEnvironmentVariable("MIVO_BILDER");
+    if (!ordner.isEmpty()) {
+        w->grab().save(ordner + u'/' + name + u".png"_s);
+    }
+}
+
 // Beantwortet den naechsten modalen Dialog mit dem Knopf knopf; datei setzt das Haekchen.
 void druckFrageBeantworten(QMessageBox::StandardButton knopf, bool datei)
 {
@@ -63,6 +72,7 @@ void druckFrageBeantworten(QMessageBox::StandardButton knopf, bool datei)
         QVERIFY(box);
         QCOMPARE(box->windowTitle(), u"Test Drucken"_s);
         box->checkBox()->setChecked(datei);
+        bildAblegen(box, u"testeditor_druckabfrage"_s);
         box->button(knopf)->click();
     });
 }
@@ -208,9 +218,15 @@ private slots:
         const QString ziel = basis + u"2024-25/8bP1Unfa/8bP1Unfa.__A"_s;
         QVERIFY(ed->alsVorlageOeffnen(beispiel(), ziel, angaben(u"8b"_s)));
         QVERIFY(ed->bilder().platz(5, 0).geladen);
+        caret(32);
+        ed->BilderSichtbarMachen();
+        QVERIFY(ed->bilderSichtbar());
+        QCOMPARE(ed->roterRahmen(), 1);
+        bildAblegen(ed.get(), u"testeditor_bilder"_s);
         // Strg+S schreibt nie ueber das Original der anderen Klasse: es fragt nach dem Ziel.
         QTest::keyClick(ed->textfeld(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(ed->speicherabfrage()->isVisible());
+        bildAblegen(ed->speicherabfrage(), u"testeditor_speicherabfrage"_s);
         knopf(ed->speicherabfrage(), "BSpeichern")->click();
         QCOMPARE(dateiInhalt(beispiel()), original);
         const QStringList z = ansiZeilenLesen(ziel).zeilen;
