@@ -177,6 +177,11 @@ private slots:
         QVERIFY(!Test_speichern({u"Pfeil \u2192"_s}, pfad, r));
         QVERIFY(!QFileInfo::exists(pfad));
         QVERIFY(r.letzteMeldung().contains(u"\u2192"_s));
+        // Ein Zielordner, der sich nicht anlegen laesst: Meldung, nichts halb geschrieben.
+        t.schreibe(u"datei"_s, "x");
+        QVERIFY(!Test_speichern({u"a"_s}, t.pfad() + u"datei/t.__A"_s, r));
+        QCOMPARE(r.letzteMeldung(),
+                 u"Der Test  "_s + t.pfad() + u"datei/t.__A  konnte nicht gespeichert werden!"_s);
     }
 
     void bilderLaden()

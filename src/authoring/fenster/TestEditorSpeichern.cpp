@@ -60,6 +60,10 @@ void TestEditor::TestSpeichClick(bool mitAbfrage)
     } else {
         anzeigen(z, zeile, spalte);
     }
+    // Nach einer Neunummerierung gehoeren die Bilder zu den neuen Nummern.
+    if (e.nummerierungsfehler) {
+        bilderAllesLaden();
+    }
     // Nur eine Warnung: gespeichert wird trotzdem, damit keine Arbeit verloren geht.
     if (const QStringList w = durchfuehrungsWarnungen(z); !w.isEmpty()) {
         u.r.warnung(kDurchfuehrungWarnung + u"\r\n\r\n"_s + w.join(u"\r\n"_s) +

@@ -291,11 +291,32 @@ private slots:
         QCOMPARE(ed->zeilen(), vorher);
         QVERIFY(r.letzteMeldung().contains(u"\u2192"_s));
 
+        // Getippt ebenso.
+        r.leeren();
+        QTest::sendKeyEvent(QTest::KeyAction::Click, ed->textfeld(), Qt::Key_unknown, u"\u20bd"_s,
+                            Qt::NoModifier);
+        QCOMPARE(ed->zeilen(), vorher);
+        QVERIFY(r.letzteMeldung().contains(u"\u20bd"_s));
+
         // Die Eingabetaste erklaert sich und fuegt den Absatz trotzdem ein.
         caret(5);
         QTest::keyClick(ed->textfeld(), Qt::Key_Return);
         QVERIFY(r.letzteMeldung().startsWith(u"Die Eingabetaste erzeugt"_s));
         QCOMPARE(ed->zeilen().size(), vorher.size() + 1);
+    }
+
+    void ohneLeertest()
+    {
+        // Ohne "Mivo-Leertest.txt" beginnt der Test mit einem Kopf, der sich speichern laesst.
+        QVERIFY(dateiLoeschen(basis + u"Mivo-Leertest.txt"_s));
+        const QString ziel = basis + u"2024-25/0aP1Unfa/0aP1Unfa.__A"_s;
+        QVERIFY(ed->neuerTest(ziel, angaben(u"10a"_s)));
+        QVERIFY(r.letzteMeldung().startsWith(u"Die Leertestdatei  "_s));
+        QCOMPARE(ed->zeilen().size(), 6);
+        QTest::keyClick(ed->textfeld(), Qt::Key_F8);
+        QCOMPARE(ed->zeilen().value(6), u"1)\t?"_s);
+        ed->speichernWieVorliegend();
+        QCOMPARE(ansiZeilenLesen(ziel).zeilen, ed->zeilen());
     }
 
     void fragebogenUndDruck()
