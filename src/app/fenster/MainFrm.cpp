@@ -46,6 +46,7 @@ TMainForm::TMainForm(Umgebung &umgebung, QWidget *eltern)
     setAttribute(Qt::WA_QuitOnClose, false);
     uebersichtAufbauen();
     menueAufbauen();
+    editorEinbauen();
 
     // FormCreate
     prozent = fensterSkalierung(this, Fensterfamilie::Standard);
@@ -186,7 +187,6 @@ void TMainForm::uebersichtAufbauen()
     gesamt->addLayout(kopf);
     gesamt->addLayout(mitte, 1);
     setCentralWidget(PUebersicht);
-    editorEinbauen();
 }
 
 void TMainForm::setzeTestauswahl(Testauswahl *fenster)
@@ -313,6 +313,10 @@ void TMainForm::FormEinstellung(int modus)
         hide();
         break;
     case kModusEditor:
+        // Zeigen laeuft ueber FormShow (Uebersicht); der Editor wird danach eingestellt.
+        if (!imFormShow && !isVisible()) {
+            show();
+        }
         if (!ersterLayoutDurchgang && testauswahl) {
             testauswahl->fenster()->hide();
         }
@@ -321,9 +325,6 @@ void TMainForm::FormEinstellung(int modus)
         aktivieren(KonfigurationfrTestfunktionen1, false);
         PUebersicht->setVisible(false);
         testEditor->setVisible(true);
-        if (!imFormShow) {
-            show();
-        }
         Beenden1->setEnabled(true);
         for (QAction *a : {Testvorlagedrucken1, Testspeichernwievorliegend1, Testspeichernunter1}) {
             a->setVisible(true);
