@@ -30,6 +30,27 @@ QString ordnerVon(const QString &pfad)
     return mitTrenner(QFileInfo(pfad).absolutePath());
 }
 
+// Kopiert die Bilder eines Tests; ein Platz (NN-d), der im Ziel schon ein Bild hat, behaelt es,
+// sonst stuenden zwei Bilder fuer eine Antwort da.
+bool bilderMitnehmen(const QString &von, const QString &nach)
+{
+    const QStringList dateien = dateienNachMuster(von, u"*.jpg"_s);
+    if (dateien.isEmpty()) {
+        return true;
+    }
+    if (!ordnerAnlegen(nach)) {
+        return false;
+    }
+    bool ok = true;
+    for (const QString &d : dateien) {
+        if (d.size() < 4 || !dateienNachMuster(nach, d.left(4) + u"*.jpg"_s).isEmpty()) {
+            continue;
+        }
+        ok = dateiKopieren(von + d, nach + d, false) && ok;
+    }
+    return ok;
+}
+
 } // namespace
 
 QString klasseAusKuerzel(const QString &code)
@@ -164,8 +185,8 @@ QString testSpeichernUnter(QStringList &zeilen, const SpeicherAngaben &a,
     zeilen = neu;
     // Die Bilder gehoeren zum Ordner des Tests; in einem neuen Ordner fehlten sie sonst.
     if (!bisherigerPfad.isEmpty() && ordnerVon(bisherigerPfad) != ordnerVon(ziel)) {
-        const QString bilder = ordnerVon(bisherigerPfad) + u"Bilder"_s;
-        if (istEchterOrdner(bilder) && !baumKopieren(bilder, p.bilderOrdner(), false)) {
+        if (!bilderMitnehmen(ordnerVon(bisherigerPfad) + u"Bilder"_s + kTrenner,
+                             p.bilderOrdner())) {
             r.warnung(u"Die Bilder des Tests konnten nicht vollständig nach  "_s +
                       p.bilderOrdner() + u"  kopiert werden."_s);
         }

@@ -148,6 +148,9 @@ private slots:
                                                 alt + u"7xP1Bspl.__A"_s, u".__A"_s, r);
         QCOMPARE(ziel, t.pfad() + u"2024-25/0aP2Unfa/0aP2Unfa.__A"_s);
         QVERIFY(QFileInfo::exists(t.pfad() + u"2024-25/0aP2Unfa/Bilder/01-2 Mond.jpg"_s));
+        // Ein Platz, der im Ziel schon ein Bild hat, bekommt kein zweites dazu.
+        bildSchreiben(alt + u"Bilder/01-1 Sonne.jpg"_s);
+        bildSchreiben(t.pfad() + u"2024-25/0aP2Unfa/Bilder/01-1 Mars.jpg"_s);
         const ZeilenErgebnis g = ansiZeilenLesen(ziel);
         QCOMPARE(g.zeilen[2], kopfzeileTest(angaben(u"10a"_s)));
         QCOMPARE(g.zeilen.mid(4), kTest.mid(4));
@@ -165,6 +168,8 @@ private slots:
                                     u".__A"_s, r),
                  ziel);
         QCOMPARE(kurz.size(), 4);
+        QCOMPARE(dateienNachMuster(t.pfad() + u"2024-25/0aP2Unfa/Bilder/"_s, u"01-*.jpg"_s),
+                 (QStringList{u"01-1 Mars.jpg"_s, u"01-2 Mond.jpg"_s}));
         QCOMPARE(kurz[0], u"nur eine Zeile"_s);
         QCOMPARE(r.fragen().size(), 2);
     }
