@@ -101,6 +101,26 @@ private slots:
         QCOMPARE(werkzeug({u"versetzen"_s, t.datei(u"fehlt.DTA"_s), ordner}).ergebnis, 2);
     }
 
+    void klasseSchreibenNurLesbareKlassen()
+    {
+        Testordner o;
+        o.schreibe(u"gewicht.json"_s, R"({"kategorien": [{"nr": 2, "gewicht": 200}]})");
+        o.schreibe(u"noten.json"_s, R"({"schueler": [{"nachname": "Abel", "noten": {"1": )"
+                                    R"(["x", "x", "x", "x", "x", "x", "x", "x", "x", "x"]}}]})");
+        o.schreibe(u"gut.json"_s,
+                   R"({"schueler": [{"nachname": "Abel", "noten": {"1": ["GF"]}}]})");
+        for (const QString &name : {u"gewicht"_s, u"noten"_s}) {
+            const Lauf l = werkzeug(
+                {u"klasse-schreiben"_s, o.datei(name + u".json"_s), o.datei(name + u".DTA"_s)});
+            QCOMPARE(l.ergebnis, 2);
+            QVERIFY2(l.fehler.contains(u": keine Klasse ("_s), qPrintable(l.fehler));
+            QVERIFY(!QFile::exists(o.datei(name + u".DTA"_s)));
+        }
+        QCOMPARE(werkzeug({u"klasse-schreiben"_s, o.datei(u"gut.json"_s), o.datei(u"gut.DTA"_s)})
+                     .ergebnis,
+                 0);
+    }
+
     void klasseImportieren_data()
     {
         QTest::addColumn<QByteArray>("quelle");
