@@ -317,13 +317,18 @@ bool klasseNeuMitEingabeMoeglich(const KlassenWahl &wahl, const QString &schulja
 
 bool eingabeNameVorhanden(const QList<NamensZeile> &zeilen, Rueckfragen &r)
 {
+    // Verglichen wird, was gespeichert wuerde: "Zoë" und "Zoe" werden beide "Zoe".
+    QList<QString> gespeichert;
+    for (const NamensZeile &z : zeilen) {
+        gespeichert.append(nameNormalisieren(z.vorname) + u';' + nameNormalisieren(z.nachname));
+    }
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         const NamensZeile &a = zeilen[i];
         if (a.vorname.isEmpty() || a.nachname.isEmpty()) {
             continue;
         }
         for (qsizetype j = i + 1; j < zeilen.size(); ++j) {
-            if (zeilen[j].vorname == a.vorname && zeilen[j].nachname == a.nachname) {
+            if (gespeichert[j] == gespeichert[i]) {
                 r.warnung(u"Der Name "_s + a.nachname + u" ist doppelt vorhanden!"_s +
                           kZeilenumbruch + u"Der Import sollte zunächst abgebrochen werden."_s +
                           kZeilenumbruch +

@@ -90,7 +90,8 @@ bool klasseNeuMitEingabeMoeglich(const KlassenWahl &wahl, const QString &schulja
 std::optional<Klasse> klasseAusNamenszeilen(const KlassenWahl &wahl,
                                             const QList<NamensZeile> &zeilen, Rueckfragen &r);
 
-// Doppelte Namen im Gitter: Meldung fuer das erste Paar, Ergebnis true.
+// Doppelte Namen im Gitter (verglichen nach dem Normalisieren): Meldung fuer das erste Paar,
+// Ergebnis true.
 bool eingabeNameVorhanden(const QList<NamensZeile> &zeilen, Rueckfragen &r);
 // Ob ein anderer Schueler (bei einem neuen Schueler: irgendein Schueler) den Namen traegt;
 // dann "Dieser Name ist schon vorhanden!".

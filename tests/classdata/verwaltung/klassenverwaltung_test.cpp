@@ -377,6 +377,14 @@ private slots:
                u"danach "
                u"der Import durch geführt werden."_s
             << QString();
+        QTest::newRow("doppelt erst nach dem Normalisieren")
+            << u"L"_s
+            << QList<NamensZeile>{{u"Zoë"_s, u"Yilmaz"_s, u"w"_s, u""_s},
+                                  {u"Zoe"_s, u"Yil-maz"_s, u"w"_s, u""_s}}
+            << u"Der Name Yilmaz ist doppelt vorhanden!\r\nDer Import sollte zunächst abgebrochen "
+               u"werden.\r\nDann sollte die Dopplung aus der Quelldatei gelöscht\r\nund erst "
+               u"danach der Import durch geführt werden."_s
+            << QString();
         QTest::newRow("Geschlecht fehlt")
             << u"L"_s << QList<NamensZeile>{{u"Anna"_s, u"Abel"_s, u""_s, u""_s}}
             << u"Die Angaben (Vorname, Nachname oder Geschlecht) sind nicht vollständig!"_s
