@@ -98,18 +98,18 @@ AbgabeErgebnis abgeben(const Konfig &k, const Bereitgestellt &test, const QStrin
     const QString lehrerOrdner = sp::abgabeLehrerOrdner(k.abgabeOrdner, lehrer);
     const QString eingang = sp::abgabeEingang(k.abgabeOrdner, lehrer);
     e.ziel = eingang + datei;
-    if (!sp::dateinameTauglich(datei) || !istEchterOrdner(k.abgabeOrdner)) {
+    if (!sp::dateinameTauglich(datei) || !echterOrdner(k.abgabeOrdner)) {
         e.meldung = nichtMoeglich(k.abgabeOrdner);
         return e;
     }
     // Die Ordner der Lehrkraft legt auch die Einsammlung an; hier nur, wenn sie noch fehlen.
-    if (!istEchterOrdner(lehrerOrdner)) {
+    if (!echterOrdner(lehrerOrdner)) {
         QDir().mkdir(lehrerOrdner);
     }
-    if (!istEchterOrdner(eingang)) {
+    if (!echterOrdner(eingang)) {
         QDir().mkdir(eingang);
     }
-    if (!istEchterOrdner(lehrerOrdner) || !istEchterOrdner(eingang) ||
+    if (!echterOrdner(lehrerOrdner) || !echterOrdner(eingang) ||
         !schreibenUndUmbenennen(eingang + abgabeZwischenname(datei), e.ziel, ausgefuellt)) {
         e.meldung = nichtMoeglich(eingang);
         return e;
@@ -122,7 +122,7 @@ AbgabeErgebnis abgeben(const Konfig &k, const Bereitgestellt &test, const QStrin
 QString eigenerOrdner(const Konfig &k)
 {
     const QString o = k.schuelerOrdner;
-    return (!o.isEmpty() && QDir::isAbsolutePath(o) && istEchterOrdner(o)) ? o : QString();
+    return (!o.isEmpty() && QDir::isAbsolutePath(o) && echterOrdner(o)) ? o : QString();
 }
 
 QString zwischenstandPfad(const Konfig &k, const Bereitgestellt &test, const QString &datei)
@@ -154,7 +154,7 @@ RueckgabeDokument rueckgabeDokument(const Bereitgestellt &rueckgabe, const Eintr
     d.name = e.datei;
     d.pfad = rueckgabe.ordner + e.datei;
     const QString bilder = rueckgabe.ordner + sp::kBilderOrdner + kTrenner;
-    d.bilderOrdner = istEchterOrdner(bilder) ? bilder : QString();
+    d.bilderOrdner = echterOrdner(bilder) ? bilder : QString();
     d.speichernErlaubt = istGewoehnlicheDatei(rueckgabe.ordner + sp::kSpeicherIndikator);
     return d;
 }

@@ -160,6 +160,13 @@ QString klassenkuerzelAusEingabe(const QString &eingabe)
     return klassenCode(t);
 }
 
+bool echterOrdner(const QString &ordner)
+{
+    return !ordner.isEmpty() &&
+           istEchterOrdner(ordner.size() > 1 && ordner.endsWith(kTrenner) ? ordner.chopped(1)
+                                                                           : ordner);
+}
+
 QString lehrerMitTrenner(const Bereitgestellt &b)
 {
     return b.lehrer + kTrenner;
@@ -199,7 +206,7 @@ Suche bereitgestellteSuchen(const QString &transferOrdner, const QString &klasse
                 : sp::rueckgabeKlassenOrdner(transferOrdner, lehrerMitTrenner(*b),
                                              b->klassenkuerzel);
         bool passt = false;
-        if (istEchterOrdner(b->ordner)) {
+        if (echterOrdner(b->ordner)) {
             if (art == Art::Test) {
                 const QStringList kopien =
                     dateienNachMuster(b->ordner, sp::abgabeMuster(b->klassenkuerzel));

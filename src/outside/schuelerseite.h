@@ -54,6 +54,9 @@ struct Bereitgestellt
     QString thema;       // aus Zeile 4 einer Kopie, wenn lesbar
 };
 
+// Ein echter Ordner (keine Verknuepfung), auch wenn die Angabe mit dem Trenner endet.
+bool echterOrdner(const QString &ordner);
+
 // Der Lehrername, wie ihn die Ordnerangaben brauchen (mit Trenner).
 QString lehrerMitTrenner(const Bereitgestellt &b);
 

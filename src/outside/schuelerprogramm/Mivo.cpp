@@ -272,7 +272,7 @@ void TMivo::klasseSuchen(Art a)
         return;
     }
     const QString ordner = a == Art::Test ? k.ausgabeOrdner : k.rueckgabeOrdner;
-    if (!istEchterOrdner(ordner)) {
+    if (!echterOrdner(ordner)) {
         r.fehler(u"Mivo erreicht den Ordner auf dem Schulserver nicht ("_s + ordner +
                  u"). Bitte sag deiner Lehrerin oder deinem Lehrer Bescheid."_s);
         return;
@@ -375,7 +375,7 @@ void TMivo::testOeffnen(const Eintrag &e)
     }
     const QString bilder = gewaehlt->ordner + u"Bilder"_s + kTrenner;
     testansicht->zeigen(&*bogenOffen, u"Name: "_s + e.vorname + u' ' + e.nachname,
-                        istEchterOrdner(bilder) ? bilder : QString());
+                        echterOrdner(bilder) ? bilder : QString());
     seiten->setCurrentIndex(Test);
     testansicht->setFocus();
     if (eigenerOrdner(k).isEmpty()) {
