@@ -52,8 +52,8 @@ struct Server
         k.abgabeOrdner = s + u"Abgabe/"_s;
         k.rueckgabeOrdner = s + u"Rueckgabe/"_s;
         k.schuelerOrdner = s + u"Schueler/"_s;
-        for (const QString &o : {k.ausgabeOrdner, k.abgabeOrdner, k.rueckgabeOrdner,
-                                 k.schuelerOrdner}) {
+        for (const QString &o :
+             {k.ausgabeOrdner, k.abgabeOrdner, k.rueckgabeOrdner, k.schuelerOrdner}) {
             QDir().mkpath(o);
         }
     }
@@ -76,8 +76,8 @@ struct Server
         const QString ordner = ausgabeKlasse(lehrer, kk);
         QDir().mkpath(ordner + u"Bilder"_s);
         for (const auto &[vorname, nachname] : schueler) {
-            ansiZeilenSchreiben(ordner + schuelerprogramm::persoenlicherDateiname(vorname, nachname,
-                                                                                  kk),
+            ansiZeilenSchreiben(ordner +
+                                    schuelerprogramm::persoenlicherDateiname(vorname, nachname, kk),
                                 kopie(vorname, nachname));
         }
         QImage bild(40, 30, QImage::Format_RGB32);
@@ -85,9 +85,8 @@ struct Server
         bild.save(ordner + u"Bilder/02-1 Gruen.jpg"_s, "JPG");
         bild.fill(Qt::darkRed);
         bild.save(ordner + u"Bilder/02-2 Rot.jpg"_s, "JPG");
-        ansiZeilenSchreiben(k.ausgabeOrdner +
-                                schuelerprogramm::signalDateiname(kk, lehrer + u'/', code),
-                            {datum});
+        ansiZeilenSchreiben(
+            k.ausgabeOrdner + schuelerprogramm::signalDateiname(kk, lehrer + u'/', code), {datum});
     }
 
     schuelerseite::Bereitgestellt test(const QString &kk = u"7x"_s) const

@@ -39,8 +39,8 @@ private slots:
                                 "[Test-Rueckgabe]\r\n/s/rueck\r\n[Schueler]\r\nH:\\\r\n"
                                 "[Schule]\r\nGesamtschule S\xfc"
                                 "d\\\r\n";
-        QTest::newRow("vollstaendig") << voll << u"/s/aus/"_s << u"/s/rueck/"_s
-                                      << u"Gesamtschule Süd"_s;
+        QTest::newRow("vollstaendig")
+            << voll << u"/s/aus/"_s << u"/s/rueck/"_s << u"Gesamtschule Süd"_s;
         QTest::newRow("letzter nicht leerer Wert gewinnt")
             << QByteArray("[Test-Ausgabe]\r\n/a\r\n[Test-Ausgabe]\r\n\r\n[Test-Abgabe]\r\n/b\r\n")
             << u"/a/"_s << u"/a/"_s << QString();
@@ -125,7 +125,8 @@ private slots:
         QCOMPARE(su.gefunden[1].datum, u"2024-11-05"_s);
         QCOMPARE(su.gefunden[1].thema, u"Sicherheit im Fachraum"_s);
         QCOMPARE(su.gefunden[1].ordner, s.ausgabeKlasse());
-        QVERIFY(bereitgestellteSuchen(s.k.ausgabeOrdner, u"7x"_s, Art::Rueckgabe).gefunden.isEmpty());
+        QVERIFY(
+            bereitgestellteSuchen(s.k.ausgabeOrdner, u"7x"_s, Art::Rueckgabe).gefunden.isEmpty());
         QVERIFY(bereitgestellteSuchen(s.k.ausgabeOrdner, u"7y"_s, Art::Test).gefunden.isEmpty());
 
         // Zurueckgezogen: die Signaldatei fehlt, der Test gilt nicht mehr.
@@ -149,10 +150,10 @@ private slots:
         for (const Eintrag &e : l.eintraege) {
             anzeige << e.anzeige() + u" = "_s + e.datei;
         }
-        QCOMPARE(anzeige, (QStringList{u"Albrecht, Lena = Albrecht.L7x"_s,
-                                       u"Bauer, Jonas = Bauer.J7x"_s,
-                                       u"Schmidtbauer, Özlem = Schmidtb.Ö7x"_s,
-                                       u"von Albrecht, Anna Maria = von Albr.A7x"_s}));
+        QCOMPARE(anzeige,
+                 (QStringList{u"Albrecht, Lena = Albrecht.L7x"_s, u"Bauer, Jonas = Bauer.J7x"_s,
+                              u"Schmidtbauer, Özlem = Schmidtb.Ö7x"_s,
+                              u"von Albrecht, Anna Maria = von Albr.A7x"_s}));
         QCOMPARE(l.unlesbar, (QStringList{u"Kaputt.K7x"_s, u"Riesig.R7x"_s}));
     }
 
@@ -166,8 +167,8 @@ private slots:
         }
         QTest::newRow("41 Aufgaben") << zuViele << u"hat mehr als 40 Aufgaben."_s;
         QTest::newRow("binaer") << QByteArray("1)\tF\0", 5) << u"ist keine Textdatei."_s;
-        QTest::newRow("keine Aufgaben") << QByteArray("Name\r\nnichts\r\n")
-                                        << u"enthält keine Aufgaben."_s;
+        QTest::newRow("keine Aufgaben")
+            << QByteArray("Name\r\nnichts\r\n") << u"enthält keine Aufgaben."_s;
         QByteArray ohneD = kopieBytes(3);
         ohneD.replace("\td) Antwort D\r\n", "\r\n");
         QTest::newRow("Antwort fehlt")
@@ -300,12 +301,13 @@ private slots:
         QTest::addColumn<QString>("fall");
         QTest::addColumn<int>("art");
         QTest::newRow("Test beendet") << u"beendet"_s << int(AbgabeErgebnis::Art::TestBeendet);
-        QTest::newRow("Abgabeordner fehlt") << u"fehlt"_s << int(AbgabeErgebnis::Art::NichtMoeglich);
+        QTest::newRow("Abgabeordner fehlt")
+            << u"fehlt"_s << int(AbgabeErgebnis::Art::NichtMoeglich);
         QTest::newRow("DropBox ist Verknuepfung")
             << u"verknuepfung"_s << int(AbgabeErgebnis::Art::NichtMoeglich);
         QTest::newRow("DropBox ist Datei") << u"datei"_s << int(AbgabeErgebnis::Art::NichtMoeglich);
-        QTest::newRow("Ziel ist Ordner") << u"zielordner"_s
-                                         << int(AbgabeErgebnis::Art::NichtMoeglich);
+        QTest::newRow("Ziel ist Ordner")
+            << u"zielordner"_s << int(AbgabeErgebnis::Art::NichtMoeglich);
     }
     void abgabeUnmoeglich()
     {
@@ -340,7 +342,8 @@ private slots:
         s.bereitstellen({{u"Lena"_s, u"Albrecht"_s}});
         const Bereitgestellt t = s.test();
         const QString stand = zwischenstandPfad(s.k, t, u"Albrecht.L7x"_s);
-        QCOMPARE(stand, s.k.schuelerOrdner + u"Mivo-Zwischenstand Meier-7xP1Sich Albrecht.L7x.txt"_s);
+        QCOMPARE(stand,
+                 s.k.schuelerOrdner + u"Mivo-Zwischenstand Meier-7xP1Sich Albrecht.L7x.txt"_s);
         QCOMPARE(imEigenenOrdnerSichern(stand, "a"), QString());
         // Eine Verknuepfung im eigenen Ordner wird ersetzt, ihr Ziel nie beschrieben.
         Testordner woanders;
