@@ -133,6 +133,7 @@ void TTestansicht::aufbauen()
     for (QPushButton *b : {BVorherige, BNaechste, BKleiner, BGroesser, BSichern, BAbgeben}) {
         b->setFocusPolicy(Qt::NoFocus);
     }
+
     connect(BVorherige, &QPushButton::clicked, this, [this] { geheZuFrage(frage - 1); });
     connect(BNaechste, &QPushButton::clicked, this, [this] { geheZuFrage(frage + 1); });
     connect(BKleiner, &QPushButton::clicked, this, [this] { setzeSchriftgroesse(groesse - 2); });
