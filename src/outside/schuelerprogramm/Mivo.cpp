@@ -497,6 +497,7 @@ void TMivo::rueckgabeOeffnen(const Eintrag &e)
                                    ? u"Du darfst diesen Test in deinem Ordner speichern."_s
                                    : u"Diesen Test darfst du nur ansehen."_s);
     seiten->setCurrentIndex(Rueckgabe);
+    RERueckgabe->moveCursor(QTextCursor::Start);
     RERueckgabe->setFocus();
 }
 

@@ -20,11 +20,18 @@ namespace {
 // Bilder sind JPEG-Dateien von Lehrkraeften, hier nur gelesen: groessere lehnt Mivo ab.
 constexpr qint64 kGrenzeBild = 8 * 1024 * 1024;
 
-const QString kStilAntwort = u"QPushButton { text-align: left; padding: 8px 12px; border: 2px "
-                             "solid #c9c9c9; border-radius: 6px; background: #fbfbf7; }"
-                             "QPushButton:checked { background: #d5ecd4; border-color: #5a9a58; "
-                             "font-weight: bold; }"_s;
-const QString kStilMarkiert = u"QPushButton { border: 3px solid #2f6db5; }"_s;
+// Stylesheets setzen die Schrift der Knoepfe fest: die Groesse steht deshalb mit im Stil.
+QString stilAntwort(int punkt, bool markiert)
+{
+    QString stil = u"QPushButton { text-align: left; padding: 8px 12px; border: 2px solid "
+                   "#c9c9c9; border-radius: 6px; background: #fbfbf7; font-size: %1pt; }"
+                   "QPushButton:checked { background: #d5ecd4; border-color: #5a9a58; "
+                   "font-weight: bold; }"_s.arg(punkt);
+    if (markiert) {
+        stil += u"QPushButton, QPushButton:checked { border: 3px solid #2f6db5; }"_s;
+    }
+    return stil;
+}
 
 QPixmap bildLaden(const QString &pfad, const QSize &rahmen)
 {
@@ -193,6 +200,7 @@ void TTestansicht::setzeSchriftgroesse(int punkt)
     LFrage->setFont(fett);
     BKleiner->setEnabled(groesse > 9);
     BGroesser->setEnabled(groesse < 31);
+    aktualisieren();
 }
 
 void TTestansicht::ankreuzen(int a)
@@ -281,7 +289,7 @@ void TTestansicht::aktualisieren()
         }
         BAntwort[a]->setText(text);
         BAntwort[a]->setChecked(f.gewaehlt == a);
-        BAntwort[a]->setStyleSheet(a == antwort ? kStilAntwort + kStilMarkiert : kStilAntwort);
+        BAntwort[a]->setStyleSheet(stilAntwort(groesse, a == antwort));
         BAntwort[a]->setAccessibleName(u"Antwort "_s + text +
                                        (f.gewaehlt == a ? u", angekreuzt"_s : QString()));
     }
