@@ -287,6 +287,10 @@ void TTestansicht::aktualisieren()
         if (antw.text.isEmpty() && antw.bildziffer >= 0) {
             text += u"(Bild)"_s;
         }
+        // Das Kreuz auch ohne Farbe erkennbar.
+        if (f.gewaehlt == a) {
+            text += u"   ✔"_s;
+        }
         BAntwort[a]->setText(text);
         BAntwort[a]->setChecked(f.gewaehlt == a);
         BAntwort[a]->setStyleSheet(stilAntwort(groesse, a == antwort));
