@@ -164,7 +164,7 @@ bool echterOrdner(const QString &ordner)
 {
     return !ordner.isEmpty() &&
            istEchterOrdner(ordner.size() > 1 && ordner.endsWith(kTrenner) ? ordner.chopped(1)
-                                                                           : ordner);
+                                                                          : ordner);
 }
 
 QString lehrerMitTrenner(const Bereitgestellt &b)

@@ -20,6 +20,28 @@ bool istAntwortzeile(const QString &z, QChar buchstabe)
     return z.size() >= 3 && z[1] == buchstabe && z[2] == u')' && !sp::istKreuz(z[0]);
 }
 
+// Zeilen wie die Einsammlung sie sieht (LF oder CR LF); dazu die Byteposition jeder Zeile.
+void zeilenTeilen(const QByteArray &bytes, QStringList &zeilen, QList<qsizetype> *anfaenge)
+{
+    qsizetype anfang = 0;
+    while (anfang < bytes.size()) {
+        qsizetype ende = bytes.indexOf('\n', anfang);
+        const bool letzte = ende < 0;
+        if (letzte) {
+            ende = bytes.size();
+        }
+        qsizetype laenge = ende - anfang;
+        if (!letzte && laenge > 0 && bytes[ende - 1] == '\r') {
+            --laenge;
+        }
+        if (anfaenge) {
+            anfaenge->append(anfang);
+        }
+        zeilen << ansiDekodieren(QByteArrayView(bytes).sliced(anfang, laenge));
+        anfang = ende + 1;
+    }
+}
+
 Antwort antwortAus(const QString &z, int zeile)
 {
     Antwort a;
@@ -89,21 +111,7 @@ std::optional<Testbogen> Testbogen::ausBytes(const QByteArray &bytes, QString &f
     }
     Testbogen b;
     b.roh = bytes;
-    qsizetype anfang = 0;
-    while (anfang < bytes.size()) {
-        qsizetype ende = bytes.indexOf('\n', anfang);
-        const qsizetype naechste = ende < 0 ? bytes.size() : ende + 1;
-        if (ende < 0) {
-            ende = bytes.size();
-        }
-        qsizetype laenge = ende - anfang;
-        if (laenge > 0 && bytes[ende - 1] == '\r') {
-            --laenge;
-        }
-        b.zeilenAnfang << anfang;
-        b.zeilen << ansiDekodieren(QByteArrayView(bytes).sliced(anfang, laenge));
-        anfang = naechste;
-    }
+    zeilenTeilen(bytes, b.zeilen, &b.zeilenAnfang);
     for (int i = 0; i < b.zeilen.size(); ++i) {
         const QString &z = b.zeilen[i];
         if (!istFragezeile(z)) {
@@ -208,7 +216,8 @@ bool Testbogen::kreuzeUebernehmen(const QByteArray &fassung)
     if (fassung.contains('\0') || fassung.size() > sp::kGrenzeAbgabe + kMaxFragen) {
         return false;
     }
-    const QStringList andere = zeilenAufteilen(ansiDekodieren(fassung));
+    QStringList andere;
+    zeilenTeilen(fassung, andere, nullptr);
     if (andere.size() != zeilen.size()) {
         return false;
     }

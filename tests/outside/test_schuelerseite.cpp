@@ -232,6 +232,34 @@ private slots:
         QCOMPARE(dritter->ausgefuellt(), roh);
     }
 
+    // Jede Zeilenform bleibt erhalten; der Zwischenstand findet seine Kreuze wieder.
+    void rundreise_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray crlf = kopieBytes(3);
+        QByteArray lf = crlf;
+        lf.replace("\r\n", "\n");
+        QTest::newRow("CR LF") << crlf;
+        QTest::newRow("LF") << lf;
+        QTest::newRow("ohne letztes Zeilenende") << crlf.chopped(2);
+        QTest::newRow("CR am Ende") << crlf.chopped(1);
+    }
+    void rundreise()
+    {
+        QFETCH(QByteArray, bytes);
+        QString fehler;
+        std::optional<Testbogen> b = Testbogen::ausBytes(bytes, fehler);
+        QVERIFY2(b, qPrintable(fehler));
+        QVERIFY(b->waehlen(0, 0));
+        QVERIFY(b->waehlen(2, 3));
+        const QByteArray aus = b->ausgefuellt();
+        QCOMPARE(aus.size(), bytes.size() + 2);
+        QCOMPARE(aus.count('\n'), bytes.count('\n'));
+        b->leeren();
+        QVERIFY(b->kreuzeUebernehmen(aus));
+        QCOMPARE(b->ausgefuellt(), aus);
+    }
+
     void bilder_data()
     {
         QTest::addColumn<QString>("zeile");
