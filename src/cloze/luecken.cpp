@@ -275,8 +275,15 @@ QString lueckeMarkieren(QTextDocument &doc, Lueckentabelle &tab, int anfang, int
     if (const QString f = lueckenTextPruefen(text); !f.isEmpty()) {
         return f;
     }
-    lueckenAlleNeuBestimmen(doc, tab);
-    if (tab.wortVergeben(text)) {
+    // Die gespeicherten Anfänge und Wörter können nach einer Textänderung veraltet sein: die
+    // Wörter kommen aus dem Text, die Alternativen aus der Tabelle.
+    const bool vergeben = std::any_of(laeufe.begin(), laeufe.end(),
+                                      [&](const LueckenLauf &l) { return l.text == text; });
+    Lueckentabelle nurAlternativen = tab;
+    for (int i = 1; i <= kLueckenEintraege; ++i) {
+        nurAlternativen[i].wort.clear();
+    }
+    if (vergeben || nurAlternativen.wortVergeben(text)) {
         return u"Dieses Lückenwort wurde schon gewählt. Eine Doppelauswahl ist nicht möglich."_s;
     }
     if (laeufe.size() >= kMaxLuecken) {
