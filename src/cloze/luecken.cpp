@@ -247,16 +247,15 @@ QString lueckenTextPruefen(const QString &text)
     return {};
 }
 
-QString lueckeMarkieren(QTextDocument &doc, Lueckentabelle &tab, int anfang, int ende, QChar art)
+QString lueckeMarkierenPruefen(const QTextDocument &doc, const Lueckentabelle &tab, int anfang,
+                               int ende)
 {
     if (anfang > ende) {
         std::swap(anfang, ende);
     }
-    anfang = std::max(anfang, 0);
-    ende = std::min(ende, doc.characterCount() - 1);
-    QTextCursor c(&doc);
-    c.setPosition(anfang);
-    c.setPosition(std::max(anfang, ende), QTextCursor::KeepAnchor);
+    QTextCursor c(const_cast<QTextDocument *>(&doc));
+    c.setPosition(std::clamp(anfang, 0, doc.characterCount() - 1));
+    c.setPosition(std::clamp(ende, 0, doc.characterCount() - 1), QTextCursor::KeepAnchor);
     const QString text = c.selectedText();
     if (!std::any_of(text.begin(), text.end(), [](QChar z) { return z.isLetterOrNumber(); })) {
         return u"Die Auswahl enthält kein Wort und kann nicht als Lücke markiert werden."_s;
@@ -290,6 +289,22 @@ QString lueckeMarkieren(QTextDocument &doc, Lueckentabelle &tab, int anfang, int
         return u"Ein Lückentest kann höchstens 99 Lücken haben; diese Lücke wird nicht "
                "markiert."_s;
     }
+    return {};
+}
+
+QString lueckeMarkieren(QTextDocument &doc, Lueckentabelle &tab, int anfang, int ende, QChar art)
+{
+    if (anfang > ende) {
+        std::swap(anfang, ende);
+    }
+    if (const QString f = lueckeMarkierenPruefen(doc, tab, anfang, ende); !f.isEmpty()) {
+        return f;
+    }
+    QTextCursor c(&doc);
+    c.setPosition(anfang);
+    c.setPosition(ende, QTextCursor::KeepAnchor);
+    const QString text = c.selectedText();
+    const QList<LueckenLauf> laeufe = lueckenLaeufe(doc);
     int n = 1;
     for (const LueckenLauf &l : laeufe) {
         if (l.start < anfang) {
@@ -364,6 +379,27 @@ QString alternativeHinzufuegen(Lueckentabelle &tab, int n, const QString &text)
     }
     *frei = text;
     return {};
+}
+
+bool alternativeEntfernen(Lueckentabelle &tab, int n, const QString &text)
+{
+    auto &alt = tab[n].alternativen;
+    const auto it = std::find(alt.begin(), alt.end(), text);
+    if (text.isEmpty() || it == alt.end()) {
+        return false;
+    }
+    std::move(it + 1, alt.end(), it);
+    alt.back().clear();
+    return true;
+}
+
+bool bereichBeruehrtLuecke(const QList<LueckenLauf> &laeufe, int anfang, int ende)
+{
+    if (anfang > ende) {
+        std::swap(anfang, ende);
+    }
+    return std::any_of(laeufe.begin(), laeufe.end(),
+                       [&](const LueckenLauf &l) { return l.start < ende && l.ende() >= anfang; });
 }
 
 bool lueckeFuellen(QTextDocument &doc, Lueckentabelle &tab, int n, const QString &wort)

@@ -103,6 +103,9 @@ std::pair<int, int> wortUm(const QTextDocument &doc, int pos);
 // Leer, wenn der Text erlaubt ist, sonst die Meldung.
 QString lueckenTextPruefen(const QString &text);
 
+// Dürfte [anfang, ende) eine Lücke werden? Leer, wenn ja, sonst die Meldung.
+QString lueckeMarkierenPruefen(const QTextDocument &doc, const Lueckentabelle &tab, int anfang,
+                               int ende);
 // Markiert [anfang, ende) als Lücke der Art und trägt sie ein. Leer bei Erfolg, sonst die Meldung;
 // dann bleiben Text und Tabelle unverändert.
 QString lueckeMarkieren(QTextDocument &doc, Lueckentabelle &tab, int anfang, int ende, QChar art);
@@ -110,8 +113,26 @@ QString lueckeMarkieren(QTextDocument &doc, Lueckentabelle &tab, int anfang, int
 bool lueckeEntfernen(QTextDocument &doc, Lueckentabelle &tab, int n);
 // Hängt eine falsche Alternative an Lücke n an. Leer bei Erfolg, sonst die Meldung.
 QString alternativeHinzufuegen(Lueckentabelle &tab, int n, const QString &text);
+// Nimmt die Alternative aus Lücke n; die folgenden rücken auf.
+bool alternativeEntfernen(Lueckentabelle &tab, int n, const QString &text);
 // Die falschen Alternativen von Lücke n (ohne das richtige Wort).
 QStringList falscheAlternativen(const LueckenEintrag &e);
+
+// Berührt eine Bearbeitung von [anfang, ende] eine Lücke? Geprüft wird das Zeichenformat an jeder
+// Einfügestelle von anfang bis ende, also das Zeichen vor ihr.
+bool bereichBeruehrtLuecke(const QList<LueckenLauf> &laeufe, int anfang, int ende);
+inline const QString kLueckenSchutzMeldung = QStringLiteral(
+    "Textteile, die eine Lücke einschließen, können weder kopiert noch \n"
+    "ausgeschnitten werden. Auch das Einfügen von Text in markierte \n"
+    "Lücken ist nicht möglich.\n"
+    "\n"
+    "Verändern von Text in eine Lückenmarkierung: \n"
+    "1. Zum Modus 'Lückenbearbeitung' wechseln ( <F1> drücken ).\n"
+    "2. Die betreffende Lücke anklicken und löschen\n"
+    "3. Zum Modus 'Textbearbeitung' wechseln ( <F1> drücken ).\n"
+    "4. Den betreffenden Text verändern \n"
+    "5. Im Modus 'Lückenbearbeitung' mit der Maus eine neue \n"
+    "    Lückenmarkierung setzen.");
 
 // Schülersicht: ersetzt den Text von Lücke n (Format bleibt) und das Wort des Eintrags.
 bool lueckeFuellen(QTextDocument &doc, Lueckentabelle &tab, int n, const QString &wort);

@@ -80,8 +80,11 @@ int textEndeLehrer(const QStringList &zeilen, int kopf)
 
 QTextCharFormat schlicht()
 {
+    // Feste Größe: sonst hinge sie von der Grundschrift des jeweiligen Dokuments ab, und
+    // Laden und Speichern gäben andere Bytes.
     QTextCharFormat f;
     f.setForeground(QColor(0, 0, 0));
+    f.setFontPointSize(12);
     return f;
 }
 
