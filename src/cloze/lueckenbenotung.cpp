@@ -223,7 +223,9 @@ LueckenBenotung lueckentestBenoten(const QTextDocument &urdatei, const QString &
     QTextCursor c(doc.get());
     c.setPosition(0);
     c.setPosition(doc->findBlockByNumber(int(kopf.size())).position(), QTextCursor::KeepAnchor);
-    c.setCharFormat(lueckenFormat(QTextCharFormat(), kArtFrei));
+    QTextCharFormat kopfFormat = lueckenFormat(QTextCharFormat(), kArtFrei);
+    kopfFormat.setFontPointSize(12);
+    c.setCharFormat(kopfFormat);
     zeilenFormatieren(*doc);
     b.dokument = std::move(doc);
     return b;

@@ -283,6 +283,7 @@ void TFLueckentest::zustandAktualisieren()
     BSchTestBenoten->setEnabled(pfad);
     for (QPushButton *b : {BAuswahlLW, BFreiesLW, BEinzellistenLW, BLueckeEntfernen}) {
         b->setEnabled(lehrer && modusWert == Modus::Luecken);
+        b->setVisible(lehrer);
     }
     LNochLueckenOffen->setVisible(!lehrer);
     RG_LW_Nr->setTitle(lehrer ? u"Springe zur Lückennummer..."_s
@@ -443,6 +444,7 @@ void TFLueckentest::sprungGruppeSetzen(int anzahl)
         auto *b = new QRadioButton(QString::number(k), RG_LW_Nr);
         sprung->addButton(b, k);
         sprungRaster->addWidget(b, k / 16, k % 16);
+        b->show();
     }
 }
 
@@ -514,6 +516,10 @@ void TFLueckentest::BSchTestBenotenClick()
     }
     re2->setDocument(b.dokument->clone(re2));
     re2->show();
+    if (auto *teiler = qobject_cast<QSplitter *>(re2->parentWidget())) {
+        const int breite = teiler->width();
+        teiler->setSizes({breite / 2, breite - breite / 2});
+    }
 }
 
 void TFLueckentest::BEndeClick()
