@@ -9,6 +9,7 @@
 #include "conduct/normtabelle.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -242,6 +243,11 @@ QString TFLueckentest::ordnerDatei(const QString &name) const
 
 void TFLueckentest::modusSetzen(Modus m)
 {
+    // Nach der Textbearbeitung stehen die Lücken woanders: Tabelle und Listen neu.
+    if (m == Modus::Luecken && modusWert == Modus::Text && ansichtWert == Ansicht::Lehrer) {
+        modusWert = m;
+        listenFuellen();
+    }
     modusWert = m;
     const bool schueler = ansichtWert == Ansicht::Schueler;
     switch (m) {
@@ -298,6 +304,7 @@ void TFLueckentest::leeren()
     laedt = false;
     re2->clear();
     re2->hide();
+    probeText.reset();
     listen = LueckenListen{};
     schuelerAWoerter.clear();
     LBoxLWSchAL->clear();
@@ -534,6 +541,16 @@ void TFLueckentest::keyPressEvent(QKeyEvent *ev)
     if (!lehrerTaste(ev)) {
         QWidget::keyPressEvent(ev);
     }
+}
+
+void TFLueckentest::closeEvent(QCloseEvent *ev)
+{
+    if (!ungespeichertesKlaeren(true)) {
+        ev->ignore();
+        return;
+    }
+    ev->accept();
+    emit zurTestauswahl();
 }
 
 void TFLueckentest::mousePressEvent(QMouseEvent *ev)

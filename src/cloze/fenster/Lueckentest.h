@@ -5,7 +5,10 @@
 
 #include "cloze/lueckendateien.h"
 
+#include <QTextDocument>
 #include <QWidget>
+
+#include <memory>
 
 class LueckenEdit;
 class QButtonGroup;
@@ -95,6 +98,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
 
 private:
     void aufbauen();
@@ -149,7 +153,9 @@ private:
     QStringList schuelerAWoerter; // Schüleransicht: alle A-Wörter der Schülerdatei
     int offeneLuecke = 0;         // Nummer der Lücke, deren Auswahl offen ist
     int alternativenLuecke = 0;   // Lehreransicht: E-Lücke, deren Alternativen eingegeben werden
-    int maustasteAuf = -1;        // Position des letzten Mausdrucks im Text
+    // F4 in der Lehreransicht: Text und Tabelle vor der Probe, damit F1 zurückführt.
+    std::unique_ptr<QTextDocument> probeText;
+    LueckenListen probeListen;
     QButtonGroup *sprung;
     QGridLayout *sprungRaster;
 };

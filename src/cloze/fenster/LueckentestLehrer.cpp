@@ -258,12 +258,22 @@ bool TFLueckentest::lehrerTaste(QKeyEvent *ev)
     const bool lehrer = ansichtWert == Ansicht::Lehrer;
     switch (ev->key()) {
     case Qt::Key_F1:
-        if (lehrer && modusWert != Modus::Schuelertest) {
+        if (lehrer && modusWert == Modus::Schuelertest && probeText) {
+            // Zurück aus der Probe: der Lehrertext, wie er vor F4 war.
+            laedt = true;
+            re1->dokumentSetzen(probeText.release());
+            laedt = false;
+            listen = std::move(probeListen);
+            listenFuellen();
+            modusSetzen(Modus::Luecken);
+        } else if (lehrer && modusWert != Modus::Schuelertest) {
             modusSetzen(modusWert == Modus::Luecken ? Modus::Text : Modus::Luecken);
         }
         return true;
     case Qt::Key_F4:
-        if (lehrer) {
+        if (lehrer && modusWert != Modus::Schuelertest) {
+            probeText.reset(re1->document()->clone());
+            probeListen = listen;
             schuelerAWoerter.clear();
             for (int n = 1; n <= listen.tabelle.anzahl(); ++n) {
                 if (listen.tabelle[n].art == kArtA) {

@@ -319,6 +319,20 @@ private slots:
         f->BUrdateiSpeichernClick();
         QVERIFY(r.letzteMeldung().contains(u"nur in der Lehreransicht"_s));
         QCOMPARE(dateiInhalt(urdatei), bytes);
+        // Eine Probe-Eingabe leert Lücke 1; F1 führt zum Lehrertext vor F4 zurück.
+        klick(stelle(u"Hund"_s) + 1);
+        QVERIFY(f->LBSchAuswahl->isVisible());
+        f->LBSchAuswahl->itemClicked(
+            f->LBSchAuswahl->findItems(kPlatzhalter, Qt::MatchExactly).first());
+        QVERIFY(f->re1->toPlainText().startsWith(u"Der "_s + kPlatzhalter));
+        taste(Qt::Key_F1);
+        QCOMPARE(f->modus(), TFLueckentest::Modus::Luecken);
+        QCOMPARE(f->re1->toPlainText(), kText);
+        QCOMPARE(f->tabelle().anzahl(), 4);
+        QCOMPARE(f->tabelle()[1].wort, u"Hund"_s);
+        QVERIFY(f->ungespeichert());
+        f->BUrdateiSpeichern->click();
+        QVERIFY(dateiZeilen(urdatei).contains(u"02 jagt"_s));
     }
 
     void kaputteUrdatei_data()
