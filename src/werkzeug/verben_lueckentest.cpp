@@ -98,9 +98,9 @@ int ausfuellen(WerkzeugKontext &k)
     if (!antworten) {
         return 2;
     }
-    for (const QString &roh : zeilenAufteilen(*antworten)) {
-        const QString zeile = roh.trimmed();
-        if (zeile.isEmpty()) {
+    // Der Eintrag bleibt, wie er steht: ein Leerzeichen am Ende gehört dazu (und ist falsch).
+    for (const QString &zeile : zeilenAufteilen(*antworten)) {
+        if (zeile.trimmed().isEmpty()) {
             continue;
         }
         bool zahl = false;

@@ -3,7 +3,9 @@
 
 #include "cloze/lueckenbenotung.h"
 #include "cloze/lueckendateien.h"
+#include "conduct/katalog.h"
 #include "lueckenhilfe.h"
+#include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 #include "werkzeug/werkzeug.h"
 
@@ -74,6 +76,7 @@ private slots:
     void benotenAbgewiesen();
     void tabstopps();
     void werkzeugDurchgang();
+    void katalogZeigtLueckentest();
 };
 
 void TestLueckendateien::urdateiBeispiel()
@@ -412,6 +415,23 @@ void TestLueckendateien::werkzeugDurchgang()
     // Keine RTF-Datei als Urdatei: Meldung, nichts geschrieben.
     QCOMPARE(lauf({u"lueckentest-schuelerdatei"_s, o.datei(u"ein.txt"_s), o.datei(u"X.rtf"_s)}), 2);
     QVERIFY(!QFile::exists(o.datei(u"X.rtf"_s)));
+}
+
+void TestLueckendateien::katalogZeigtLueckentest()
+{
+    Testordner o;
+    const auto ur = urdateiAus(
+        u"Lückentest Biologie\nKlasse 7x\n\nThema: Tiere im Garten\nDer [A:Igel] frisst."_s);
+    QVERIFY(ur);
+    QDir().mkpath(o.datei(u"2016-17/7xD1Tier"_s));
+    QCOMPARE(rtfDateiSpeichern(o.datei(u"2016-17/7xD1Tier/7xD1Tier._LA"_s), *ur), QString());
+    QStringList themen{u"Tier- Tiere"_s};
+    SkriptRueckfragen r;
+    const Katalog k = vorhandeneTestsEinlesen(o.pfad(), u"2016-17"_s, u"........"_s,
+                                              TestArt::Lueckentext, themen, r);
+    QCOMPARE(k.zeilen.size(), 1);
+    QVERIFY2(k.zeilen[0].contains(u"7xD1Tier   Tiere im Garten"_s), qPrintable(k.zeilen[0]));
+    QVERIFY(r.meldungen().isEmpty());
 }
 
 QTEST_MAIN(TestLueckendateien)

@@ -567,39 +567,3 @@ void TFLueckentest::auswahlSchliessen()
     offeneLuecke = 0;
     alternativenLuecke = 0;
 }
-
-void TFLueckentest::roteLinie(int position)
-{
-    QTextCursor c(re1->document());
-    c.setPosition(position);
-    const QRect rechteck = re1->cursorRect(c);
-    PRoteLinie->setGeometry(0, rechteck.bottom() + 1, re1->viewport()->width(), 4);
-    PRoteLinie->show();
-    PRoteLinie->raise();
-}
-
-void TFLueckentest::lueckeZeigen(int position, int laenge)
-{
-    QTextCursor c(re1->document());
-    c.setPosition(position);
-    c.setPosition(position + laenge, QTextCursor::KeepAnchor);
-    re1->setTextCursor(c);
-    re1->ensureCursorVisible();
-    roteLinie(position);
-}
-
-QString TFLueckentest::hinweisAn(int position) const
-{
-    const QList<LueckenLauf> laeufe = lueckenLaeufe(*re1->document());
-    const int n = lueckeAnPosition(laeufe, position);
-    if (n == 0 || laeufe[n - 1].art != kArtE) {
-        return {};
-    }
-    QString t = u"Einzellisten-Lückenwort mit Antwortalternativen:\n"_s;
-    for (const QString &a : listen.tabelle[n].alternativen) {
-        if (!a.isEmpty()) {
-            t += u"- "_s + a + u'\n';
-        }
-    }
-    return t;
-}
