@@ -211,8 +211,16 @@ void TFLueckentest::alternativeEingabe()
 {
     const QString text = EEinzelListenFenster->text();
     if (text.isEmpty() || text == kAlternativenAufforderung) {
+        // Ohne falsche Alternative ließe sich keine Schülertestdatei erzeugen: gleich erinnern.
+        const LueckenEintrag &eintrag = listen.tabelle[alternativenLuecke];
+        const bool ohne = eintrag.art == kArtE && falscheAlternativen(eintrag).isEmpty();
         auswahlSchliessen();
         re1->setFocus();
+        if (ohne) {
+            r.warnung(u"Für das Lückenwort  "_s + eintrag.wort +
+                      u"  wurden keine falschen Antwort-Alternativen angegeben. Bitte unbedingt "
+                      "ergänzen!"_s);
+        }
         return;
     }
     const QString f = alternativeHinzufuegen(listen.tabelle, alternativenLuecke, text);

@@ -130,6 +130,10 @@ private slots:
         QCOMPARE(f->LBoxLWSchAL->count(), 1);
         QCOMPARE(f->LBoxLWSchEL->count(), 3);
         QCOMPARE(f->RG_LW_Nr->findChildren<QRadioButton *>().size(), 3);
+        // Hinweis über einer Einzellisten-Lücke, sonst keiner
+        QCOMPARE(f->re1->hinweis(stelle(u"Maus"_s) + 1),
+                 u"Einzellisten-Lückenwort mit Antwortalternativen:\n- Ratte\n- Laus\n"_s);
+        QCOMPARE(f->re1->hinweis(stelle(u"Hund"_s) + 1), QString());
         bild(*f, u"lueckentest_lehreransicht"_s);
         QVERIFY(f->ungespeichert());
         f->BUrdateiSpeichern->click();
@@ -298,6 +302,26 @@ private slots:
         QVERIFY(b.contains(u"Der <Hund $01= Hund> jagt die <Katze $02= Katze>. Die <Ratte $03= "
                            "Maus> schläft."_s));
         bild(*f, u"lueckentest_benotet"_s);
+    }
+
+    void alternativeKorrigierenUndErinnern()
+    {
+        f->neuerTest(urdatei);
+        f->re1->setPlainText(kText);
+        taste(Qt::Key_F1);
+        r.antworte(Knopf::Ja);
+        klick(stelle(u"Maus"_s) + 1, Qt::ControlModifier | Qt::AltModifier);
+        QTest::keyClicks(f->EEinzelListenFenster, u"Ratte"_s);
+        QTest::keyClick(f->EEinzelListenFenster, Qt::Key_Return);
+        QCOMPARE(falscheAlternativen(f->tabelle()[1]), QStringList{u"Ratte"_s});
+        // Ein Klick auf die Alternative holt sie zur Korrektur ins Feld zurück.
+        f->LBSchAuswahlEL->itemClicked(f->LBSchAuswahlEL->item(0));
+        QCOMPARE(f->EEinzelListenFenster->text(), u"Ratte"_s);
+        QVERIFY(falscheAlternativen(f->tabelle()[1]).isEmpty());
+        f->EEinzelListenFenster->clear();
+        QTest::keyClick(f->EEinzelListenFenster, Qt::Key_Return);
+        QCOMPARE(r.letzteMeldung(), u"Für das Lückenwort  Maus  wurden keine falschen "
+                                    "Antwort-Alternativen angegeben. Bitte unbedingt ergänzen!"_s);
     }
 
     void ungespeichertNichtVerwerfen()
