@@ -305,6 +305,7 @@ void TFLueckentest::leeren()
     re2->clear();
     re2->hide();
     probeText.reset();
+    eintraegeGeaendert = false;
     listen = LueckenListen{};
     schuelerAWoerter.clear();
     LBoxLWSchAL->clear();
@@ -319,7 +320,20 @@ void TFLueckentest::leeren()
 
 bool TFLueckentest::ungespeichertesKlaeren(bool speichernAnbieten)
 {
-    if (!geaendert || ansichtWert != Ansicht::Lehrer) {
+    if (ansichtWert == Ansicht::Schueler) {
+        if (!eintraegeGeaendert) {
+            return true;
+        }
+        const auto k = r.frage(Rueckfragen::Art::Frage,
+                               u"Die Einträge des Schülertests sind noch nicht gespeichert.\n"
+                               "Sollen sie jetzt gespeichert werden?"_s,
+                               Rueckfragen::Knoepfe::JaNeinAbbruch);
+        if (k == Rueckfragen::Knopf::Ja) {
+            return ausgefuelltSchreiben();
+        }
+        return k == Rueckfragen::Knopf::Nein;
+    }
+    if (!geaendert) {
         return true;
     }
     if (speichernAnbieten) {

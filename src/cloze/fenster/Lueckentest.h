@@ -109,6 +109,7 @@ private:
     // speichernAnbieten: Ja speichert erst, Nein verwirft.
     bool ungespeichertesKlaeren(bool speichernAnbieten);
     bool urdateiSchreiben();
+    bool ausgefuelltSchreiben();
     void nachLaden();
     void listenFuellen();
     void sprungGruppeSetzen(int anzahl);
@@ -148,7 +149,8 @@ private:
     Ansicht ansichtWert = Ansicht::Lehrer;
     Modus modusWert = Modus::Text;
     bool geaendert = false;
-    bool laedt = false; // Änderungen beim Laden zählen nicht
+    bool eintraegeGeaendert = false; // Schüleransicht: Einträge seit dem letzten Speichern
+    bool laedt = false;              // Änderungen beim Laden zählen nicht
     LueckenListen listen;
     QStringList schuelerAWoerter; // Schüleransicht: alle A-Wörter der Schülerdatei
     int offeneLuecke = 0;         // Nummer der Lücke, deren Auswahl offen ist

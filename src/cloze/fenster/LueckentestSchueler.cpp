@@ -133,6 +133,7 @@ void TFLueckentest::wortEinsetzen(const QString &wort)
         return;
     }
     lueckeFuellen(*re1->document(), listen.tabelle, n, wort);
+    eintraegeGeaendert = ansichtWert == Ansicht::Schueler;
     int offen = 0;
     for (const LueckenLauf &l : lueckenLaeufe(*re1->document())) {
         offen += l.text == kPlatzhalter ? 1 : 0;
@@ -192,11 +193,19 @@ void TFLueckentest::BSchuelertestdateiSpeichernClick()
         r.warnung(u"Es ist kein Schülertest geöffnet: erst \"SchTestDateiDarstellen\" wählen."_s);
         return;
     }
+    ausgefuelltSchreiben();
+}
+
+bool TFLueckentest::ausgefuelltSchreiben()
+{
     const auto aus = ausgefuelltErzeugen(*re1->document(), listen.tabelle);
     const QString fehler = rtfDateiSpeichern(ordnerDatei(kAusgefuelltName), *aus);
     if (!fehler.isEmpty()) {
         r.fehler(fehler);
+        return false;
     }
+    eintraegeGeaendert = false;
+    return true;
 }
 
 bool TFLueckentest::eingabeTaste(QKeyEvent *ev)
