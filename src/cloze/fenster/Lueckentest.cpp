@@ -359,6 +359,7 @@ bool TFLueckentest::neuerTest(const QString &urdateiPfad)
     }
     leeren();
     urdatei = urdateiPfad;
+    urdateiBekannt = false;
     modusSetzen(Modus::Text);
     re1->setFocus();
     return true;
@@ -383,6 +384,14 @@ bool TFLueckentest::urdateiSchreiben()
         r.fehler(fehler);
         return false;
     }
+    // Ein neuer Test überschreibt keine vorhandene Urdatei ohne Rückfrage.
+    if (!urdateiBekannt && QFileInfo::exists(urdatei) &&
+        r.frage(Rueckfragen::Art::Frage,
+                u"Die Urdatei "_s + urdatei +
+                    u" gibt es schon.\nSoll sie durch den neuen Text ersetzt werden?"_s,
+                Rueckfragen::Knoepfe::JaNein) != Rueckfragen::Knopf::Ja) {
+        return false;
+    }
     const QString ordner = QFileInfo(urdatei).absolutePath();
     if (!QDir().mkpath(ordner)) {
         r.fehler(u"Der Ordner "_s + ordner + u" lässt sich nicht anlegen."_s);
@@ -394,6 +403,7 @@ bool TFLueckentest::urdateiSchreiben()
         return false;
     }
     geaendert = false;
+    urdateiBekannt = true;
     listenFuellen();
     return true;
 }
@@ -431,6 +441,7 @@ void TFLueckentest::BUrdateiLadenClick()
     listen = std::move(neu);
     ansichtWert = Ansicht::Lehrer;
     geaendert = false;
+    urdateiBekannt = true;
     listenFuellen();
     modusSetzen(Modus::Luecken);
 }

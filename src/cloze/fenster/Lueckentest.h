@@ -149,6 +149,7 @@ private:
     Ansicht ansichtWert = Ansicht::Lehrer;
     Modus modusWert = Modus::Text;
     bool geaendert = false;
+    bool urdateiBekannt = false;     // die Urdatei wurde hier geladen oder gespeichert
     bool eintraegeGeaendert = false; // Schüleransicht: Einträge seit dem letzten Speichern
     bool laedt = false;              // Änderungen beim Laden zählen nicht
     LueckenListen listen;

@@ -366,6 +366,22 @@ private slots:
         QVERIFY(dateiZeilen(urdatei).contains(u"02 jagt"_s));
     }
 
+    void neuerTestUeberschreibtNichtStillschweigend()
+    {
+        ordner->schreibe(u"2016-17/7xD1Tier/7xD1Tier._LA"_s, "alt");
+        f->neuerTest(urdatei);
+        f->re1->setPlainText(kText);
+        r.antworte(Knopf::Nein);
+        f->BUrdateiSpeichern->click();
+        QVERIFY(r.fragen().last().contains(u"gibt es schon"_s));
+        QCOMPARE(dateiInhalt(urdatei), QByteArray("alt"));
+        QVERIFY(f->ungespeichert());
+        r.antworte(Knopf::Ja);
+        f->BUrdateiSpeichern->click();
+        QCOMPARE(dateiZeilen(urdatei).value(0), kText);
+        f->BUrdateiSpeichern->click(); // jetzt ohne Frage
+    }
+
     void kaputteUrdatei_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
