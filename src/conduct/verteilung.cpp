@@ -20,7 +20,7 @@ QString klassenMuster(const QString &testKuerzel)
 {
     const QString code = testKuerzel.left(2);
     const QChar fach = testKuerzel.size() > 2 ? testKuerzel[2] : QChar(u'.');
-    if (fach == u'K') {
+    if (fach == kKursbuchstabe) {
         const QString stufe = klassenPraefix(code) == u"1"_s ? u'1' + code.left(1) : code.left(1);
         return u"K-"_s + stufe + u'-' + code.mid(1, 1);
     }

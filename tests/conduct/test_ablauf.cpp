@@ -179,9 +179,8 @@ private slots:
             QCOMPARE(s.verschobenNach, test.abgabenOrdner());
             gesammelt << s.name;
         }
-        QCOMPARE(gesammelt,
-                 (QStringList{u"Albrecht.L7x"_s, u"Bauer.J7x"_s, u"Becker.M7x"_s, u"Doehring.E7x"_s,
-                              u"Engel.F7x"_s}));
+        QCOMPARE(gesammelt, (QStringList{u"Albrecht.L7x"_s, u"Bauer.J7x"_s, u"Becker.M7x"_s,
+                                         u"Doehring.E7x"_s, u"Engel.F7x"_s}));
         // Jede abgewiesene Abgabe einmal, mit dem Grund; sie bleibt im Abgabeordner liegen.
         const QStringList meldungen = r.meldungen();
         QCOMPARE(meldungen.size(), 7);
@@ -196,7 +195,8 @@ private slots:
         for (const auto &[name, grund] : abgewiesen) {
             QVERIFY2(meldungen.filter(eingang() + name + u' ' + grund).size() == 1,
                      qPrintable(name));
-            QVERIFY(QFileInfo(eingang() + name).exists() || QFileInfo(eingang() + name).isSymLink());
+            QVERIFY(QFileInfo(eingang() + name).exists() ||
+                    QFileInfo(eingang() + name).isSymLink());
         }
         // Ein zweiter Durchlauf meldet nichts mehr; die zweite Abgabe ersetzt die erste.
         abgeben(u"Engel.F7x"_s, ankreuzen(kopie(u"Engel.F7x"_s), loesungB));
