@@ -249,6 +249,17 @@ constexpr int kMaxLeerungsschritte = 1000;
 Einsammelschritt testsMitnehmen(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
                                 const Uhr &uhr, Rueckfragen &r)
 {
+    // Ohne wartende Abgabe keine Sperre: der Zeitgeber laeuft die ganze Stunde.
+    if (!e.abgabeOrdner.isEmpty()) {
+        const QString eingang = sp::abgabeEingang(e.abgabeOrdner, e.lehrername);
+        if (istEchterOrdner(eingang) &&
+            QDir(eingang)
+                .entryList({sp::abgabeMuster(test.klassenkuerzel()), u".*"_s + kBeiseiteEndung},
+                           QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                .isEmpty()) {
+            return {};
+        }
+    }
     Testsperre sperre(test);
     if (!sperre.versuchen()) {
         Einsammelschritt s;

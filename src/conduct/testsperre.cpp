@@ -2,6 +2,7 @@
 
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
+#include "common/sperrdatei.h"
 
 using namespace Qt::StringLiterals;
 
@@ -36,9 +37,9 @@ bool Testsperre::holen(int wartezeitMs)
     if (!istEchterOrdner(test.testOrdner())) {
         return true;
     }
-    datei = std::make_unique<QLockFile>(test.testOrdner() + kTestsperreName);
-    datei->setStaleLockTime(kTestsperreVerwaistMs);
-    gehalten = datei->tryLock(wartezeitMs);
+    datei =
+        std::make_unique<Sperrdatei>(test.testOrdner() + kTestsperreName, kTestsperreVerwaistMs);
+    gehalten = datei->sperren(wartezeitMs);
     return gehalten;
 }
 
@@ -59,7 +60,7 @@ bool Testsperre::versuchen()
 void Testsperre::freigeben()
 {
     if (gehalten && datei) {
-        datei->unlock();
+        datei->freigeben();
     }
     gehalten = false;
 }
@@ -67,14 +68,13 @@ void Testsperre::freigeben()
 QString Testsperre::belegtMeldung() const
 {
     const QString pfad = test.testOrdner() + kTestsperreName;
-    if (!datei || datei->error() != QLockFile::LockFailedError) {
+    if (!datei || !datei->anlegbar()) {
         return u"Die Sperrdatei "_s + pfad +
                u" lässt sich nicht anlegen. Ist der Testordner schreibgeschützt? "
                "Es wurde nichts verändert."_s;
     }
-    qint64 pid = 0;
-    QString rechner, programm;
-    datei->getLockInfo(&pid, &rechner, &programm);
+    const Sperrdatei::Halter h = datei->halter();
+    const QString &rechner = h.rechner, &programm = h.programm;
     QString wer;
     if (!rechner.isEmpty()) {
         wer = u" (Rechner \""_s + rechner + u"\""_s +

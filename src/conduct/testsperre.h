@@ -1,18 +1,18 @@
 #pragma once
 // Ein Schreiber je Test: Austeilen, Einsammeln, Benoten und Zurueckgeben eines Tests halten die
-// Sperrdatei "Testablauf.sperre" im Testordner (QLockFile). Programmfenster und mivo-werkzeug
-// sperren gleich, auch auf verschiedenen Rechnern, wenn der Testordner geteilt ist. Eine Sperre
-// eines beendeten Programms auf demselben Rechner gilt sofort als verwaist, eine fremde nach
-// zehn Minuten.
+// Sperrdatei "Testablauf.sperre" im Testordner (Sperrdatei, wie QLockFile). Programmfenster und
+// mivo-werkzeug sperren gleich, auch auf verschiedenen Rechnern, wenn der Testordner geteilt ist.
+// Eine Sperre eines beendeten Programms auf demselben Rechner gilt sofort als verwaist, eine fremde
+// nach zehn Minuten.
 
 #include "conduct/testname.h"
 
-#include <QLockFile>
 #include <QString>
 
 #include <memory>
 
 class Rueckfragen;
+class Sperrdatei;
 
 inline const QString kTestsperreName = QStringLiteral("Testablauf.sperre");
 inline constexpr int kTestsperreVerwaistMs = 10 * 60 * 1000;
@@ -43,6 +43,6 @@ public:
 private:
     bool holen(int wartezeitMs);
     TestPfade test;
-    std::unique_ptr<QLockFile> datei;
+    std::unique_ptr<Sperrdatei> datei;
     bool gehalten = false;
 };
