@@ -21,6 +21,7 @@
 #include <QTest>
 
 #include <atomic>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -331,6 +332,22 @@ private slots:
         QVERIFY(r.meldungen()[0].startsWith(u"Die Testkopie von Schüler Nr. 3 ("_s));
         QVERIFY(r.meldungen()[0].contains(u"ist eine Verknüpfung"_s));
         QCOMPARE(dateiInhalt(lehrer), QByteArray("Noten des Lehrers\r\n"));
+    }
+
+    // Eine Kopie, die sich nicht bereitstellen laesst, wird mit Namen gemeldet; die anderen
+    // Schueler bekommen ihren Test trotzdem.
+    void bereitstellenMeldetKopie()
+    {
+        Schule s;
+        QVERIFY(s.austeilen());
+        const QString kaputt = u"Zander.Z7x"_s;
+        QVERIFY(::mkfifo(QFile::encodeName(s.test.kopienOrdner() + kaputt).constData(), 0600) == 0);
+        SkriptRueckfragen r;
+        const Bereitstellung b = testBereitStellen(s.test, s.e, s.uhr, r);
+        QCOMPARE(b.nichtKopiert, QStringList{kaputt});
+        QCOMPARE(r.meldungen().size(), 1);
+        QVERIFY(r.meldungen()[0].contains(u": "_s + kaputt + u". Diese Schüler"_s));
+        QCOMPARE(QDir(b.zielOrdner).entryList(QDir::Files).size(), 25);
     }
 
     // 25 Abgaben kommen in der letzten Sekunde: "Tests benoten" sammelt sie alle noch ein,
