@@ -10,9 +10,11 @@
 #include "conduct/verteilung.h"
 #include "outside/schuelerprogramm.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <cerrno>
 
@@ -32,6 +34,20 @@ QString dateiOhneFall(const QString &ordner, const QString &name)
         }
     }
     return {};
+}
+
+namespace {
+int ruhezeitMs = 2000;
+} // namespace
+
+int abgabeRuhezeitMs()
+{
+    return ruhezeitMs;
+}
+
+void setzeAbgabeRuhezeitMs(int ms)
+{
+    ruhezeitMs = ms;
 }
 
 namespace {
@@ -125,7 +141,7 @@ void beiseiteZuruecklegen(const QString &eingang)
 }
 
 Einsammelschritt schritt(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
-                         const Uhr &uhr, Rueckfragen &r)
+                         const Uhr &uhr, Rueckfragen &r, bool *frischUebergangen = nullptr)
 {
     Einsammelschritt s;
     if (e.abgabeOrdner.isEmpty()) {
@@ -184,6 +200,12 @@ Einsammelschritt schritt(const TestPfade &test, const Einstellungen &e, Einsamml
         if (const QString grund =
                 inhaltsgrund(ohneVerknuepfungLesen(eingang + name, sp::kGrenzeAbgabe), v);
             !grund.isEmpty()) {
+            if (info.lastModified().msecsTo(QDateTime::currentDateTime()) < ruhezeitMs) {
+                if (frischUebergangen) {
+                    *frischUebergangen = true;
+                }
+                continue;
+            }
             abweisen(grund);
             continue;
         }
@@ -274,13 +296,21 @@ Leerung abgabenLeerenGesperrt(const TestPfade &test, const Einstellungen &e, Ein
 {
     Leerung l;
     l.ok = true;
+    int gewartet = 0;
     for (int i = 0; i < kMaxLeerungsschritte; ++i) {
-        const Einsammelschritt s = schritt(test, e, z, uhr, r);
-        if (!s.eingesammelt) {
+        bool frisch = false;
+        const Einsammelschritt s = schritt(test, e, z, uhr, r, &frisch);
+        if (s.eingesammelt) {
+            l.namen << s.name;
+            l.verschobenNach = s.verschobenNach;
+            continue;
+        }
+        // Eine Abgabe wird vielleicht gerade noch geschrieben: kurz auf sie warten.
+        if (!frisch || gewartet >= ruhezeitMs) {
             break;
         }
-        l.namen << s.name;
-        l.verschobenNach = s.verschobenNach;
+        QThread::msleep(100);
+        gewartet += 100;
     }
     return l;
 }

@@ -22,6 +22,12 @@ struct Einstellungen;
 
 inline constexpr int kMaxGesammelt = 50;
 
+// Eine Abgabe, die juenger ist als diese Ruhezeit und nicht taugt, schreibt das Schuelerprogramm
+// vielleicht noch: sie wird ohne Meldung spaeter wieder geprueft, und eine Leerung wartet so lange
+// auf sie. Standard 2 s; Tests 0.
+int abgabeRuhezeitMs();
+void setzeAbgabeRuhezeitMs(int ms);
+
 // Zustand einer Durchfuehrung (vom Fenster gehalten, beim Bereitstellen neu angelegt).
 struct Einsammlung
 {

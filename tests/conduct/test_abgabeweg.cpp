@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <QThread>
 
 #include <atomic>
 #include <sys/stat.h>
@@ -160,7 +161,11 @@ class TestAbgabeweg : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setzeTestsperreWartezeitMs(3000); }
+    void initTestCase()
+    {
+        setzeTestsperreWartezeitMs(3000);
+        setzeAbgabeRuhezeitMs(0);
+    }
 
     // Zwei Programme sammeln zugleich ein: keine Abgabe geht verloren, je Abgabe eine
     // Protokollzeile.
@@ -371,6 +376,32 @@ private slots:
             QCOMPARE(lauf.ergebnisse[nr].noteE, u"1+"_s);
         }
         QVERIFY(!QFile::exists(s.e.ausgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s));
+    }
+
+    // Eine Abgabe, die das Schuelerprogramm eben noch schreibt, wird nicht als fremd gemeldet;
+    // "Tests benoten" wartet kurz auf sie und sammelt sie vollstaendig ein.
+    void abgabeWirdNochGeschrieben()
+    {
+        setzeAbgabeRuhezeitMs(2000);
+        Schule s;
+        QVERIFY(s.austeilen());
+        const QStringList voll = s.ausgefuellt(1);
+        QDir().mkpath(s.eingang());
+        QVERIFY(ansiZeilenSchreiben(s.eingang() + s.name(1), voll.mid(0, 12)).ok());
+        SkriptRueckfragen r;
+        Einsammlung z;
+        QVERIFY(!testsMitnehmen(s.test, s.e, z, s.uhr, r).eingesammelt);
+        QVERIFY(r.meldungen().isEmpty());
+        std::thread schueler([&] {
+            QThread::msleep(300);
+            ansiZeilenSchreiben(s.eingang() + s.name(1), voll);
+        });
+        const Leerung l = alleAbgabenEinsammeln(s.test, s.e, z, s.uhr, r);
+        schueler.join();
+        setzeAbgabeRuhezeitMs(0);
+        QCOMPARE(l.namen, QStringList{s.name(1)});
+        QVERIFY(r.meldungen().isEmpty());
+        QCOMPARE(lesen(s.test.abgabenOrdner() + s.name(1)), voll);
     }
 
     // Beenden der Durchfuehrung ("Bereit gestellte Tests loeschen") sammelt vorher ein; eine

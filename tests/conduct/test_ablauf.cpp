@@ -69,6 +69,7 @@ class TestAblauf : public QObject
 private slots:
     void initTestCase()
     {
+        setzeAbgabeRuhezeitMs(0);
         e.basisOrdner = e.programmOrdner = t.pfad() + u"basis/"_s;
         e.ausgabeOrdner = t.pfad() + u"server/aus/"_s;
         e.abgabeOrdner = t.pfad() + u"server/ab/"_s;
