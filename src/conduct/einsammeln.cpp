@@ -231,8 +231,17 @@ Einsammelschritt schritt(const TestPfade &test, const Einstellungen &e, Einsamml
                             : DateiFehler{};
         if (!grund.isEmpty() || !f.ok()) {
             // Zuruecklegen; ein getauschter fremder Eintrag, der nicht mehr zurueck kann, geht.
-            if (!eintragUmbenennen(beiseite, eingang + name, false) && !grund.isEmpty()) {
+            const bool frisch = QFileInfo(beiseite).lastModified().msecsTo(
+                                    QDateTime::currentDateTime()) < ruhezeitMs;
+            if (!eintragUmbenennen(beiseite, eingang + name, false) && !grund.isEmpty() &&
+                !frisch) {
                 QFile::remove(beiseite);
+            }
+            if (!grund.isEmpty() && frisch) {
+                if (frischUebergangen) {
+                    *frischUebergangen = true;
+                }
+                continue;
             }
             abweisen(grund.isEmpty()
                          ? u"konnte nicht nach "_s + ziel + u" verschoben werden: "_s + f.meldung()
