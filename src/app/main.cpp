@@ -1,16 +1,15 @@
 // Mivo-Zuzovuvavev: Start des Lehrerprogramms.
 #include "app/fenster/Anwendung.h"
+#include "app/fenster/Fehlergrenze.h"
 #include "app/fenster/QtOeffner.h"
 #include "app/fenster/QtRueckfragen.h"
 #include "app/konfiguration.h"
 #include "app/uebersicht.h"
 #include "common/uhr.h"
 
-#include <QApplication>
-
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    Fehlergrenze app(argc, argv);
     QApplication::setApplicationName(kAnwendungsTitel);
     QApplication::setApplicationVersion(programmVersion());
     // Das Programm endet nur geordnet ueber das Hauptfenster, nie weil gerade kein Fenster
@@ -19,6 +18,7 @@ int main(int argc, char **argv)
 
     Einstellungen einstellungen;
     QtRueckfragen rueckfragen;
+    app.setzeRueckfragen(&rueckfragen);
     QtOeffner oeffner;
     SystemUhr uhr;
     Konfiguration konfiguration(einstellungen, rueckfragen);
@@ -26,5 +26,7 @@ int main(int argc, char **argv)
 
     Anwendung anwendung(umgebung);
     anwendung.starten();
-    return QApplication::exec();
+    const int ergebnis = QApplication::exec();
+    app.setzeRueckfragen(nullptr); // die Rueckfragen enden vor der Anwendung
+    return ergebnis;
 }

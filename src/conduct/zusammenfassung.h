@@ -3,11 +3,13 @@
 // Durchschnitt der E-Noten; eingetragen in jede benotete Kopie und in "Zusammenfassung.Doc"
 // (ANSI-Text mit CR LF und TAB).
 
-#include "conduct/benotung.h"
+#include "conduct/benotungslauf.h"
+#include "conduct/testname.h"
 
 #include <QString>
 #include <QStringList>
 
+class Klasse;
 class Rueckfragen;
 
 // Sortiert die Ergebnisse der Plaetze 1..Klassengroesse nach Nachname (8 Zeichen) und Initiale,

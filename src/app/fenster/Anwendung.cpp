@@ -2,7 +2,6 @@
 
 #include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
-#include "classdata/fenster/klassenwerkzeuge.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -46,28 +45,24 @@ Anwendung::Anwendung(Umgebung &umgebung)
     , anfangsKonf(umgebung, &hauptfenster)
 {
     hauptfenster.setzeNotenverwaltung(&notenverwaltung);
-    hauptfenster.setzeKonfigDialoge(&konf, &anfangsKonf);
+    hauptfenster.setzeKonfigDialogeVorhanden(true);
 
-    QObject::connect(&notenfenster, &TFZensurenbearbeitung::zurUebersicht, &hauptfenster, [this] {
-        notenfenster.hide();
-        hauptfenster.FormEinstellung(1);
-        hauptfenster.show();
-    });
-    QObject::connect(&notenfenster, &TFZensurenbearbeitung::testFunktion, &hauptfenster,
-                     [this](int schritt) {
-                         switch (schritt) {
-                         case 1:
-                             hauptfenster.TestKonstruierenClick();
-                             break;
-                         case 4:
-                             hauptfenster.TestrueckgabeClick();
-                             break;
-                         default:
-                             hauptfenster.TestsBereitStellenHolen();
+    // Das Notenfenster bittet um Modi; vorher hat es selbst die Speicherabfrage gestellt.
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::modusGewuenscht, &hauptfenster,
+                     [this](Modus modus, bool rueckgabe) {
+                         if (modus == kModusUebersicht) {
+                             notenfenster.hide();
                          }
+                         hauptfenster.modusWechseln(modus, rueckgabe);
                      });
     QObject::connect(&notenfenster, &TFZensurenbearbeitung::programmBeenden, &hauptfenster,
                      [this] { hauptfenster.programmBeenden(); });
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::versetzungGewuenscht, &hauptfenster,
+                     [this] {
+                         notenfenster.hide();
+                         hauptfenster.modusWechseln(kModusUebersicht);
+                         versetzungZeigen();
+                     });
 
     fensterSkalieren(&notenfenster,
                      fensterSkalierung(&notenfenster, Fensterfamilie::Notenverwaltung));
@@ -75,25 +70,35 @@ Anwendung::Anwendung(Umgebung &umgebung)
     versetzung.hide();
     QObject::connect(&versetzung, &TFVersetzung::zurUebersicht, &hauptfenster, [this] {
         versetzung.hide();
-        hauptfenster.FormEinstellung(1);
-        hauptfenster.show();
+        hauptfenster.modusWechseln(kModusUebersicht);
     });
-    QObject::connect(notenfenster.werkzeuge, &Klassenwerkzeuge::versetzungGewuenscht, &hauptfenster,
-                     [this] {
-                         notenfenster.hide();
-                         hauptfenster.FormEinstellung(1);
-                         hauptfenster.show();
-                         versetzungZeigen();
+
+    // Die Konfigurationsdialoge kennen das Hauptfenster nicht.
+    QObject::connect(&hauptfenster, &TMainForm::anfangsKonfigurationGewuenscht, &anfangsKonf,
+                     [this] { anfangsKonf.oeffnen(); });
+    QObject::connect(&anfangsKonf, &TFormAnfangsKonf::mivoProgrammOrdnerGelesen, &konf,
+                     &TFormKonf::setzeMivoProgrammOrdner);
+    QObject::connect(&anfangsKonf, &TFormAnfangsKonf::gespeichert, &hauptfenster,
+                     &TMainForm::schulnameZeigen);
+    QObject::connect(&hauptfenster, &TMainForm::testKonfigurationGewuenscht, &konf,
+                     &TFormKonf::menueBefehl);
+    QObject::connect(&konf, &TFormKonf::modusGewuenscht, &hauptfenster,
+                     [this](Modus modus, bool rueckgabe) {
+                         // Ohne Testauswahl bleibt der Probelauf beim Schuelerprogramm.
+                         if (hauptfenster.testauswahlVorhanden()) {
+                             hauptfenster.modusWechseln(modus, rueckgabe);
+                         }
                      });
+
     hauptfenster.befehlAnbinden("KlasseinneuesSchuljahrversetzen1", [this] {
         if (!hauptfenster.anfangsMsgGezeigt()) {
             versetzungZeigen();
         }
     });
     hauptfenster.befehlAnbinden("NeueKlasseanlegen1",
-                                [this] { imNotenfenster(&Klassenwerkzeuge::neueKlasse); });
+                                [this] { imNotenfenster(&TFZensurenbearbeitung::neueKlasse); });
     hauptfenster.befehlAnbinden("Schlersuchen1",
-                                [this] { imNotenfenster(&Klassenwerkzeuge::schuelerSuchen); });
+                                [this] { imNotenfenster(&TFZensurenbearbeitung::schuelerSuchen); });
 }
 
 void Anwendung::versetzungZeigen()
@@ -106,27 +111,24 @@ void Anwendung::versetzungZeigen()
     versetzung.activateWindow();
 }
 
-void Anwendung::imNotenfenster(void (Klassenwerkzeuge::*werkzeug)())
+void Anwendung::imNotenfenster(void (TFZensurenbearbeitung::*befehl)())
 {
     hauptfenster.NotenverwaltungClick();
     if (notenfenster.isVisible()) {
-        (notenfenster.werkzeuge->*werkzeug)();
+        (notenfenster.*befehl)();
     }
 }
 
 void Anwendung::NotenverwaltungAnbindung::notenverwaltungZeigen()
 {
     // Mit angekreuztem aktuellem Schuljahr; ohne offene Klasse gleich die Klassenliste.
-    if (!f.klasseOffen) {
+    if (!f.sitzung.offen()) {
         f.einstellungenUebernehmen();
-    }
-    if (!f.CBoxAktSchuljahr->isChecked()) {
-        f.CBoxAktSchuljahr->setChecked(true);
     }
     f.show();
     f.raise();
     f.activateWindow();
-    if (!f.klasseOffen) {
+    if (!f.sitzung.offen()) {
         f.BKlassenwahlClick();
     }
 }

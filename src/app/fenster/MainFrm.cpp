@@ -220,10 +220,9 @@ void TMainForm::befehlAnbinden(const char *name, const std::function<void()> &wi
     connect(a, &QAction::triggered, this, wirkung);
 }
 
-void TMainForm::setzeKonfigDialoge(TFormKonf *konf, TFormAnfangsKonf *anfangsKonf)
+void TMainForm::setzeKonfigDialogeVorhanden(bool da)
 {
-    konfFenster = konf;
-    anfangsKonfFenster = anfangsKonf;
+    konfigDialogeDa = da;
     verfuegbarkeitAktualisieren();
 }
 
@@ -243,8 +242,7 @@ void TMainForm::verfuegbarkeitAktualisieren()
         aktivieren(a, true);
     }
     for (QAction *a : {AnfangsKonfiguration1, KonfigurationfrTestfunktionen1}) {
-        a->setProperty("nichtVerfuegbar",
-                       a == AnfangsKonfiguration1 ? !anfangsKonfFenster : !konfFenster);
+        a->setProperty("nichtVerfuegbar", !konfigDialogeDa);
         aktivieren(a, !editorSichtbar);
     }
 }
@@ -520,4 +518,30 @@ bool TMainForm::eventFilter(QObject *objekt, QEvent *ereignis)
         uebersichtGezeichnet = true;
     }
     return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void TMainForm::modusWechseln(Modus modus, bool rueckgabeGewuenscht)
+{
+    switch (modus) {
+    case kModusUebersicht:
+        FormEinstellung(kModusUebersicht);
+        show();
+        break;
+    case kModusKonstruktionsauswahl:
+        TestKonstruierenClick();
+        break;
+    case kModusEditor:
+        FormEinstellung(kModusEditor);
+        break;
+    case kModusDurchfuehrung:
+        if (rueckgabeGewuenscht) {
+            TestrueckgabeClick();
+        } else {
+            TestsBereitStellenHolen();
+        }
+        break;
+    case kModusNotenverwaltung:
+        NotenverwaltungClick();
+        break;
+    }
 }

@@ -3,6 +3,7 @@
 
 #include "app/fenster/Modusfenster.h"
 #include "app/fenster/Umgebung.h"
+#include "app/uebersicht.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -18,8 +19,6 @@ class QMenu;
 class QPushButton;
 class QWidget;
 class TColorButton;
-class TFormAnfangsKonf;
-class TFormKonf;
 class Willkommensbild;
 
 class TMainForm : public QMainWindow
@@ -31,11 +30,14 @@ public:
     // Fenster der anderen Teile, in der Reihenfolge ihrer Erzeugung angemeldet.
     void setzeTestauswahl(Testauswahl *fenster);
     void setzeNotenverwaltung(Notenverwaltung *fenster);
-    void setzeKonfigDialoge(TFormKonf *konf, TFormAnfangsKonf *anfangsKonf);
+    // Die beiden Konfigurationsdialoge sind da; ihre Menuebefehle melden sich mit Signalen.
+    void setzeKonfigDialogeVorhanden(bool da);
     // Gibt einen Menuebefehl frei, dessen Ziel jetzt gebaut ist, und verbindet ihn.
     void befehlAnbinden(const char *name, const std::function<void()> &wirkung);
 
     void FormEinstellung(int modus);
+    // Bitte eines Fensters um einen Arbeitsmodus: wie die Modusknoepfe (mit Sperre ohne Klassen).
+    void modusWechseln(Modus modus, bool rueckgabe = false);
     bool anfangsMsgGezeigt();
     void buttonFarbenFestlegen();
     void schulnameZeigen();
@@ -53,6 +55,10 @@ public:
     bool rueckgabeModus() const { return rueckgabe; }
     bool ersterDurchgang() const { return ersterLayoutDurchgang; }
     bool testauswahlVorhanden() const { return testauswahl != nullptr; }
+
+signals:
+    void anfangsKonfigurationGewuenscht();
+    void testKonfigurationGewuenscht();
 
 protected:
     void showEvent(QShowEvent *) override;
@@ -81,8 +87,7 @@ private:
     Umgebung &u;
     Testauswahl *testauswahl = nullptr;
     Notenverwaltung *notenverwaltung = nullptr;
-    TFormKonf *konfFenster = nullptr;
-    TFormAnfangsKonf *anfangsKonfFenster = nullptr;
+    bool konfigDialogeDa = false;
 
     int prozent = 100;
     bool ersterLayoutDurchgang = true;

@@ -1,7 +1,5 @@
 // Hauptmenue des Hauptfensters.
-#include "app/fenster/KonfigFenster.h"
 #include "app/fenster/MainFrm.h"
-#include "app/fenster/anfangsKonf.h"
 #include "app/konfiguration.h"
 #include "app/uebersicht.h"
 #include "common/oeffner.h"
@@ -189,21 +187,18 @@ void TMainForm::aufUebersichtZurueck()
 
 void TMainForm::AnfangsKonfiguration1Click()
 {
-    if (!anfangsKonfFenster) {
+    if (!konfigDialogeDa) {
         return;
     }
     aufUebersichtZurueck();
-    anfangsKonfFenster->oeffnen(konfFenster);
+    emit anfangsKonfigurationGewuenscht();
 }
 
 void TMainForm::KonfigurationfrTestfunktionen1Click()
 {
-    if (!konfFenster) {
+    if (!konfigDialogeDa) {
         return;
     }
     aufUebersichtZurueck();
-    konfFenster->oeffnen();
-    if (u.e.ordnerkonfiguration == u"1"_s) {
-        konfFenster->BGo1Click();
-    }
+    emit testKonfigurationGewuenscht();
 }

@@ -1,8 +1,8 @@
 #include "app/fenster/ColorButton.h"
 #include "app/skalierung.h"
 #include "app/uebersicht.h"
-#include "grades/fenster/Zensurenbearbeitung.h"
 #include "fenstertesthilfe.h"
+#include "grades/fenster/Zensurenbearbeitung.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -79,10 +79,10 @@ void HauptfensterTest::notenverwaltungMitEchtemFenster()
     QVERIFY(noten.LBoxKlassen->isVisible());
     QVERIFY(noten.LBoxKlassen->count() > 0);
     QVERIFY(noten.CBoxAktSchuljahr->isChecked());
-    QCOMPARE(noten.schuljahr, u"2024-25"_s);
+    QCOMPARE(noten.sitzung.schuljahr(), u"2024-25"_s);
 
     // Zurueck zur Uebersicht (ohne offene Klasse keine Speicherabfrage).
-    emit noten.zurUebersicht();
+    emit noten.modusGewuenscht(kModusUebersicht);
     QVERIFY(!noten.isVisible());
     QVERIFY(l.haupt().isVisible());
 
@@ -91,7 +91,7 @@ void HauptfensterTest::notenverwaltungMitEchtemFenster()
         QVERIFY2(l.befehl(name)->isEnabled(), name);
         l.befehl(name)->trigger();
         QVERIFY2(noten.isVisible(), name);
-        emit noten.zurUebersicht();
+        emit noten.modusGewuenscht(kModusUebersicht);
     }
     QVERIFY(l.r.meldungen().isEmpty());
     QCOMPARE(l.r.unbeantwortet, 0);
