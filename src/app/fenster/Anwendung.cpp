@@ -55,6 +55,10 @@ Anwendung::Anwendung(Umgebung &umgebung)
                          }
                          hauptfenster.modusWechseln(modus, rueckgabe);
                      });
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::hauptbefehlGewuenscht, &hauptfenster,
+                     &TMainForm::hauptbefehl);
+    QObject::connect(&hauptfenster, &TMainForm::testauswahlGemeldet, &notenfenster,
+                     &TFZensurenbearbeitung::setzeTestfunktionenVorhanden);
     QObject::connect(&notenfenster, &TFZensurenbearbeitung::programmBeenden, &hauptfenster,
                      [this] { hauptfenster.programmBeenden(); });
     QObject::connect(&notenfenster, &TFZensurenbearbeitung::versetzungGewuenscht, &hauptfenster,
@@ -64,8 +68,7 @@ Anwendung::Anwendung(Umgebung &umgebung)
                          versetzungZeigen();
                      });
 
-    fensterSkalieren(&notenfenster,
-                     fensterSkalierung(&notenfenster, Fensterfamilie::Notenverwaltung));
+    notenfenster.setzeSkalierung(fensterSkalierung(&notenfenster, Fensterfamilie::Notenverwaltung));
     fensterSkalieren(&versetzung, fensterSkalierung(&versetzung, Fensterfamilie::Standard));
     versetzung.hide();
     QObject::connect(&versetzung, &TFVersetzung::zurUebersicht, &hauptfenster, [this] {
@@ -121,16 +124,18 @@ void Anwendung::imNotenfenster(void (TFZensurenbearbeitung::*befehl)())
 
 void Anwendung::NotenverwaltungAnbindung::notenverwaltungZeigen()
 {
-    // Mit angekreuztem aktuellem Schuljahr; ohne offene Klasse gleich die Klassenliste.
-    if (!f.sitzung.offen()) {
-        f.einstellungenUebernehmen();
-    }
+    // Ohne Klasse: aktuelles Schuljahr, Standard-Notenarten, der Fokus auf "Neue Klasse".
     f.show();
     f.raise();
     f.activateWindow();
     if (!f.sitzung.offen()) {
-        f.BKlassenwahlClick();
+        f.ohneKlasseBeginnen();
     }
+}
+
+void Anwendung::NotenverwaltungAnbindung::klassenwahlZeigen()
+{
+    f.BKlassenwahlClick();
 }
 
 void Anwendung::starten()

@@ -46,6 +46,7 @@ private:
         {}
         QWidget *fenster() override { return &f; }
         void notenverwaltungZeigen() override;
+        void klassenwahlZeigen() override;
 
     private:
         TFZensurenbearbeitung &f;

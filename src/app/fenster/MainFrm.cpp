@@ -25,8 +25,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kEntwurfBreiteUebersicht = 1000;
-const QString kNichtEnthalten =
-    u"Dieses Arbeitsfenster ist in dieser Programmversion noch nicht enthalten."_s;
+const QString &kNichtEnthalten = kFensterFehlt;
 
 QFont vergroessert(QFont f, qreal faktor, bool fett)
 {
@@ -191,6 +190,7 @@ void TMainForm::setzeTestauswahl(Testauswahl *fenster)
 {
     testauswahl = fenster;
     verfuegbarkeitAktualisieren();
+    emit testauswahlGemeldet(fenster != nullptr);
 }
 
 void TMainForm::setzeNotenverwaltung(Notenverwaltung *fenster)
@@ -204,7 +204,12 @@ void TMainForm::setzeNotenverwaltung(Notenverwaltung *fenster)
     // des Notenfensters.
     for (const char *name : {"Klasseffnen1", "NotenbearbeitungKlasseauswhlen1", "Nameneingabe1",
                              "Namenlschen1", "Namennderung1", "Schlerverschieben1"}) {
-        befehlAnbinden(name, [this] { NotenverwaltungClick(); });
+        befehlAnbinden(name, [this] {
+            NotenverwaltungClick();
+            if (notenverwaltung->fenster()->isVisible()) {
+                notenverwaltung->klassenwahlZeigen();
+            }
+        });
     }
 }
 
@@ -544,4 +549,13 @@ void TMainForm::modusWechseln(Modus modus, bool rueckgabeGewuenscht)
         NotenverwaltungClick();
         break;
     }
+}
+
+void TMainForm::hauptbefehl(Hauptbefehl befehl)
+{
+    QAction *a = hauptbefehle.at(static_cast<std::size_t>(befehl));
+    if (a == nullptr || !a->isEnabled()) {
+        return;
+    }
+    a->trigger(); // die Konfiguration fuehrt selbst zur Uebersicht zurueck
 }

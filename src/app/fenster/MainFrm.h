@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 
 class QAbstractButton;
@@ -38,6 +39,8 @@ public:
     void FormEinstellung(int modus);
     // Bitte eines Fensters um einen Arbeitsmodus: wie die Modusknoepfe (mit Sperre ohne Klassen).
     void modusWechseln(Modus modus, bool rueckgabe = false);
+    // Ein Befehl aus Optionen oder Hilfe, den ein anderes Fenster weiterreicht.
+    void hauptbefehl(Hauptbefehl befehl);
     bool anfangsMsgGezeigt();
     void buttonFarbenFestlegen();
     void schulnameZeigen();
@@ -57,6 +60,8 @@ public:
     bool testauswahlVorhanden() const { return testauswahl != nullptr; }
 
 signals:
+    // Die Testauswahl hat sich an- oder abgemeldet.
+    void testauswahlGemeldet(bool da);
     void anfangsKonfigurationGewuenscht();
     void testKonfigurationGewuenscht();
 
@@ -132,6 +137,8 @@ private:
     QAction *AnfangsKonfiguration1 = nullptr;
     QAction *KonfigurationfrTestfunktionen1 = nullptr;
     QAction *Beenden1 = nullptr;
+    // In der Reihenfolge von Hauptbefehl.
+    std::array<QAction *, 7> hauptbefehle{};
 };
 
 // Farben der Arbeitsmodi.

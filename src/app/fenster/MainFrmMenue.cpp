@@ -132,6 +132,13 @@ void TMainForm::menueAufbauen()
     QAction *anleitung =
         befehl(hilfe, u"Bedienungsanleitung lesen"_s, "Bedienungsanleitung1", true);
     QAction *info = befehl(hilfe, u"Programm-Info"_s, "ProgrammInfo1", true);
+    hauptbefehle = {AnfangsKonfiguration1,
+                    KonfigurationfrTestfunktionen1,
+                    klCf,
+                    themen,
+                    faecher,
+                    anleitung,
+                    info};
     connect(anleitung, &QAction::triggered, this, [this] {
         const QString pdf = bedienungsanleitungSuchen(u.e.programmOrdner);
         if (pdf.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 
+#include "app/fenster/Skalierung.h"
 #include "classdata/fenster/klassenwerkzeuge.h"
 #include "classdata/fenster/neueklasse_ansicht.h"
 #include "classdata/fenster/suche_ansicht.h"
@@ -39,6 +40,18 @@ TFZensurenbearbeitung::TFZensurenbearbeitung(Einstellungen &einstellungen, Rueck
     setObjectName(u"FZensurenbearbeitung"_s);
     setWindowTitle(u"Notenbearbeitung"_s);
     werkzeuge = new Klassenwerkzeuge(sitzung, r, uhr, this);
+}
+
+TFZensurenbearbeitung::~TFZensurenbearbeitung() = default;
+
+void TFZensurenbearbeitung::aufbauen()
+{
+    // Die Steuerelemente entstehen erst, wenn das Fenster gebraucht wird: der Programmstart
+    // wartet nicht auf Tabelle und Unteransichten.
+    if (aufgebaut) {
+        return;
+    }
+    aufgebaut = true;
     oberflaecheAufbauen();
     ansichtenAufbauen();
     menueAufbauen();
@@ -51,14 +64,24 @@ TFZensurenbearbeitung::TFZensurenbearbeitung(Einstellungen &einstellungen, Rueck
         einstellungenUebernehmen();
     }
     LBoxKlassen->hide();
+    BNeueKlasse->setFocusPolicy(Qt::StrongFocus);
+    zenArtButtonsFuellen();
     zustandAktualisieren();
     resize(1280, 1000);
+    fensterSkalieren(this, skalierung);
 }
 
-TFZensurenbearbeitung::~TFZensurenbearbeitung() = default;
+void TFZensurenbearbeitung::setVisible(bool sichtbar)
+{
+    if (sichtbar) {
+        aufbauen();
+    }
+    QMainWindow::setVisible(sichtbar);
+}
 
 void TFZensurenbearbeitung::einstellungenUebernehmen()
 {
+    aufbauen();
     optionenWerdenGesetzt = true;
     optionenAnwenden(konfiguration.einstellenOptionen());
     optionenWerdenGesetzt = false;
@@ -111,6 +134,7 @@ void TFZensurenbearbeitung::klasseGeschlossen()
     einzelschueler->klasseGewechselt();
     einzelschueler->zielmodusBeenden();
     tabelle->leeren();
+    zenArtButtonsFuellen();
     LKlasse->clear();
     LZenErlaeuterung->clear();
     LZenDatum->clear();
@@ -129,8 +153,10 @@ void TFZensurenbearbeitung::tabelleNeuAufbauen()
 
 void TFZensurenbearbeitung::zenArtButtonsFuellen()
 {
+    // Ohne Klasse zeigen die Knoepfe die Standard-Notenarten.
     for (int art = 1; art <= kNotenarten; ++art) {
-        kategorieBeschriftung[art] = sitzung.klasse.notenart(art).kurzform;
+        kategorieBeschriftung[art] = sitzung.offen() ? sitzung.klasse.notenart(art).kurzform
+                                                     : standardNotenart(art).kurzform;
     }
 }
 
@@ -171,11 +197,18 @@ void TFZensurenbearbeitung::zeige(Unteransicht ansicht)
         break;
     }
     const bool zurTabelle = ansicht == Unteransicht::Tabelle && aktuell != Unteransicht::Tabelle;
+    const Unteransicht vorher = aktuell;
     aktuell = ansicht;
     if (ansicht != Unteransicht::Tabelle) {
         LBoxKlassen->hide();
     }
     PAnsichten->setCurrentWidget(seite);
+    if (zurTabelle && vorher != Unteransicht::Einzelliste) {
+        // Was die Unteransicht ueber der Tabelle angezeigt hat, gilt nicht mehr; nach der
+        // Einzelliste bleibt das Datum der eben bestaetigten Liste stehen.
+        LZenErlaeuterung->clear();
+        LZenDatum->clear();
+    }
     if (zurTabelle && sitzung.offen()) {
         // Eine Unteransicht kann Namen, Noten und Notenarten geaendert haben.
         sitzung.sortieren();
@@ -244,6 +277,15 @@ void TFZensurenbearbeitung::zustandAktualisieren()
     for (QAction *a : tabellenAktionen) {
         a->setEnabled(tabelleOffen);
     }
+    // Die Testschritte verlassen die Klasse; ohne Testfenster fuehren sie nirgendwohin.
+    for (QAction *a : testAktionenListe) {
+        a->setEnabled(tabelleOffen && testfunktionenDa);
+        a->setToolTip(testfunktionenDa ? QString() : kFensterFehlt);
+    }
+    BZurueck->setEnabled(tabelleOffen || suche);
+    BZurueck->setText(suche ? u"Schülersuche beenden"_s : u"Zurück zur Übersicht"_s);
+    ZurUebersicht1->setEnabled(BZurueck->isEnabled());
+    ZurUebersicht1->setText(BZurueck->text());
     werkzeuge->Schlersuchen1->setEnabled(tabelleOffen || aktuell == Unteransicht::Suche);
     werkzeuge->Schlersuchen1->setText(suche ? u"Schülersuche beenden"_s : u"Schüler suchen"_s);
     einzelschueler->suchmodus = suche;
@@ -261,6 +303,7 @@ void TFZensurenbearbeitung::schuljahrGewaehlt()
 
 void TFZensurenbearbeitung::BKlassenwahlClick()
 {
+    aufbauen();
     if (sitzung.offen() && !LBoxKlassen->isVisible() && sitzung.speicherAbfrage() < 0) {
         return;
     }
@@ -271,6 +314,7 @@ void TFZensurenbearbeitung::BKlassenwahlClick()
         eintraege = *gefunden;
     }
     listeFuerZiel = false;
+    unlesbar.clear();
     klassenlisteZeigen(eintraege);
 }
 
@@ -290,8 +334,24 @@ void TFZensurenbearbeitung::vorschau(const QString &eintrag)
         return;
     }
     if (sitzung.pfad() != sitzung.klassenOrdner() + eintrag || sitzung.groesse() == 0) {
-        sitzung.laden(eintrag);
+        laden(eintrag);
     }
+}
+
+bool TFZensurenbearbeitung::laden(const QString &eintrag)
+{
+    // Vorschau und Oeffnen lesen denselben Eintrag oft zweimal: ein Lesefehler wird einmal
+    // gemeldet, solange die Liste offen ist.
+    if (unlesbar.contains(eintrag)) {
+        return false;
+    }
+    if (sitzung.laden(eintrag)) {
+        return true;
+    }
+    if (eintrag.toUpper().contains(u"DTA"_s)) {
+        unlesbar.insert(eintrag);
+    }
+    return false;
 }
 
 void TFZensurenbearbeitung::klasseOeffnen(const QString &eintrag)
@@ -305,12 +365,13 @@ void TFZensurenbearbeitung::klasseOeffnen(const QString &eintrag)
     // Die Vorschau ist schon die Klasse: nicht noch einmal lesen.
     const bool schonDa = sitzung.pfad() == sitzung.klassenOrdner() + eintrag && sitzung.offen() &&
                          sitzung.groesse() > 0;
-    if (!schonDa && !sitzung.laden(eintrag)) {
+    if (!schonDa && !laden(eintrag)) {
         return;
     }
     LBoxKlassen->hide();
     tabelle->setFocus();
     if (gruppenGewuenscht && sitzung.groesse() > 0) {
+        gruppenMitListe = true;
         zufallsgruppen();
     }
 }
@@ -326,6 +387,7 @@ void TFZensurenbearbeitung::klasseLoeschen()
 bool TFZensurenbearbeitung::ZenAusBenotungEintragen(const QString &klassenEintrag,
                                                     const QList<Benotungsergebnis> &ergebnisse)
 {
+    aufbauen();
     if (sitzung.speicherAbfrage() < 0) {
         return false;
     }
@@ -341,6 +403,7 @@ bool TFZensurenbearbeitung::ZenAusBenotungEintragen(const QString &klassenEintra
 
 void TFZensurenbearbeitung::neueKlasse()
 {
+    aufbauen();
     if (aktuell == Unteransicht::Suche || suchAnsicht->aktiv()) {
         suchAnsicht->schuelerSucheBeenden();
     }
@@ -352,6 +415,7 @@ void TFZensurenbearbeitung::neueKlasse()
 
 void TFZensurenbearbeitung::schuelerSuchen()
 {
+    aufbauen();
     if (suchAnsicht->aktiv()) {
         suchAnsicht->schuelerSucheBeenden();
         return;
@@ -364,6 +428,7 @@ void TFZensurenbearbeitung::schuelerSuchen()
 
 void TFZensurenbearbeitung::zufallsgruppen()
 {
+    aufbauen();
     if (!sitzung.offen() || sitzung.groesse() == 0) {
         gruppenGewuenscht = true;
         BKlassenwahlClick();
@@ -376,8 +441,25 @@ void TFZensurenbearbeitung::zufallsgruppen()
     }
 }
 
+void TFZensurenbearbeitung::setzeTestfunktionenVorhanden(bool da)
+{
+    testfunktionenDa = da;
+    if (aufgebaut) {
+        zustandAktualisieren();
+    }
+}
+
+void TFZensurenbearbeitung::ohneKlasseBeginnen()
+{
+    einstellungenUebernehmen();
+    zeige(Unteransicht::Tabelle);
+    LBoxKlassen->hide();
+    BNeueKlasse->setFocus();
+}
+
 void TFZensurenbearbeitung::nameneingabe()
 {
+    aufbauen();
     if (sitzung.groesse() == 0) {
         BKlassenwahlClick();
         return;
@@ -414,6 +496,7 @@ bool TFZensurenbearbeitung::eventFilter(QObject *objekt, QEvent *ereignis)
                 const QSignalBlocker sperre(LBoxKlassen);
                 LBoxKlassen->setCurrentItem(eintrag);
             }
+            tabelle->zweitenKlickIgnorieren();
             QTimer::singleShot(0, this, [this, text = eintrag->text()] { klasseOeffnen(text); });
         }
         // Im Zielmodus waehlt die Liste nur das Ziel: keine Vorschau, keine eigene Auswahl.

@@ -4,6 +4,7 @@
 // Klassensitzung; das Fenster schaltet als einziges die Unteransichten um und berechnet in
 // zustandAktualisieren() jeden Freigabezustand seiner Knoepfe und Menuepunkte.
 
+#include "app/fenster/Modusfenster.h"
 #include "app/konfiguration.h"
 #include "app/uebersicht.h"
 #include "classdata/klassensitzung.h"
@@ -11,6 +12,7 @@
 #include "grades/notentabelle.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 class QAction;
 class QCheckBox;
@@ -42,6 +44,11 @@ public:
 
     // Die offene Klasse.
     Klassensitzung sitzung;
+
+    // Skalierung in Prozent; angewandt, sobald die Steuerelemente entstehen (beim ersten Zeigen
+    // oder Befehl).
+    void setzeSkalierung(int prozent) { skalierung = prozent; }
+    void setVisible(bool sichtbar) override;
 
     // Optionen aus Mivo-Kl-cf.txt und aktuelles Schuljahr, sobald die Einstellungen geladen sind.
     void einstellungenUebernehmen();
@@ -76,11 +83,17 @@ public:
     void schuelerSuchen();
     void zufallsgruppen();
     void nameneingabe();
+    // Beginn ohne Klasse: Einstellungen, aktuelles Schuljahr, Fokus auf "Neue Klasse".
+    void ohneKlasseBeginnen();
+    // Die Testfenster sind angemeldet: die Punkte unter "Tests (Alle Schritte)" werden frei.
+    void setzeTestfunktionenVorhanden(bool da);
 
 signals:
     // Bitte an das Hauptfenster, in einen Arbeitsmodus zu wechseln (nach der Speicherabfrage).
     void modusGewuenscht(Modus modus, bool rueckgabe = false);
     void versetzungGewuenscht();
+    // Ein Befehl aus Optionen oder Hilfe, den das Hauptfenster ausfuehrt.
+    void hauptbefehlGewuenscht(Hauptbefehl befehl);
     void programmBeenden();
 
 protected:
@@ -89,6 +102,7 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
+    void aufbauen();
     // Der eine Umschalter: zeigt die Unteransicht und berechnet die Zustaende neu.
     void zeige(Unteransicht ansicht);
     // Jeder Freigabe- und Sichtbarkeitszustand aus Sitzung und Unteransicht.
@@ -105,6 +119,8 @@ private:
     void befehlsTaste(QChar buchstabe);
     void escTaste();
     void zurUebersichtWechseln();
+    // "Zurück zur Übersicht": in der Schuelersuche beendet er die Suche.
+    void zurueckKnopf();
     void modusNachSpeicherabfrage(Modus modus, bool rueckgabe);
     void ansichtsKnoepfeFaerben();
     void zelleGewaehlt(int zeile, int spalte);
@@ -115,6 +131,7 @@ private:
     void schuljahrGewaehlt();
     void vorschau(const QString &eintrag);
     void klasseOeffnen(const QString &eintrag);
+    bool laden(const QString &eintrag);
     void klasseGeoeffnet();
     void klasseGeschlossen();
     void tabelleNeuAufbauen();
@@ -127,18 +144,23 @@ private:
     Rueckfragen &r;
     const Uhr &uhr;
     Konfiguration konfiguration;
+    bool aufgebaut = false;
+    int skalierung = 100;
     bool optionenWerdenGesetzt = false;
     int aktuelleArt = 0;
     Unteransicht aktuell = Unteransicht::Tabelle;
     // Die Klassenliste waehlt eine Klasse oder (beim Verschieben) das Ziel eines Schuelers.
     bool listeFuerZiel = false;
-    bool gruppenGewuenscht = false; // Zufallsgruppen, sobald eine Klasse offen ist
+    QSet<QString> unlesbar; // Eintraege der Liste, deren Lesefehler schon gemeldet ist
+    bool gruppenGewuenscht = false;
+    bool gruppenMitListe = false; // "Beenden" fuehrt dann zurueck zur Klassenliste // Zufallsgruppen, sobald eine Klasse offen ist
     QString kategorieBeschriftung[kNotenarten + 1];
 
 public:
     // Steuerelemente (objectName = Name); Tests finden sie auch ueber den Namen.
     QPushButton *BKlassenwahl = nullptr;
     QPushButton *BNeueKlasse = nullptr;
+    QPushButton *BZurueck = nullptr;
     QPushButton *BKlasseSpeichern = nullptr;
     QComboBox *CBoxSchuljahr = nullptr;
     QCheckBox *CBoxAktSchuljahr = nullptr;
@@ -177,4 +199,7 @@ private:
     QList<QAction *> klassenAktionen;  // brauchen eine offene Klasse in der Tabelle
     QList<QAction *> tabellenAktionen; // nur, solange keine Unteransicht offen ist
     QAction *Nameneingabe1 = nullptr;
+    QAction *ZurUebersicht1 = nullptr;
+    QList<QAction *> testAktionenListe;
+    bool testfunktionenDa = false;
 };

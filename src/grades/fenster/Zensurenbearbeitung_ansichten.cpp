@@ -62,7 +62,21 @@ void TFZensurenbearbeitung::ansichtenVerbinden()
     seite(suchAnsicht, Unteransicht::Suche);
     seite(zufallsgruppenAnsicht, Unteransicht::Zufallsgruppen);
 
+    // Wurden die Gruppen ohne Klasse verlangt, fuehrt "Beenden" zurueck zur Klassenliste; die
+    // Gruppen aendern nichts, also ohne Speicherabfrage.
+    connect(zufallsgruppenAnsicht, &ZufallsgruppenAnsicht::fertig, this, [this] {
+        if (gruppenMitListe) {
+            gruppenMitListe = false;
+            sitzung.schliessen();
+            BKlassenwahlClick();
+        }
+    });
     connect(einzelliste, &EinzellistenAnsicht::datumGeaendert, LZenDatum, &QLabel::setText);
+    connect(einzelliste, &EinzellistenAnsicht::listeGezeigt, this,
+            [this](const QString &erlaeuterung, const QString &datum) {
+                LZenErlaeuterung->setText(erlaeuterung);
+                LZenDatum->setText(datum);
+            });
     connect(einzelliste, &EinzellistenAnsicht::befehlsTaste, this, [this](QChar b) {
         QKeyEvent taste(QEvent::KeyPress, 0, Qt::NoModifier, QString(b));
         QCoreApplication::sendEvent(this, &taste);
@@ -135,8 +149,22 @@ void TFZensurenbearbeitung::menueAufbauen()
     QMenu *veraendern = klassenMenue->addMenu(u"Klasse (Schüler) verändern"_s);
     Nameneingabe1 =
         punkt(veraendern, u"Nameneingabe1"_s, u"Nameneingabe"_s, [this] { nameneingabe(); });
-    gesperrt(veraendern, u"Namenlschen1"_s, u"Namen löschen"_s);
-    gesperrt(veraendern, u"Namennderung1"_s, u"Namenänderung"_s);
+    const auto namenHinweis = [this](const QString &hinweis) {
+        return [this, hinweis] {
+            if (sitzung.groesse() == 0) {
+                BKlassenwahlClick();
+                return;
+            }
+            r.information(hinweis);
+        };
+    };
+    QAction *namenLoeschen =
+        punkt(veraendern, u"Namenlschen1"_s, u"Namen löschen"_s,
+              namenHinweis(u"Zum Löschen eines Schülers erst den Namen und dann den Löschen-Buton "
+                           u"anklicken! "_s));
+    QAction *namenAendern =
+        punkt(veraendern, u"Namennderung1"_s, u"Namenänderung"_s,
+              namenHinweis(u"Zum Ändern von Schülerdaten den Namen anklicken! "_s));
     QAction *verschieben = punkt(veraendern, u"SchlerinandereKlasseverschieben1"_s,
                                  u"Schüler in andere Klasse verschieben"_s, [this] {
                                      if (sitzung.groesse() == 0) {
@@ -168,6 +196,7 @@ void TFZensurenbearbeitung::menueAufbauen()
     notenMenue->addAction(w.Drucken1);
 
     QMenu *testMenue = menuBar()->addMenu(u"Tests (Alle Schritte)"_s);
+    testMenue->setToolTipsVisible(true);
     const QString testPunkte[4] = {u"1. Test konstruieren/ bearbeiten/ drucken"_s,
                                    u"2. Testdurchführung"_s, u"3. Tests korrigieren/ benoten"_s,
                                    u"4. Testrückgabe/ Tests drucken"_s};
@@ -181,16 +210,34 @@ void TFZensurenbearbeitung::menueAufbauen()
             punkt(testMenue, u"Test%1"_s.arg(schritt), testPunkte[schritt - 1],
                   [this, m, rueckgabe] { modusNachSpeicherabfrage(m, rueckgabe); }));
     }
+    // Optionen und Hilfe sind Befehle des Hauptfensters; die Konfiguration verlaesst die Klasse.
+    const auto weiter = [this, &punkt](QMenu *menue, const QString &name, const QString &text,
+                                       Hauptbefehl befehl, bool verlaesst) {
+        return punkt(menue, name, text, [this, befehl, verlaesst] {
+            if (verlaesst && sitzung.speicherAbfrage() < 0) {
+                return;
+            }
+            emit hauptbefehlGewuenscht(befehl);
+        });
+    };
     QMenu *optionenMenue = menuBar()->addMenu(u"Optionen"_s);
-    for (const QString &text :
-         {u"1. Anfangskonfiguration"_s, u"2. Konfiguration für Testfunktionen"_s,
-          u"Konfigurationsdatei bearbeiten"_s, u"Themenliste bearbeiten"_s,
-          u"Fächerliste bearbeiten"_s}) {
-        optionenMenue->addAction(text)->setEnabled(false);
-    }
+    weiter(optionenMenue, u"AnfangsKonfiguration1"_s, u"1. Anfangskonfiguration"_s,
+           Hauptbefehl::Anfangskonfiguration, true);
+    weiter(optionenMenue, u"KonfigurationfrTestfunktionen1"_s,
+           u"2. Konfiguration für Testfunktionen"_s, Hauptbefehl::Testkonfiguration, true);
+    weiter(optionenMenue, u"Konfigurationsdateibearbeiten1"_s, u"Konfigurationsdatei bearbeiten"_s,
+           Hauptbefehl::KonfigurationsdateiBearbeiten, false);
+    weiter(optionenMenue, u"Themenlistebearbeiten1"_s, u"Themenliste bearbeiten"_s,
+           Hauptbefehl::ThemenlisteBearbeiten, false);
+    weiter(optionenMenue, u"Fcherlistebearbeiten1"_s, u"Fächerliste bearbeiten"_s,
+           Hauptbefehl::FaecherlisteBearbeiten, false);
     QMenu *hilfe = menuBar()->addMenu(u"Hilfe"_s);
-    hilfe->addAction(u"Bedienungsanleitung lesen"_s)->setEnabled(false);
-    hilfe->addAction(u"Programm-Info"_s)->setEnabled(false);
+    weiter(hilfe, u"Bedienungsanleitunglesen1"_s, u"Bedienungsanleitung lesen"_s,
+           Hauptbefehl::Bedienungsanleitung, false);
+    weiter(hilfe, u"ProgrammInfo1"_s, u"Programm-Info"_s, Hauptbefehl::ProgrammInfo, false);
+    ZurUebersicht1 = menuBar()->addAction(u"Zurück zur Übersicht"_s);
+    ZurUebersicht1->setObjectName(u"ZurUebersicht1"_s);
+    connect(ZurUebersicht1, &QAction::triggered, this, &TFZensurenbearbeitung::zurueckKnopf);
     QAction *beenden = menuBar()->addAction(u"Be&enden"_s);
     beenden->setObjectName(u"Beenden1"_s);
     connect(beenden, &QAction::triggered, this, [this] { close(); });
@@ -198,9 +245,10 @@ void TFZensurenbearbeitung::menueAufbauen()
     // Export und Loeschen sagen ohne Klasse selbst, was zu tun ist.
     klassenAktionen = {w.AusgabeinDatei1, w.Drucken1, listeVerschieben};
     tabellenAktionen = {w.NeueKlasse1,     oeffnen,
-                        Nameneingabe1,     verschieben,
+                        Nameneingabe1,     namenLoeschen,
+                        namenAendern,      verschieben,
                         w.Zufallsgruppen1, w.KlasseinneuesSchuljahrversetzen1,
                         auswahl,           w.Klassendatenexportieren1,
                         w.Klasselschen1};
-    tabellenAktionen += testAktionen;
+    testAktionenListe = testAktionen;
 }

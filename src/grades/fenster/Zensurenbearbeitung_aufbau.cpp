@@ -74,6 +74,8 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     zeile1->addSpacing(20);
     zeile1->addWidget(LKlasse);
     zeile1->addStretch(1);
+    BZurueck = knopf(u"BZurueck"_s, u"Zurück zur Übersicht"_s);
+    zeile1->addWidget(BZurueck);
     senkrecht->addLayout(zeile1);
 
     // Zeile 2: Ansichten und Unteransichten.
@@ -163,6 +165,7 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     senkrecht->addLayout(haupt, 1);
 
     connect(BKlassenwahl, &QPushButton::clicked, this, [this] { BKlassenwahlClick(); });
+    connect(BZurueck, &QPushButton::clicked, this, &TFZensurenbearbeitung::zurueckKnopf);
     connect(BNeueKlasse, &QPushButton::clicked, this, [this] { neueKlasse(); });
     connect(BKlasseSpeichern, &QPushButton::clicked, this, [this] { BKlasseSpeichernClick(); });
     connect(CBoxSchuljahr, &QComboBox::currentTextChanged, this, [this] { schuljahrGewaehlt(); });

@@ -237,6 +237,18 @@ void TFZensurenbearbeitung::befehlsTaste(QChar buchstabe)
     }
 }
 
+void TFZensurenbearbeitung::zurueckKnopf()
+{
+    if (suchAnsicht->aktiv()) {
+        suchAnsicht->schuelerSucheBeenden();
+        return;
+    }
+    if (aktuell == Unteransicht::Tabelle) {
+        LBoxKlassen->hide();
+        zurUebersichtWechseln();
+    }
+}
+
 void TFZensurenbearbeitung::escTaste()
 {
     if (LBoxKlassen->isVisible()) {

@@ -151,6 +151,8 @@ void EinzellistenAnsicht::listeAnzeigen()
     SGEinzellisteRechts->zelle(0, 5, nummer);
     gitterFreigeben(true);
     gitterFuellen();
+    // Die Zeile ueber der Ansicht nennt die Liste, die gerade bearbeitet wird.
+    emit listeGezeigt(liste->erlaeuterung, nummer + u":  "_s + liste->datum);
 }
 
 void EinzellistenAnsicht::namenFuellen()
@@ -325,9 +327,19 @@ void EinzellistenAnsicht::BLeereNotenFuellenClick()
     }
     SGEinzellisteLinks->bearbeitungAbschliessen();
     SGEinzellisteRechts->bearbeitungAbschliessen();
-    if (leereNotenFuellen(*liste, r)) {
-        gitterFuellen();
+    const auto vorher = liste->noten;
+    if (!leereNotenFuellen(*liste, r)) {
+        return;
     }
+    // Die Pauschalnote steht sofort im Datensatz: "Abbrechen" verwirft nur, was getippt wurde.
+    for (int nr = 1; nr <= liste->noten.size(); ++nr) {
+        QString &imDatensatz = s.klasse.schueler(nr).note(art, liste->slot);
+        if (vorher[nr - 1].isEmpty() && imDatensatz.isEmpty()) {
+            imDatensatz = liste->noten[nr - 1];
+        }
+    }
+    s.geaendertMelden();
+    gitterFuellen();
 }
 
 void EinzellistenAnsicht::BEinzelListeLoeschenClick()

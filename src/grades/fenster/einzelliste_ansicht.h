@@ -78,6 +78,7 @@ signals:
     void anzeigen(); // die Ansicht will gezeigt werden
     void fertig();   // zurueck zur Tabelle
     void datumGeaendert(const QString &text);
+    void listeGezeigt(const QString &erlaeuterung, const QString &datum);
     void befehlsTaste(QChar buchstabe); // Taste ohne Bedeutung in den Gittern
 
 protected:

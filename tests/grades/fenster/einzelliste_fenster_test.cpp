@@ -254,9 +254,10 @@ void EinzellisteFensterTest::leereNotenFuellen()
     QCOMPARE(el->SGEinzellisteLinks->text(4, 5), u"3"_s);
     QCOMPARE(el->SGEinzellisteLinks->text(3, 5), u"4-"_s);
     QCOMPARE(el->SGEinzellisteRechts->text(4, 5), u"4-"_s);
-    // Geschrieben wird erst mit OK.
-    QCOMPARE(u.f->sitzung.klasse.schueler(1).note(5, 0), QString());
-    u.klick(u"BOKEinzelliste"_s);
+    // Die Pauschalnote steht sofort im Datensatz; "Abbrechen" wirft sie nicht weg.
+    QCOMPARE(u.f->sitzung.klasse.schueler(1).note(5, 0), u"4-"_s);
+    QVERIFY(u.f->sitzung.geaendert());
+    u.klick(u"BEinzellisteAbbrechen"_s);
     QCOMPARE(u.f->sitzung.klasse.schueler(1).note(5, 0), u"4-"_s);
     QCOMPARE(u.f->sitzung.klasse.schueler(2).note(5, 0), u"3"_s);
 }
