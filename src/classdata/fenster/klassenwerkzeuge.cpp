@@ -93,9 +93,11 @@ void Klassenwerkzeuge::klassenDruck()
     } else if (antwort == Rueckfragen::Knopf::Nein && tabelle != nullptr) {
         tabelle->bearbeitungAbschliessen();
         tabelle->fuellen();
-        if (tabelle->rowCount() > 2) {
-            tabelle->item(1, 0)->setText(uhr.heute().toString(u"dd.MM.yyyy"_s));
-            tabelle->item(2, 0)->setText(s.name());
+        // Die Zellen (1, 0) und (2, 0) zaehlen Spalte vor Zeile: die oberste Zeile ueber Vor-
+        // und Nachnamen, nicht die schmale Spalte "Nr.".
+        if (tabelle->rowCount() > 0) {
+            tabelle->item(0, 1)->setText(uhr.heute().toString(u"dd.MM.yyyy"_s));
+            tabelle->item(0, 2)->setText(s.name());
         }
         schnelldruck();
         tabelle->fuellen();
@@ -117,5 +119,5 @@ void Klassenwerkzeuge::schnelldruck()
     if (!klasseDa() || tabelle == nullptr) {
         return;
     }
-    tabelleDrucken(*tabelle, druckDialog, r);
+    tabelleDrucken(*tabelle, r);
 }

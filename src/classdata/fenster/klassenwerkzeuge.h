@@ -6,10 +6,7 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QAction;
-class QPrinter;
 class Klassensitzung;
 class Rueckfragen;
 class Uhr;
@@ -33,9 +30,6 @@ public:
     void ausgabeUeberTextprogramm();
     void klasseLoeschen();
     void klassendatenExportieren();
-
-    // Der Druckdialog; false: abgebrochen. Tests setzen hier einen PDF-Drucker ein.
-    std::function<bool(QPrinter &)> druckDialog;
 
     // Die Aktionen (objectName = Name des Menuebefehls).
     QAction *NeueKlasse1 = nullptr;

@@ -192,6 +192,7 @@ void NotentabelleFensterTest::optionenNichtBeimStart()
     Fensterumgebung u;
     const QByteArray vorher = u.ordner.lies(u"Mivo-Kl-cf.txt"_s);
     TFZensurenbearbeitung zweites(u.e, u.r, u.uhr);
+    zweites.show(); // die Steuerelemente entstehen beim ersten Zeigen
     QCOMPARE(u.ordner.lies(u"Mivo-Kl-cf.txt"_s), vorher);
     QVERIFY(zweites.CHBDurchschnitte->isChecked());
     QVERIFY(zweites.ChBGesamtb->isChecked());
