@@ -21,6 +21,7 @@ class QPushButton;
 class QWidget;
 class TColorButton;
 class Willkommensbild;
+class TestEditor;
 
 class TMainForm : public QMainWindow
 {
@@ -58,6 +59,8 @@ public:
     bool rueckgabeModus() const { return rueckgabe; }
     bool ersterDurchgang() const { return ersterLayoutDurchgang; }
     bool testauswahlVorhanden() const { return testauswahl != nullptr; }
+    // Der Testeditor (Modus 3); die Testauswahl oeffnet darin Tests.
+    TestEditor *editor() const { return testEditor; }
 
 signals:
     // Die Testauswahl hat sich an- oder abgemeldet.
@@ -75,6 +78,10 @@ protected:
 
 private:
     void uebersichtAufbauen();
+    // Testeditor: einbauen, und "*Editor offen*": erst die Speicherabfrage, dann die Aktion.
+    void editorEinbauen();
+    bool editorAbfrage(int nachSpeichernAktion);
+    void editorVerlassen(int nachSpeichernAktion);
     QAbstractButton *uebersichtsKnopf(const QKeyEvent *ereignis) const;
     int uebersichtsBreite() const;
     void menueAufbauen();
@@ -92,6 +99,7 @@ private:
     Umgebung &u;
     Testauswahl *testauswahl = nullptr;
     Notenverwaltung *notenverwaltung = nullptr;
+    TestEditor *testEditor = nullptr;
     bool konfigDialogeDa = false;
 
     int prozent = 100;
