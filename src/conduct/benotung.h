@@ -6,6 +6,7 @@
 // Test) wird mit einer Meldung uebergangen; die anderen Schueler werden benotet.
 
 #include "classdata/klasse.h"
+#include "conduct/benotungslauf.h"
 #include "conduct/normtabelle.h"
 #include "conduct/testdokument.h"
 #include "conduct/testname.h"
@@ -27,22 +28,6 @@ struct Einstellungen;
 struct Gruppeneintrag
 {
     QString nachname, vorname, gruppe;
-};
-
-struct Benotungslauf
-{
-    int klassenGroesse = 0;
-    Normtabelle norm = standardNormtabelle();
-    std::array<Benotungsergebnis, kMaxSchueler + 1> ergebnisse{}; // Plaetze 1..40
-    std::array<qint16, kMaxFragen + 1> klassenTreffer{};
-    std::array<qint16, kNormZeilen> notenZaehler{};
-    std::array<bool, kMaxSchueler + 1> falschPositioniert{};
-    std::array<bool, kMaxSchueler + 1> gruppenFehler{};
-    std::array<bool, kMaxSchueler + 1>
-        benotet{};   // Plaetze, deren Kopie in diesem Lauf benotet wurde
-    Loesung loesung; // Schluessel der zuletzt gelesenen Vorlage
-    QString datum;   // "yyyy-mm-dd"
-    QString thema;   // Zeile 4 der Kopie, Zeichen 8 bis 67
 };
 
 // Je drei Zeilen (Vorname, Nachname, Gruppe) ein Eintrag, hoechstens 40; Namen auf 20 Zeichen.

@@ -3,7 +3,8 @@
 // Durchschnitt der E-Noten; eingetragen in jede benotete Kopie und in "Zusammenfassung.Doc"
 // (ANSI-Text mit CR LF und TAB).
 
-#include "conduct/benotung.h"
+#include "conduct/benotungslauf.h"
+#include "conduct/testname.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,7 @@
 // Testkuerzel, Listen und Katalog.
 #include "common/ansitext.h"
 #include "common/ordner.h"
+#include "conduct/benotung.h"
 #include "conduct/katalog.h"
 #include "conduct/testname.h"
 #include "conduct/zusammenfassung.h"

@@ -2,7 +2,6 @@
 
 #include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
-#include "classdata/fenster/klassenwerkzeuge.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,44 +46,52 @@ Anwendung::Anwendung(Umgebung &umgebung)
     , lueckentest(umgebung.e, umgebung.r)
 {
     hauptfenster.setzeNotenverwaltung(&notenverwaltung);
-    hauptfenster.setzeKonfigDialoge(&konf, &anfangsKonf);
+    hauptfenster.setzeKonfigDialogeVorhanden(true);
 
-    QObject::connect(&notenfenster, &TFZensurenbearbeitung::zurUebersicht, &hauptfenster, [this] {
-        notenfenster.hide();
-        hauptfenster.FormEinstellung(1);
-        hauptfenster.show();
-    });
-    QObject::connect(&notenfenster, &TFZensurenbearbeitung::testFunktion, &hauptfenster,
-                     [this](int schritt) {
-                         switch (schritt) {
-                         case 1:
-                             hauptfenster.TestKonstruierenClick();
-                             break;
-                         case 4:
-                             hauptfenster.TestrueckgabeClick();
-                             break;
-                         default:
-                             hauptfenster.TestsBereitStellenHolen();
+    // Das Notenfenster bittet um Modi; vorher hat es selbst die Speicherabfrage gestellt.
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::modusGewuenscht, &hauptfenster,
+                     [this](Modus modus, bool rueckgabe) {
+                         if (modus == kModusUebersicht) {
+                             notenfenster.hide();
                          }
+                         hauptfenster.modusWechseln(modus, rueckgabe);
                      });
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::hauptbefehlGewuenscht, &hauptfenster,
+                     &TMainForm::hauptbefehl);
+    QObject::connect(&hauptfenster, &TMainForm::testauswahlGemeldet, &notenfenster,
+                     &TFZensurenbearbeitung::setzeTestfunktionenVorhanden);
     QObject::connect(&notenfenster, &TFZensurenbearbeitung::programmBeenden, &hauptfenster,
                      [this] { hauptfenster.programmBeenden(); });
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::versetzungGewuenscht, &hauptfenster,
+                     [this] {
+                         notenfenster.hide();
+                         hauptfenster.modusWechseln(kModusUebersicht);
+                         versetzungZeigen();
+                     });
 
-    fensterSkalieren(&notenfenster,
-                     fensterSkalierung(&notenfenster, Fensterfamilie::Notenverwaltung));
+    notenfenster.setzeSkalierung(fensterSkalierung(&notenfenster, Fensterfamilie::Notenverwaltung));
     fensterSkalieren(&versetzung, fensterSkalierung(&versetzung, Fensterfamilie::Standard));
     versetzung.hide();
     QObject::connect(&versetzung, &TFVersetzung::zurUebersicht, &hauptfenster, [this] {
         versetzung.hide();
-        hauptfenster.FormEinstellung(1);
-        hauptfenster.show();
+        hauptfenster.modusWechseln(kModusUebersicht);
     });
-    QObject::connect(notenfenster.werkzeuge, &Klassenwerkzeuge::versetzungGewuenscht, &hauptfenster,
-                     [this] {
-                         notenfenster.hide();
-                         hauptfenster.FormEinstellung(1);
-                         hauptfenster.show();
-                         versetzungZeigen();
+
+    // Die Konfigurationsdialoge kennen das Hauptfenster nicht.
+    QObject::connect(&hauptfenster, &TMainForm::anfangsKonfigurationGewuenscht, &anfangsKonf,
+                     [this] { anfangsKonf.oeffnen(); });
+    QObject::connect(&anfangsKonf, &TFormAnfangsKonf::mivoProgrammOrdnerGelesen, &konf,
+                     &TFormKonf::setzeMivoProgrammOrdner);
+    QObject::connect(&anfangsKonf, &TFormAnfangsKonf::gespeichert, &hauptfenster,
+                     &TMainForm::schulnameZeigen);
+    QObject::connect(&hauptfenster, &TMainForm::testKonfigurationGewuenscht, &konf,
+                     &TFormKonf::menueBefehl);
+    QObject::connect(&konf, &TFormKonf::modusGewuenscht, &hauptfenster,
+                     [this](Modus modus, bool rueckgabe) {
+                         // Ohne Testauswahl bleibt der Probelauf beim Schuelerprogramm.
+                         if (hauptfenster.testauswahlVorhanden()) {
+                             hauptfenster.modusWechseln(modus, rueckgabe);
+                         }
                      });
     // Lueckentest: die Testauswahl oeffnet es mit neuerTest/testOeffnen; bis sie sich hier
     // anmeldet, fuehrt "Zurueck zur Testauswahl" in die Uebersicht.
@@ -92,8 +99,7 @@ Anwendung::Anwendung(Umgebung &umgebung)
     lueckentest.hide();
     QObject::connect(&lueckentest, &TFLueckentest::zurTestauswahl, &hauptfenster, [this] {
         lueckentest.hide();
-        hauptfenster.FormEinstellung(1);
-        hauptfenster.show();
+        hauptfenster.modusWechseln(kModusUebersicht);
     });
     QObject::connect(&lueckentest, &TFLueckentest::programmBeenden, &hauptfenster,
                      [this] { hauptfenster.programmBeenden(); });
@@ -103,9 +109,9 @@ Anwendung::Anwendung(Umgebung &umgebung)
         }
     });
     hauptfenster.befehlAnbinden("NeueKlasseanlegen1",
-                                [this] { imNotenfenster(&Klassenwerkzeuge::neueKlasse); });
+                                [this] { imNotenfenster(&TFZensurenbearbeitung::neueKlasse); });
     hauptfenster.befehlAnbinden("Schlersuchen1",
-                                [this] { imNotenfenster(&Klassenwerkzeuge::schuelerSuchen); });
+                                [this] { imNotenfenster(&TFZensurenbearbeitung::schuelerSuchen); });
 }
 
 void Anwendung::versetzungZeigen()
@@ -118,29 +124,28 @@ void Anwendung::versetzungZeigen()
     versetzung.activateWindow();
 }
 
-void Anwendung::imNotenfenster(void (Klassenwerkzeuge::*werkzeug)())
+void Anwendung::imNotenfenster(void (TFZensurenbearbeitung::*befehl)())
 {
     hauptfenster.NotenverwaltungClick();
     if (notenfenster.isVisible()) {
-        (notenfenster.werkzeuge->*werkzeug)();
+        (notenfenster.*befehl)();
     }
 }
 
 void Anwendung::NotenverwaltungAnbindung::notenverwaltungZeigen()
 {
-    // Mit angekreuztem aktuellem Schuljahr; ohne offene Klasse gleich die Klassenliste.
-    if (!f.klasseOffen) {
-        f.einstellungenUebernehmen();
-    }
-    if (!f.CBoxAktSchuljahr->isChecked()) {
-        f.CBoxAktSchuljahr->setChecked(true);
-    }
+    // Ohne Klasse: aktuelles Schuljahr, Standard-Notenarten, der Fokus auf "Neue Klasse".
     f.show();
     f.raise();
     f.activateWindow();
-    if (!f.klasseOffen) {
-        f.BKlassenwahlClick();
+    if (!f.sitzung.offen()) {
+        f.ohneKlasseBeginnen();
     }
+}
+
+void Anwendung::NotenverwaltungAnbindung::klassenwahlZeigen()
+{
+    f.BKlassenwahlClick();
 }
 
 void Anwendung::starten()

@@ -37,15 +37,18 @@ private:
     // Versetzungsdialog ueber dem Hauptfenster, Testauswahl und Notenfenster verborgen.
     void versetzungZeigen();
     // Notenverwaltung oeffnen und dort ein Klassenwerkzeug aufrufen.
-    void imNotenfenster(void (Klassenwerkzeuge::*werkzeug)());
+    void imNotenfenster(void (TFZensurenbearbeitung::*befehl)());
 
     // Das Notenfenster, wie das Hauptfenster es umschaltet.
     class NotenverwaltungAnbindung final : public Notenverwaltung
     {
     public:
-        explicit NotenverwaltungAnbindung(TFZensurenbearbeitung &f) : f(f) {}
+        explicit NotenverwaltungAnbindung(TFZensurenbearbeitung &f)
+            : f(f)
+        {}
         QWidget *fenster() override { return &f; }
         void notenverwaltungZeigen() override;
+        void klassenwahlZeigen() override;
 
     private:
         TFZensurenbearbeitung &f;
