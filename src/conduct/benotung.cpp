@@ -96,6 +96,7 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
     const std::array<Gruppeneintrag, kMaxSchueler + 1> gruppen = gruppenDateiPruefen(test, r);
     ordnerAnlegen(test.benotetOrdner());
 
+    const AnalyseVorlagen analyseVorlagen = analyseVorlagenLesen(test);
     std::optional<Loesung> schluessel[2];
     QString gruppe = u"A"_s;
     for (int nr = 1; nr <= lauf.klassenGroesse; ++nr) {
@@ -166,11 +167,18 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
             }
         }
         lauf.benotet[nr] = f.ok();
+        if (f.ok() && !kopf.krank && !kopf.gruppenFehler) {
+            lauf.antwortboegen << antwortbogen(kreuze, e, l.fragen,
+                                               gi == 1 ? &analyseVorlagen.zuordnungB : nullptr);
+        }
         lauf.ergebnisse[nr] = {s.vorname.left(1), s.nachname.left(8), e.noteE, e.punkteGesamt};
     }
     zusammenfassungSortieren(lauf);
     fehlerMelden(lauf, r);
     klassenspiegelEintragen(test, klasse, lauf, r);
+    lauf.analyse = aufgabenanalyseBerechnen(
+        analyseVorlagen.ok ? analyseVorlagen.schluesselA : lauf.loesung, lauf.antwortboegen);
+    aufgabenanalyseSchreiben(test, lauf.analyse, r);
     return Ablauf::Ok;
 }
 

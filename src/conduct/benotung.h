@@ -5,11 +5,12 @@
 // Eine unbrauchbare Kopie (fehlt, Verknuepfung, zu gross, binaer, mehr als 40 Fragen) wird mit
 // einer Meldung uebergangen; die anderen Schueler werden benotet.
 
-#include "grades/benotungsergebnis.h"
 #include "classdata/klasse.h"
+#include "conduct/aufgabenanalyse.h"
 #include "conduct/normtabelle.h"
 #include "conduct/testdokument.h"
 #include "conduct/testname.h"
+#include "grades/benotungsergebnis.h"
 
 #include <QDate>
 #include <QString>
@@ -37,10 +38,12 @@ struct Benotungslauf
     std::array<bool, kMaxSchueler + 1> falschPositioniert{};
     std::array<bool, kMaxSchueler + 1> gruppenFehler{};
     std::array<bool, kMaxSchueler + 1>
-        benotet{};   // Plaetze, deren Kopie in diesem Lauf benotet wurde
-    Loesung loesung; // Schluessel der zuletzt gelesenen Vorlage
-    QString datum;   // "yyyy-mm-dd"
-    QString thema;   // Zeile 4 der Kopie, Zeichen 8 bis 67
+        benotet{};                     // Plaetze, deren Kopie in diesem Lauf benotet wurde
+    Loesung loesung;                   // Schluessel der zuletzt gelesenen Vorlage
+    QString datum;                     // "yyyy-mm-dd"
+    QString thema;                     // Zeile 4 der Kopie, Zeichen 8 bis 67
+    QList<Antwortbogen> antwortboegen; // der gewerteten Schueler
+    Aufgabenanalyse analyse;
 };
 
 // Je drei Zeilen (Vorname, Nachname, Gruppe) ein Eintrag, hoechstens 40; Namen auf 20 Zeichen.
