@@ -12,6 +12,7 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/einzelschueler_ansicht.h"
 #include "grades/fenster/griddruck.h"
+#include "grades/fenster/klassennoten_ausgabe.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/fenster/pruefgitter.h"
 
@@ -252,8 +253,9 @@ void Klassenwerkzeuge::klassenDruck()
         f.tabelle->bearbeitungAbschliessen();
         f.tabelle->fuellen();
         if (f.tabelle->rowCount() > 2) {
-            f.tabelle->item(1, 0)->setText(f.uhr.heute().toString(u"dd.MM.yyyy"_s));
-            f.tabelle->item(2, 0)->setText(f.klassenname);
+            // Ueber den Namensspalten: Zelle (Spalte 1, Zeile 0) und (Spalte 2, Zeile 0).
+            f.tabelle->item(0, 1)->setText(f.uhr.heute().toString(u"dd.MM.yyyy"_s));
+            f.tabelle->item(0, 2)->setText(f.klassenname);
         }
         schnelldruck();
         f.tabelle->fuellen();
@@ -266,9 +268,7 @@ void Klassenwerkzeuge::ausgabeUeberTextprogramm()
         f.BKlassenwahlClick();
         return;
     }
-    f.r.information(u"Die Ausgabe der Klassennoten über ein Textprogramm folgt in einer späteren "
-                    u"Version des Programms. Bitte bis dahin den Konzeptdruck (Taste d, dann "
-                    u"\"Nein\") verwenden."_s);
+    klassennotenUeberTextprogramm(f);
 }
 
 void Klassenwerkzeuge::schnelldruck()

@@ -541,13 +541,15 @@ private slots:
             p.setOutputFileName(pdf);
             return true;
         };
-        // Abbrechen: nichts; Ja: das Textprogramm kommt spaeter.
+        // Abbrechen: nichts; Ja: Auswahl der Vorlage fuer das Textprogramm (hier abgebrochen).
         u.r.antworte(Rueckfragen::Knopf::Abbrechen).antworte(Rueckfragen::Knopf::Ja);
         QTest::keyClicks(u.f->tabelle, u"dd"_s);
         QVERIFY(!QFile::exists(pdf));
         QCOMPARE(u.r.fragen().size(), 2);
         QVERIFY(u.r.fragen().first().startsWith(u"Drucken der Klassendatei:\n  Ja: Drucken"_s));
-        QVERIFY(u.r.letzteMeldung().contains(u"späteren Version"_s));
+        QCOMPARE(u.r.dateiDialogTitel,
+                 QStringList{u"Auswahl der Vorlage für die Ausgabe der Klassennoten"_s});
+        QVERIFY(u.r.meldungen().isEmpty());
         u.r.antworte(Rueckfragen::Knopf::Nein);
         QTest::keyClicks(u.f->tabelle, u"d"_s);
         QVERIFY(QFile::exists(pdf));
@@ -561,10 +563,17 @@ private slots:
         p.start(pdftotext, {u"-layout"_s, pdf, u"-"_s});
         QVERIFY(p.waitForFinished(20000));
         const QString text = QString::fromUtf8(p.readAllStandardOutput());
-        for (const QString &erwartet : {u"10.02.2017"_s, u"L-7x-Ph"_s, u"Vorname"_s, u"Nachname"_s,
-                                        u"Albrecht"_s, u"Weiss"_s, u"Nele"_s}) {
+        // Datum und Klasse stehen ueber den Namensspalten; "Nr." bleibt.
+        for (const QString &erwartet : {u"10.02.2017"_s, u"L-7x-Ph"_s, u"Nr."_s, u"Vorname"_s,
+                                        u"Nachname"_s, u"Albrecht"_s, u"Weiss"_s, u"Nele"_s}) {
             QVERIFY2(text.contains(erwartet), qPrintable(erwartet + u" fehlt in:\n"_s + text));
         }
+        // Beide in derselben Zeile 0 der Tabelle.
+        const QStringList zeilen = text.split(u'\n');
+        const auto zeile0 = std::find_if(zeilen.begin(), zeilen.end(), [](const QString &z) {
+            return z.contains(u"10.02.2017"_s);
+        });
+        QVERIFY(zeile0 != zeilen.end() && zeile0->contains(u"L-7x-Ph"_s));
         // Alles auf einer Seite.
         QCOMPARE(text.count(u'\f'), 1);
         // Danach zeigt die Tabelle wieder die Bildschirmform.
