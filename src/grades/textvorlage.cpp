@@ -4,6 +4,7 @@
 
 #include <QDomDocument>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include <array>
 
@@ -77,10 +78,33 @@ struct Xml
     bool geschuetzt = false;
 };
 
+// Tiefer verschachtelt ist kein Textdokument; die rekursiven Durchlaeufe (auch der Abbau des
+// Baums in Qt) bleiben so sicher auf dem Stapel.
+constexpr int kMaxTiefe = 256;
+
+bool flachGenug(const QString &text)
+{
+    QXmlStreamReader leser(text);
+    int tiefe = 0;
+    while (!leser.atEnd()) {
+        const QXmlStreamReader::TokenType t = leser.readNext();
+        if (t == QXmlStreamReader::StartElement && ++tiefe > kMaxTiefe) {
+            return false;
+        }
+        if (t == QXmlStreamReader::EndElement) {
+            --tiefe;
+        }
+    }
+    return !leser.hasError();
+}
+
 std::optional<Xml> xmlLesen(const QByteArray &daten)
 {
     Xml x;
     const QString text = leerraumSchuetzen(QString::fromUtf8(daten), x.geschuetzt);
+    if (!flachGenug(text)) {
+        return std::nullopt;
+    }
     if (!x.dok.setContent(text, false)) {
         return std::nullopt;
     }
@@ -202,14 +226,19 @@ void markenErsetzen(QList<QDomText> &knoten, const QString &marke, const QString
 
 void markenImDokument(const Format &f, QDomDocument &dok, const Vorlagenfuellung &fuellung)
 {
+    // Erst sammeln: eine QDomNodeList wird nach jeder Aenderung des Dokuments neu aufgebaut.
+    QList<QDomNode> absaetze;
     for (const QString &name : f.absatzNamen()) {
-        const QDomNodeList absaetze = dok.elementsByTagName(name);
-        for (int i = 0; i < absaetze.count(); ++i) {
-            QList<QDomText> knoten;
-            textknotenSammeln(f, absaetze.at(i), false, knoten);
-            markenErsetzen(knoten, u"$Datum"_s, fuellung.datum);
-            markenErsetzen(knoten, u"$Klasse/Kurs"_s, fuellung.klasseKurs);
+        const QDomNodeList liste = dok.elementsByTagName(name);
+        for (int i = 0; i < liste.count(); ++i) {
+            absaetze << liste.at(i);
         }
+    }
+    for (const QDomNode &absatz : absaetze) {
+        QList<QDomText> knoten;
+        textknotenSammeln(f, absatz, false, knoten);
+        markenErsetzen(knoten, u"$Datum"_s, fuellung.datum);
+        markenErsetzen(knoten, u"$Klasse/Kurs"_s, fuellung.klasseKurs);
     }
 }
 

@@ -144,6 +144,13 @@ private slots:
         }
         QTest::newRow("XML kaputt")
             << u"kaputt.docx"_s << *zipSchreiben(eintraege) << u"kein lesbares"_s;
+        // Zehntausendfach verschachtelt: abgewiesen, bevor ein Durchlauf den Stapel sprengt.
+        const QByteArray tief = "<w:document xmlns:w=\"x\"><w:body>" +
+                                QByteArray("<w:p>").repeated(20000) +
+                                QByteArray("</w:p>").repeated(20000) + "</w:body></w:document>";
+        QTest::newRow("zu tief") << u"tief.docx"_s
+                                 << *zipSchreiben({{u"word/document.xml"_s, {}, tief}})
+                                 << u"kein lesbares"_s;
     }
     void schlechteVorlage()
     {

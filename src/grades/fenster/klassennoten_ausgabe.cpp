@@ -65,6 +65,8 @@ void klassennotenOeffnerSetzen(Oeffner *o)
 
 bool klassennotenUeberTextprogramm(TFZensurenbearbeitung &f)
 {
+    // Eine eben getippte Note gehoert schon in die Ausgabe.
+    f.tabelle->bearbeitungAbschliessen();
     const std::optional<KlassennotenWahl> wahl =
         klassennotenDialoge(f.einstellungenRef().programmOrdner, f.pfad, f.r);
     if (!wahl) {
