@@ -44,6 +44,7 @@ Anwendung::Anwendung(Umgebung &umgebung)
     , versetzung(umgebung.e, umgebung.r, umgebung.uhr, &hauptfenster)
     , konf(umgebung, &hauptfenster)
     , anfangsKonf(umgebung, &hauptfenster)
+    , lueckentest(umgebung.e, umgebung.r)
 {
     hauptfenster.setzeNotenverwaltung(&notenverwaltung);
     hauptfenster.setzeKonfigDialoge(&konf, &anfangsKonf);
@@ -85,6 +86,17 @@ Anwendung::Anwendung(Umgebung &umgebung)
                          hauptfenster.show();
                          versetzungZeigen();
                      });
+    // Lueckentest: die Testauswahl oeffnet es mit neuerTest/testOeffnen; bis sie sich hier
+    // anmeldet, fuehrt "Zurueck zur Testauswahl" in die Uebersicht.
+    fensterSkalieren(&lueckentest, fensterSkalierung(&lueckentest, Fensterfamilie::Testauswahl));
+    lueckentest.hide();
+    QObject::connect(&lueckentest, &TFLueckentest::zurTestauswahl, &hauptfenster, [this] {
+        lueckentest.hide();
+        hauptfenster.FormEinstellung(1);
+        hauptfenster.show();
+    });
+    QObject::connect(&lueckentest, &TFLueckentest::programmBeenden, &hauptfenster,
+                     [this] { hauptfenster.programmBeenden(); });
     hauptfenster.befehlAnbinden("KlasseinneuesSchuljahrversetzen1", [this] {
         if (!hauptfenster.anfangsMsgGezeigt()) {
             versetzungZeigen();

@@ -6,6 +6,7 @@
 #include "app/fenster/Umgebung.h"
 #include "app/fenster/anfangsKonf.h"
 #include "classdata/fenster/Versetzung.h"
+#include "cloze/fenster/Lueckentest.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 
 class Anwendung
@@ -27,6 +28,7 @@ public:
     TFVersetzung versetzung;
     TFormKonf konf;
     TFormAnfangsKonf anfangsKonf;
+    TFLueckentest lueckentest;
 
     // Zeigt das Hauptfenster in der Uebersicht; der Start-Zeitgeber laedt dann die Einstellungen.
     void starten();
