@@ -357,6 +357,11 @@ void HauptfensterTest::optionenOeffnen()
                           l.t.pfad() + u"Mivo-Faecherliste.txt"_s, kProduktSeite}));
     QCOMPARE(l.r.meldungen(), QStringList());
 
+    // Der Basisordner bringt die Anleitung mit; fehlt sie, wird das gesagt.
+    const QString anleitung = l.t.pfad() + u"Mivo-Zuzovuvavev Bedienungsanleitung.pdf"_s;
+    l.befehl("Bedienungsanleitung1")->trigger();
+    QCOMPARE(l.o.geoeffnet.last(), anleitung);
+    QVERIFY(QFile::remove(anleitung));
     l.befehl("Bedienungsanleitung1")->trigger();
     QCOMPARE(l.r.meldungen(), QStringList{u"Es wurde keine Bedienungsanleitung gefunden!"_s});
     QCOMPARE(l.r.protokoll[0].art, Rueckfragen::Art::Warnung);
