@@ -4,16 +4,6 @@
 
 class QWidget;
 
-// Arbeitsmodi des Hauptfensters (Argument von FormEinstellung). Fenster bitten mit einem Signal
-// dieses Typs um einen Modus; umschalten tut nur das Hauptfenster.
-enum class Modus {
-    Uebersicht = 1,
-    Testauswahl = 2,    // Testauswahl zur Konstruktion
-    Editor = 3,         // Testeditor im Hauptfenster
-    Durchfuehrung = 4,  // Testauswahl zur Durchfuehrung oder Rueckgabe
-    Notenverwaltung = 5,
-};
-
 // Testauswahl fuer Konstruktion, Durchfuehrung und Rueckgabe.
 class Testauswahl
 {
