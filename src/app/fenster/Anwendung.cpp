@@ -3,11 +3,16 @@
 #include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
 #include "classdata/fenster/klassenwerkzeuge.h"
+#include "common/rueckfragen.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QProxyStyle>
 #include <QStyleFactory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -40,12 +45,15 @@ Anwendung::Aussehen::Aussehen()
 
 Anwendung::Anwendung(Umgebung &umgebung)
     : hauptfenster(umgebung)
+    , zufall(quint32(QDateTime::currentMSecsSinceEpoch()))
+    , testauswahl(umgebung.e, umgebung.r, umgebung.o, umgebung.uhr, zufall)
     , notenfenster(umgebung.e, umgebung.r, umgebung.uhr)
     , versetzung(umgebung.e, umgebung.r, umgebung.uhr, &hauptfenster)
     , konf(umgebung, &hauptfenster)
     , anfangsKonf(umgebung, &hauptfenster)
 {
     hauptfenster.setzeNotenverwaltung(&notenverwaltung);
+    testauswahlAnbinden(umgebung.r);
     hauptfenster.setzeKonfigDialoge(&konf, &anfangsKonf);
 
     QObject::connect(&notenfenster, &TFZensurenbearbeitung::zurUebersicht, &hauptfenster, [this] {
@@ -94,6 +102,62 @@ Anwendung::Anwendung(Umgebung &umgebung)
                                 [this] { imNotenfenster(&Klassenwerkzeuge::neueKlasse); });
     hauptfenster.befehlAnbinden("Schlersuchen1",
                                 [this] { imNotenfenster(&Klassenwerkzeuge::schuelerSuchen); });
+}
+
+void Anwendung::testauswahlAnbinden(Rueckfragen &r)
+{
+    fensterSkalieren(&testauswahl, fensterSkalierung(&testauswahl, Fensterfamilie::Testauswahl));
+    testauswahl.hide();
+    hauptfenster.setzeTestauswahl(&testauswahl);
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::modusGewuenscht, &hauptfenster,
+                     [this](Modus modus, bool rueckgabe) {
+                         switch (modus) {
+                         case kModusKonstruktionsauswahl:
+                             hauptfenster.TestKonstruierenClick();
+                             break;
+                         case kModusDurchfuehrung:
+                             if (rueckgabe) {
+                                 hauptfenster.TestrueckgabeClick();
+                             } else {
+                                 hauptfenster.TestsBereitStellenHolen();
+                             }
+                             break;
+                         default:
+                             testauswahl.hide();
+                             hauptfenster.FormEinstellung(kModusUebersicht);
+                             hauptfenster.show();
+                         }
+                     });
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::notenverwaltungGewuenscht,
+                     &hauptfenster, [this] {
+                         testauswahl.hide();
+                         hauptfenster.NotenverwaltungClick();
+                     });
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::programmEndeGewuenscht,
+                     &hauptfenster, [this] { hauptfenster.programmBeenden(); });
+    // Bis Editor und Lueckentext-Fenster da sind, sagt das Programm es offen.
+    const auto nochNichtGebaut = [&r] {
+        r.information(u"Der Testeditor ist in dieser Programmversion noch nicht enthalten."_s);
+    };
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::testBearbeiten, &hauptfenster,
+                     nochNichtGebaut);
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::lueckentestOeffnen, &hauptfenster,
+                     [&r] {
+                         r.information(u"Das Lückentext-Fenster ist in dieser Programmversion "
+                                       u"noch nicht enthalten."_s);
+                     });
+    QObject::connect(
+        &testauswahl, &TSchuelerdatenEingabefenster::testnotenUebernehmen, &notenfenster,
+        [this](const QString &klassenDatei, const QList<Benotungsergebnis> &noten) {
+            notenverwaltung.notenverwaltungZeigen();
+            if (!notenfenster.ZenAusBenotungEintragen(QFileInfo(klassenDatei).fileName(), noten)) {
+                // Die Klasse liess sich nicht laden: zurueck zur Testauswahl.
+                notenfenster.hide();
+                testauswahl.show();
+            }
+        });
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::klasseGeoeffnet, &testauswahl,
+                     [this] { testauswahl.setzeGeladeneKlasse(notenfenster.klassenname); });
 }
 
 void Anwendung::versetzungZeigen()

@@ -6,6 +6,8 @@
 #include "app/fenster/Umgebung.h"
 #include "app/fenster/anfangsKonf.h"
 #include "classdata/fenster/Versetzung.h"
+#include "common/zufall.h"
+#include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 
 class Anwendung
@@ -23,6 +25,8 @@ public:
     // Konfiguration fuer Testfunktionen, Anfangskonfiguration, Speicherabfrage, Lueckentest.
     // Die Fenster der Testauswahl und Notenverwaltung melden sich beim Hauptfenster an.
     TMainForm hauptfenster;
+    StdZufall zufall;
+    TSchuelerdatenEingabefenster testauswahl;
     TFZensurenbearbeitung notenfenster;
     TFVersetzung versetzung;
     TFormKonf konf;
@@ -32,6 +36,8 @@ public:
     void starten();
 
 private:
+    // Testauswahl anmelden und ihre Bitten verbinden.
+    void testauswahlAnbinden(Rueckfragen &r);
     // Versetzungsdialog ueber dem Hauptfenster, Testauswahl und Notenfenster verborgen.
     void versetzungZeigen();
     // Notenverwaltung oeffnen und dort ein Klassenwerkzeug aufrufen.
@@ -41,7 +47,9 @@ private:
     class NotenverwaltungAnbindung final : public Notenverwaltung
     {
     public:
-        explicit NotenverwaltungAnbindung(TFZensurenbearbeitung &f) : f(f) {}
+        explicit NotenverwaltungAnbindung(TFZensurenbearbeitung &f)
+            : f(f)
+        {}
         QWidget *fenster() override { return &f; }
         void notenverwaltungZeigen() override;
 
