@@ -74,6 +74,12 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
     const bool ohneNummer = k[0] != u'.' && k[2] != u'.' && !k.mid(4).contains(u'.') &&
                             (k[3] == u'.' || QString(k[3]) == vorschlag);
     LgefundenPlusEins->setText(ohneNummer ? vorschlag : QString());
+    // Ein vollstaendig benannter neuer Test kann auf einer Vorlage aufbauen.
+    const bool vorlagen = konstruktion && !k.contains(u'.') && katalog.isEmpty();
+    for (Schrittrahmen *s : {PHBlauerRahmenNeutestaufVorlage, PHBlauerRahmenNeutestAlleVorlagen}) {
+        s->knopfZeigen(vorlagen);
+        s->rahmenZeigen(vorlagen);
+    }
     labelEinstellungTestKlasse();
 }
 
