@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -106,10 +107,13 @@ void TSchuelerdatenEingabefenster::modusZeigen(Layout layout, bool alleSchuljahr
 
     PGruenerRahmenDurchfuehrung->knopfZeigen(!konstruktion);
     PGruenerRahmenDurchfuehrung->setzeFarbe(rueckgabe ? QColor(128, 0, 128) : QColor(0, 128, 0));
-    BTestBereitStellen->setText(rueckgabe
-                                    ? u"Testrückgabe\r\nmit Speichern"_s
-                                    : u"Kopieren, bereit stellen /\r\nDurchführung beginnen"_s);
-    BTestBereitStellen->setBackColor(rueckgabe ? Farbe::rueckgabeKnopf : Farbe::durchfuehrung);
+    BTestBereitStellen->setText(rueckgabe ? u"Testrückgabe\nmit Speichern"_s
+                                          : u"Kopieren, bereit stellen /\nDurchführung beginnen"_s);
+    {
+        QPalette p = BTestBereitStellen->palette();
+        p.setColor(QPalette::Button, rueckgabe ? Farbe::rueckgabeKnopf : Farbe::durchfuehrung);
+        BTestBereitStellen->setPalette(p);
+    }
     BTestBereitStellen->setEnabled(false);
     BBereitgestellteTestsLoeschen->parentWidget()->setVisible(!konstruktion);
     BBereitgestellteTestsLoeschen->setVisible(!konstruktion);
@@ -163,6 +167,14 @@ void TSchuelerdatenEingabefenster::modusZeigen(Layout layout, bool alleSchuljahr
     neu = NeuArt::Keine;
     listenLayout(true);
 
+    if (!isVisible() && screen()) {
+        // Hoechstens die Entwurfsgroesse, nie groesser als der Bildschirm.
+        const QRect frei = screen()->availableGeometry();
+        resize(std::min(frei.width(), 1280), std::min(frei.height(), 1024));
+        if (!frei.contains(frameGeometry())) {
+            move(frei.topLeft());
+        }
+    }
     show();
     raise();
     activateWindow();

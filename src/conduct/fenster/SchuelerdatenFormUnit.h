@@ -126,7 +126,7 @@ public:
     QPushButton *BNeuAlleVorlagen = nullptr;
     QPushButton *BVorhandenenTestOeffnen = nullptr;
     QPushButton *BTestLoeschen = nullptr;
-    TColorButton *BTestBereitStellen = nullptr;
+    QPushButton *BTestBereitStellen = nullptr;
     QPushButton *BTestRueckgabeNurLesen = nullptr;
     QPushButton *BBereitgestellteTestsLoeschen = nullptr;
     QPushButton *BBenoten = nullptr;

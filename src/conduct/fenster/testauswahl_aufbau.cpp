@@ -274,10 +274,9 @@ QWidget *TSchuelerdatenEingabefenster::knopfspalteAufbauen()
     BVorhandenenTestOeffnen = knopf(u"BVorhandenenTestOeffnen"_s, u"Test öffnen"_s);
     BTestLoeschen = knopf(u"BTestLoeschen"_s, u"Test löschen"_s);
     BSitzplan = knopf(u"BSitzplan"_s, u"Sitzplan\n(erst Test auswählen)"_s);
-    BTestBereitStellen = benannt(new TColorButton(u"Kopieren, bereit stellen /\r\nDurchführung "
-                                                  u"beginnen"_s),
-                                 u"BTestBereitStellen"_s);
-    BTestBereitStellen->setAutoDefault(false);
+    BTestBereitStellen =
+        knopf(u"BTestBereitStellen"_s, u"Kopieren, bereit stellen /\nDurchführung beginnen"_s);
+    BTestBereitStellen->setMinimumHeight(52);
     BTestRueckgabeNurLesen = knopf(u"BTestRueckgabeNurLesen"_s, u"Testrückgabe/ nur lesen"_s);
     BBereitgestellteTestsLoeschen =
         knopf(u"BBereitgestellteTestsLoeschen"_s, u"Bereit gestellte Tests löschen"_s);
@@ -286,10 +285,10 @@ QWidget *TSchuelerdatenEingabefenster::knopfspalteAufbauen()
     BAlleDrucken = knopf(u"BAlleDrucken"_s, u"Alle drucken"_s);
     BEinzelDruck = knopf(u"BEinzelDruck"_s, u"<-- Druckauswahl"_s);
     BZusammenfassungDrucken = knopf(u"BZusammenfassungDrucken"_s, u"Zusammenfassung drucken"_s);
-    for (QPushButton *b : {BNeuenTest, BNeuAufVorlage, BNeuAlleVorlagen, BVorhandenenTestOeffnen,
-                           BTestLoeschen, BSitzplan, static_cast<QPushButton *>(BTestBereitStellen),
-                           BTestRueckgabeNurLesen, BBereitgestellteTestsLoeschen, BBenoten,
-                           BDrucken, BAlleDrucken, BEinzelDruck, BZusammenfassungDrucken}) {
+    for (QPushButton *b :
+         {BNeuenTest, BNeuAufVorlage, BNeuAlleVorlagen, BVorhandenenTestOeffnen, BTestLoeschen,
+          BSitzplan, BTestBereitStellen, BTestRueckgabeNurLesen, BBereitgestellteTestsLoeschen,
+          BBenoten, BDrucken, BAlleDrucken, BEinzelDruck, BZusammenfassungDrucken}) {
         b->setMinimumWidth(190);
     }
 

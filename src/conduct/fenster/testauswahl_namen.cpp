@@ -90,9 +90,16 @@ void TSchuelerdatenEingabefenster::kopienAnzeigen()
         LMitBildern->hide();
         return;
     }
-    LkopiertfuerSchueler->setText(
-        u"Vorhandene Kopien: "_s +
-        QString::number(dateienNachMuster(test.kopienOrdner(), u"*"_s).size()));
+    if (rueckgabe && gewaehlt) {
+        LkopiertfuerSchueler->setText(
+            u"Benotete Tests: "_s +
+            QString::number(
+                dateienNachMuster(test.benotetOrdner(), u"*.?"_s + test.klassenkuerzel()).size()));
+    } else {
+        LkopiertfuerSchueler->setText(
+            u"Vorhandene Kopien: "_s +
+            QString::number(dateienNachMuster(test.kopienOrdner(), u"*"_s).size()));
+    }
     LMitBildern->setVisible(istEchterOrdner(test.bilderOrdner()));
 }
 
@@ -289,17 +296,13 @@ void TSchuelerdatenEingabefenster::weitergabeEinstellungen()
     const bool frei = !laeuft && !konstruktion && klasseGeladen;
     BTestBereitStellen->setEnabled(frei);
     BTestRueckgabeNurLesen->setEnabled(frei && rueckgabe);
-    BTestBereitStellen->setText(rueckgabe
-                                    ? u"Testrückgabe\r\nmit Speichern"_s
-                                    : u"Kopieren, bereit stellen /\r\nDurchführung beginnen"_s);
+    BTestBereitStellen->setText(rueckgabe ? u"Testrückgabe\nmit Speichern"_s
+                                          : u"Kopieren, bereit stellen /\nDurchführung beginnen"_s);
     if (rueckgabe) {
         LBereitst_Ordner->setText(u"Bereitstellungsordner: "_s + e.rueckgabeOrdner + e.lehrername +
                                   test.klassenkuerzel());
         LTestabgabeordner->clear();
         LVerschobenNach->clear();
-        LTestAbgegebenVon->setText(u"Benotete Tests: "_s);
-        LAnzahlAbgegebenerTests->setText(QString::number(
-            dateienNachMuster(test.benotetOrdner(), u"*.?"_s + test.klassenkuerzel()).size()));
     }
     BVorhandenenTestOeffnen->setText(neu == NeuArt::AufVorlage ? u"Vorlage öffnen"_s
                                                                : u"Test öffnen"_s);

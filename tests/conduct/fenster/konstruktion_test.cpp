@@ -70,6 +70,14 @@ class TestKonstruktion : public QObject
             QTest::keyClick(f->CBoxKlasse->lineEdit(), c.toLatin1());
         }
     }
+    void bild(const QString &name)
+    {
+        const QString ordner = qEnvironmentVariable("MIVO_BILDER");
+        if (!ordner.isEmpty()) {
+            QCoreApplication::processEvents();
+            f->grab().save(ordner + u'/' + name + u".png"_s);
+        }
+    }
     void waehle(const QString &kuerzel)
     {
         const QList<QListWidgetItem *> i =
@@ -299,6 +307,7 @@ private slots:
         QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, QPoint(20, r0.center().y()));
         QVERIFY(f->RichEdit_Test_Schnellansicht->isVisible());
         QVERIFY(f->RichEdit_Test_Schnellansicht->toPlainText().contains(u"Thema: "_s));
+        bild(u"konstruktion_vorschau"_s);
         QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, QPoint(20, r0.center().y()));
         QVERIFY(!f->RichEdit_Test_Schnellansicht->isVisible());
         // Rechts im Schuljahr: keine Vorschau.
@@ -333,6 +342,7 @@ private slots:
         QCOMPARE(g->columnCount(), 8);
         QCOMPARE(g->rowCount(), 25 / 8 + 2);
         QCOMPARE(g->item(1, 0)->text(), u"Lena\nAlbrec."_s);
+        bild(u"konstruktion_sitzplan"_s);
         for (int i = 0; i < 5; ++i) {
             QWheelEvent rad(QPointF(10, 10), g->mapToGlobal(QPointF(10, 10)), {}, {0, 120},
                             Qt::NoButton, {}, Qt::NoScrollPhase, false);
