@@ -240,6 +240,7 @@ private:
     QStringList faecher;
     QStringList themen;
     QStringList katalog;
+    Vorlagenspeicher vorlagen; // Zeile 4 der Vorlagen, fuer schnelles Neufiltern
     QString klassentextVorher = QStringLiteral("...");
     int vorschauZeile = -1;
 };

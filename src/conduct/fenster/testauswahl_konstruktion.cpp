@@ -127,9 +127,9 @@ void TSchuelerdatenEingabefenster::BNeuAufVorlageClick()
     CBoxAktSchuljahr->setChecked(false);
     CBoxAlleSchuljahre->setChecked(true);
     fuellt = false;
-    katalog =
-        vorhandeneTestsEinlesen(e.basisOrdner, u"..."_s, filter, TestArt::MultipleChoice, themen, r)
-            .zeilen;
+    katalog = vorhandeneTestsEinlesen(e.basisOrdner, u"..."_s, filter, TestArt::MultipleChoice,
+                                      themen, r, &vorlagen)
+                  .zeilen;
     ListBoxThemenMitErklaerung->clear();
     ListBoxThemenMitErklaerung->addItems(katalog);
     test = neuerTest;
@@ -154,7 +154,7 @@ void TSchuelerdatenEingabefenster::BNeuAlleVorlagenClick()
     CBoxAlleSchuljahre->setChecked(true);
     fuellt = false;
     katalog = vorhandeneTestsEinlesen(e.basisOrdner, u"..."_s, u"........"_s,
-                                      TestArt::MultipleChoice, themen, r)
+                                      TestArt::MultipleChoice, themen, r, &vorlagen)
                   .zeilen;
     ListBoxThemenMitErklaerung->clear();
     ListBoxThemenMitErklaerung->addItems(katalog);

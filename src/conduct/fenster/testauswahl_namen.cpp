@@ -54,7 +54,7 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
     const TestArt art = testArtAusText(CBoxTestArt->currentText()).value_or(TestArt::Alle);
     const qsizetype themenVorher = themen.size();
     const Katalog kat = vorhandeneTestsEinlesen(e.basisOrdner, jahr.isEmpty() ? u"..."_s : jahr,
-                                                test.testKuerzel, art, themen, r);
+                                                test.testKuerzel, art, themen, r, &vorlagen);
     if (themen.size() != themenVorher) {
         const QSignalBlocker sperre(CBoxThema);
         const QString text = CBoxThema->currentText();
@@ -75,10 +75,10 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
                             (k[3] == u'.' || QString(k[3]) == vorschlag);
     LgefundenPlusEins->setText(ohneNummer ? vorschlag : QString());
     // Ein vollstaendig benannter neuer Test kann auf einer Vorlage aufbauen.
-    const bool vorlagen = konstruktion && !k.contains(u'.') && katalog.isEmpty();
+    const bool mitVorlagen = konstruktion && !k.contains(u'.') && katalog.isEmpty();
     for (Schrittrahmen *s : {PHBlauerRahmenNeutestaufVorlage, PHBlauerRahmenNeutestAlleVorlagen}) {
-        s->knopfZeigen(vorlagen);
-        s->rahmenZeigen(vorlagen);
+        s->knopfZeigen(mitVorlagen);
+        s->rahmenZeigen(mitVorlagen);
     }
     labelEinstellungTestKlasse();
 }
