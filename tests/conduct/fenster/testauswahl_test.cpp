@@ -165,6 +165,10 @@ private slots:
         const QStringList kopien = dateienNachMuster(test.kopienOrdner(), u"*"_s);
         QCOMPARE(kopien.size(), 25);
         const QStringList gruppen = ansiZeilenLesen(test.gruppenDatei()).zeilen;
+        // Feindliches im Abgabeordner: einmal gemeldet, liegen gelassen, der Takt laeuft weiter.
+        QVERIFY(QFile::link(u"/etc/passwd"_s, dropbox() + u"Evil.X7x"_s));
+        QDir().mkpath(dropbox() + u"Ordner.Y7x"_s);
+        l.r.leeren();
         QStringList namen;
         for (int i = 0; i < 25; ++i) {
             const QString datei = schuelerprogramm::persoenlicherDateiname(
@@ -186,6 +190,10 @@ private slots:
                     f->TestsMitnehmen();
                 }
                 QCOMPARE(f->ListBoxTestAbgabe->count(), 24);
+                QCOMPARE(l.r.meldungen().filter(u"Evil.X7x"_s).size(), 1);
+                QCOMPARE(l.r.meldungen().filter(u"Ordner.Y7x"_s).size(), 1);
+                QVERIFY(f->TimerTestsMitnehmen.isActive());
+                QVERIFY(QFileInfo(dropbox() + u"Evil.X7x"_s).isSymLink());
                 QVERIFY(knopf("BBenoten")->isEnabled());
                 QVERIFY(rahmen("PGruenerRahmenBenotung")->isVisible());
                 bild(u"durchfuehrung_abgegeben"_s);
@@ -289,6 +297,24 @@ private slots:
         }
         // Jede Kopie beginnt auf einer neuen Seite.
         QVERIFY(text.count(u'\f') >= 25);
+
+        // Zusammenfassung: "Nein" oeffnet sie mit dem zugeordneten Programm, "Ja" druckt.
+        l.r.antworte(Rueckfragen::Knopf::Nein);
+        klick("BZusammenfassungDrucken");
+        QCOMPARE(l.o.geoeffnet.value(0), test.zusammenfassung());
+        const QString zpdf = l.t.pfad() + u"zusammenfassung.pdf"_s;
+        druck::setzeDialog([zpdf](QPrinter &p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(zpdf);
+            return true;
+        });
+        l.r.antworte(Rueckfragen::Knopf::Ja);
+        klick("BZusammenfassungDrucken");
+        druck::setzeDialog({});
+        QProcess z;
+        z.start(u"pdftotext"_s, {zpdf, u"-"_s});
+        QVERIFY(z.waitForFinished(60000));
+        QVERIFY(QString::fromUtf8(z.readAllStandardOutput()).contains(u"Nachname"_s));
     }
 
     void schliessenWaehrendDerDurchfuehrung()
