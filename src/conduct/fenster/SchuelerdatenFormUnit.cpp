@@ -168,10 +168,13 @@ void TSchuelerdatenEingabefenster::modusZeigen(Layout layout, bool alleSchuljahr
     listenLayout(true);
 
     if (!isVisible() && screen()) {
-        // Hoechstens die Entwurfsgroesse, nie groesser als der Bildschirm.
+        // Hoechstens die Entwurfsgroesse; mit Titelleiste und Rand ganz auf dem Bildschirm.
+        // Der Rand ist vor dem ersten Zeigen oft noch unbekannt: dann mit 32 Pixeln rechnen.
         const QRect frei = screen()->availableGeometry();
-        resize(std::min(frei.width(), 1280), std::min(frei.height(), 1024));
-        if (!frei.contains(frameGeometry())) {
+        const int randH = std::max(32, frameGeometry().height() - geometry().height());
+        const int randB = std::max(4, frameGeometry().width() - geometry().width());
+        resize(std::min(frei.width() - randB, 1280), std::min(frei.height() - randH, 1024));
+        if (!frei.contains(QRect(pos(), size() + QSize(randB, randH)))) {
             move(frei.topLeft());
         }
     }

@@ -255,6 +255,8 @@ void TSchuelerdatenEingabefenster::vorschauZeigen(int zeile)
     QWidget *flaeche = RichEdit_Test_Schnellansicht->parentWidget();
     flaeche->show();
     flaeche->raise();
+    RichEdit_Test_Schnellansicht->moveCursor(QTextCursor::Start);
+    RichEdit_Test_Schnellansicht->ensureCursorVisible();
 }
 
 void TSchuelerdatenEingabefenster::vorschauBeenden()
