@@ -128,7 +128,7 @@ void TSchuelerdatenEingabefenster::modusZeigen(Layout layout, bool alleSchuljahr
     PGruenerRahmenEinzelDruck->knopfZeigen(false);
     BZusammenfassungDrucken->parentWidget()->setVisible(false);
 
-    findChild<QWidget *>(u"PListenDurchfuehrung"_s)->setVisible(!konstruktion);
+    PListenDurchfuehrung->setVisible(!konstruktion);
     ListBoxBereitgestellt->clear();
     ListBoxTestAbgabe->clear();
     ListBoxTestAbgabe->setSelectionMode(QAbstractItemView::SingleSelection);

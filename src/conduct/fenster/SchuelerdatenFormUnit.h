@@ -136,6 +136,7 @@ public:
     QPushButton *BZusammenfassungDrucken = nullptr;
     QPushButton *BSitzplan = nullptr;
     SGSitzplan *Sitzplan = nullptr;
+    QWidget *PListenDurchfuehrung = nullptr; // bereitgestellt | abgegeben
     QListWidget *ListBoxBereitgestellt = nullptr;
     QLabel *LBereitgestellt = nullptr;
     QLabel *LZahlBereitgestellt = nullptr;

@@ -352,8 +352,8 @@ QWidget *TSchuelerdatenEingabefenster::unterbereichAufbauen()
     stapel->setContentsMargins(0, 0, 0, 0);
 
     // Listen der Durchfuehrung: bereitgestellt | abgegeben.
-    auto *listen = new QWidget;
-    listen->setObjectName(u"PListenDurchfuehrung"_s);
+    auto *listen = benannt(new QWidget, u"PListenDurchfuehrung"_s);
+    PListenDurchfuehrung = listen;
     auto *g = new QGridLayout(listen);
     g->setContentsMargins(0, 0, 0, 0);
     LBereitgestellt = benannt(new QLabel(u"Bereit gestellt:"_s), u"LBereitgestellt"_s);

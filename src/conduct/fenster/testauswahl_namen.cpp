@@ -282,7 +282,7 @@ void TSchuelerdatenEingabefenster::BSitzplanClick()
     if (an) {
         Sitzplan->raise();
     }
-    findChild<QWidget *>(u"PListenDurchfuehrung"_s)->setVisible(!an && !konstruktion);
+    PListenDurchfuehrung->setVisible(!an && !konstruktion);
     BSitzplan->setText(an ? u"Sitzplan ausschalten\n(Mausrolle f. Spalten)"_s
                           : u"Sitzplan sichtbar"_s);
 }

@@ -364,6 +364,39 @@ private slots:
         QCOMPARE(dateiInhalt(plan), alt);
     }
 
+    // Durchfuehrung ohne brauchbare Klasse: Meldung, nichts bereitgestellt, Fenster bleibt
+    // bedienbar.
+    void durchfuehrungOhneKlasse_data()
+    {
+        QTest::addColumn<QByteArray>("klassendatei"); // leer: keine Datei
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("keine Klasse") << QByteArray()
+                                      << u"Achtung: Es wurde keine Klasse (L-7x-P...) gefunden! "
+                                         u"Die Testdurchführung ist nicht möglich."_s;
+        QTest::newRow("kaputte Klasse") << QByteArray("zu kurz") << u"L-7x-Ph.DTA"_s;
+    }
+    void durchfuehrungOhneKlasse()
+    {
+        QFETCH(QByteArray, klassendatei);
+        QFETCH(QString, meldung);
+        const QString dta = t.pfad() + u"2024-25/L-7x-Ph.DTA"_s;
+        QFile::remove(dta);
+        if (!klassendatei.isEmpty()) {
+            dateiSchreiben(dta, klassendatei);
+        }
+        f->modusZeigen(Testauswahl::Layout::Durchfuehrung, false);
+        r.leeren();
+        waehle(u"7xP1Mech"_s);
+        QVERIFY2(r.letzteMeldung().contains(meldung), qPrintable(r.letzteMeldung()));
+        QVERIFY(!f->BTestBereitStellen->isEnabled());
+        QVERIFY(f->LVorhandeneTests->text().isEmpty() ||
+                !f->LVorhandeneTests->text().contains(u"L-7x-Ph"_s));
+        f->BTestBereitStellenClick(); // auch ueber den Befehl: nichts geschieht ohne Klasse
+        QVERIFY(!f->durchfuehrungLaeuft());
+        QVERIFY(!QFileInfo::exists(t.pfad() + u"aus/Meier/7x"_s));
+        QVERIFY(f->ListBoxThemenMitErklaerung->isEnabled());
+    }
+
     // Der Testordner verschwindet, waehrend die Liste ihn zeigt.
     void verschwundenerOrdner()
     {
