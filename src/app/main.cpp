@@ -3,6 +3,7 @@
 #include "app/fenster/QtOeffner.h"
 #include "app/fenster/QtRueckfragen.h"
 #include "app/konfiguration.h"
+#include "app/uebersetzung.h"
 #include "app/uebersicht.h"
 #include "common/uhr.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAnwendungsTitel);
     QApplication::setApplicationVersion(programmVersion());
+    // Ohne die Uebersetzung sprechen nur die Dialoge von Qt englisch; das Programm laeuft weiter.
+    qtUebersetzungLaden(app);
     // Das Programm endet nur geordnet ueber das Hauptfenster, nie weil gerade kein Fenster
     // sichtbar ist (z. B. beim Schliessen einer Meldung beim Modewechsel).
     QApplication::setQuitOnLastWindowClosed(false);

@@ -74,7 +74,50 @@ public:
     bool ok = true;
 };
 
+bool istNotentext(const QString &note)
+{
+    if (note.isEmpty() || note == u"/"_s || note == u"GF"_s) {
+        return true;
+    }
+    return note[0] >= u'1' && note[0] <= u'6' &&
+           (note.size() == 1 || note[1] == u'+' || note[1] == u'-');
+}
+
 } // namespace
+
+QString unplausiblesFeld(const Klasse &k)
+{
+    // Gewichte schreibt das Programm nur, wenn alle zusammen 100 ergeben.
+    for (int art = 1; art <= kNotenarten; ++art) {
+        if (k.gewicht(art) < 0 || k.gewicht(art) > 100) {
+            return u"Gewicht der Notenart %1: %2"_s.arg(art).arg(k.gewicht(art));
+        }
+    }
+    // Ein einzelnes gekipptes Byte soll eine Klasse nicht unzugaenglich machen; eine fremde Datei
+    // hat in ihren 4200 Notenfeldern Hunderte, die keine Noten sind.
+    int fremd = 0;
+    QString erste;
+    for (int nr = 1; nr <= kMaxSchueler; ++nr) {
+        for (int art = 1; art <= kNotenarten; ++art) {
+            for (int slot = 0; slot < kSlotsJeArt; ++slot) {
+                const QString &note = k.schueler(nr).note(art, slot);
+                if (istNotentext(note)) {
+                    continue;
+                }
+                if (fremd++ == 0) {
+                    erste = u"Schüler %1, Notenart %2, Slot %3: \"%4\""_s.arg(nr)
+                                .arg(art)
+                                .arg(slot)
+                                .arg(note);
+                }
+            }
+        }
+    }
+    if (fremd > kHoechstensFremdeNoten) {
+        return u"%1 Notenfelder ohne Note, zuerst %2"_s.arg(fremd).arg(erste);
+    }
+    return {};
+}
 
 std::optional<Klasse> klasseAusBytes(QByteArrayView bytes)
 {
@@ -184,7 +227,7 @@ bool klassenlisteLesen(const QString &pfad, Klasse &klasse, Rueckfragen &r)
         return fehler();
     }
     auto gelesen = klasseAusBytes(bytes);
-    if (!gelesen) {
+    if (!gelesen || !unplausiblesFeld(*gelesen).isEmpty()) {
         return fehler();
     }
     klasse = std::move(*gelesen);

@@ -34,8 +34,15 @@ std::optional<Klasse> klasseAusBytes(QByteArrayView bytes);
 // Zu lange Texte werden auf die Feldlaenge gekuerzt.
 std::optional<QByteArray> klasseAlsBytes(const Klasse &klasse, QString *fremd = nullptr);
 
-// Liest die Klasse; bei Fehler Meldung "Die Datei <pfad>  kann nicht gelesen werden!" und false,
-// klasse bleibt dann unveraendert.
+// Warum die Klasse keine sein kann, die das Programm geschrieben hat; leer, wenn sie es sein kann.
+// Unplausibel ist ein Gewicht der Notenarten 1..5 ausserhalb 0..100 oder mehr als
+// kHoechstensFremdeNoten Notenfelder, die weder leer noch "1+".."6-", "/" oder "GF" sind.
+QString unplausiblesFeld(const Klasse &klasse);
+inline constexpr int kHoechstensFremdeNoten = 8;
+
+// Liest die Klasse; bei Fehler (auch bei einer Datei, die keine Klasse sein kann, siehe
+// unplausiblesFeld) Meldung "Die Datei <pfad>  kann nicht gelesen werden!" und false, klasse
+// bleibt dann unveraendert.
 bool klassenlisteLesen(const QString &pfad, Klasse &klasse, Rueckfragen &r);
 // Schreibt die Klasse atomar; bei Fehler Meldung und false, die Datei bleibt, wie sie war.
 bool klassenlisteSchreiben(const QString &pfad, const Klasse &klasse, Rueckfragen &r);

@@ -112,3 +112,42 @@ bool klasseImFolgejahrLoeschen(const QString &folgeOrdner, const QString &eintra
     }
     return dateiLoeschen(mitTrenner(folgeOrdner) + eintrag);
 }
+
+bool klasseImFolgejahrLoeschenNachFrage(const QString &folgeOrdner, const QString &folgeSchuljahr,
+                                        const QString &eintrag, Rueckfragen &r)
+{
+    if (eintrag == kKeineKlasse || eintrag.isEmpty()) {
+        return false;
+    }
+    const auto antwort = r.frage(Rueckfragen::Art::Warnung,
+                                 u"Soll die Klasse "_s + klassennameAusEintrag(eintrag) +
+                                     u" im Schuljahr "_s + folgeSchuljahr + u" gelöscht werden?"_s,
+                                 Rueckfragen::Knoepfe::JaNein);
+    return antwort == Rueckfragen::Knopf::Ja && klasseImFolgejahrLoeschen(folgeOrdner, eintrag);
+}
+
+int alleKlassenImFolgejahrLoeschen(const QString &folgeOrdner, const QString &folgeSchuljahr,
+                                   Rueckfragen &r)
+{
+    const QStringList eintraege = klassenDateienAuflisten(mitTrenner(folgeOrdner));
+    if (eintraege.isEmpty()) {
+        return 0;
+    }
+    QStringList namen;
+    for (const QString &e : eintraege) {
+        namen.append(klassennameAusEintrag(e));
+    }
+    const auto antwort =
+        r.frage(Rueckfragen::Art::Warnung,
+                u"Sollen alle Klassen im Schuljahr "_s + folgeSchuljahr + u" gelöscht werden?"_s +
+                    u"\r\n("_s + namen.join(u", "_s) + u")"_s,
+                Rueckfragen::Knoepfe::JaNein);
+    if (antwort != Rueckfragen::Knopf::Ja) {
+        return 0;
+    }
+    int geloescht = 0;
+    for (qsizetype i = eintraege.size() - 1; i >= 0; --i) {
+        geloescht += klasseImFolgejahrLoeschen(folgeOrdner, eintraege[i]) ? 1 : 0;
+    }
+    return geloescht;
+}

@@ -37,3 +37,12 @@ QStringList alleKlassenVersetzen(const QString &endOrdner, const QString &folgeO
 
 // Loescht eine Klassendatei des folgenden Jahres ohne Rueckfrage; eine fehlende ist kein Fehler.
 bool klasseImFolgejahrLoeschen(const QString &folgeOrdner, const QString &eintrag);
+
+// Klick in die Liste des folgenden Jahres: loescht erst nach "Ja" auf "Soll die Klasse <name> im
+// Schuljahr <jahr> gelöscht werden?". "Keine Klasse" fragt nicht. Ergebnis: ob geloescht wurde.
+bool klasseImFolgejahrLoeschenNachFrage(const QString &folgeOrdner, const QString &folgeSchuljahr,
+                                        const QString &eintrag, Rueckfragen &r);
+// "Alle Klassen löschen": eine Rueckfrage fuer alle Klassendateien des Ordners, nach "Ja" werden
+// sie von der letzten zur ersten geloescht. Ergebnis: Zahl der geloeschten.
+int alleKlassenImFolgejahrLoeschen(const QString &folgeOrdner, const QString &folgeSchuljahr,
+                                   Rueckfragen &r);

@@ -1,11 +1,15 @@
 #include "classdata/klassenverwaltung.h"
 
 #include "classdata/klassendatei.h"
+#include "classdata/namenszeichen.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +36,27 @@ QString vorhandeneKlassendatei(const QString &ordner, const QString &name)
 {
     const QStringList treffer = dateienNachMuster(ordner, name + u".DTA"_s);
     return treffer.isEmpty() ? QString() : ordner + treffer.first();
+}
+
+// Tabellenprogramme speichern heute oft UTF-8 ("CSV UTF-8"); als ANSI gelesen wuerde aus "Müller"
+// "MÃ¼ller". Gueltiges UTF-8 mit Zeichen ausserhalb von ASCII ist fast nie ANSI-Text.
+QString importText(const QByteArray &bytes)
+{
+    QByteArrayView rest(bytes);
+    const bool bom = rest.startsWith("\xEF\xBB\xBF");
+    if (bom) {
+        rest = rest.sliced(3);
+    }
+    const bool nurAscii = std::all_of(rest.begin(), rest.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (bom || !nurAscii) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString text = utf8(rest);
+        if (!utf8.hasError()) {
+            return text;
+        }
+    }
+    return ansiDekodieren(bytes);
 }
 
 void unvollstaendig(Rueckfragen &r)
@@ -95,6 +120,12 @@ QString loescheAlleZeichenAusser_normaleBuchstaben_und_semikolon(const QString &
     return ersterGross(ergebnis);
 }
 
+QString nameNormalisieren(const QString &name)
+{
+    return loescheAlleZeichenAusser_normaleBuchstaben_und_semikolon(buchstabenVereinfachen(name))
+        .left(kLaengeName);
+}
+
 QString umlauteErsetzen(const QString &text)
 {
     // Die Bytes der Codeseite 850 erscheinen nach dem Einlesen als ANSI-Zeichen derselben Bytes:
@@ -131,7 +162,10 @@ QString umlauteErsetzen(const QString &text)
 
 std::optional<NamensZeile> importZeileZerlegen(const QString &zeile)
 {
-    const QString n = loescheAlleZeichenAusser_normaleBuchstaben_und_semikolon(zeile);
+    // Erst Umlaute und Akzente ersetzen, dann alles ausser Buchstaben streichen: umgekehrt fielen
+    // grosse Umlaute und Buchstaben mit Akzent ganz weg ("ÖZTÜRK" wuerde "Ztrk").
+    const QString n =
+        loescheAlleZeichenAusser_normaleBuchstaben_und_semikolon(buchstabenVereinfachen(zeile));
     if (n.isEmpty()) {
         return std::nullopt;
     }
@@ -157,8 +191,7 @@ std::optional<NamensZeile> importZeileZerlegen(const QString &zeile)
             }
         }
     }
-    z.vorname = ersterGross(umlauteErsetzen(z.vorname));
-    z.nachname = umlauteErsetzen(z.nachname);
+    z.vorname = ersterGross(z.vorname);
     // Eine Zeile ohne Namen (etwa ";;;" fuer eine leere Tabellenzeile) ist kein Schueler:
     // als leere Zeile im Gitter schnitte sie alle folgenden Schueler ab.
     if (z.vorname.isEmpty() && z.nachname.isEmpty()) {
@@ -167,11 +200,32 @@ std::optional<NamensZeile> importZeileZerlegen(const QString &zeile)
     return z;
 }
 
-std::optional<QList<NamensZeile>> importZeilenAusText(const QStringList &zeilen, int *anzahl)
+QString importZeilenZeichenFehler(const QString &zeile)
+{
+    // Nur die beiden Namensfelder; was die Vereinfachung nicht auf Buchstaben bringt, ginge beim
+    // Streichen verloren und verstuemmelte den Namen.
+    const QStringList felder = zeile.split(u';');
+    for (qsizetype i = 0; i < std::min<qsizetype>(felder.size(), 2); ++i) {
+        const QString meldung = namenszeichenFehler(buchstabenVereinfachen(felder[i].trimmed()));
+        if (!meldung.isEmpty()) {
+            return meldung;
+        }
+    }
+    return {};
+}
+
+std::optional<QList<NamensZeile>> importZeilenAusText(const QStringList &zeilen, int *anzahl,
+                                                      QString *zeichenFehler)
 {
     QList<NamensZeile> ergebnis;
     int zahl = 0;
     for (const QString &zeile : zeilen) {
+        if (const QString fehler = importZeilenZeichenFehler(zeile); !fehler.isEmpty()) {
+            if (zeichenFehler) {
+                *zeichenFehler = fehler;
+            }
+            return std::nullopt;
+        }
         if (auto z = importZeileZerlegen(zeile)) {
             ++zahl;
             if (ergebnis.size() < kMaxSchueler) {
@@ -190,20 +244,26 @@ std::optional<QList<NamensZeile>> importZeilenAusText(const QStringList &zeilen,
 
 std::optional<QList<NamensZeile>> importdateiLesen(const QString &pfad, Rueckfragen &r)
 {
-    const ZeilenErgebnis gelesen = ansiZeilenLesen(pfad);
-    if (!gelesen.ok()) {
+    const BytesErgebnis gelesen = bytesLesen(pfad);
+    if (!gelesen.ok() || gelesen.bytes.contains('\0')) {
         r.fehler(u"Fehler beim Lesen der Importdatei \""_s + pfad + u"\"!"_s);
         return std::nullopt;
     }
+    const QStringList zeilen = zeilenAufteilen(importText(gelesen.bytes));
     int anzahl = 0;
-    auto zeilen = importZeilenAusText(gelesen.zeilen, &anzahl);
-    if (!zeilen) {
+    QString zeichenFehler;
+    auto schueler = importZeilenAusText(zeilen, &anzahl, &zeichenFehler);
+    if (!zeichenFehler.isEmpty()) {
+        r.warnung(u"Die Importdatei \""_s + pfad + u"\" kann nicht übernommen werden:"_s +
+                  kZeilenumbruch + zeichenFehler + kZeilenumbruch +
+                  u"Der Import wurde nicht ausgeführt."_s);
+    } else if (!schueler) {
         r.warnung(u"Die Importdatei \""_s + pfad + u"\" enthält "_s + QString::number(anzahl) +
                   u" Schülerzeilen."_s + kZeilenumbruch +
                   u"Eine Klasse oder ein Kurs kann höchstens 40 Schüler aufnehmen."_s +
                   kZeilenumbruch + u"Der Import wurde nicht ausgeführt."_s);
     }
-    return zeilen;
+    return schueler;
 }
 
 std::optional<QList<NamensZeile>> klasseImportieren(const KlassenWahl &wahl,
@@ -257,13 +317,18 @@ bool klasseNeuMitEingabeMoeglich(const KlassenWahl &wahl, const QString &schulja
 
 bool eingabeNameVorhanden(const QList<NamensZeile> &zeilen, Rueckfragen &r)
 {
+    // Verglichen wird, was gespeichert wuerde: "Zoë" und "Zoe" werden beide "Zoe".
+    QList<QString> gespeichert;
+    for (const NamensZeile &z : zeilen) {
+        gespeichert.append(nameNormalisieren(z.vorname) + u';' + nameNormalisieren(z.nachname));
+    }
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         const NamensZeile &a = zeilen[i];
         if (a.vorname.isEmpty() || a.nachname.isEmpty()) {
             continue;
         }
         for (qsizetype j = i + 1; j < zeilen.size(); ++j) {
-            if (zeilen[j].vorname == a.vorname && zeilen[j].nachname == a.nachname) {
+            if (gespeichert[j] == gespeichert[i]) {
                 r.warnung(u"Der Name "_s + a.nachname + u" ist doppelt vorhanden!"_s +
                           kZeilenumbruch + u"Der Import sollte zunächst abgebrochen werden."_s +
                           kZeilenumbruch +
@@ -311,12 +376,8 @@ std::optional<Klasse> klasseAusNamenszeilen(const KlassenWahl &wahl,
             return std::nullopt;
         }
         Schueler &s = k.schueler(i + 1);
-        s.vorname =
-            loescheAlleZeichenAusser_normaleBuchstaben_und_semikolon(umlauteErsetzen(z.vorname))
-                .left(kLaengeName);
-        s.nachname =
-            loescheAlleZeichenAusser_normaleBuchstaben_und_semikolon(umlauteErsetzen(z.nachname))
-                .left(kLaengeName);
+        s.vorname = nameNormalisieren(z.vorname);
+        s.nachname = nameNormalisieren(z.nachname);
         s.geschlecht = z.geschlecht.left(1);
         if (wahl.istKurs()) {
             s.klasse = z.klasse.left(kLaengeKlasse);

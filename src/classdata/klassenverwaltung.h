@@ -39,6 +39,9 @@ QString loescheAlleZeichenAusser_normaleBuchstaben_und_semikolon(const QString &
 // Ä Ö Ü ä ö ü ß -> Ae Oe Ue ae oe ue ss, in der ANSI- und der DOS-Codeseite 850; auf 20 Zeichen
 // gekuerzt.
 QString umlauteErsetzen(const QString &text);
+// Ein Name fuer die neue Klasse: Umlaute und Akzente vereinfacht (buchstabenVereinfachen), dann
+// nur Buchstaben, der erste gross, hoechstens 20 Zeichen ("ÖZTÜRK" -> "Oeztuerk").
+QString nameNormalisieren(const QString &name);
 
 // Eine Zeile des Namensgitters.
 struct NamensZeile
@@ -50,17 +53,25 @@ struct NamensZeile
     bool operator==(const NamensZeile &) const = default;
 };
 
-// Zerlegt eine Zeile der Importdatei (Nachname;Vorname;Geschlecht;Klassenbuchstabe).
-// nullopt, wenn nach der Normalisierung nichts uebrig bleibt (die Zeile wird uebergangen).
+// Zerlegt eine Zeile der Importdatei (Nachname;Vorname;Geschlecht;Klassenbuchstabe). Umlaute und
+// Akzente werden vor dem Streichen aller anderen Zeichen ersetzt. nullopt, wenn nach der
+// Normalisierung nichts uebrig bleibt (die Zeile wird uebergangen).
 std::optional<NamensZeile> importZeileZerlegen(const QString &zeile);
 
-// Die Schuelerzeilen aus dem Text einer Importdatei; leere Zeilen werden uebergangen.
-// Mehr als kMaxSchueler Schueler: nullopt, *anzahl nennt ihre Zahl.
-std::optional<QList<NamensZeile>> importZeilenAusText(const QStringList &zeilen,
-                                                      int *anzahl = nullptr);
+// Die Meldung zum ersten Zeichen der Namensfelder einer Importzeile, das auch nach dem Vereinfachen
+// nicht in die Klassendatei passt (etwa kyrillische Buchstaben); leer, wenn keines.
+QString importZeilenZeichenFehler(const QString &zeile);
 
-// Liest eine Importdatei. Lesefehler (fehlend, zu gross, binaer): "Fehler beim Lesen der
-// Importdatei "<pfad>"!"; mehr als 40 Schueler: Meldung, der Import wird nicht ausgefuehrt.
+// Die Schuelerzeilen aus dem Text einer Importdatei; leere Zeilen werden uebergangen.
+// Mehr als kMaxSchueler Schueler: nullopt, *anzahl nennt ihre Zahl. Ein Name mit einem Zeichen,
+// das die Klassendatei nicht aufnimmt: nullopt, die Meldung steht in *zeichenFehler.
+std::optional<QList<NamensZeile>> importZeilenAusText(const QStringList &zeilen,
+                                                      int *anzahl = nullptr,
+                                                      QString *zeichenFehler = nullptr);
+
+// Liest eine Importdatei (ANSI oder UTF-8). Lesefehler (fehlend, zu gross, binaer): "Fehler beim
+// Lesen der Importdatei "<pfad>"!"; mehr als 40 Schueler oder ein nicht speicherbares Zeichen in
+// einem Namen: Meldung, der Import wird nicht ausgefuehrt.
 std::optional<QList<NamensZeile>> importdateiLesen(const QString &pfad, Rueckfragen &r);
 
 // Der Ablauf von "Schülernamen aus Datei importieren": Angaben pruefen (Piep bei Fehlern),
@@ -79,7 +90,8 @@ bool klasseNeuMitEingabeMoeglich(const KlassenWahl &wahl, const QString &schulja
 std::optional<Klasse> klasseAusNamenszeilen(const KlassenWahl &wahl,
                                             const QList<NamensZeile> &zeilen, Rueckfragen &r);
 
-// Doppelte Namen im Gitter: Meldung fuer das erste Paar, Ergebnis true.
+// Doppelte Namen im Gitter (verglichen nach dem Normalisieren): Meldung fuer das erste Paar,
+// Ergebnis true.
 bool eingabeNameVorhanden(const QList<NamensZeile> &zeilen, Rueckfragen &r);
 // Ob ein anderer Schueler (bei einem neuen Schueler: irgendein Schueler) den Namen traegt;
 // dann "Dieser Name ist schon vorhanden!".

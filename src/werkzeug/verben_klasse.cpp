@@ -45,6 +45,11 @@ int klasseSchreiben(WerkzeugKontext &k)
         k.fehler << k.argumente[0] << u": "_s << text << Qt::endl;
         return 2;
     }
+    // Was das Programm nicht wieder lesen wuerde, wird gar nicht erst geschrieben.
+    if (text = unplausiblesFeld(klasse); !text.isEmpty()) {
+        k.fehler << k.argumente[0] << u": keine Klasse ("_s << text << u")"_s << Qt::endl;
+        return 2;
+    }
     return klassenlisteSchreiben(k.argumente[1], klasse, k.r) ? 0 : 2;
 }
 

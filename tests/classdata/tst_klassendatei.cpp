@@ -1,9 +1,11 @@
 // Klassendatei: byte-genaues Format, beschaedigte Dateien, Klassengroesse, Klassenliste.
 #include "classdata/klassendatei.h"
+#include "common/ansitext.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QtEndian>
 
@@ -92,6 +94,51 @@ Abbild beispielAbbild()
         }
     }
     return a;
+}
+
+// Eine Klasse, wie das Programm sie schreiben kann: Namen und Texte aus CP1252, Noten aus allen
+// Notentexten, Gewichte mit der Summe 100.
+Klasse zufallsKlasse(QRandomGenerator &z)
+{
+    static const QStringList noten{u""_s,   u"1+"_s, u"1"_s,  u"1-"_s, u"2+"_s, u"2"_s,  u"2-"_s,
+                                   u"3+"_s, u"3"_s,  u"3-"_s, u"4+"_s, u"4"_s,  u"4-"_s, u"5+"_s,
+                                   u"5"_s,  u"5-"_s, u"6"_s,  u"/"_s,  u"GF"_s};
+    const auto text = [&z](int laenge) {
+        QString t;
+        for (int i = z.bounded(laenge + 1); i > 0; --i) {
+            const auto b = char(z.bounded(0x20, 0x100));
+            t += ansiDekodieren(QByteArrayView(&b, 1));
+        }
+        return t;
+    };
+    Klasse k;
+    const int groesse = z.bounded(kMaxSchueler + 1);
+    for (int nr = 1; nr <= groesse; ++nr) {
+        Schueler &s = k.schueler(nr);
+        s.nachname = u"N"_s + text(19);
+        s.vorname = text(20);
+        s.klasse = text(8);
+        s.zusatz = text(100);
+        s.geschlecht = z.bounded(2) ? u"m"_s : u"w"_s;
+        s.reserviert = qint16(z.bounded(-32768, 32768));
+        for (int art = 1; art <= kNotenarten; ++art) {
+            for (int slot = 0; slot <= letzterSlot(art); ++slot) {
+                s.note(art, slot) = noten[z.bounded(int(noten.size()))];
+            }
+        }
+    }
+    int rest = 100;
+    for (int art = 1; art <= kNotenarten; ++art) {
+        const int w = art == kNotenarten ? rest : z.bounded(rest + 1);
+        k.gewicht(art) = qint16(w);
+        rest -= w;
+        k.notenart(art) = Notenart{text(60), text(11), QChar(u'A' + art)};
+        for (int slot = 0; slot <= letzterSlot(art); ++slot) {
+            k.datum(art, slot) = z.bounded(2) ? u"2017-01-18"_s : QString();
+            k.erlaeuterung(art, slot) = text(60);
+        }
+    }
+    return k;
 }
 
 } // namespace
@@ -225,6 +272,73 @@ private slots:
         k.schueler(1).nachname = QString(25, u'a');
         const auto k2 = klasseAusBytes(klasseAlsBytes(k).value());
         QCOMPARE(k2->schueler(1).nachname, QString(20, u'a'));
+    }
+
+    void fremdeDateiWirdAbgewiesen_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("ok");
+        QRandomGenerator z(4711);
+        QByteArray zufall(28408, Qt::Uninitialized);
+        for (char &b : zufall) {
+            b = char(z.bounded(256));
+        }
+        QTest::newRow("Zufallsbytes") << zufall << false;
+        QTest::newRow("Text")
+            << QByteArray("Liebe Eltern, am Freitag ...\r\n").repeated(1000).left(28408) << false;
+        QTest::newRow("lauter FF") << QByteArray(28408, '\xFF') << false;
+        QTest::newRow("lauter Nullen: neue Klasse") << QByteArray(28408, '\0') << true;
+        Abbild gewicht = beispielAbbild();
+        gewicht.int16(27952 + 2 * 2, 20353);
+        QTest::newRow("Gewicht 20353") << gewicht.b << false;
+        gewicht.int16(27952 + 2 * 2, -1);
+        QTest::newRow("Gewicht -1") << gewicht.b << false;
+        gewicht.int16(27952 + 2 * 2, 100);
+        QTest::newRow("Gewicht 100") << gewicht.b << true;
+        Abbild einzeln = beispielAbbild();
+        for (int i = 0; i < kHoechstensFremdeNoten; ++i) {
+            einzeln.text(2 * 472 + 51 + 3 * i, "x7");
+        }
+        QTest::newRow("einzelne kaputte Noten") << einzeln.b << true;
+        einzeln.text(2 * 472 + 51 + 3 * kHoechstensFremdeNoten, "9");
+        QTest::newRow("zu viele kaputte Noten") << einzeln.b << false;
+    }
+    void fremdeDateiWirdAbgewiesen()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, ok);
+        Testordner o;
+        SkriptRueckfragen r;
+        o.schreibe(u"x.DTA"_s, bytes);
+        Klasse k;
+        k.schueler(1).vorname = u"bleibt"_s;
+        QCOMPARE(klassenlisteLesen(o.datei(u"x.DTA"_s), k, r), ok);
+        if (!ok) {
+            QCOMPARE(k.schueler(1).vorname, u"bleibt"_s);
+            QCOMPARE(r.meldungen(), QStringList{u"Die Datei "_s + o.datei(u"x.DTA"_s) +
+                                                u"  kann nicht gelesen werden!"_s});
+        }
+    }
+
+    void beispielklassenUndZufallsklassenWerdenGelesen()
+    {
+        SkriptRueckfragen r;
+        for (const QString &name : {u"L-7x-Ph.DTA"_s, u"K-9-Inx.DTA"_s}) {
+            Klasse k;
+            QVERIFY(klassenlisteLesen(QStringLiteral(MIVO_BEISPIELE "/") + name, k, r));
+            QVERIFY(klassenGroesse(k) > 0);
+        }
+        Testordner o;
+        QRandomGenerator z(20170210);
+        for (int i = 0; i < 300; ++i) {
+            const Klasse k = zufallsKlasse(z);
+            QVERIFY(unplausiblesFeld(k).isEmpty());
+            QVERIFY(klassenlisteSchreiben(o.datei(u"z.DTA"_s), k, r));
+            Klasse gelesen;
+            QVERIFY(klassenlisteLesen(o.datei(u"z.DTA"_s), gelesen, r));
+            QCOMPARE(klasseAlsBytes(gelesen), klasseAlsBytes(k));
+        }
+        QVERIFY(r.protokoll.isEmpty());
     }
 
     void klassengroesse_data()

@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <memory>
 
@@ -70,12 +71,15 @@ bool drucken(QWidget *fenster, const Auftrag &auftrag, const Zeichner &zeichner,
     if (!gewaehlt) {
         return false;
     }
-    const auto hinweis = wartehinweis(fenster, auftrag.wartetext);
+    auto hinweis = wartehinweis(fenster, auftrag.wartetext);
     QPainter maler;
     bool ok = maler.begin(&drucker);
     if (ok) {
         ok = zeichner(maler, drucker);
         ok = maler.end() && ok;
+    }
+    if (hinweis && auftrag.hinweisNachlaufMs > 0) {
+        QTimer::singleShot(auftrag.hinweisNachlaufMs, hinweis.release(), &QObject::deleteLater);
     }
     if (!ok) {
         const QString ziel =

@@ -33,6 +33,7 @@ struct Auftrag
     QString wartetext;                 // leer: kein Wartehinweis
     bool querformat = false;           // Vorgabe im Dialog
     bool auswahlSeitenbereich = false; // Seitenbereich im Dialog waehlbar
+    int hinweisNachlaufMs = 0;         // so lange bleibt der Wartehinweis nach dem Druck stehen
 };
 
 // Druckdialog, Wartehinweis, Zeichnen. false: abgebrochen oder fehlgeschlagen (dann gemeldet).

@@ -328,7 +328,8 @@ void TFormKonf::probelaufStarten()
         return;
     }
     u.r.information(KonfigText::probelaufStart());
-    if (!u.o.programmStarten(mivo, {})) {
+    // Mivo startet als Symbol; das Lehrerprogramm bleibt vorn.
+    if (!u.o.programmStarten(mivo, {u"--minimiert"_s})) {
         u.r.fehler(u"Das Schülertestprogramm  "_s + mivo + u"  ließ sich nicht starten."_s);
         return;
     }

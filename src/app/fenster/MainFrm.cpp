@@ -5,6 +5,7 @@
 #include "app/fenster/Willkommensbild.h"
 #include "app/konfiguration.h"
 #include "app/uebersicht.h"
+#include "authoring/fenster/TestEditor.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "common/uhr.h"
@@ -45,6 +46,7 @@ TMainForm::TMainForm(Umgebung &umgebung, QWidget *eltern)
     setAttribute(Qt::WA_QuitOnClose, false);
     uebersichtAufbauen();
     menueAufbauen();
+    editorEinbauen();
 
     // FormCreate
     prozent = fensterSkalierung(this, Fensterfamilie::Standard);
@@ -292,6 +294,7 @@ void TMainForm::FormEinstellung(int modus)
             a->setVisible(false);
         }
         PUebersicht->setVisible(true);
+        testEditor->setVisible(false);
         Beenden1->setEnabled(false);
         aktivieren(AnfangsKonfiguration1, true);
         aktivieren(KonfigurationfrTestfunktionen1, true);
@@ -310,6 +313,10 @@ void TMainForm::FormEinstellung(int modus)
         hide();
         break;
     case kModusEditor:
+        // Zeigen laeuft ueber FormShow (Uebersicht); der Editor wird danach eingestellt.
+        if (!imFormShow && !isVisible()) {
+            show();
+        }
         if (!ersterLayoutDurchgang && testauswahl) {
             testauswahl->fenster()->hide();
         }
@@ -317,6 +324,7 @@ void TMainForm::FormEinstellung(int modus)
         aktivieren(AnfangsKonfiguration1, false);
         aktivieren(KonfigurationfrTestfunktionen1, false);
         PUebersicht->setVisible(false);
+        testEditor->setVisible(true);
         Beenden1->setEnabled(true);
         for (QAction *a : {Testvorlagedrucken1, Testspeichernwievorliegend1, Testspeichernunter1}) {
             a->setVisible(true);
@@ -407,6 +415,9 @@ bool TMainForm::anfangsMsgGezeigt()
 
 void TMainForm::NotenverwaltungClick()
 {
+    if (editorAbfrage(6)) {
+        return;
+    }
     if (anfangsMsgGezeigt()) {
         return;
     }
@@ -418,6 +429,9 @@ void TMainForm::NotenverwaltungClick()
 
 void TMainForm::TestKonstruierenClick()
 {
+    if (editorAbfrage(2)) {
+        return;
+    }
     if (anfangsMsgGezeigt()) {
         return;
     }
@@ -426,6 +440,9 @@ void TMainForm::TestKonstruierenClick()
 
 void TMainForm::TestsBereitStellenHolen()
 {
+    if (editorAbfrage(4)) {
+        return;
+    }
     if (anfangsMsgGezeigt() || u.e.schulKonfigFehlt) {
         return;
     }
@@ -435,6 +452,9 @@ void TMainForm::TestsBereitStellenHolen()
 
 void TMainForm::TestrueckgabeClick()
 {
+    if (editorAbfrage(5)) {
+        return;
+    }
     if (anfangsMsgGezeigt() || u.e.schulKonfigFehlt) {
         return;
     }
@@ -462,6 +482,10 @@ void TMainForm::programmBeenden()
 void TMainForm::closeEvent(QCloseEvent *ereignis)
 {
     // Im Editor fuehrt das Schliessen ueber die Speicherabfrage; ohne Editor endet das Programm.
+    if (editorAbfrage(1)) {
+        ereignis->ignore();
+        return;
+    }
     ereignis->accept();
     programmBeenden();
 }

@@ -21,6 +21,7 @@ class TColorButton;
 class TFormAnfangsKonf;
 class TFormKonf;
 class Willkommensbild;
+class TestEditor;
 
 class TMainForm : public QMainWindow
 {
@@ -53,6 +54,8 @@ public:
     bool rueckgabeModus() const { return rueckgabe; }
     bool ersterDurchgang() const { return ersterLayoutDurchgang; }
     bool testauswahlVorhanden() const { return testauswahl != nullptr; }
+    // Der Testeditor (Modus 3); die Testauswahl oeffnet darin Tests.
+    TestEditor *editor() const { return testEditor; }
 
 protected:
     void showEvent(QShowEvent *) override;
@@ -64,6 +67,10 @@ protected:
 
 private:
     void uebersichtAufbauen();
+    // Testeditor: einbauen, und "*Editor offen*": erst die Speicherabfrage, dann die Aktion.
+    void editorEinbauen();
+    bool editorAbfrage(int nachSpeichernAktion);
+    void editorVerlassen(int nachSpeichernAktion);
     QAbstractButton *uebersichtsKnopf(const QKeyEvent *ereignis) const;
     int uebersichtsBreite() const;
     void menueAufbauen();
@@ -83,6 +90,7 @@ private:
     Notenverwaltung *notenverwaltung = nullptr;
     TFormKonf *konfFenster = nullptr;
     TFormAnfangsKonf *anfangsKonfFenster = nullptr;
+    TestEditor *testEditor = nullptr;
 
     int prozent = 100;
     bool ersterLayoutDurchgang = true;

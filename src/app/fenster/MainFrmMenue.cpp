@@ -149,7 +149,7 @@ void TMainForm::menueAufbauen()
     Beenden1 = leiste->addAction(u"Be&enden"_s);
     Beenden1->setObjectName(u"Beenden1"_s);
     connect(Beenden1, &QAction::triggered, this, [this] {
-        if (editorSichtbar) {
+        if (editorSichtbar && !editorAbfrage(1)) {
             programmBeenden();
         }
     });

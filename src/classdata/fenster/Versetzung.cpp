@@ -248,7 +248,8 @@ void TFVersetzung::LBKlassenFJClick(int zeile)
     if (zeile < 0 || zeile >= LBKlassenFJ->count() || folgendOrdner.isEmpty()) {
         return;
     }
-    klasseImFolgejahrLoeschen(folgendOrdner, LBKlassenFJ->item(zeile)->text());
+    klasseImFolgejahrLoeschenNachFrage(folgendOrdner, EFolgeSchuljahr->text(),
+                                       LBKlassenFJ->item(zeile)->text(), r);
     folgeListeFuellen();
 }
 
@@ -257,13 +258,8 @@ void TFVersetzung::BAlleLoeschenClick()
     if (folgendOrdner.isEmpty()) {
         return;
     }
-    for (int zeile = LBKlassenFJ->count() - 1; zeile >= 0; --zeile) {
-        if (zeile >= LBKlassenFJ->count()) {
-            continue;
-        }
-        klasseImFolgejahrLoeschen(folgendOrdner, LBKlassenFJ->item(zeile)->text());
-        folgeListeFuellen();
-    }
+    alleKlassenImFolgejahrLoeschen(folgendOrdner, EFolgeSchuljahr->text(), r);
+    folgeListeFuellen();
 }
 
 void TFVersetzung::BVersetzenBeendenClick()

@@ -251,9 +251,11 @@ void Klassenwerkzeuge::klassenDruck()
     } else if (antwort == Rueckfragen::Knopf::Nein) {
         f.tabelle->bearbeitungAbschliessen();
         f.tabelle->fuellen();
-        if (f.tabelle->rowCount() > 2) {
-            f.tabelle->item(1, 0)->setText(f.uhr.heute().toString(u"dd.MM.yyyy"_s));
-            f.tabelle->item(2, 0)->setText(f.klassenname);
+        // Die Zellen (1, 0) und (2, 0) zaehlen Spalte vor Zeile: die oberste Zeile ueber Vor-
+        // und Nachnamen, nicht die schmale Spalte "Nr.".
+        if (f.tabelle->rowCount() > 0) {
+            f.tabelle->item(0, 1)->setText(f.uhr.heute().toString(u"dd.MM.yyyy"_s));
+            f.tabelle->item(0, 2)->setText(f.klassenname);
         }
         schnelldruck();
         f.tabelle->fuellen();
@@ -277,7 +279,7 @@ void Klassenwerkzeuge::schnelldruck()
         f.BKlassenwahlClick();
         return;
     }
-    tabelleDrucken(*f.tabelle, druckDialog, f.r);
+    tabelleDrucken(*f.tabelle, f.r);
 }
 
 // --- Ereignisse --------------------------------------------------------------------------------

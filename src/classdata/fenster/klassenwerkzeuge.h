@@ -6,9 +6,6 @@
 
 #include <QObject>
 
-#include <functional>
-
-class QPrinter;
 class QPushButton;
 class NeueKlasseAnsicht;
 class ZufallsgruppenAnsicht;
@@ -41,9 +38,6 @@ public:
     void zielKlasseGewaehlt(const QString &eintrag);
 
     bool suchmodus() const;
-
-    // Der Druckdialog; false: abgebrochen. Tests setzen hier einen PDF-Drucker ein.
-    std::function<bool(QPrinter &)> druckDialog;
 
     NeueKlasseAnsicht *neueKlasseAnsicht = nullptr;
     ZufallsgruppenAnsicht *zufallsgruppenAnsicht = nullptr;

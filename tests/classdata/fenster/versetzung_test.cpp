@@ -154,15 +154,36 @@ private slots:
         TFVersetzung d(u.e, u.r, u.uhr);
         d.show();
         QTest::mouseClick(d.BAlleVersetzen, Qt::LeftButton);
+        // Ein Klick allein loescht nichts: erst die Rueckfrage, nur "Ja" loescht.
+        u.r.leeren();
+        u.r.antworte(Rueckfragen::Knopf::Nein);
+        eintragKlicken(d.LBKlassenFJ, u"L-8x-Ph.DTA"_s);
+        QCOMPARE(u.r.fragen(),
+                 QStringList{u"Soll die Klasse L-8x-Ph im Schuljahr 2017-18 gelöscht werden?"_s});
+        QVERIFY(QFile::exists(u.ordner.datei(u"2017-18/L-8x-Ph.DTA"_s)));
+        u.r.antworte(Rueckfragen::Knopf::Ja);
         eintragKlicken(d.LBKlassenFJ, u"L-8x-Ph.DTA"_s);
         QVERIFY(!QFile::exists(u.ordner.datei(u"2017-18/L-8x-Ph.DTA"_s)));
         QCOMPARE(eintraege(d.LBKlassenFJ), QStringList{u"K-10-Inx.DTA"_s});
+
+        // "Alle Klassen löschen" fragt einmal fuer alle.
         QTest::mouseClick(d.BAlleVersetzen, Qt::LeftButton);
+        u.r.leeren();
+        u.r.antworte(Rueckfragen::Knopf::Nein);
+        QTest::mouseClick(d.BAlleLoeschen, Qt::LeftButton);
+        QCOMPARE(eintraege(d.LBKlassenFJ), (QStringList{u"K-10-Inx.DTA"_s, u"L-8x-Ph.DTA"_s}));
         u.r.antworte(Rueckfragen::Knopf::Ja);
         QTest::mouseClick(d.BAlleLoeschen, Qt::LeftButton);
+        QCOMPARE(u.r.fragen(),
+                 QStringList(2, u"Sollen alle Klassen im Schuljahr 2017-18 gelöscht werden?\r\n"
+                                u"(K-10-Inx, L-8x-Ph)"_s));
         QCOMPARE(eintraege(d.LBKlassenFJ), QStringList{u"Keine Klasse"_s});
         QCOMPARE(dateienNachMuster(u.ordner.datei(u"2017-18"_s), u"*"_s), QStringList());
-        // Die Klassen des endenden Jahres bleiben.
+        // "Keine Klasse" fragt nicht; die Klassen des endenden Jahres bleiben.
+        u.r.leeren();
+        eintragKlicken(d.LBKlassenFJ, u"Keine Klasse"_s);
+        QTest::mouseClick(d.BAlleLoeschen, Qt::LeftButton);
+        QVERIFY(u.r.protokoll.isEmpty());
         QCOMPARE(d.LBKlassenAJ->count(), 2);
     }
 

@@ -1,5 +1,6 @@
 #include "classdata/klassendatei.h"
 #include "classdata/klassenverwaltung.h"
+#include "classdata/namenszeichen.h"
 #include "common/ansitext.h"
 #include "grades/klassenbau.h"
 #include "unterstuetzung/skriptrueckfragen.h"
@@ -122,6 +123,59 @@ private slots:
         QCOMPARE(umlauteErsetzen(ein), umlauteErsetzt);
     }
 
+    void buchstabenVereinfacht_data()
+    {
+        QTest::addColumn<QString>("ein");
+        QTest::addColumn<QString>("aus");
+        QTest::addColumn<QString>("normalisiert");
+        QTest::newRow("Grossbuchstaben mit Umlaut")
+            << u"ÖZTÜRK"_s << u"OeZTUeRK"_s << u"Oeztuerk"_s;
+        QTest::newRow("Akzent vorn") << u"Émile"_s << u"Emile"_s << u"Emile"_s;
+        QTest::newRow("Trema") << u"Zoë"_s << u"Zoe"_s << u"Zoe"_s;
+        QTest::newRow("ß und Strich") << u"Łukasz Groß"_s << u"Lukasz Gross"_s << u"Lukaszgross"_s;
+        QTest::newRow("osteuropaeisch")
+            << u"Şahin Kőrösi Nováček"_s << u"Sahin Koroesi Novacek"_s << u"Sahinkoroesinovacek"_s;
+        QTest::newRow("Ligaturen, Thorn")
+            << u"Œdipe Ærø Þór"_s << u"Oedipe Aero Thor"_s << u"Oedipeaerothor"_s;
+        QTest::newRow("anderes bleibt") << u"O'Neill-2 Ж"_s << u"O'Neill-2 Ж"_s << u"Oneill"_s;
+        QTest::newRow("auf 20 gekuerzt")
+            << u"Ääääääääää"_s << u"Aeaeaeaeaeaeaeaeaeae"_s << u"Aeaeaeaeaeaeaeaeaeae"_s;
+    }
+    void buchstabenVereinfacht()
+    {
+        QFETCH(QString, ein);
+        QTEST(buchstabenVereinfachen(ein), "aus");
+        QTEST(nameNormalisieren(ein), "normalisiert");
+    }
+
+    void nichtSpeicherbareNamenszeichen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("ANSI-Zeichen") << u"Željko Šimon-Œ €"_s << QString();
+        QTest::newRow("Strich-L mit Vorschlag")
+            << u"Łukasz"_s
+            << u"Das Zeichen \"Ł\" im Namen \"Łukasz\" lässt sich in der Klassendatei nicht "
+               u"speichern. Bitte schreiben Sie stattdessen \"L\"."_s;
+        QTest::newRow("erstes fremdes Zeichen")
+            << u"Kőrösi Ђ"_s
+            << u"Das Zeichen \"ő\" im Namen \"Kőrösi Ђ\" lässt sich in der Klassendatei nicht "
+               u"speichern. Bitte schreiben Sie stattdessen \"o\"."_s;
+        QTest::newRow("ohne Ersatz")
+            << u"Иван"_s
+            << u"Das Zeichen \"И\" im Namen \"Иван\" lässt sich in der Klassendatei nicht "
+               u"speichern. Bitte schreiben Sie den Namen ohne dieses Zeichen."_s;
+        QTest::newRow("Zeichen ausserhalb der Grundebene")
+            << u"Anna\U0001F600"_s
+            << u"Das Zeichen \"\U0001F600\" im Namen \"Anna\U0001F600\" lässt sich in der "
+               u"Klassendatei nicht speichern. Bitte schreiben Sie den Namen ohne dieses Zeichen."_s;
+    }
+    void nichtSpeicherbareNamenszeichen()
+    {
+        QFETCH(QString, name);
+        QTEST(namenszeichenFehler(name), "meldung");
+    }
+
     void umlauteDerDosCodeseite()
     {
         // Ä Ö Ü ä ö ü ß in Codeseite 850, als ANSI-Text eingelesen.
@@ -141,8 +195,20 @@ private slots:
         QTest::newRow("Beispiel") << u"Mueller-Luedenscheidt;Hans Peter;m;b"_s << true
                                   << u"Muellerluedenscheidt"_s << u"Hanspeter"_s << u"m"_s
                                   << u"b"_s;
+        // Umlaute werden vor dem Streichen ersetzt: grosse Umlaute und Akzente gehen nicht
+        // verloren.
         QTest::newRow("grosse Umlaute")
-            << u"Ö Z T Ü R K;ali;m;a"_s << true << u"Ztrk"_s << u"Ali"_s << u"m"_s << u"a"_s;
+            << u"Ö Z T Ü R K;ali;m;a"_s << true << u"Oeztuerk"_s << u"Ali"_s << u"m"_s << u"a"_s;
+        QTest::newRow("Umlaut am Anfang")
+            << u"ÄNNE;Änne;w;a"_s << true << u"Aenne"_s << u"Aenne"_s << u"w"_s << u"a"_s;
+        QTest::newRow("Akzente") << u"Dupré;Émile;m;a"_s << true << u"Dupre"_s << u"Emile"_s
+                                 << u"m"_s << u"a"_s;
+        QTest::newRow("Trema, Cedille, Ligatur")
+            << u"Çelik-Brontë;Zoë Æsa;w;a"_s << true << u"Celikbronte"_s << u"Zoeaesa"_s << u"w"_s
+            << u"a"_s;
+        QTest::newRow("Vorname bis Zeichen 40 nach dem Ersetzen")
+            << u"ÖÖÖÖÖÖÖÖÖÖÖÖÖÖÖÖÖÖ;Hannelore;w;a"_s << true << u"Oeoeoeoeoeoeoeoeoeoe"_s
+            << u"Han"_s << u"w"_s << u"a"_s;
         QTest::newRow("kleine Umlaute")
             << u"Müller;jürgen;w;c"_s << true << u"Mueller"_s << u"Juergen"_s << u"w"_s << u"c"_s;
         QTest::newRow("Grossbuchstaben M und B")
@@ -212,6 +278,26 @@ private slots:
         r.leeren();
         QVERIFY(!importdateiLesen(t.datei(u"fehlt.csv"_s), r));
         QCOMPARE(r.meldungen().size(), 1);
+
+        // UTF-8 (mit und ohne BOM) wird erkannt; ein Name, der nicht in die Klassendatei passt,
+        // verhindert den ganzen Import.
+        t.schreibe(u"utf8.csv"_s, "\xEF\xBB\xBFM\xC3\xBCller;\xC5\x81ukasz;m;a\r\n");
+        t.schreibe(u"utf8ohne.csv"_s, "\xC3\x89mile;Zo\xC3\xAB;w;a\r\n");
+        t.schreibe(u"kyrillisch.csv"_s, "Abel;Anna;w;a\r\n\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD;"
+                                        "Petrow;m;a\r\n");
+        r.leeren();
+        QCOMPARE(importdateiLesen(t.datei(u"utf8.csv"_s), r)->value(0),
+                 (NamensZeile{u"Lukasz"_s, u"Mueller"_s, u"m"_s, u"a"_s}));
+        QCOMPARE(importdateiLesen(t.datei(u"utf8ohne.csv"_s), r)->value(0),
+                 (NamensZeile{u"Zoe"_s, u"Emile"_s, u"w"_s, u"a"_s}));
+        QVERIFY(r.protokoll.isEmpty());
+        QVERIFY(!importdateiLesen(t.datei(u"kyrillisch.csv"_s), r));
+        QCOMPARE(r.meldungen(),
+                 QStringList{u"Die Importdatei \""_s + t.datei(u"kyrillisch.csv"_s) +
+                             u"\" kann nicht übernommen werden:\r\nDas Zeichen \"И\" im Namen "
+                             u"\"Иван\" lässt sich in der Klassendatei nicht speichern. Bitte "
+                             u"schreiben Sie den Namen ohne dieses Zeichen.\r\nDer Import wurde "
+                             u"nicht ausgeführt."_s});
 
         t.schreibe(u"semikolons.csv"_s, QByteArray(";\r\n").repeated(500));
         r.leeren();
@@ -290,6 +376,14 @@ private slots:
                u"werden.\r\nDann sollte die Dopplung aus der Quelldatei gelöscht\r\nund erst "
                u"danach "
                u"der Import durch geführt werden."_s
+            << QString();
+        QTest::newRow("doppelt erst nach dem Normalisieren")
+            << u"L"_s
+            << QList<NamensZeile>{{u"Zoë"_s, u"Yilmaz"_s, u"w"_s, u""_s},
+                                  {u"Zoe"_s, u"Yil-maz"_s, u"w"_s, u""_s}}
+            << u"Der Name Yilmaz ist doppelt vorhanden!\r\nDer Import sollte zunächst abgebrochen "
+               u"werden.\r\nDann sollte die Dopplung aus der Quelldatei gelöscht\r\nund erst "
+               u"danach der Import durch geführt werden."_s
             << QString();
         QTest::newRow("Geschlecht fehlt")
             << u"L"_s << QList<NamensZeile>{{u"Anna"_s, u"Abel"_s, u""_s, u""_s}}

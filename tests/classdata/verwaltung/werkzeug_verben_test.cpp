@@ -100,6 +100,134 @@ private slots:
         QVERIFY(l.fehler.contains(u"Soll diese überschrieben werden? -> Ja"_s));
         QCOMPARE(werkzeug({u"versetzen"_s, t.datei(u"fehlt.DTA"_s), ordner}).ergebnis, 2);
     }
+
+    void klasseSchreibenNurLesbareKlassen()
+    {
+        Testordner o;
+        o.schreibe(u"gewicht.json"_s, R"({"kategorien": [{"nr": 2, "gewicht": 200}]})");
+        o.schreibe(u"noten.json"_s, R"({"schueler": [{"nachname": "Abel", "noten": {"1": )"
+                                    R"(["x", "x", "x", "x", "x", "x", "x", "x", "x", "x"]}}]})");
+        o.schreibe(u"gut.json"_s,
+                   R"({"schueler": [{"nachname": "Abel", "noten": {"1": ["GF"]}}]})");
+        for (const QString &name : {u"gewicht"_s, u"noten"_s}) {
+            const Lauf l = werkzeug(
+                {u"klasse-schreiben"_s, o.datei(name + u".json"_s), o.datei(name + u".DTA"_s)});
+            QCOMPARE(l.ergebnis, 2);
+            QVERIFY2(l.fehler.contains(u": keine Klasse ("_s), qPrintable(l.fehler));
+            QVERIFY(!QFile::exists(o.datei(name + u".DTA"_s)));
+        }
+        QCOMPARE(werkzeug({u"klasse-schreiben"_s, o.datei(u"gut.json"_s), o.datei(u"gut.DTA"_s)})
+                     .ergebnis,
+                 0);
+    }
+
+    void klasseImportieren_data()
+    {
+        QTest::addColumn<QByteArray>("quelle");
+        QTest::addColumn<QString>("ziel");
+        QTest::addColumn<QStringList>("schalter");
+        QTest::addColumn<int>("ergebnis");
+        QTest::addColumn<QString>("meldung"); // Anfang von stderr
+        QTest::addColumn<QString>("namen");   // Klasse:Geschlecht:Nachname,Vorname ...
+        const QByteArray zwei = "\xD6ZT\xDCRK;ali;m;b\r\nDupr\xE9;\xC9mile;m;c\r\n";
+        QTest::newRow("Klasse, Namen normalisiert")
+            << zwei << u"2017-18/L-7a-De.DTA"_s << QStringList() << 0 << QString()
+            << u":m:Oeztuerk,Ali :m:Dupre,Emile"_s;
+        QTest::newRow("Kurs behaelt Klassenbuchstaben")
+            << zwei << u"K-10-aIn.DTA"_s << QStringList{u"--kurs"_s} << 0 << QString()
+            << u"b:m:Oeztuerk,Ali c:m:Dupre,Emile"_s;
+        QTest::newRow("kein Klassenname")
+            << zwei << u"Klasse7.DTA"_s << QStringList() << 2
+            << u"\"Klasse7.DTA\" ist kein Name für eine Klasse"_s << QString();
+        QTest::newRow("Kursname ohne --kurs")
+            << zwei << u"K-10-aIn.DTA"_s << QStringList() << 2
+            << u"\"K-10-aIn.DTA\" ist kein Name für eine Klasse"_s << QString();
+        QTest::newRow("Jahrgang 14")
+            << zwei << u"L-14a-De.DTA"_s << QStringList() << 2
+            << u"Der Jahrgang im Namen \"L-14a-De.DTA\" muss zwischen 3 und 13 liegen."_s
+            << QString();
+        QTest::newRow("doppelter Name")
+            << QByteArray("Abel;Anna;w;a\r\nABEL;anna;w;b\r\n") << u"L-7a-De.DTA"_s << QStringList()
+            << 2 << u"Der Name Abel ist doppelt vorhanden!"_s << QString();
+        QTest::newRow("Geschlecht fehlt")
+            << QByteArray("Abel;Anna;x;a\r\n") << u"L-7a-De.DTA"_s << QStringList() << 2
+            << u"Die Angaben (Vorname, Nachname oder Geschlecht) sind nicht vollständig!"_s
+            << QString();
+        QTest::newRow("nicht speicherbares Zeichen")
+            << QByteArray("Abel;Anna;w;a\r\n\xD0\x98\xD0\xB2;Petrow;m;a\r\n") << u"L-7a-De.DTA"_s
+            << QStringList() << 2 << u"Die Importdatei \""_s << QString();
+        QByteArray einundvierzig;
+        for (int i = 0; i < 41; ++i) {
+            einundvierzig += "Name" + QByteArray(1, char('a' + i % 26)) +
+                             QByteArray(i / 26 + 1, 'x') + ";Vor;m;a\r\n";
+        }
+        QTest::newRow("41 Schueler") << einundvierzig << u"L-7a-De.DTA"_s << QStringList() << 2
+                                     << u"Die Importdatei \""_s << QString();
+        QTest::newRow("ohne Namen") << QByteArray(";;;\r\n\r\n") << u"L-7a-De.DTA"_s
+                                    << QStringList() << 2 << u"Die Importdatei \""_s << QString();
+    }
+    void klasseImportieren()
+    {
+        QFETCH(QByteArray, quelle);
+        QFETCH(QString, ziel);
+        QFETCH(QStringList, schalter);
+        QFETCH(int, ergebnis);
+        QFETCH(QString, meldung);
+        QFETCH(QString, namen);
+        Testordner o;
+        o.schreibe(u"namen.txt"_s, quelle);
+        const Lauf l =
+            werkzeug(QStringList{u"klasse-importieren"_s, o.datei(u"namen.txt"_s), o.datei(ziel)} +
+                     schalter);
+        QCOMPARE(l.ergebnis, ergebnis);
+        QVERIFY2(l.fehler.startsWith(meldung), qPrintable(l.fehler));
+        QCOMPARE(QFile::exists(o.datei(ziel)), ergebnis == 0);
+        if (ergebnis != 0) {
+            return;
+        }
+        QCOMPARE(l.aus.trimmed(), o.datei(ziel) + u": 2 Schüler"_s);
+        Klasse k;
+        SkriptRueckfragen r;
+        QVERIFY(klasseLadenAusDatei(o.datei(ziel), k, r));
+        QStringList liste;
+        for (int i = 1; i <= klassenGroesse(k); ++i) {
+            const Schueler &s = k.schueler(i);
+            liste.append(s.klasse + u':' + s.geschlecht + u':' + s.nachname + u',' + s.vorname);
+        }
+        QCOMPARE(liste.join(u' '), namen);
+        QCOMPARE(k.notenart(5).langname, u"Tests, Klassenarbeiten usw."_s);
+        QCOMPARE(k.gewicht(2), qint16(43));
+    }
+
+    void klasseImportierenUeberschreibtNurMitSchalter()
+    {
+        Testordner o;
+        o.schreibe(u"namen.txt"_s, "Abel;Anna;w;a\r\n");
+        o.schreibe(u"l-7a-de.dta"_s, QByteArray(kKlassenDateiGroesse, 'x'));
+        const QStringList aufruf{u"klasse-importieren"_s, o.datei(u"namen.txt"_s),
+                                 o.datei(u"L-7a-De.DTA"_s)};
+        Lauf l = werkzeug(aufruf);
+        QCOMPARE(l.ergebnis, 2);
+        QVERIFY(l.fehler.startsWith(u"Eine Datei  \""_s + o.datei(u"l-7a-de.dta"_s) +
+                                    u"\"  existiert bereits!"_s));
+        QCOMPARE(o.lies(u"l-7a-de.dta"_s), QByteArray(kKlassenDateiGroesse, 'x'));
+        QVERIFY(!QFile::exists(o.datei(u"L-7a-De.DTA"_s)));
+
+        l = werkzeug(aufruf + QStringList{u"--ueberschreiben"_s});
+        QCOMPARE(l.ergebnis, 0);
+        QVERIFY(!QFile::exists(o.datei(u"l-7a-de.dta"_s)));
+        Klasse k;
+        SkriptRueckfragen r;
+        QVERIFY(klassenlisteLesen(o.datei(u"L-7a-De.DTA"_s), k, r));
+        QCOMPARE(k.schueler(1).nachname, u"Abel"_s);
+
+        // Scheitert der Import, bleibt die alte Datei, auch mit --ueberschreiben.
+        o.schreibe(u"namen.txt"_s, "Abel;Anna;x;a\r\n");
+        QCOMPARE(werkzeug(aufruf + QStringList{u"--ueberschreiben"_s}).ergebnis, 2);
+        QVERIFY(klassenlisteLesen(o.datei(u"L-7a-De.DTA"_s), k, r));
+        QCOMPARE(k.schueler(1).nachname, u"Abel"_s);
+        QCOMPARE(werkzeug({u"klasse-importieren"_s, o.datei(u"namen.txt"_s)}).ergebnis, 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(WerkzeugVerbenTest)

@@ -1,0 +1,88 @@
+// Der Testeditor im Hauptfenster (Modus 3): Einbau, Menuebefehle des Editors und der Weg
+// hinaus ueber die Speicherabfrage.
+#include "app/fenster/MainFrm.h"
+#include "app/uebersicht.h"
+#include "authoring/fenster/TestEditor.h"
+
+#include <QAction>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+void TMainForm::editorEinbauen()
+{
+    testEditor = new TestEditor(u, this);
+    auto *flaeche = new QWidget(this);
+    flaeche->setObjectName(u"PArbeitsflaeche"_s);
+    takeCentralWidget();
+    auto *l = new QVBoxLayout(flaeche);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    l->addWidget(PUebersicht);
+    l->addWidget(testEditor);
+    testEditor->hide();
+    setCentralWidget(flaeche);
+
+    connect(testEditor, &TestEditor::modusGewuenscht, this,
+            [this](Modus modus) { FormEinstellung(modus); });
+    connect(testEditor, &TestEditor::weiter, this, &TMainForm::editorVerlassen);
+
+    befehlAnbinden("Testvorlagedrucken1", [this] {
+        if (editorSichtbar && testEditor->testGeladen()) {
+            testEditor->druckAbfrage();
+        } else {
+            TestKonstruierenClick();
+        }
+    });
+    befehlAnbinden("Testspeichernwievorliegend1", [this] {
+        if (editorSichtbar) {
+            testEditor->speichernWieVorliegend();
+        }
+    });
+    befehlAnbinden("Testspeichernunter1", [this] {
+        if (editorSichtbar) {
+            testEditor->verlassen(3);
+        }
+    });
+    befehlAnbinden("ZurbersichtWechseln1", [this] {
+        if (!editorAbfrage(7)) {
+            editorVerlassen(7);
+        }
+    });
+}
+
+bool TMainForm::editorAbfrage(int nachSpeichernAktion)
+{
+    if (!testEditor || !editorSichtbar || !testEditor->testGeladen()) {
+        return false;
+    }
+    testEditor->verlassen(nachSpeichernAktion);
+    return true;
+}
+
+void TMainForm::editorVerlassen(int nachSpeichernAktion)
+{
+    switch (nachSpeichernAktion) {
+    case 1:
+        programmBeenden();
+        return;
+    case 2:
+        TestKonstruierenClick();
+        break;
+    case 4:
+        TestsBereitStellenHolen();
+        break;
+    case 5:
+        TestrueckgabeClick();
+        break;
+    case 6:
+        NotenverwaltungClick();
+        break;
+    default:
+        break;
+    }
+    // Ohne das Zielfenster (oder bei 7) geht es zur Uebersicht, nie in einen leeren Editor.
+    if (nachSpeichernAktion != 3 && editorSichtbar && isVisible()) {
+        FormEinstellung(kModusUebersicht);
+    }
+}

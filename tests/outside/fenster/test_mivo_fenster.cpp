@@ -1,0 +1,184 @@
+// Mivo, wie ein Schueler es bedient: nur mit der Tastatur, offscreen.
+#include "outside/abgabe.h"
+#include "outside/schuelerhilfe.h"
+#include "outside/schuelerprogramm/Mivo.h"
+#include "outside/schuelerprogramm/Testansicht.h"
+#include "outside/schuelerseite.h"
+#include "unterstuetzung/skriptrueckfragen.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace Qt::StringLiterals;
+using namespace schuelerseite;
+
+namespace {
+
+void tasten(const QString &text)
+{
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+void taste(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), k, m);
+}
+
+// Die Kopie von Jonas Bauer mit "x" vor den genannten Zeilen.
+QByteArray mitKreuzen(const QStringList &zeilen)
+{
+    QStringList z = schuelerhilfe::kopie(u"Jonas"_s, u"Bauer"_s);
+    for (const QString &gewaehlt : zeilen) {
+        z[z.indexOf(gewaehlt)] = u'x' + gewaehlt;
+    }
+    return ansiZeilenAlsBytes(z);
+}
+
+} // namespace
+
+class TestMivoFenster : public QObject
+{
+    Q_OBJECT
+
+    // Startet Mivo, tippt die Klasse und waehlt mit der Pfeiltaste den zweiten Namen (Bauer).
+    void bisZumTest(TMivo &w)
+    {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(w.seite(), int(TMivo::Start));
+        tasten(u"7x"_s);
+        taste(Qt::Key_Return);
+        QCOMPARE(w.seite(), int(TMivo::Auswahl));
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"LBoxNamen"_s);
+        taste(Qt::Key_Down);
+        taste(Qt::Key_Return);
+        QCOMPARE(w.seite(), int(TMivo::Test));
+    }
+
+private slots:
+    void tastaturAblauf()
+    {
+        schuelerhilfe::Server s;
+        s.bereitstellen({{u"Lena"_s, u"Albrecht"_s}, {u"Jonas"_s, u"Bauer"_s}});
+        SkriptRueckfragen r;
+        TMivo w(s.k, r);
+        bisZumTest(w);
+        auto *namen = w.findChild<QListWidget *>(u"LBoxNamen"_s);
+        QCOMPARE(namen->item(0)->text(), u"Albrecht, Lena"_s);
+
+        taste(Qt::Key_B);     // Aufgabe 1: b
+        taste(Qt::Key_Right); // Aufgabe 2
+        QVERIFY(w.findChild<QLabel *>(u"LBildA"_s)->isVisible());
+        QVERIFY(!w.findChild<QLabel *>(u"LBildA"_s)->pixmap().isNull());
+        QVERIFY(!w.findChild<QLabel *>(u"LBildD"_s)->isVisible());
+        taste(Qt::Key_Down);
+        taste(Qt::Key_Down);
+        taste(Qt::Key_X); // c
+        QCOMPARE(w.bogen()->fragen()[1].gewaehlt, 2);
+        taste(Qt::Key_Space); // noch einmal: Kreuz weg
+        QCOMPARE(w.bogen()->fragen()[1].gewaehlt, -1);
+        taste(Qt::Key_4);    // d
+        taste(Qt::Key_Down); // ueber d hinaus: Aufgabe 3
+        taste(Qt::Key_A);
+        taste(Qt::Key_A); // wieder weg
+        QCOMPARE(w.findChild<QLabel *>(u"LOffen"_s)->text(), u"Noch offen: 1 von 3 Aufgaben"_s);
+        auto *ansicht = w.findChild<TTestansicht *>();
+        const int vorher = ansicht->schriftgroesse();
+        taste(Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(ansicht->schriftgroesse(), vorher + 2);
+
+        r.antworte(Rueckfragen::Knopf::Ja);
+        taste(Qt::Key_A, Qt::AltModifier); // Alt-Buchstaben klicken verzoegert
+        QTRY_COMPARE(r.fragen().size(), 1);
+        QVERIFY(r.fragen()[0].endsWith(u"Noch nicht beantwortet ist Aufgabe 3."_s));
+        QCOMPARE(r.meldungen(), QStringList{u"Dein Test ist abgegeben. Du kannst Mivo jetzt "
+                                            "schließen."_s});
+        const QByteArray erwartet = mitKreuzen({u"\tb) Antwort B"_s, u"\td) Keins"_s});
+        QCOMPARE(dateiInhalt(s.eingang() + u"Bauer.J7x"_s), erwartet);
+        const Bereitgestellt t = s.test();
+        QCOMPARE(dateiInhalt(abgabeKopiePfad(s.k, t, u"Bauer.J7x"_s)), erwartet);
+        QCOMPARE(w.seite(), int(TMivo::Start));
+
+        // Beim naechsten Start wird der Zwischenstand angeboten und uebernommen.
+        SkriptRueckfragen r2;
+        r2.antworte(Rueckfragen::Knopf::Ja);
+        TMivo w2(s.k, r2);
+        bisZumTest(w2);
+        QCOMPARE(r2.fragen().size(), 1);
+        QCOMPARE(w2.bogen()->ausgefuellt(), erwartet);
+    }
+
+    // Kann nicht abgegeben werden, bleiben die Antworten auf dem Schirm und im eigenen Ordner;
+    // ist der Test beendet, kann der Schueler sie in seinem Ordner speichern.
+    void abgabeScheitert_data()
+    {
+        QTest::addColumn<bool>("beendet");
+        QTest::newRow("Abgabeordner nicht beschreibbar") << false;
+        QTest::newRow("Test beendet") << true;
+    }
+    void abgabeScheitert()
+    {
+        QFETCH(bool, beendet);
+        schuelerhilfe::Server s;
+        s.bereitstellen({{u"Lena"_s, u"Albrecht"_s}, {u"Jonas"_s, u"Bauer"_s}});
+        const Bereitgestellt t = s.test();
+        SkriptRueckfragen r;
+        TMivo w(s.k, r);
+        bisZumTest(w);
+        if (beendet) {
+            QVERIFY(QFile::remove(t.signalDatei));
+        } else {
+            QDir().mkpath(s.k.abgabeOrdner + u"Meier"_s);
+            dateiSchreiben(s.eingang().chopped(1), "keine DropBox");
+        }
+        taste(Qt::Key_C);
+        r.antworte(Rueckfragen::Knopf::Ja);
+        taste(Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(r.meldungen().size(), 1);
+        QVERIFY(r.meldungen()[0].startsWith(beendet ? u"Deine Lehrkraft hat diesen Test schon "_s
+                                                    : u"Dein Test konnte nicht abgegeben "_s));
+        QCOMPARE(w.seite(), int(TMivo::Test));
+        QCOMPARE(w.bogen()->fragen()[0].gewaehlt, 2);
+        const QByteArray erwartet = mitKreuzen({u"\tc) Antwort C"_s});
+        QCOMPARE(dateiInhalt(zwischenstandPfad(s.k, t, u"Bauer.J7x"_s)), erwartet);
+        taste(Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(r.meldungen().size(), 2);
+        QCOMPARE(dateiInhalt(abgabeKopiePfad(s.k, t, u"Bauer.J7x"_s)), erwartet);
+    }
+
+    void keinTest_data()
+    {
+        QTest::addColumn<QString>("klasse");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("andere Klasse")
+            << u"7y"_s << u"Für die Klasse 7y ist gerade kein Test bereitgestellt."_s;
+        QTest::newRow("keine Klasse") << u"7/a"_s << u"\"7/a\" ist keine Klasse."_s;
+        QTest::newRow("leer") << QString() << u"Bitte gib zuerst deine Klasse ein"_s;
+    }
+    void keinTest()
+    {
+        QFETCH(QString, klasse);
+        QFETCH(QString, meldung);
+        schuelerhilfe::Server s;
+        s.bereitstellen({{u"Lena"_s, u"Albrecht"_s}});
+        SkriptRueckfragen r;
+        TMivo w(s.k, r);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(w.findChild<QComboBox *>(u"CBoxKlasse"_s)->itemText(0), u"7x"_s);
+        tasten(klasse);
+        taste(Qt::Key_Return);
+        QCOMPARE(w.seite(), int(TMivo::Start));
+        QCOMPARE(r.meldungen().size(), 1);
+        QVERIFY2(r.meldungen()[0].startsWith(meldung), qPrintable(r.meldungen()[0]));
+    }
+};
+
+QTEST_MAIN(TestMivoFenster)
+#include "test_mivo_fenster.moc"
