@@ -2,6 +2,7 @@
 
 #include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
+#include "authoring/fenster/TestEditor.h"
 #include "classdata/fenster/klassenwerkzeuge.h"
 #include "common/rueckfragen.h"
 
@@ -135,12 +136,24 @@ void Anwendung::testauswahlAnbinden(Rueckfragen &r)
                      });
     QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::programmEndeGewuenscht,
                      &hauptfenster, [this] { hauptfenster.programmBeenden(); });
-    // Bis Editor und Lueckentext-Fenster da sind, sagt das Programm es offen.
-    const auto nochNichtGebaut = [&r] {
-        r.information(u"Der Testeditor ist in dieser Programmversion noch nicht enthalten."_s);
-    };
     QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::testBearbeiten, &hauptfenster,
-                     nochNichtGebaut);
+                     [this, &r](const QString &pfad, bool alsVorlage, bool neu) {
+                         TestEditor *editor = hauptfenster.editor();
+                         if (!editor) {
+                             r.information(u"Der Testeditor ist in dieser Programmversion noch "
+                                           u"nicht enthalten."_s);
+                             return;
+                         }
+                         const SpeicherAngaben &a = testauswahl.editorAngaben();
+                         if (neu) {
+                             editor->neuerTest(pfad, a);
+                         } else if (alsVorlage) {
+                             editor->alsVorlageOeffnen(pfad, testauswahl.neuerTestZiel(), a);
+                         } else {
+                             editor->testOeffnen(pfad, a);
+                         }
+                     });
+    // Bis das Lueckentext-Fenster da ist, sagt das Programm es offen.
     QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::lueckentestOeffnen, &hauptfenster,
                      [&r] {
                          r.information(u"Das Lückentext-Fenster ist in dieser Programmversion "

@@ -7,6 +7,7 @@
 
 #include "app/fenster/Modusfenster.h"
 #include "app/uebersicht.h"
+#include "authoring/testspeichern.h"
 #include "classdata/klasse.h"
 #include "conduct/auswahlregeln.h"
 #include "conduct/einsammeln.h"
@@ -68,6 +69,8 @@ public:
     const TestPfade &gewaehlterTest() const { return test; }
     // Pfad (Kuerzel + ".__A"), unter dem ein neuer Test gespeichert wird.
     QString neuerTestZiel() const { return zielPfad; }
+    // Benennung des Tests, den testBearbeiten meldet (fuer die Speicherabfrage des Editors).
+    const SpeicherAngaben &editorAngaben() const { return angaben; }
 
     // Schritte des Ablaufs (auch fuer Tests und Messungen).
     void ListBoxThemenMitErklaerungClick(int zeile);
@@ -201,6 +204,7 @@ private:
     void schuljahrGewaehlt();
     void testArtGewaehlt();
     void auswahlVerwerfen();
+    SpeicherAngaben angabenAusFeldern() const;
     void kopienAnzeigen();
     void sitzplanLaden();
     void festlegenFallsMoeglich();
@@ -232,6 +236,8 @@ private:
     NeuArt neu = NeuArt::Keine;
     TestPfade test;
     QString zielPfad;
+    SpeicherAngaben angaben;
+    int gewaehlteZeile = -1;
     QString klassenDatei; // leer: keine Klasse gefunden
     Klasse klasse;
     bool klasseGeladen = false;

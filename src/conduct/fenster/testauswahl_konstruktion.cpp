@@ -103,6 +103,7 @@ void TSchuelerdatenEingabefenster::NeuenTestClick()
     }
     neu = NeuArt::NeuerTest;
     zielPfad = test.vorlage(u'A');
+    angaben = angabenAusFeldern();
     festgelegt = true;
     emit testBearbeiten(zielPfad, false, true);
     // Rat bei den ersten Tests eines Schuljahres ("." und ".." zaehlen mit).
@@ -120,6 +121,7 @@ void TSchuelerdatenEingabefenster::BNeuAufVorlageClick()
     }
     neu = NeuArt::AufVorlage;
     zielPfad = test.vorlage(u'A');
+    angaben = angabenAusFeldern();
     const TestPfade neuerTest = test;
     const QString filter = u"...."_s + test.testKuerzel.mid(4);
     fuellt = true;
@@ -147,6 +149,7 @@ void TSchuelerdatenEingabefenster::BNeuAlleVorlagenClick()
     }
     neu = NeuArt::AufVorlage;
     zielPfad = test.vorlage(u'A');
+    angaben = angabenAusFeldern();
     const TestPfade neuerTest = test;
     fuellt = true;
     CBoxSchuljahr->setCurrentIndex(0);
@@ -184,9 +187,21 @@ void TSchuelerdatenEingabefenster::TestOeffnenClick()
     } else {
         if (neu != NeuArt::AufVorlage) {
             festgelegt = test.schuljahr == aktuellesSchuljahr(uhr.heute());
+            angaben = angabenAusKatalogzeile(katalog.value(gewaehlteZeile), faecher);
         }
         emit testBearbeiten(pfad, neu == NeuArt::AufVorlage, false);
     }
+}
+
+SpeicherAngaben TSchuelerdatenEingabefenster::angabenAusFeldern() const
+{
+    SpeicherAngaben a;
+    a.schuljahr = test.schuljahr;
+    a.klasse = CBoxKlasse->currentText();
+    a.fach = CBoxFach->currentIndex() > 0 ? CBoxFach->currentText() : u"..."_s;
+    a.nummer = CBoxTestNr->currentText();
+    a.thema = CBoxThema->currentText();
+    return a;
 }
 
 void TSchuelerdatenEingabefenster::festlegen_bestaetigt()

@@ -209,6 +209,7 @@ void TSchuelerdatenEingabefenster::ListBoxThemenMitErklaerungClick(int zeile)
     }
     vorschauBeenden();
     gewaehlt = true;
+    gewaehlteZeile = zeile;
     if (!konstruktion) {
         listenLayout(false);
     }

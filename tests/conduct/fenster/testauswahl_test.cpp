@@ -3,6 +3,7 @@
 // Druck als PDF und das Schliessen waehrend einer Durchfuehrung.
 #include "app/fenster/Druckhilfe.h"
 #include "app/fenster/fenstertesthilfe.h"
+#include "authoring/fenster/TestEditor.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
@@ -341,6 +342,23 @@ private slots:
         QVERIFY(!f->durchfuehrungLaeuft());
         QVERIFY(l.haupt().isVisible());
         QVERIFY(!QFileInfo::exists(l.t.pfad() + u"aus/7x-Meier-7xP1Bspl.tmp"_s));
+    }
+
+    // Zuletzt: "Test öffnen" bringt den gewaehlten Test in den Editor des Hauptfensters.
+    void testOeffnenImEditor()
+    {
+        l.haupt().TestKonstruierenClick();
+        QVERIFY(f->isVisible() && f->konstruktionsModus());
+        beispielWaehlen();
+        QVERIFY(rahmen("PGruenerRahmenVorhTestOeffnen")->isVisible());
+        klick("BVorhandenenTestOeffnen");
+        QVERIFY(l.haupt().editor());
+        QVERIFY(l.haupt().editor()->testGeladen());
+        QVERIFY(l.haupt().isVisible());
+        QVERIFY(!f->isVisible());
+        QCOMPARE(f->editorAngaben().klasse, u"7x"_s);
+        QCOMPARE(f->editorAngaben().nummer, u"1"_s);
+        QCOMPARE(f->editorAngaben().schuljahr, u"2024-25"_s);
     }
 };
 
