@@ -26,7 +26,10 @@ test: bauen
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 bench: bauen
-	@for b in $(BUILD)/bench/mivo_bench_*; do echo "== $$b"; "$$b" --benchmark_min_time=0.2; done
+	@set -e; for b in $(BUILD)/bench/mivo_bench_*; do \
+	    [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	    echo "== $$b"; "$$b" --benchmark_min_time=0.2; \
+	done
 
 fuzz: abhaengigkeiten
 	cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -101,7 +101,7 @@ void klasseOeffnen(benchmark::State &state)
         benchmark::DoNotOptimize(tabelleOhneFenster(k));
     });
     bench::messen(state, logik, [&] {
-        u.f->klasseLaden(u"L-9z-Ma.DTA"_s, true);
+        u.f->sitzung.laden(u"L-9z-Ma.DTA"_s);
         QCoreApplication::processEvents();
     });
     state.SetLabel("Faktor = Fenster / Logik allein");
@@ -111,8 +111,8 @@ BENCHMARK(klasseOeffnen)->Unit(benchmark::kMillisecond);
 void zelleEingeben(benchmark::State &state)
 {
     Umgebung u;
-    u.f->klasseLaden(u"L-9z-Ma.DTA"_s, true);
-    Klasse k = u.f->klasse;
+    u.f->sitzung.laden(u"L-9z-Ma.DTA"_s);
+    Klasse k = u.f->sitzung.klasse;
     int i = 0;
     const double logik = bench::medianSekunden([&] {
         ++i;
@@ -122,7 +122,7 @@ void zelleEingeben(benchmark::State &state)
     });
     bench::messen(state, logik, [&] {
         ++i;
-        u.f->zellwertUebernehmen(4, 3 + i % 40, kNoten[i % kNoten.size()]);
+        u.f->tabelle->uebernehmen(4, 3 + i % 40, kNoten[i % kNoten.size()]);
         QCoreApplication::processEvents();
     });
     state.SetLabel("Faktor = Fenster / Logik allein");

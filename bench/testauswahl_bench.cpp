@@ -274,6 +274,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     setzePauseVorNeuschreibenMs(0);
+    setzeAbgabeRuhezeitMs(0);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,5 +1,6 @@
 // Mivo-Zuzovuvavev: Start des Lehrerprogramms.
 #include "app/fenster/Anwendung.h"
+#include "app/fenster/Fehlergrenze.h"
 #include "app/fenster/QtOeffner.h"
 #include "app/fenster/QtRueckfragen.h"
 #include "app/konfiguration.h"
@@ -7,11 +8,9 @@
 #include "app/uebersicht.h"
 #include "common/uhr.h"
 
-#include <QApplication>
-
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    Fehlergrenze app(argc, argv);
     QApplication::setApplicationName(kAnwendungsTitel);
     QApplication::setApplicationVersion(programmVersion());
     // Ohne die Uebersetzung sprechen nur die Dialoge von Qt englisch; das Programm laeuft weiter.
@@ -22,6 +21,7 @@ int main(int argc, char **argv)
 
     Einstellungen einstellungen;
     QtRueckfragen rueckfragen;
+    app.setzeRueckfragen(&rueckfragen);
     QtOeffner oeffner;
     SystemUhr uhr;
     Konfiguration konfiguration(einstellungen, rueckfragen);
@@ -29,5 +29,7 @@ int main(int argc, char **argv)
 
     Anwendung anwendung(umgebung);
     anwendung.starten();
-    return QApplication::exec();
+    const int ergebnis = QApplication::exec();
+    app.setzeRueckfragen(nullptr); // die Rueckfragen enden vor der Anwendung
+    return ergebnis;
 }

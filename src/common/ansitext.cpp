@@ -55,6 +55,10 @@ QString DateiFehler::meldung() const
     case Art::NichtDarstellbar:
         return u"Die Datei "_s + pfad + u" wurde nicht geschrieben: Das Zeichen \""_s + zeichen +
                u"\" lässt sich in dieser Datei nicht speichern."_s;
+    case Art::Verknuepfung:
+        return u"Die Datei "_s + pfad +
+               u" ist eine Verknüpfung; ihr wird nicht gefolgt, nichts wurde gelesen oder "
+               "geschrieben."_s;
     case Art::Schreibfehler:
         return u"Die Datei "_s + pfad + u" konnte nicht geschrieben werden! (Fehler "_s +
                QString::number(nummer) + u")"_s;
@@ -155,8 +159,12 @@ BytesErgebnis bytesLesen(const QString &pfad, qint64 grenze)
 
 ZeilenErgebnis ansiZeilenLesen(const QString &pfad, qint64 grenze)
 {
+    return ansiZeilenAus(bytesLesen(pfad, grenze));
+}
+
+ZeilenErgebnis ansiZeilenAus(const BytesErgebnis &b)
+{
     ZeilenErgebnis e;
-    BytesErgebnis b = bytesLesen(pfad, grenze);
     e.fehler = b.fehler;
     if (!b.ok()) {
         return e;

@@ -23,6 +23,7 @@ struct DateiFehler
         Lesefehler,
         NichtDarstellbar,
         Schreibfehler,
+        Verknuepfung, // an der Stelle liegt eine Verknuepfung; ihr wird nicht gefolgt
     };
     Art art = Art::Keiner;
     QString pfad;
@@ -60,6 +61,8 @@ struct BytesErgebnis
 BytesErgebnis bytesLesen(const QString &pfad, qint64 grenze = kGrenzeFremdeDatei);
 // Wie bytesLesen, weist zusaetzlich Dateien mit NUL-Bytes ab (KeinText).
 ZeilenErgebnis ansiZeilenLesen(const QString &pfad, qint64 grenze = kGrenzeFremdeDatei);
+// Zeilen aus gelesenen Bytes; NUL-Bytes: KeinText.
+ZeilenErgebnis ansiZeilenAus(const BytesErgebnis &b);
 
 // Schreibt ganz oder gar nicht (QSaveFile: Temporaerdatei, dann Umbenennen).
 DateiFehler atomarSchreiben(const QString &pfad, const QByteArray &daten);

@@ -1,13 +1,17 @@
 #include "common/ordner.h"
 
 #include "common/ansitext.h"
+#include "common/fremdordner.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -81,15 +85,9 @@ bool dateiKopieren(const QString &quelle, const QString &ziel, bool ueberschreib
             return false;
         }
     }
-    QFile datei(quelle);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray bytes = datei.readAll();
-    if (datei.error() != QFileDevice::NoError) {
-        return false;
-    }
-    return atomarSchreiben(ziel, bytes).ok();
+    const BytesErgebnis b = ohneVerknuepfungLesen(quelle, std::numeric_limits<qint64>::max() - 1);
+    // Eine eben wieder gepflanzte Verknuepfung wird abgewiesen, nie beschrieben.
+    return b.ok() && ohneVerknuepfungSchreiben(ziel, b.bytes).ok();
 }
 
 bool dateiVerschieben(const QString &quelle, const QString &ziel, bool ueberschreiben)
@@ -176,4 +174,69 @@ bool baumLoeschen(const QString &pfad)
         return QFile::remove(pfad);
     }
     return ordnerLeeren(pfad) && QDir().rmdir(pfad);
+}
+
+namespace {
+
+QString ohneTrenner(const QString &ordner)
+{
+    return ordner.endsWith(kTrenner) ? ordner.chopped(1) : ordner;
+}
+
+bool vorhanden(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    return info.exists() || info.isSymLink();
+}
+
+} // namespace
+
+void ordnerTauschAufraeumen(const QString &ordner)
+{
+    const QString ziel = ohneTrenner(ordner), neu = ziel + u".neu"_s, alt = ziel + u".alt"_s;
+    if (!vorhanden(ziel)) {
+        // Unterbrochen zwischen den beiden Umbenennungen: "neu" ist dann vollstaendig.
+        if (vorhanden(alt)) {
+            eintragUmbenennen(vorhanden(neu) ? neu : alt, ziel, false);
+        }
+    }
+    baumLoeschen(neu);
+    baumLoeschen(alt);
+}
+
+bool ordnerErsetzen(const QString &ordner, const QList<std::pair<QString, QByteArray>> &dateien,
+                    QString *fehler)
+{
+    const QString ziel = ohneTrenner(ordner), neu = ziel + u".neu"_s, alt = ziel + u".alt"_s;
+    ordnerTauschAufraeumen(ordner);
+    if (!QDir().mkpath(neu)) {
+        if (fehler) {
+            *fehler = u"Der Ordner "_s + neu + u" lässt sich nicht anlegen."_s;
+        }
+        return false;
+    }
+    for (const auto &[name, bytes] : dateien) {
+        const DateiFehler f = ohneVerknuepfungSchreiben(neu + kTrenner + name, bytes);
+        if (!f.ok()) {
+            if (fehler) {
+                *fehler = f.meldung();
+            }
+            baumLoeschen(neu);
+            return false;
+        }
+    }
+    if (!vorhanden(ziel)) {
+        if (eintragUmbenennen(neu, ziel, false)) {
+            return true;
+        }
+    } else if (ordnerTauschen(neu, ziel) ||
+               (eintragUmbenennen(ziel, alt, false) && eintragUmbenennen(neu, ziel, false))) {
+        baumLoeschen(vorhanden(alt) ? alt : neu);
+        return true;
+    }
+    if (fehler) {
+        *fehler = u"Der Ordner "_s + ziel + u" lässt sich nicht ersetzen."_s;
+    }
+    ordnerTauschAufraeumen(ordner);
+    return false;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 // Trennzeichen der Ordnerangaben; Ordnerangaben enden immer damit.
 inline constexpr QChar kTrenner = u'/';
 
@@ -38,3 +40,12 @@ bool baumKopieren(const QString &quelle, const QString &ziel, bool ueberschreibe
 bool baumLoeschen(const QString &pfad);
 // Loescht alle Eintraege eines Ordners, der Ordner selbst bleibt.
 bool ordnerLeeren(const QString &pfad);
+
+// Ersetzt den ganzen Inhalt von ordner durch dateien (Name, Bytes): alles wird erst in
+// ordner + ".neu" geschrieben und dann mit dem alten Ordner getauscht. Ein abgebrochener Lauf
+// hinterlaesst den alten oder den vollstaendigen neuen Inhalt (ordnerTauschAufraeumen stellt ihn
+// her). Bei Fehler bleibt ordner unveraendert; *fehler nennt die Datei.
+bool ordnerErsetzen(const QString &ordner, const QList<std::pair<QString, QByteArray>> &dateien,
+                    QString *fehler);
+// Schliesst einen abgebrochenen Tausch ab oder nimmt ihn zurueck und entfernt die Arbeitsordner.
+void ordnerTauschAufraeumen(const QString &ordner);

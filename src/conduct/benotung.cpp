@@ -3,12 +3,19 @@
 #include "app/konfiguration.h"
 #include "classdata/klasse.h"
 #include "common/ansitext.h"
+#include "common/fremdordner.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
+#include "common/uhr.h"
 #include "conduct/einsammeln.h"
+#include "conduct/testsperre.h"
 #include "conduct/verteilung.h"
 #include "conduct/zusammenfassung.h"
 #include "outside/schuelerprogramm.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 namespace sp = schuelerprogramm;
@@ -50,11 +57,8 @@ std::array<Gruppeneintrag, kMaxSchueler + 1> gruppenDateiPruefen(const TestPfade
 Kopfbefund kopfPruefen(const QStringList &kopie, const QString &gruppe)
 {
     Kopfbefund k;
-    for (int i = 0; i < 3 && i < kopie.size(); ++i) {
-        if (kopie[i].toUpper().contains(u"KRANK"_s)) {
-            k.krank = true;
-        }
-    }
+    // Nur der Platzhalter, den das Austeilen schreibt: ein Schueler namens Krankl nimmt teil.
+    k.krank = kopie.value(0).startsWith(u"krank:"_s, Qt::CaseInsensitive);
     const QString zeile3 = kopie.value(2);
     k.gruppenFehler = zeile3.isEmpty() || zeile3.right(1) != gruppe;
     return k;
@@ -86,6 +90,49 @@ Einzelergebnis punkteUndNoteBerechnen(const Loesung &l, const Kreuze &k, const N
     return e;
 }
 
+namespace {
+
+struct Gruppenvorlage
+{
+    QStringList zeilen;
+    Loesung loesung;
+};
+
+// Liest und prueft die Vorlage einer Gruppe, bevor irgendetwas geschrieben wird.
+Ablauf vorlagePruefen(const QString &pfad, Gruppenvorlage &v, Rueckfragen &r)
+{
+    const ZeilenErgebnis g = ansiZeilenLesen(pfad);
+    if (!g.ok()) {
+        r.fehler(g.fehler.meldung() + u" Es wird nichts benotet."_s);
+        return Ablauf::Abgebrochen;
+    }
+    const std::optional<Loesung> l = loesungAusZeilen(g.zeilen);
+    if (!l) {
+        r.fehler(kNummerierungsfehler);
+        return Ablauf::ProgrammEnde;
+    }
+    if (l->fragen == 0) {
+        r.fehler(u"Die Testvorlage "_s + pfad +
+                 u" enthält keine Aufgaben. Es wird nichts benotet; die bisherigen benoteten "
+                 "Kopien bleiben unverändert."_s);
+        return Ablauf::Abgebrochen;
+    }
+    for (int q = 1; q <= l->fragen; ++q) {
+        if (l->loesung[q].isEmpty() || l->maxPunkte[q] < 1) {
+            r.fehler(u"In der Testvorlage "_s + pfad + u" fehlt bei Aufgabe "_s +
+                     QString::number(q) +
+                     u" die Lösungszeile (die Punktezahl 1 bis 9 vor der richtigen Antwort). "
+                     "Es wird nichts benotet; die bisherigen benoteten Kopien bleiben "
+                     "unverändert."_s);
+            return Ablauf::Abgebrochen;
+        }
+    }
+    v = {g.zeilen, *l};
+    return Ablauf::Ok;
+}
+
+} // namespace
+
 Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabelle &norm,
                     const QDate &heute, Benotungslauf &lauf, Rueckfragen &r)
 {
@@ -93,10 +140,19 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
     lauf.norm = norm;
     lauf.datum = heute.toString(u"yyyy-MM-dd"_s);
     lauf.klassenGroesse = klassenGroesse(klasse);
+    ordnerTauschAufraeumen(test.benotetOrdner());
+    if (lauf.klassenGroesse == 0) {
+        r.fehler(u"Die Klassendatei des Tests enthält keine Schüler. Es wird nichts benotet."_s);
+        return Ablauf::Abgebrochen;
+    }
     const std::array<Gruppeneintrag, kMaxSchueler + 1> gruppen = gruppenDateiPruefen(test, r);
-    ordnerAnlegen(test.benotetOrdner());
 
-    std::optional<Loesung> schluessel[2];
+    // Erst alles im Speicher: benotete Kopien und Zusammenfassung ersetzen den vorigen Lauf
+    // gemeinsam oder gar nicht.
+    std::optional<Gruppenvorlage> vorlagen[2];
+    std::array<QStringList, kMaxSchueler + 1> benotet{};
+    std::array<QString, kMaxSchueler + 1> dateiname{};
+    QStringList unpassend;
     QString gruppe = u"A"_s;
     for (int nr = 1; nr <= lauf.klassenGroesse; ++nr) {
         const Schueler &s = klasse.schueler(nr);
@@ -117,29 +173,31 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
             r.warnung(u"  Datei  "_s + pfad + u"  nicht da!  "_s);
             continue;
         }
-        const ZeilenErgebnis kopie = ansiZeilenLesen(pfad, sp::kGrenzeAbgabe);
+        const ZeilenErgebnis kopie = ansiZeilenOhneVerknuepfungLesen(pfad, sp::kGrenzeAbgabe);
         if (!kopie.ok()) {
             r.warnung(kopie.fehler.meldung());
             continue;
         }
         const int gi = gruppe == u"B"_s ? 1 : 0;
-        if (!schluessel[gi]) {
-            Loesung l;
-            const Ablauf a = loesungEinlesen(test.vorlage(gruppe[0]), l, r);
-            if (a == Ablauf::ProgrammEnde) {
+        if (!vorlagen[gi]) {
+            Gruppenvorlage v;
+            if (const Ablauf a = vorlagePruefen(test.vorlage(gruppe[0]), v, r); a != Ablauf::Ok) {
                 return a;
             }
-            if (a != Ablauf::Ok) {
-                continue;
-            }
-            schluessel[gi] = l;
+            vorlagen[gi] = v;
         }
-        const Loesung &l = *schluessel[gi];
+        const Loesung &l = vorlagen[gi]->loesung;
         lauf.loesung = l;
         const Kreuze kreuze = kreuzeEinlesen(kopie.zeilen);
         if (kreuze.zuVieleFragen) {
             r.warnung(u"Die Datei "_s + pfad + u" enthält mehr als "_s +
                       QString::number(kMaxFragen) + u" Aufgaben und wird nicht bewertet!"_s);
+            continue;
+        }
+        // Nur gegen die eigene Vorlage: eine Kopie eines anderen Tests oder einer seither
+        // geaenderten Vorlage bekaeme sonst eine falsche Note.
+        if (!passtZurVorlage(kopie.zeilen, vorlagen[gi]->zeilen, l)) {
+            unpassend << pfad;
             continue;
         }
         const Kopfbefund kopf = kopfPruefen(kopie.zeilen, gruppe);
@@ -154,35 +212,108 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
             e.noteE = u"GF"_s;
         }
         lauf.thema = kopie.zeilen.value(3).mid(7, 60);
-        const QString ziel = test.benotetOrdner() + name;
-        const DateiFehler f = ansiZeilenSchreiben(ziel, benoteteKopie(kopie.zeilen, l, e));
-        if (!f.ok()) {
-            r.fehler(f.meldung());
-        }
+        benotet[nr] = benoteteKopie(kopie.zeilen, l, e);
+        dateiname[nr] = name;
         for (int zeile = 0; zeile < kNormZeilen; ++zeile) {
             if (norm[size_t(zeile)].noteE == e.noteE) {
                 ++lauf.notenZaehler[size_t(zeile)];
                 break;
             }
         }
-        lauf.benotet[nr] = f.ok();
+        lauf.benotet[nr] = true;
         lauf.ergebnisse[nr] = {s.vorname.left(1), s.nachname.left(8), e.noteE, e.punkteGesamt};
+    }
+    if (!unpassend.isEmpty()) {
+        r.warnung(u"Diese Kopien passen nicht zur Testvorlage (andere Aufgaben, andere "
+                  "Aufgabenzahl oder leer) und werden nicht benotet: "_s +
+                  unpassend.join(u", "_s));
+    }
+    if (std::find(lauf.benotet.begin(), lauf.benotet.end(), true) == lauf.benotet.end()) {
+        r.fehler(u"Für keinen Schüler der Klasse liegt eine benotbare Kopie in "_s +
+                 test.abgabenOrdner() +
+                 u". Passen Klassendatei und Test zusammen? Es wird nichts benotet; die "
+                 "bisherigen benoteten Kopien bleiben unverändert."_s);
+        return Ablauf::Abgebrochen;
     }
     zusammenfassungSortieren(lauf);
     fehlerMelden(lauf, r);
-    klassenspiegelEintragen(test, klasse, lauf, r);
+
+    QList<std::pair<QString, QByteArray>> dateien;
+    QStringList kopf;
+    QString letzteZeile2;
+    for (int nr = 1; nr <= lauf.klassenGroesse; ++nr) {
+        if (!lauf.benotet[nr]) {
+            continue;
+        }
+        if (kopf.isEmpty()) {
+            kopf = benotet[nr].mid(0, 7);
+        }
+        letzteZeile2 = benotet[nr].value(1);
+        DateiFehler f;
+        f.pfad = test.benotetOrdner() + dateiname[nr];
+        dateien.append(
+            {dateiname[nr], ansiZeilenAlsBytes(mitKlassenzeilen(benotet[nr], lauf), &f)});
+        if (!f.ok()) {
+            r.fehler(f.meldung() + u" Es wird nichts benotet."_s);
+            return Ablauf::Abgebrochen;
+        }
+    }
+    DateiFehler f;
+    f.pfad = test.zusammenfassung();
+    dateien.append({QFileInfo(test.zusammenfassung()).fileName(),
+                    ansiZeilenAlsBytes(zusammenfassungZeilen(test, lauf, kopf, letzteZeile2), &f)});
+    QString fehler = f.meldung();
+    if (!f.ok() || !ordnerErsetzen(test.benotetOrdner(), dateien, &fehler)) {
+        r.fehler(fehler + u" Die benoteten Kopien wurden nicht geschrieben; die bisherigen bleiben "
+                          "unverändert."_s);
+        return Ablauf::Abgebrochen;
+    }
     return Ablauf::Ok;
+}
+
+namespace {
+
+// Der Tag einer Uhr, die sonst die Systemzeit liefert.
+class TagesUhr final : public Uhr
+{
+public:
+    explicit TagesUhr(QDate tag)
+        : tag(tag)
+    {}
+    QDateTime jetzt() const override { return QDateTime(tag, QTime::currentTime()); }
+
+private:
+    QDate tag;
+};
+
+} // namespace
+
+Ablauf benotungStarten(const TestPfade &test, const Einstellungen &e, const Klasse &klasse,
+                       const std::optional<QString> &normtabelle, const Uhr &uhr, Einsammlung &z,
+                       Benotungslauf &lauf, Rueckfragen &r)
+{
+    // Der Dateidialog vor der Sperre: waehrend der Lehrer waehlt, wartet niemand.
+    const QString pfad =
+        normtabelle ? *normtabelle : normtabelleWaehlen(e.programmOrdner, test.fachbuchstabe(), r);
+    Testsperre sperre(test);
+    if (!sperre.sperren(r)) {
+        return Ablauf::Abgebrochen;
+    }
+    // Was bis zum Klingeln abgegeben wurde, wird noch eingesammelt; danach zurueckziehen und
+    // einsammeln, was dazwischen kam.
+    abgabenLeerenGesperrt(test, e, z, uhr, r);
+    bereitgestellteTestsLoeschen(test, e);
+    abgabenLeerenGesperrt(test, e, z, uhr, r);
+    const Normtabelle norm = pfad.isEmpty() ? standardNormtabelle() : normTabelleEinlesen(pfad, r);
+    return testsBenoten(test, klasse, norm, uhr.heute(), lauf, r);
 }
 
 Ablauf benotungStarten(const TestPfade &test, const Einstellungen &e, const Klasse &klasse,
                        const std::optional<QString> &normtabelle, const QDate &heute,
                        Benotungslauf &lauf, Rueckfragen &r)
 {
-    bereitgestellteTestsLoeschen(test, e);
-    const QString pfad =
-        normtabelle ? *normtabelle : normtabelleWaehlen(e.programmOrdner, test.fachbuchstabe(), r);
-    const Normtabelle norm = pfad.isEmpty() ? standardNormtabelle() : normTabelleEinlesen(pfad, r);
-    return testsBenoten(test, klasse, norm, heute, lauf, r);
+    Einsammlung z;
+    return benotungStarten(test, e, klasse, normtabelle, TagesUhr(heute), z, lauf, r);
 }
 
 void fehlerMelden(const Benotungslauf &lauf, Rueckfragen &r)

@@ -2,14 +2,15 @@
 // Benoten einer Klasse: jede Kopie in "T2-Ausge" wird Frage fuer Frage bewertet (volle Punkte nur
 // fuer genau ein Kreuz auf der richtigen Antwort), ueber die Normtabelle benotet und als benotete
 // Kopie nach "T3-Benot" geschrieben; danach die Klassenzeilen und die Zusammenfassung.
-// Eine unbrauchbare Kopie (fehlt, Verknuepfung, zu gross, binaer, mehr als 40 Fragen) wird mit
-// einer Meldung uebergangen; die anderen Schueler werden benotet.
+// Eine unbrauchbare Kopie (fehlt, Verknuepfung, zu gross, binaer, mehr als 40 Fragen, anderer
+// Test) wird mit einer Meldung uebergangen; die anderen Schueler werden benotet.
 
-#include "grades/benotungsergebnis.h"
 #include "classdata/klasse.h"
+#include "conduct/benotungslauf.h"
 #include "conduct/normtabelle.h"
 #include "conduct/testdokument.h"
 #include "conduct/testname.h"
+#include "grades/benotungsergebnis.h"
 
 #include <QDate>
 #include <QString>
@@ -18,6 +19,8 @@
 #include <optional>
 
 class Rueckfragen;
+class Uhr;
+struct Einsammlung;
 struct Einstellungen;
 
 // Uebergabe an das Notenbuch, eine je Klassenplatz.
@@ -27,30 +30,15 @@ struct Gruppeneintrag
     QString nachname, vorname, gruppe;
 };
 
-struct Benotungslauf
-{
-    int klassenGroesse = 0;
-    Normtabelle norm = standardNormtabelle();
-    std::array<Benotungsergebnis, kMaxSchueler + 1> ergebnisse{}; // Plaetze 1..40
-    std::array<qint16, kMaxFragen + 1> klassenTreffer{};
-    std::array<qint16, kNormZeilen> notenZaehler{};
-    std::array<bool, kMaxSchueler + 1> falschPositioniert{};
-    std::array<bool, kMaxSchueler + 1> gruppenFehler{};
-    std::array<bool, kMaxSchueler + 1>
-        benotet{};   // Plaetze, deren Kopie in diesem Lauf benotet wurde
-    Loesung loesung; // Schluessel der zuletzt gelesenen Vorlage
-    QString datum;   // "yyyy-mm-dd"
-    QString thema;   // Zeile 4 der Kopie, Zeichen 8 bis 67
-};
-
 // Je drei Zeilen (Vorname, Nachname, Gruppe) ein Eintrag, hoechstens 40; Namen auf 20 Zeichen.
 std::array<Gruppeneintrag, kMaxSchueler + 1> gruppenTabelle(const QStringList &zeilen);
 // Liest die Gruppendatei (hoechstens 40 Eintraege) und meldet fehlende Kopien.
 std::array<Gruppeneintrag, kMaxSchueler + 1> gruppenDateiPruefen(const TestPfade &test,
                                                                  Rueckfragen &r);
 
-// kopfPruefen: krank, wenn "KRANK" (gross geschrieben) in Zeilen 1-3 steht; Gruppenfehler, wenn
-// Zeile 3 nicht mit dem Gruppenbuchstaben endet.
+// kopfPruefen: krank, wenn Zeile 1 mit "krank:" beginnt (der Platzhalter des Austeilens, ohne
+// Ruecksicht auf Gross-/Kleinschreibung); Gruppenfehler, wenn Zeile 3 nicht mit dem
+// Gruppenbuchstaben endet.
 struct Kopfbefund
 {
     bool krank = false;
@@ -62,14 +50,23 @@ Kopfbefund kopfPruefen(const QStringList &kopie, const QString &gruppe);
 Einzelergebnis punkteUndNoteBerechnen(const Loesung &l, const Kreuze &k, const Normtabelle &norm,
                                       std::array<qint16, kMaxFragen + 1> &klassenTreffer);
 
-// Der ganze Lauf nach dem Einlesen der Normtabelle. ProgrammEnde bei einem Nummerierungsfehler
-// einer Vorlage.
+// Der ganze Lauf nach dem Einlesen der Normtabelle; der Aufrufer haelt die Testsperre. Erst wird
+// alles geprueft und im Speicher gebaut, dann ersetzen die benoteten Kopien und die Zusammenfassung
+// den Inhalt von "T3-Benot" gemeinsam. Eine unbrauchbare Vorlage (ohne Aufgaben, ohne
+// Loesungszeile) oder keine einzige benotbare Kopie: Meldung, Abgebrochen, nichts geschrieben.
+// Eine Kopie, die nicht zur Vorlage passt, wird genannt und nicht benotet. ProgrammEnde bei einem
+// Nummerierungsfehler einer Vorlage.
 Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabelle &norm,
                     const QDate &heute, Benotungslauf &lauf, Rueckfragen &r);
 
-// "Tests benoten" nach der Rueckfrage des Fensters: zieht die bereitgestellten Tests zurueck, liest
-// die Normtabelle (ohne Angabe ueber den Dateidialog; abgebrochen oder unlesbar: Standardanteile
-// mit Meldung) und benotet die Klasse.
+// "Tests benoten" nach der Rueckfrage des Fensters: waehlt die Normtabelle (ohne Angabe ueber den
+// Dateidialog; abgebrochen oder unlesbar: Standardanteile mit Meldung), nimmt die Testsperre
+// (belegt: Meldung, Abgebrochen), sammelt alle wartenden Abgaben ein (z und uhr wie beim
+// Zeitgeber), zieht die bereitgestellten Tests zurueck, sammelt noch einmal und benotet die Klasse.
+Ablauf benotungStarten(const TestPfade &test, const Einstellungen &e, const Klasse &klasse,
+                       const std::optional<QString> &normtabelle, const Uhr &uhr, Einsammlung &z,
+                       Benotungslauf &lauf, Rueckfragen &r);
+// Dasselbe mit einem frischen Einsammelzustand und dem Tag heute.
 Ablauf benotungStarten(const TestPfade &test, const Einstellungen &e, const Klasse &klasse,
                        const std::optional<QString> &normtabelle, const QDate &heute,
                        Benotungslauf &lauf, Rueckfragen &r);

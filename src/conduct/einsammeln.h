@@ -1,9 +1,14 @@
 #pragma once
-// Einsammeln der abgegebenen Tests: ein Schritt nimmt hoechstens eine Datei aus dem Abgabeordner
-// ("DropBox") und verschiebt sie nach "T2-Ausge". Das Fenster ruft den Schritt mit seinem Takt auf.
-// Der Abgabeordner wird von Schuelern beschrieben: Verknuepfungen, Ordner, zu grosse Dateien und
-// untaugliche Namen werden einmal gemeldet und liegen gelassen, bis sie taugen; die anderen werden
-// eingesammelt.
+// Einsammeln der abgegebenen Tests aus dem Abgabeordner ("DropBox") nach "T2-Ausge".
+// Der Abgabeordner wird von Schuelern beschrieben; jeder Eintrag dort ist fremd:
+// - Verknuepfungen, Ordner, Geraete, zu grosse Dateien und untaugliche Namen werden einmal
+//   gemeldet und liegen gelassen, bis sie taugen;
+// - eine Abgabe wird erst geprueft (ohne Verknuepfung geoeffnet, Text, gehoert zu diesem Test),
+//   dann im Abgabeordner unter einem eigenen Namen beiseite genommen, ueber ihren Deskriptor
+//   gelesen und noch einmal geprueft und mit einem Umbenennen in "T2-Ausge" geschrieben; eine
+//   fruehere Abgabe desselben Schuelers wird dabei in einem Schritt ersetzt;
+// - Abgaben eines anderen Tests der Klasse bleiben liegen (einmal gemeldet).
+// Alles geschieht unter der Testsperre.
 
 #include "conduct/testname.h"
 
@@ -16,6 +21,12 @@ class Uhr;
 struct Einstellungen;
 
 inline constexpr int kMaxGesammelt = 50;
+
+// Eine Abgabe, die juenger ist als diese Ruhezeit und nicht taugt, schreibt das Schuelerprogramm
+// vielleicht noch: sie wird ohne Meldung spaeter wieder geprueft, und eine Leerung wartet so lange
+// auf sie. Standard 2 s; Tests 0.
+int abgabeRuhezeitMs();
+void setzeAbgabeRuhezeitMs(int ms);
 
 // Zustand einer Durchfuehrung (vom Fenster gehalten, beim Bereitstellen neu angelegt).
 struct Einsammlung
@@ -30,11 +41,39 @@ struct Einsammlung
 struct Einsammelschritt
 {
     bool eingesammelt = false;
-    QString name; // Dateiname der eingesammelten Abgabe
+    bool belegt = false; // ein anderes Programm haelt die Testsperre; naechster Schritt versucht es
+    QString name;        // Dateiname der eingesammelten Abgabe
     QString verschobenNach;
 };
 
+// Ein Zeitgeberschritt: hoechstens eine Abgabe. Haelt ein anderes Programm die Testsperre,
+// geschieht ohne Meldung nichts (belegt).
 Einsammelschritt testsMitnehmen(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
+                                const Uhr &uhr, Rueckfragen &r);
+
+struct Leerung
+{
+    bool ok = false;   // false: Testsperre belegt (gemeldet), nichts geschehen
+    QStringList namen; // eingesammelte Dateinamen in Folge
+    QString verschobenNach;
+};
+// Sammelt ein, bis der Abgabeordner keine Abgabe dieses Tests mehr enthaelt (dieselben Pruefungen,
+// Meldungen und Protokollzeilen wie testsMitnehmen). Vor jedem Ende einer Durchfuehrung aufrufen.
+Leerung alleAbgabenEinsammeln(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
+                              const Uhr &uhr, Rueckfragen &r);
+// Dasselbe fuer einen Aufrufer, der die Testsperre schon haelt.
+Leerung abgabenLeerenGesperrt(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
+                              const Uhr &uhr, Rueckfragen &r);
+
+struct Beendigung
+{
+    bool ok = false;      // false: Testsperre belegt (gemeldet), nichts geschehen
+    bool warLeer = false; // der Ausgabeordner war schon leer
+    QStringList eingesammelt;
+};
+// "Bereit gestellte Tests loeschen": sammelt alle wartenden Abgaben ein, zieht die bereitgestellten
+// Tests zurueck und sammelt, was inzwischen noch kam.
+Beendigung durchfuehrungBeenden(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
                                 const Uhr &uhr, Rueckfragen &r);
 
 // Der Name einer Datei in ordner, die ohne Ruecksicht auf Gross-/Kleinschreibung name heisst;

@@ -3,11 +3,13 @@
 #include "app/konfiguration.h"
 #include "authoring/formatierung.h"
 #include "common/ansitext.h"
+#include "common/fremdordner.h"
 #include "common/ordner.h"
 #include "common/rtf/rtf.h"
 #include "common/rtf/zeilenmodell.h"
 #include "common/rueckfragen.h"
 #include "common/uhr.h"
+#include "conduct/testsperre.h"
 #include "outside/schuelerprogramm.h"
 
 #include <QTextDocument>
@@ -67,13 +69,23 @@ QString benoteteKopieUmwandeln(const QString &quelle, const QString &ziel)
 {
     QTextDocument doc;
     const QString fehler = benoteteKopieLaden(quelle, doc, false);
-    return fehler.isEmpty() ? rtfDateiSpeichern(ziel, doc) : fehler;
+    if (!fehler.isEmpty()) {
+        return fehler;
+    }
+    // Der Rueckgabeordner ist ein Ordner der Schueler: einer Verknuepfung wird nie gefolgt.
+    const DateiFehler f = ohneVerknuepfungSchreiben(ziel, rtfSchreiben(doc));
+    return f.ok() ? QString() : f.meldung();
 }
 
 Rueckgabe testZurueckgeben(const TestPfade &test, const Einstellungen &e, bool speichernErlaubt,
                            const Uhr &uhr, Rueckfragen &r)
 {
     Rueckgabe g;
+    Testsperre sperre(test);
+    if (!sperre.sperren(r)) {
+        return g;
+    }
+    ordnerTauschAufraeumen(test.benotetOrdner());
     const QString code = test.klassenkuerzel();
     g.zielOrdner = rueckgabeOrdnerDerKlasse(test, e);
     if (e.rueckgabeOrdner.isEmpty() || !ordnerAnlegen(g.zielOrdner) ||
@@ -90,7 +102,7 @@ Rueckgabe testZurueckgeben(const TestPfade &test, const Einstellungen &e, bool s
     }
     ordnerLeeren(g.zielOrdner);
     if (speichernErlaubt &&
-        !atomarSchreiben(g.zielOrdner + sp::kSpeicherIndikator, QByteArray()).ok()) {
+        !ohneVerknuepfungSchreiben(g.zielOrdner + sp::kSpeicherIndikator, QByteArray()).ok()) {
         r.fehler(u"Der Übergabe-Ordner auf dem Schulserver kann nicht beschrieben werden!"_s);
         return g;
     }
@@ -109,7 +121,8 @@ Rueckgabe testZurueckgeben(const TestPfade &test, const Einstellungen &e, bool s
         g.mitBildern = baumKopieren(test.bilderOrdner(), g.zielOrdner + sp::kBilderOrdner, true);
     }
     g.signalDatei = e.rueckgabeOrdner + sp::signalDateiname(code, e.lehrername, test.testKuerzel);
-    if (!ansiZeilenSchreiben(g.signalDatei, {heute.toString(u"yyyy-MM-dd"_s)}).ok()) {
+    if (!ansiZeilenOhneVerknuepfungSchreiben(g.signalDatei, {heute.toString(u"yyyy-MM-dd"_s)})
+             .ok()) {
         r.fehler(u"Der Übergabe-Ordner auf dem Schulserver kann nicht beschrieben werden!"_s);
         return g;
     }

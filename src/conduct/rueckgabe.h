@@ -39,8 +39,8 @@ struct Rueckgabe
     QString signalDatei;
 };
 
-// Stellt die benoteten Kopien des Tests zurueck. Ohne benotete Kopie bleibt der Rueckgabeordner
-// unberuehrt.
+// Stellt die benoteten Kopien des Tests zurueck (unter der Testsperre; belegt: Meldung, nichts
+// geschehen). Ohne benotete Kopie bleibt der Rueckgabeordner unberuehrt.
 Rueckgabe testZurueckgeben(const TestPfade &test, const Einstellungen &e, bool speichernErlaubt,
                            const Uhr &uhr, Rueckfragen &r);
 

@@ -200,6 +200,23 @@ QStringList persoenlicheKopie(const QStringList &vorlage, const Loesung &l, cons
     return aus;
 }
 
+QStringList fragezeilen(const QStringList &zeilen)
+{
+    QStringList aus;
+    for (const QString &z : zeilen) {
+        if (istFragezeile(z)) {
+            aus << z;
+        }
+    }
+    return aus;
+}
+
+bool passtZurVorlage(const QStringList &kopie, const QStringList &vorlage, const Loesung &loesung)
+{
+    const QStringList erwartet = fragezeilen(persoenlicheKopie(vorlage, loesung, {}, {}));
+    return !erwartet.isEmpty() && fragezeilen(kopie) == erwartet;
+}
+
 int antwortStelle(const QString &zeile, int erste)
 {
     for (int p = erste; p <= 12 && p < zeile.size(); ++p) {

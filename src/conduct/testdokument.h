@@ -74,6 +74,13 @@ QStringList persoenlicheKopie(const QStringList &vorlage, const Loesung &loesung
                               const QString &vorname, const QString &nachname,
                               bool platzhalter = false);
 
+// Die Fragezeilen einer Kopie in Dateifolge.
+QStringList fragezeilen(const QStringList &zeilen);
+// Gehoert die Kopie zu dieser Vorlage? Ihre Fragezeilen muessen genau die sein, die das Austeilen
+// aus der Vorlage schreibt (Text, Nummer, Punkte, Zahl der Fragen). Eine Kopie eines anderen Tests,
+// einer geaenderten Vorlage oder eine leere Datei passt nicht.
+bool passtZurVorlage(const QStringList &kopie, const QStringList &vorlage, const Loesung &loesung);
+
 // Kreuze einer ausgefuellten Kopie.
 struct Kreuze
 {

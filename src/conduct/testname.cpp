@@ -147,6 +147,22 @@ QChar fachBuchstabe(const QString &eintrag)
     return eintrag.size() >= 2 ? eintrag[eintrag.size() - 2] : QChar(u'.');
 }
 
+void kursbuchstabePruefen(const QString &pfad, const QStringList &eintraege, Rueckfragen &r)
+{
+    QStringList mitK;
+    for (qsizetype i = 1; i < eintraege.size(); ++i) {
+        if (fachBuchstabe(eintraege[i]) == kKursbuchstabe) {
+            mitK << eintraege[i].chopped(std::min<qsizetype>(4, eintraege[i].size()));
+        }
+    }
+    if (!mitK.isEmpty()) {
+        r.warnung(u"In der Fächerliste "_s + pfad + u" hat "_s + mitK.join(u", "_s) +
+                  u" den Buchstaben K. Der Buchstabe K ist für Kurse reserviert: Ein Test mit "
+                  "diesem Fachbuchstaben wird als Kurstest behandelt und sucht eine Kursdatei "
+                  "(K-...). Bitte in der Fächerliste einen anderen Buchstaben wählen."_s);
+    }
+}
+
 QStringList faecherLesen(const QString &basisOrdner, Rueckfragen &r)
 {
     const QString pfad = basisOrdner + kFaecherliste;
@@ -161,6 +177,7 @@ QStringList faecherLesen(const QString &basisOrdner, Rueckfragen &r)
     for (qsizetype i = 0; i < zeilen->size() && i < kMaxFaecher; ++i) {
         eintraege << (i == 0 ? zeilen->at(0) : fachAnzeige(zeilen->at(i)));
     }
+    kursbuchstabePruefen(pfad, eintraege, r);
     return eintraege;
 }
 
@@ -190,6 +207,7 @@ bool fachUebernehmen(const QString &basisOrdner, QStringList &eintraege, const Q
         return false;
     }
     eintraege << text;
+    kursbuchstabePruefen(basisOrdner + kFaecherliste, {QString(), text}, r);
     return faecherSpeichern(basisOrdner, eintraege, r);
 }
 

@@ -61,7 +61,11 @@ struct TestPfade
 QString fachAnzeige(const QString &dateizeile);
 QString fachDateiform(const QString &eintrag);
 QChar fachBuchstabe(const QString &eintrag); // vorletztes Zeichen
-// Die Eintraege des Fachfeldes; bei Lesefehler Warnung und leere Liste.
+// "K" als Fachbuchstabe macht einen Test zum Kurstest; kein Fach der Liste darf ihn tragen.
+inline constexpr QChar kKursbuchstabe = u'K';
+// Warnt, wenn ein Fach (ab Eintrag 1) den Buchstaben K traegt.
+void kursbuchstabePruefen(const QString &pfad, const QStringList &eintraege, Rueckfragen &r);
+// Die Eintraege des Fachfeldes; bei Lesefehler Warnung und leere Liste; Warnung bei "K".
 QStringList faecherLesen(const QString &basisOrdner, Rueckfragen &r);
 bool faecherSpeichern(const QString &basisOrdner, const QStringList &eintraege, Rueckfragen &r);
 // Fragt, ob ein getippter Fachtext uebernommen werden soll; wenn ja, ergaenzen und speichern.

@@ -3,9 +3,11 @@
 #include "app/konfiguration.h"
 #include "classdata/klasse.h"
 #include "common/ansitext.h"
+#include "common/fremdordner.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "common/uhr.h"
+#include "conduct/testsperre.h"
 #include "outside/schuelerprogramm.h"
 
 #include <QFile>
@@ -18,7 +20,7 @@ QString klassenMuster(const QString &testKuerzel)
 {
     const QString code = testKuerzel.left(2);
     const QChar fach = testKuerzel.size() > 2 ? testKuerzel[2] : QChar(u'.');
-    if (fach == u'K') {
+    if (fach == kKursbuchstabe) {
         const QString stufe = klassenPraefix(code) == u"1"_s ? u'1' + code.left(1) : code.left(1);
         return u"K-"_s + stufe + u'-' + code.mid(1, 1);
     }
@@ -99,21 +101,15 @@ std::optional<int> protokollZaehlen(const TestPfade &test)
 
 bool protokollSchreiben(const TestPfade &test, const Uhr &uhr, int nummer, bool trennlinie)
 {
+    // Angehaengt, nicht neu geschrieben: keine Pause vor dem Neuschreiben je Abgabe, und eine
+    // Verknuepfung an Stelle des Protokolls wird nie beschrieben.
     QStringList zeilen;
-    if (istGewoehnlicheDatei(test.protokollDatei())) {
-        const ZeilenErgebnis g = ansiZeilenLesen(test.protokollDatei());
-        if (!g.ok()) {
-            return false;
-        }
-        zeilen = g.zeilen;
-        pauseVorNeuschreiben();
-    }
     if (trennlinie) {
         zeilen << QString(47, u'-');
     }
     zeilen << uhr.jetzt().toString(u"dd.MM.yyyy, hh:mm"_s) + u" Uhr"_s + u": Abgabe  "_s +
                   QString::number(nummer) + u". Sch."_s;
-    return ansiZeilenSchreiben(test.protokollDatei(), zeilen).ok();
+    return ohneVerknuepfungAnhaengen(test.protokollDatei(), ansiZeilenAlsBytes(zeilen)).ok();
 }
 
 bool protokollLoeschen(const TestPfade &test)
@@ -211,18 +207,24 @@ bool durchgang(const TestPfade &test, const Klasse &klasse, const Gruppenvorlage
                bool platzhalter, Rueckfragen &r)
 {
     const QString ziel = platzhalter ? test.abgabenOrdner() : test.kopienOrdner();
-    QStringList gruppen;
+    QStringList gruppen, namen;
     const int n = klassenGroesse(klasse);
+    for (int nr = 1; nr <= n; ++nr) {
+        const Schueler &s = klasse.schueler(nr);
+        namen << sp::persoenlicherDateiname(s.vorname, s.nachname, test.klassenkuerzel());
+    }
+    speicherresteEntfernen(ziel, namen);
     for (int nr = 1; nr <= n; ++nr) {
         const Schueler &s = klasse.schueler(nr);
         const int gi = (nr % 2 == 1) ? 0 : 1;
         const QStringList kopie =
             persoenlicheKopie(g[gi].zeilen, g[gi].loesung, s.vorname, s.nachname, platzhalter);
-        const QString pfad =
-            ziel + sp::persoenlicherDateiname(s.vorname, s.nachname, test.klassenkuerzel());
-        const DateiFehler f = ansiZeilenSchreiben(pfad, kopie);
+        // "T2-Ausge" nimmt Dateien der Schueler auf: einer Verknuepfung wird nie gefolgt.
+        const DateiFehler f = ansiZeilenOhneVerknuepfungSchreiben(ziel + namen[nr - 1], kopie);
         if (!f.ok()) {
-            r.fehler(f.meldung());
+            r.fehler(u"Die Testkopie von Schüler Nr. "_s + QString::number(nr) + u" ("_s +
+                     s.vorname + u' ' + s.nachname + u") wurde nicht geschrieben. "_s +
+                     f.meldung() + u" Die Testdurchführung wird abgebrochen."_s);
             return false;
         }
         gruppen << s.vorname << s.nachname << (gi == 0 ? u"A"_s : u"B"_s);
@@ -265,6 +267,10 @@ Bearbeitet protokollSuchenMitMeldung(const TestPfade &test, Rueckfragen &r)
 
 Kopien kopienAnfertigen(const TestPfade &test, const Klasse &klasse, Zufall &zufall, Rueckfragen &r)
 {
+    Testsperre sperre(test);
+    if (!sperre.sperren(r)) {
+        return Kopien::Abgebrochen;
+    }
     switch (protokollSuchenMitMeldung(test, r)) {
     case Bearbeitet::Weiter:
         break;
@@ -344,6 +350,10 @@ Bereitstellung testBereitStellen(const TestPfade &test, const Einstellungen &e, 
                                  Rueckfragen &r)
 {
     Bereitstellung b;
+    Testsperre sperre(test);
+    if (!sperre.sperren(r)) {
+        return b;
+    }
     const QString code = test.klassenkuerzel();
     b.zielOrdner = sp::ausgabeKlassenOrdner(e.ausgabeOrdner, e.lehrername, code);
     if (e.ausgabeOrdner.isEmpty() || !ordnerAnlegen(b.zielOrdner) ||
@@ -352,20 +362,29 @@ Bereitstellung testBereitStellen(const TestPfade &test, const Einstellungen &e, 
         return b;
     }
     ordnerLeeren(b.zielOrdner);
-    const QStringList dateien = dateienNachMuster(test.kopienOrdner(), u"*"_s);
+    // Nur die persoenlichen Kopien; Reste eines unterbrochenen Speicherns bleiben zurueck.
+    const QStringList dateien = dateienNachMuster(test.kopienOrdner(), sp::abgabeMuster(code));
     if (dateien.isEmpty()) {
         r.fehler(u"Achtung: Die Datei(en) konnte(n) nicht kopiert werden!"_s);
         return b;
     }
     for (const QString &name : dateien) {
         b.liste << name.chopped(std::min<qsizetype>(2, name.size()));
-        dateiKopieren(test.kopienOrdner() + name, b.zielOrdner + name, true);
+        if (!dateiKopieren(test.kopienOrdner() + name, b.zielOrdner + name, true)) {
+            b.nichtKopiert << name;
+        }
+    }
+    if (!b.nichtKopiert.isEmpty()) {
+        r.fehler(u"Diese Testkopien konnten nicht in den Bereitstellungsordner "_s + b.zielOrdner +
+                 u" geschrieben werden: "_s + b.nichtKopiert.join(u", "_s) +
+                 u". Diese Schüler finden ihren Test nicht."_s);
     }
     if (istEchterOrdner(test.bilderOrdner())) {
         b.mitBildern = baumKopieren(test.bilderOrdner(), b.zielOrdner + sp::kBilderOrdner, true);
     }
     b.signalDatei = e.ausgabeOrdner + sp::signalDateiname(code, e.lehrername, test.testKuerzel);
-    if (!ansiZeilenSchreiben(b.signalDatei, {uhr.heute().toString(u"yyyy-MM-dd"_s)}).ok()) {
+    if (!ansiZeilenOhneVerknuepfungSchreiben(b.signalDatei, {uhr.heute().toString(u"yyyy-MM-dd"_s)})
+             .ok()) {
         r.fehler(u"Der Übergabe-Ordner auf dem Schulserver kann nicht beschrieben werden!"_s);
         return b;
     }

@@ -52,6 +52,7 @@ enum class Kopien {
     Abgebrochen,
     ProgrammEnde,
 };
+// Unter der Testsperre; ist sie belegt: Meldung, Abgebrochen.
 Kopien kopienAnfertigen(const TestPfade &test, const Klasse &klasse, Zufall &zufall,
                         Rueckfragen &r);
 bool sitzplanSchreiben(const TestPfade &test, const Klasse &klasse);
@@ -62,13 +63,15 @@ struct Bereitstellung
 {
     bool ok = false;
     QString zielOrdner;
-    QStringList liste; // Namen ohne die letzten zwei Zeichen
+    QStringList liste;        // Namen ohne die letzten zwei Zeichen
+    QStringList nichtKopiert; // Kopien, die nicht geschrieben werden konnten (gemeldet)
     bool mitBildern = false;
     QString signalDatei;
 };
-// Leert den Ausgabeordner der Klasse, kopiert "T1-Kopie" und "Bilder" hinein, schreibt zuletzt
-// die Signaldatei.
+// Leert den Ausgabeordner der Klasse, kopiert die persoenlichen Kopien aus "T1-Kopie" und
+// "Bilder" hinein, schreibt zuletzt die Signaldatei. Unter der Testsperre.
 Bereitstellung testBereitStellen(const TestPfade &test, const Einstellungen &e, const Uhr &uhr,
                                  Rueckfragen &r);
-// Loescht Kopien, "Bilder" und Signaldatei. Ergebnis: ob der Ordner schon leer war.
+// Loescht Kopien, "Bilder" und Signaldatei. Ergebnis: ob der Ordner schon leer war. Sammelt nicht
+// ein: das Ende einer Durchfuehrung ist durchfuehrungBeenden (einsammeln.h).
 bool bereitgestellteTestsLoeschen(const TestPfade &test, const Einstellungen &e);

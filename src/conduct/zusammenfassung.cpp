@@ -1,10 +1,6 @@
 #include "conduct/zusammenfassung.h"
 
-#include "classdata/klasse.h"
 #include "common/ansitext.h"
-#include "common/ordner.h"
-#include "common/rueckfragen.h"
-#include "outside/schuelerprogramm.h"
 
 using namespace Qt::StringLiterals;
 
@@ -87,54 +83,33 @@ QStringList klassenblock(const Benotungslauf &lauf, const QString &zeile2)
             zeile2};
 }
 
-void klassenspiegelEintragen(const TestPfade &test, const Klasse &klasse, const Benotungslauf &lauf,
-                             Rueckfragen &r)
+QStringList mitKlassenzeilen(const QStringList &benotet, const Benotungslauf &lauf)
 {
-    QStringList kopf;     // Zeilen 1-7 der ersten benoteten Kopie
-    QString letzteZeile2; // Zeile 2 der zuletzt bearbeiteten Kopie
-    for (int nr = 1; nr <= lauf.klassenGroesse; ++nr) {
-        if (!lauf.benotet[nr]) {
-            continue;
+    const QString zeile2 = benotet.value(1);
+    QStringList neu;
+    neu.reserve(benotet.size() + 12);
+    for (qsizetype i = 0; i < benotet.size(); ++i) {
+        if (i == 8) {
+            neu << trefferZeilen(lauf, zeile2);
         }
-        const Schueler &s = klasse.schueler(nr);
-        const QString pfad =
-            test.benotetOrdner() +
-            schuelerprogramm::persoenlicherDateiname(s.vorname, s.nachname, test.klassenkuerzel());
-        const ZeilenErgebnis g = ansiZeilenLesen(pfad);
-        if (!g.ok()) {
-            r.fehler(
-                u"Fehler beim Eintragen des Klassenspiegels in die Testdateien der Schüler!"_s);
-            continue;
+        if (i == 11) {
+            neu << klassenblock(lauf, zeile2);
         }
-        if (kopf.isEmpty()) {
-            kopf = g.zeilen.mid(0, 7);
-        }
-        letzteZeile2 = g.zeilen.value(1);
-        QStringList neu;
-        neu.reserve(g.zeilen.size() + 12);
-        for (qsizetype i = 0; i < g.zeilen.size(); ++i) {
-            if (i == 8) {
-                neu << trefferZeilen(lauf, letzteZeile2);
-            }
-            if (i == 11) {
-                neu << klassenblock(lauf, letzteZeile2);
-            }
-            neu << g.zeilen[i];
-        }
-        pauseVorNeuschreiben();
-        if (!ansiZeilenSchreiben(pfad, neu).ok()) {
-            r.fehler(
-                u"Fehler beim Eintragen des Klassenspiegels in die Testdateien der Schüler!"_s);
-        }
+        neu << benotet[i];
     }
+    return neu;
+}
 
+QStringList zusammenfassungZeilen(const TestPfade &test, const Benotungslauf &lauf,
+                                  const QStringList &kopf, const QString &zeile2)
+{
     QString ordner = test.testOrdner();
     ordner.chop(1);
     QStringList z{QString(), u"Ergebniszusammenfassung vom Test: "_s + ordner.right(16), QString(),
                   kopf.value(1),
                   kopf.value(2).chopped(std::min<qsizetype>(13, kopf.value(2).size()))};
     z << kopf.mid(3, 4);
-    z << trefferZeilen(lauf, letzteZeile2) << klassenblock(lauf, letzteZeile2);
+    z << trefferZeilen(lauf, zeile2) << klassenblock(lauf, zeile2);
     z << QString() << QString() << u"Nachname\tVorname\tPunkte\tZensur (E)"_s << QString();
     for (int nr = 1; nr <= lauf.klassenGroesse; ++nr) {
         const Benotungsergebnis &e = lauf.ergebnisse[nr];
@@ -146,8 +121,5 @@ void klassenspiegelEintragen(const TestPfade &test, const Klasse &klasse, const 
                  QString::number(e.punkte) + u'\t' + e.noteE;
     }
     z << QString();
-    const DateiFehler f = ansiZeilenSchreiben(test.zusammenfassung(), z);
-    if (!f.ok()) {
-        r.fehler(f.meldung());
-    }
+    return z;
 }

@@ -3,12 +3,11 @@
 // Durchschnitt der E-Noten; eingetragen in jede benotete Kopie und in "Zusammenfassung.Doc"
 // (ANSI-Text mit CR LF und TAB).
 
-#include "conduct/benotung.h"
+#include "conduct/benotungslauf.h"
+#include "conduct/testname.h"
 
 #include <QString>
 #include <QStringList>
-
-class Rueckfragen;
 
 // Sortiert die Ergebnisse der Plaetze 1..Klassengroesse nach Nachname (8 Zeichen) und Initiale,
 // Byte fuer Byte in ANSI; ohne Kopie (leere Namen) zuerst.
@@ -21,6 +20,11 @@ QString durchschnittText(const Benotungslauf &lauf);
 QStringList trefferZeilen(const Benotungslauf &lauf, const QString &zeile2);
 QStringList klassenblock(const Benotungslauf &lauf, const QString &zeile2);
 
-// Traegt die Klassenzeilen in jede benotete Kopie ein und schreibt die Zusammenfassung.
-void klassenspiegelEintragen(const TestPfade &test, const Klasse &klasse, const Benotungslauf &lauf,
-                             Rueckfragen &r);
+// Die benotete Kopie mit den Klassenzeilen (vor ihrer Zeile 9 und 12, Zeile 2 der Kopie als
+// Trennlinie).
+QStringList mitKlassenzeilen(const QStringList &benotet, const Benotungslauf &lauf);
+
+// "Zusammenfassung.Doc": kopf sind die Zeilen 1-7 der ersten benoteten Kopie, zeile2 die Zeile 2
+// der letzten.
+QStringList zusammenfassungZeilen(const TestPfade &test, const Benotungslauf &lauf,
+                                  const QStringList &kopf, const QString &zeile2);

@@ -9,12 +9,18 @@ namespace schuelerprogramm {
 QString persoenlicherDateiname(const QString &vorname, const QString &nachname,
                                const QString &klassenkuerzel)
 {
-    return nachname.left(8) + u'.' + vorname.left(1) + klassenkuerzel;
+    return nachname.left(8) + u'.' + vorname.left(1) + kuerzelImDateinamen(klassenkuerzel);
+}
+
+QString kuerzelImDateinamen(const QString &klassenkuerzel)
+{
+    QString k = klassenkuerzel;
+    return k.replace(u'.', u'_');
 }
 
 QString abgabeMuster(const QString &klassenkuerzel)
 {
-    return u"*.?"_s + klassenkuerzel;
+    return u"*.?"_s + kuerzelImDateinamen(klassenkuerzel);
 }
 
 QString ausgabeKlassenOrdner(const QString &ausgabeOrdner, const QString &lehrername,

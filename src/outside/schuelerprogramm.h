@@ -35,10 +35,14 @@ inline bool istKreuz(QChar c)
     return c == u'+' || c == u'X' || c == u'Y' || c == u'x' || c == u'y';
 }
 
-// Erste 8 Zeichen des Nachnamens, ".", erstes Zeichen des Vornamens, Klassenkuerzel.
+// Erste 8 Zeichen des Nachnamens, ".", erstes Zeichen des Vornamens, Klassenkuerzel. Der
+// Fuellpunkt einstelliger Klassen ("7.", "0.") wird "_" geschrieben ("Schmidtb.K7_"): viele
+// Dateisysteme streichen einen Punkt am Namensende.
 QString persoenlicherDateiname(const QString &vorname, const QString &nachname,
                                const QString &klassenkuerzel);
-// Muster der Abgaben einer Klasse: "*.?" + Klassenkuerzel.
+// Das Klassenkuerzel, wie es in persoenlichen Dateinamen steht ("7." -> "7_").
+QString kuerzelImDateinamen(const QString &klassenkuerzel);
+// Muster der Abgaben einer Klasse: "*.?" + Klassenkuerzel (mit "_" statt Fuellpunkt).
 QString abgabeMuster(const QString &klassenkuerzel);
 
 // Ordner (mit Trenner am Ende); lehrername endet mit dem Trenner.

@@ -162,7 +162,7 @@ int durchfuehren(WerkzeugKontext &k)
     for (const QString &name : b.liste) {
         k.aus << name << Qt::endl;
     }
-    return b.ok ? 0 : 2;
+    return b.ok && b.nichtKopiert.isEmpty() ? 0 : 2;
 }
 
 int einsammeln(WerkzeugKontext &k)
@@ -178,13 +178,11 @@ int einsammeln(WerkzeugKontext &k)
     const TestPfade test{u->e.basisOrdner, k.argumente[0], k.argumente[1]};
     const WerkzeugUhr uhr(u->heute);
     Einsammlung z;
-    for (;;) {
-        const Einsammelschritt s = testsMitnehmen(test, u->e, z, uhr, k.r);
-        if (!s.eingesammelt) {
-            return 0;
-        }
-        k.aus << s.name << Qt::endl;
+    const Leerung l = alleAbgabenEinsammeln(test, u->e, z, uhr, k.r);
+    for (const QString &name : l.namen) {
+        k.aus << name << Qt::endl;
     }
+    return l.ok ? 0 : 2;
 }
 
 int benoten(WerkzeugKontext &k)
@@ -206,7 +204,8 @@ int benoten(WerkzeugKontext &k)
     }
     const WerkzeugUhr uhr(u->heute);
     Benotungslauf lauf;
-    const Ablauf a = benotungStarten(w->test, u->e, w->klasse, norm, uhr.heute(), lauf, k.r);
+    Einsammlung z;
+    const Ablauf a = benotungStarten(w->test, u->e, w->klasse, norm, uhr, z, lauf, k.r);
     if (a != Ablauf::Ok) {
         return ablaufCode(a);
     }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTextStream>
 
+#include <algorithm>
 #include <map>
 
 using namespace Qt::StringLiterals;
@@ -119,8 +120,15 @@ bool basisEinstellungenLaden(const QString &basis, Einstellungen &e, Rueckfragen
 int werkzeugAusfuehren(const QStringList &argumente, QTextStream &aus, QTextStream &fehler)
 {
     StderrRueckfragen r(fehler);
+    const auto hilfe = [](const QString &a) { return a == u"--help"_s || a == u"-h"_s; };
     if (!argumente.isEmpty()) {
         const auto it = verben().find(argumente.first());
+        // Ein Verb mit --help zeigt seinen Aufruf, statt eine Datei "--help" zu lesen.
+        if (it != verben().end() && std::any_of(argumente.begin() + 1, argumente.end(), hilfe)) {
+            aus << u"Aufruf: mivo-werkzeug "_s << it->second.aufruf << Qt::endl;
+            aus.flush();
+            return 0;
+        }
         if (it != verben().end()) {
             WerkzeugKontext k{argumente.mid(1), aus, fehler, r};
             const int ergebnis = it->second.funktion(k);
@@ -132,9 +140,14 @@ int werkzeugAusfuehren(const QStringList &argumente, QTextStream &aus, QTextStre
             return ergebnis;
         }
     }
-    fehler << u"Aufruf:"_s << Qt::endl;
+    // Nach Hilfe gefragt: Aufruf auf stdout, Erfolg; sonst falscher Aufruf.
+    const bool gefragt =
+        argumente.size() == 1 && (hilfe(argumente[0]) || argumente[0] == u"hilfe"_s);
+    QTextStream &ziel = gefragt ? aus : fehler;
+    ziel << u"Aufruf:"_s << Qt::endl;
     for (const auto &[name, verb] : verben()) {
-        fehler << u"  mivo-werkzeug "_s << verb.aufruf << Qt::endl;
+        ziel << u"  mivo-werkzeug "_s << verb.aufruf << Qt::endl;
     }
-    return 1;
+    ziel.flush();
+    return gefragt ? 0 : 1;
 }

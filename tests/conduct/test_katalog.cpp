@@ -1,6 +1,7 @@
 // Testkuerzel, Listen und Katalog.
 #include "common/ansitext.h"
 #include "common/ordner.h"
+#include "conduct/benotung.h"
 #include "conduct/katalog.h"
 #include "conduct/testname.h"
 #include "conduct/zusammenfassung.h"
@@ -76,6 +77,21 @@ private slots:
                                          "die Liste übernehmen?"_s});
         QCOMPARE(t.lies(kFaecherliste),
                  QByteArray("...\r\nP- Physik\r\nF- Franz\xf6sisch\r\nA- Astronomie\r\n"));
+        QVERIFY(r.meldungen().isEmpty());
+        // "K" ist den Kursen vorbehalten: lesen geht, mit Warnung, die das Fach nennt.
+        t.schreibe(kFaecherliste, "...\r\nK- Kunst\r\nP- Physik\r\n");
+        QCOMPARE(faecherLesen(t.pfad(), r).size(), 3);
+        QCOMPARE(r.meldungen().size(), 1);
+        QVERIFY(
+            r.meldungen()[0].startsWith(u"In der Fächerliste "_s + t.pfad() +
+                                        u"Mivo-Faecherliste.txt hat Kunst den Buchstaben K."_s));
+        // Die ausgelieferte Liste gibt Kunst einen anderen Buchstaben.
+        t.schreibe(kFaecherliste,
+                   dateiInhalt(QStringLiteral(MIVO_QUELLE "/basisordner/Mivo-Faecherliste.txt")));
+        r.leeren();
+        const QStringList geliefert = faecherLesen(t.pfad(), r);
+        QVERIFY(r.meldungen().isEmpty());
+        QVERIFY(geliefert.filter(u"Kunst ("_s).size() == 1);
         Testordner leer;
         SkriptRueckfragen r2;
         QVERIFY(faecherLesen(leer.pfad(), r2).isEmpty());

@@ -90,8 +90,13 @@ private slots:
             << QStringList{u"krank:     Name:  A B"_s, u"--"_s, u"Gruppe: A"_s} << true << false;
         QTest::newRow("abgegeben")
             << QStringList{u" Name:  A B"_s, u"--"_s, u"Gruppe: A"_s} << false << false;
+        // Nur der Platzhalter des Austeilens zaehlt, nicht ein Name, der "krank" enthaelt.
         QTest::newRow("Name mit krank")
-            << QStringList{u" Name:  Frank Krankl"_s, u"--"_s, u"Gruppe: A"_s} << true << false;
+            << QStringList{u" Name:  Frank Krankl"_s, u"--"_s, u"Gruppe: A"_s} << false << false;
+        QTest::newRow("Platzhalter gross")
+            << QStringList{u"KRANK:     Name:  A B"_s, u"--"_s, u"Gruppe: A"_s} << true << false;
+        QTest::newRow("krank in Zeile 2")
+            << QStringList{u" Name:  A B"_s, u"krank:"_s, u"Gruppe: A"_s} << false << false;
         QTest::newRow("falsche Gruppe")
             << QStringList{u" Name:  A B"_s, u"--"_s, u"Gruppe: B"_s} << false << true;
         QTest::newRow("zu kurz") << QStringList{u" Name:  A B"_s} << false << true;

@@ -66,6 +66,32 @@ private slots:
         QVERIFY(fehler.contains(u"Bitte die Nummerierung der Testaufgaben kontrollieren !"_s));
     }
 
+    // Hilfe auf stdout mit Erfolg; ein Verb mit --help liest keine Datei dieses Namens.
+    void hilfe_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("aufruf");
+        QTest::newRow("--help") << QStringList{u"--help"_s} << u"Aufruf:\n"_s;
+        QTest::newRow("-h") << QStringList{u"-h"_s} << u"Aufruf:\n"_s;
+        QTest::newRow("schluessel --help")
+            << QStringList{u"schluessel"_s, u"--help"_s} << u"Aufruf: mivo-werkzeug schluessel"_s;
+        QTest::newRow("benoten --help")
+            << QStringList{u"benoten"_s, u"--basis"_s, basis, u"--help"_s}
+            << u"Aufruf: mivo-werkzeug benoten"_s;
+    }
+    void hilfe()
+    {
+        QFETCH(QStringList, argumente);
+        QString aus, fehler;
+        QCOMPARE(aufruf(argumente, &aus, &fehler), 0);
+        QFETCH(QString, aufruf);
+        QVERIFY2(aus.startsWith(aufruf), qPrintable(aus));
+        QVERIFY(fehler.isEmpty());
+        // Ohne Verb bleibt es ein falscher Aufruf.
+        QCOMPARE(this->aufruf({}, &aus, &fehler), 1);
+        QVERIFY(aus.isEmpty() && fehler.startsWith(u"Aufruf:"_s));
+    }
+
     void ablauf()
     {
         QString aus;

@@ -167,7 +167,9 @@ private slots:
         Konfig k2;
         TestPfade t2;
         einrichten(o, e2, k2, t2);
+        // Eingesammelt wird nur, was zu diesem Test gehoert: die Vorlage liegt im Testordner.
         QDir().mkpath(t2.testOrdner());
+        QVERIFY(dateiKopieren(test.vorlage(u'A'), t2.vorlage(u'A')));
         Bereitgestellt angebot;
         angebot.lehrer = u"Meier"_s;
         angebot.klassenkuerzel = u"7x"_s;
@@ -176,9 +178,14 @@ private slots:
         QDir().mkpath(k2.ausgabeOrdner);
         dateiSchreiben(angebot.signalDatei, "2024-11-05\r\n");
 
-        // Fast 1 MiB, bei jeder Abgabe anders gefuellt und mit Endmarke.
-        auto abgabe = [](int runde) {
-            QByteArray b(qsizetype(schuelerprogramm::kGrenzeAbgabe) - 16, char('a' + runde % 26));
+        // Eine echte Kopie, mit einer Fuellzeile auf fast 1 MiB gebracht, bei jeder Abgabe anders
+        // gefuellt und mit Endmarke.
+        const QByteArray kopie =
+            ansiZeilenAlsBytes(ansiZeilenLesen(test.kopienOrdner() + u"Albrecht.L7x"_s).zeilen);
+        auto abgabe = [&kopie](int runde) {
+            QByteArray b = kopie;
+            b += QByteArray(qsizetype(schuelerprogramm::kGrenzeAbgabe) - 16 - kopie.size(),
+                            char('a' + runde % 26));
             b += "\r\nENDE " + QByteArray::number(runde).rightJustified(6, '0') + "\r\n";
             return b;
         };

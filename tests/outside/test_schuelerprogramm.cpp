@@ -15,6 +15,12 @@ private slots:
         QCOMPARE(sp::persoenlicherDateiname(u"Karl"_s, u"Schmidtbauer"_s, u"7x"_s),
                  u"Schmidtb.K7x"_s);
         QCOMPARE(sp::persoenlicherDateiname(u"Ön"_s, u"Öz"_s, u"0a"_s), u"Öz.Ö0a"_s);
+        // Der Fuellpunkt einstelliger Klassen steht als "_" im Namen und im Abgabemuster.
+        QCOMPARE(sp::persoenlicherDateiname(u"Karl"_s, u"Schmidtbauer"_s, u"7."_s),
+                 u"Schmidtb.K7_"_s);
+        QCOMPARE(sp::abgabeMuster(u"0."_s), u"*.?0_"_s);
+        QVERIFY(
+            sp::dateinameTauglich(sp::persoenlicherDateiname(u"Karl"_s, u"Schmidt"_s, u"0."_s)));
         QCOMPARE(sp::signalDateiname(u"7x"_s, u"Meier/"_s, u"7xP1Bspl"_s),
                  u"7x-Meier-7xP1Bspl.tmp"_s);
         QCOMPARE(sp::abgabeEingang(u"/s/ab/"_s, u"Meier/"_s), u"/s/ab/Meier/DropBox/"_s);

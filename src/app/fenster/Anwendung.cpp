@@ -52,57 +52,76 @@ Anwendung::Anwendung(Umgebung &umgebung)
     , versetzung(umgebung.e, umgebung.r, umgebung.uhr, &hauptfenster)
     , konf(umgebung, &hauptfenster)
     , anfangsKonf(umgebung, &hauptfenster)
+    , lueckentest(umgebung.e, umgebung.r)
 {
     hauptfenster.setzeNotenverwaltung(&notenverwaltung);
     testauswahlAnbinden(umgebung.r);
-    hauptfenster.setzeKonfigDialoge(&konf, &anfangsKonf);
+    hauptfenster.setzeKonfigDialogeVorhanden(true);
 
-    QObject::connect(&notenfenster, &TFZensurenbearbeitung::zurUebersicht, &hauptfenster, [this] {
-        notenfenster.hide();
-        hauptfenster.FormEinstellung(1);
-        hauptfenster.show();
-    });
-    QObject::connect(&notenfenster, &TFZensurenbearbeitung::testFunktion, &hauptfenster,
-                     [this](int schritt) {
-                         switch (schritt) {
-                         case 1:
-                             hauptfenster.TestKonstruierenClick();
-                             break;
-                         case 4:
-                             hauptfenster.TestrueckgabeClick();
-                             break;
-                         default:
-                             hauptfenster.TestsBereitStellenHolen();
+    // Das Notenfenster bittet um Modi; vorher hat es selbst die Speicherabfrage gestellt.
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::modusGewuenscht, &hauptfenster,
+                     [this](Modus modus, bool rueckgabe) {
+                         if (modus == kModusUebersicht) {
+                             notenfenster.hide();
                          }
+                         hauptfenster.modusWechseln(modus, rueckgabe);
                      });
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::hauptbefehlGewuenscht, &hauptfenster,
+                     &TMainForm::hauptbefehl);
+    QObject::connect(&hauptfenster, &TMainForm::testauswahlGemeldet, &notenfenster,
+                     &TFZensurenbearbeitung::setzeTestfunktionenVorhanden);
     QObject::connect(&notenfenster, &TFZensurenbearbeitung::programmBeenden, &hauptfenster,
                      [this] { hauptfenster.programmBeenden(); });
+    QObject::connect(&notenfenster, &TFZensurenbearbeitung::versetzungGewuenscht, &hauptfenster,
+                     [this] {
+                         notenfenster.hide();
+                         hauptfenster.modusWechseln(kModusUebersicht);
+                         versetzungZeigen();
+                     });
 
-    fensterSkalieren(&notenfenster,
-                     fensterSkalierung(&notenfenster, Fensterfamilie::Notenverwaltung));
+    notenfenster.setzeSkalierung(fensterSkalierung(&notenfenster, Fensterfamilie::Notenverwaltung));
     fensterSkalieren(&versetzung, fensterSkalierung(&versetzung, Fensterfamilie::Standard));
     versetzung.hide();
     QObject::connect(&versetzung, &TFVersetzung::zurUebersicht, &hauptfenster, [this] {
         versetzung.hide();
-        hauptfenster.FormEinstellung(1);
-        hauptfenster.show();
+        hauptfenster.modusWechseln(kModusUebersicht);
     });
-    QObject::connect(notenfenster.werkzeuge, &Klassenwerkzeuge::versetzungGewuenscht, &hauptfenster,
-                     [this] {
-                         notenfenster.hide();
-                         hauptfenster.FormEinstellung(1);
-                         hauptfenster.show();
-                         versetzungZeigen();
+
+    // Die Konfigurationsdialoge kennen das Hauptfenster nicht.
+    QObject::connect(&hauptfenster, &TMainForm::anfangsKonfigurationGewuenscht, &anfangsKonf,
+                     [this] { anfangsKonf.oeffnen(); });
+    QObject::connect(&anfangsKonf, &TFormAnfangsKonf::mivoProgrammOrdnerGelesen, &konf,
+                     &TFormKonf::setzeMivoProgrammOrdner);
+    QObject::connect(&anfangsKonf, &TFormAnfangsKonf::gespeichert, &hauptfenster,
+                     &TMainForm::schulnameZeigen);
+    QObject::connect(&hauptfenster, &TMainForm::testKonfigurationGewuenscht, &konf,
+                     &TFormKonf::menueBefehl);
+    QObject::connect(&konf, &TFormKonf::modusGewuenscht, &hauptfenster,
+                     [this](Modus modus, bool rueckgabe) {
+                         // Ohne Testauswahl bleibt der Probelauf beim Schuelerprogramm.
+                         if (hauptfenster.testauswahlVorhanden()) {
+                             hauptfenster.modusWechseln(modus, rueckgabe);
+                         }
                      });
+    // Lueckentest: die Testauswahl oeffnet es mit neuerTest/testOeffnen; bis sie sich hier
+    // anmeldet, fuehrt "Zurueck zur Testauswahl" in die Uebersicht.
+    fensterSkalieren(&lueckentest, fensterSkalierung(&lueckentest, Fensterfamilie::Testauswahl));
+    lueckentest.hide();
+    QObject::connect(&lueckentest, &TFLueckentest::zurTestauswahl, &hauptfenster, [this] {
+        lueckentest.hide();
+        hauptfenster.modusWechseln(kModusKonstruktionsauswahl);
+    });
+    QObject::connect(&lueckentest, &TFLueckentest::programmBeenden, &hauptfenster,
+                     [this] { hauptfenster.programmBeenden(); });
     hauptfenster.befehlAnbinden("KlasseinneuesSchuljahrversetzen1", [this] {
         if (!hauptfenster.anfangsMsgGezeigt()) {
             versetzungZeigen();
         }
     });
     hauptfenster.befehlAnbinden("NeueKlasseanlegen1",
-                                [this] { imNotenfenster(&Klassenwerkzeuge::neueKlasse); });
+                                [this] { imNotenfenster(&TFZensurenbearbeitung::neueKlasse); });
     hauptfenster.befehlAnbinden("Schlersuchen1",
-                                [this] { imNotenfenster(&Klassenwerkzeuge::schuelerSuchen); });
+                                [this] { imNotenfenster(&TFZensurenbearbeitung::schuelerSuchen); });
 }
 
 void Anwendung::testauswahlAnbinden(Rueckfragen &r)
@@ -153,11 +172,13 @@ void Anwendung::testauswahlAnbinden(Rueckfragen &r)
                              editor->testOeffnen(pfad, a);
                          }
                      });
-    // Bis das Lueckentext-Fenster da ist, sagt das Programm es offen.
-    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::lueckentestOeffnen, &hauptfenster,
-                     [&r] {
-                         r.information(u"Das Lückentext-Fenster ist in dieser Programmversion "
-                                       u"noch nicht enthalten."_s);
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::lueckentestOeffnen, &lueckentest,
+                     [this](const QString &pfad, bool neu) {
+                         if (neu ? lueckentest.neuerTest(pfad) : lueckentest.testOeffnen(pfad)) {
+                             testauswahl.hide();
+                             lueckentest.show();
+                             lueckentest.raise();
+                         }
                      });
     QObject::connect(
         &testauswahl, &TSchuelerdatenEingabefenster::testnotenUebernehmen, &notenfenster,
@@ -169,8 +190,6 @@ void Anwendung::testauswahlAnbinden(Rueckfragen &r)
                 testauswahl.show();
             }
         });
-    QObject::connect(&notenfenster, &TFZensurenbearbeitung::klasseGeoeffnet, &testauswahl,
-                     [this] { testauswahl.setzeGeladeneKlasse(notenfenster.klassenname); });
 }
 
 void Anwendung::versetzungZeigen()
@@ -183,29 +202,28 @@ void Anwendung::versetzungZeigen()
     versetzung.activateWindow();
 }
 
-void Anwendung::imNotenfenster(void (Klassenwerkzeuge::*werkzeug)())
+void Anwendung::imNotenfenster(void (TFZensurenbearbeitung::*befehl)())
 {
     hauptfenster.NotenverwaltungClick();
     if (notenfenster.isVisible()) {
-        (notenfenster.werkzeuge->*werkzeug)();
+        (notenfenster.*befehl)();
     }
 }
 
 void Anwendung::NotenverwaltungAnbindung::notenverwaltungZeigen()
 {
-    // Mit angekreuztem aktuellem Schuljahr; ohne offene Klasse gleich die Klassenliste.
-    if (!f.klasseOffen) {
-        f.einstellungenUebernehmen();
-    }
-    if (!f.CBoxAktSchuljahr->isChecked()) {
-        f.CBoxAktSchuljahr->setChecked(true);
-    }
+    // Ohne Klasse: aktuelles Schuljahr, Standard-Notenarten, der Fokus auf "Neue Klasse".
     f.show();
     f.raise();
     f.activateWindow();
-    if (!f.klasseOffen) {
-        f.BKlassenwahlClick();
+    if (!f.sitzung.offen()) {
+        f.ohneKlasseBeginnen();
     }
+}
+
+void Anwendung::NotenverwaltungAnbindung::klassenwahlZeigen()
+{
+    f.BKlassenwahlClick();
 }
 
 void Anwendung::starten()

@@ -6,6 +6,7 @@
 #include "app/fenster/Umgebung.h"
 #include "app/fenster/anfangsKonf.h"
 #include "classdata/fenster/Versetzung.h"
+#include "cloze/fenster/Lueckentest.h"
 #include "common/zufall.h"
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
@@ -31,6 +32,7 @@ public:
     TFVersetzung versetzung;
     TFormKonf konf;
     TFormAnfangsKonf anfangsKonf;
+    TFLueckentest lueckentest;
 
     // Zeigt das Hauptfenster in der Uebersicht; der Start-Zeitgeber laedt dann die Einstellungen.
     void starten();
@@ -41,7 +43,7 @@ private:
     // Versetzungsdialog ueber dem Hauptfenster, Testauswahl und Notenfenster verborgen.
     void versetzungZeigen();
     // Notenverwaltung oeffnen und dort ein Klassenwerkzeug aufrufen.
-    void imNotenfenster(void (Klassenwerkzeuge::*werkzeug)());
+    void imNotenfenster(void (TFZensurenbearbeitung::*befehl)());
 
     // Das Notenfenster, wie das Hauptfenster es umschaltet.
     class NotenverwaltungAnbindung final : public Notenverwaltung
@@ -52,6 +54,7 @@ private:
         {}
         QWidget *fenster() override { return &f; }
         void notenverwaltungZeigen() override;
+        void klassenwahlZeigen() override;
 
     private:
         TFZensurenbearbeitung &f;

@@ -1,6 +1,5 @@
 #include "app/fenster/KonfigFenster.h"
 
-#include "app/fenster/MainFrm.h"
 #include "app/fenster/Skalierung.h"
 #include "app/konfigtexte.h"
 #include "app/konfiguration.h"
@@ -25,10 +24,9 @@ namespace {
 const QString crlf = u"\r\n"_s;
 }
 
-TFormKonf::TFormKonf(Umgebung &umgebung, TMainForm *haupt)
-    : QDialog(haupt, Qt::Window)
+TFormKonf::TFormKonf(Umgebung &umgebung, QWidget *eltern)
+    : QDialog(eltern, Qt::Window)
     , u(umgebung)
-    , haupt(haupt)
     , logik(umgebung.e, umgebung.k, umgebung.r)
 {
     aufbauen();
@@ -111,6 +109,14 @@ void TFormKonf::oeffnen()
     raise();
     activateWindow();
     FormActivate();
+}
+
+void TFormKonf::menueBefehl()
+{
+    oeffnen();
+    if (u.e.ordnerkonfiguration == u"1"_s) {
+        BGo1Click();
+    }
 }
 
 void TFormKonf::zuruecksetzen(QRadioButton *behalten)
@@ -316,9 +322,7 @@ void TFormKonf::probelaufStarten()
     const QString mivo =
         u.e.programmOrdner + kSchulserverOrdnerName + kTrenner + kSchuelerProgrammName;
     hide();
-    if (haupt && haupt->testauswahlVorhanden()) {
-        haupt->TestsBereitStellenHolen();
-    }
+    emit modusGewuenscht(kModusDurchfuehrung, false);
     if (!istGewoehnlicheDatei(mivo)) {
         u.r.fehler(u"Das Schülertestprogramm  Mivo  wurde nicht gefunden:"_s + crlf + u"     "_s +
                    mivo + crlf + crlf +
@@ -334,6 +338,7 @@ void TFormKonf::probelaufStarten()
         return;
     }
     QTimer::singleShot(probelaufWartezeitMs, this, [this] {
+        QWidget *haupt = parentWidget();
         QWidget *vorn = (haupt && haupt->isVisible()) ? haupt : QApplication::activeWindow();
         if (vorn) {
             vorn->raise();

@@ -4,6 +4,7 @@
 
 #include "app/fenster/Umgebung.h"
 #include "app/testkonfiguration.h"
+#include "app/uebersicht.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -14,16 +15,17 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QWindow;
-class TMainForm;
 
 class TFormKonf : public QDialog
 {
     Q_OBJECT
 public:
-    TFormKonf(Umgebung &umgebung, TMainForm *haupt);
+    TFormKonf(Umgebung &umgebung, QWidget *eltern = nullptr);
 
     // Menuebefehl: zeigen (FormShow) und aktivieren (FormActivate).
     void oeffnen();
+    // Der Menuebefehl des Hauptfensters: oeffnen, bei Ordnerkonfiguration 1 gleich "Go" 1.
+    void menueBefehl();
     void FormShow();
     void FormActivate();
 
@@ -46,6 +48,10 @@ public:
     // Wartezeit zwischen Start des Schuelerprogramms und Rueckkehr nach vorn.
     int probelaufWartezeitMs = 3000;
 
+signals:
+    // Der Probelauf fuehrt in die Testdurchfuehrung.
+    void modusGewuenscht(Modus modus, bool rueckgabe);
+
 private:
     void aufbauen();
     void zuruecksetzen(QRadioButton *behalten);
@@ -55,7 +61,6 @@ private:
     void probelaufStarten();
 
     Umgebung &u;
-    TMainForm *haupt;
     TestKonfiguration logik;
     bool einrichtungsMarke = false;
     bool aktivierungErledigt = false;

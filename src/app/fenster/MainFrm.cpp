@@ -26,8 +26,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kEntwurfBreiteUebersicht = 1000;
-const QString kNichtEnthalten =
-    u"Dieses Arbeitsfenster ist in dieser Programmversion noch nicht enthalten."_s;
+const QString &kNichtEnthalten = kFensterFehlt;
 
 QFont vergroessert(QFont f, qreal faktor, bool fett)
 {
@@ -193,6 +192,7 @@ void TMainForm::setzeTestauswahl(Testauswahl *fenster)
 {
     testauswahl = fenster;
     verfuegbarkeitAktualisieren();
+    emit testauswahlGemeldet(fenster != nullptr);
 }
 
 void TMainForm::setzeNotenverwaltung(Notenverwaltung *fenster)
@@ -206,7 +206,12 @@ void TMainForm::setzeNotenverwaltung(Notenverwaltung *fenster)
     // des Notenfensters.
     for (const char *name : {"Klasseffnen1", "NotenbearbeitungKlasseauswhlen1", "Nameneingabe1",
                              "Namenlschen1", "Namennderung1", "Schlerverschieben1"}) {
-        befehlAnbinden(name, [this] { NotenverwaltungClick(); });
+        befehlAnbinden(name, [this] {
+            NotenverwaltungClick();
+            if (notenverwaltung->fenster()->isVisible()) {
+                notenverwaltung->klassenwahlZeigen();
+            }
+        });
     }
 }
 
@@ -222,10 +227,9 @@ void TMainForm::befehlAnbinden(const char *name, const std::function<void()> &wi
     connect(a, &QAction::triggered, this, wirkung);
 }
 
-void TMainForm::setzeKonfigDialoge(TFormKonf *konf, TFormAnfangsKonf *anfangsKonf)
+void TMainForm::setzeKonfigDialogeVorhanden(bool da)
 {
-    konfFenster = konf;
-    anfangsKonfFenster = anfangsKonf;
+    konfigDialogeDa = da;
     verfuegbarkeitAktualisieren();
 }
 
@@ -245,8 +249,7 @@ void TMainForm::verfuegbarkeitAktualisieren()
         aktivieren(a, true);
     }
     for (QAction *a : {AnfangsKonfiguration1, KonfigurationfrTestfunktionen1}) {
-        a->setProperty("nichtVerfuegbar",
-                       a == AnfangsKonfiguration1 ? !anfangsKonfFenster : !konfFenster);
+        a->setProperty("nichtVerfuegbar", !konfigDialogeDa);
         aktivieren(a, !editorSichtbar);
     }
 }
@@ -544,4 +547,39 @@ bool TMainForm::eventFilter(QObject *objekt, QEvent *ereignis)
         uebersichtGezeichnet = true;
     }
     return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void TMainForm::modusWechseln(Modus modus, bool rueckgabeGewuenscht)
+{
+    switch (modus) {
+    case kModusUebersicht:
+        FormEinstellung(kModusUebersicht);
+        show();
+        break;
+    case kModusKonstruktionsauswahl:
+        TestKonstruierenClick();
+        break;
+    case kModusEditor:
+        FormEinstellung(kModusEditor);
+        break;
+    case kModusDurchfuehrung:
+        if (rueckgabeGewuenscht) {
+            TestrueckgabeClick();
+        } else {
+            TestsBereitStellenHolen();
+        }
+        break;
+    case kModusNotenverwaltung:
+        NotenverwaltungClick();
+        break;
+    }
+}
+
+void TMainForm::hauptbefehl(Hauptbefehl befehl)
+{
+    QAction *a = hauptbefehle.at(static_cast<std::size_t>(befehl));
+    if (a == nullptr || !a->isEnabled()) {
+        return;
+    }
+    a->trigger(); // die Konfiguration fuehrt selbst zur Uebersicht zurueck
 }

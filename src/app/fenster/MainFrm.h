@@ -3,11 +3,13 @@
 
 #include "app/fenster/Modusfenster.h"
 #include "app/fenster/Umgebung.h"
+#include "app/uebersicht.h"
 
 #include <QColor>
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 
 class QAbstractButton;
@@ -18,8 +20,6 @@ class QMenu;
 class QPushButton;
 class QWidget;
 class TColorButton;
-class TFormAnfangsKonf;
-class TFormKonf;
 class Willkommensbild;
 class TestEditor;
 
@@ -32,11 +32,16 @@ public:
     // Fenster der anderen Teile, in der Reihenfolge ihrer Erzeugung angemeldet.
     void setzeTestauswahl(Testauswahl *fenster);
     void setzeNotenverwaltung(Notenverwaltung *fenster);
-    void setzeKonfigDialoge(TFormKonf *konf, TFormAnfangsKonf *anfangsKonf);
+    // Die beiden Konfigurationsdialoge sind da; ihre Menuebefehle melden sich mit Signalen.
+    void setzeKonfigDialogeVorhanden(bool da);
     // Gibt einen Menuebefehl frei, dessen Ziel jetzt gebaut ist, und verbindet ihn.
     void befehlAnbinden(const char *name, const std::function<void()> &wirkung);
 
     void FormEinstellung(int modus);
+    // Bitte eines Fensters um einen Arbeitsmodus: wie die Modusknoepfe (mit Sperre ohne Klassen).
+    void modusWechseln(Modus modus, bool rueckgabe = false);
+    // Ein Befehl aus Optionen oder Hilfe, den ein anderes Fenster weiterreicht.
+    void hauptbefehl(Hauptbefehl befehl);
     bool anfangsMsgGezeigt();
     void buttonFarbenFestlegen();
     void schulnameZeigen();
@@ -56,6 +61,12 @@ public:
     bool testauswahlVorhanden() const { return testauswahl != nullptr; }
     // Der Testeditor (Modus 3); die Testauswahl oeffnet darin Tests.
     TestEditor *editor() const { return testEditor; }
+
+signals:
+    // Die Testauswahl hat sich an- oder abgemeldet.
+    void testauswahlGemeldet(bool da);
+    void anfangsKonfigurationGewuenscht();
+    void testKonfigurationGewuenscht();
 
 protected:
     void showEvent(QShowEvent *) override;
@@ -88,9 +99,8 @@ private:
     Umgebung &u;
     Testauswahl *testauswahl = nullptr;
     Notenverwaltung *notenverwaltung = nullptr;
-    TFormKonf *konfFenster = nullptr;
-    TFormAnfangsKonf *anfangsKonfFenster = nullptr;
     TestEditor *testEditor = nullptr;
+    bool konfigDialogeDa = false;
 
     int prozent = 100;
     bool ersterLayoutDurchgang = true;
@@ -135,6 +145,8 @@ private:
     QAction *AnfangsKonfiguration1 = nullptr;
     QAction *KonfigurationfrTestfunktionen1 = nullptr;
     QAction *Beenden1 = nullptr;
+    // In der Reihenfolge von Hauptbefehl.
+    std::array<QAction *, 7> hauptbefehle{};
 };
 
 // Farben der Arbeitsmodi.

@@ -1,7 +1,5 @@
 // Hauptmenue des Hauptfensters.
-#include "app/fenster/KonfigFenster.h"
 #include "app/fenster/MainFrm.h"
-#include "app/fenster/anfangsKonf.h"
 #include "app/konfiguration.h"
 #include "app/uebersicht.h"
 #include "common/oeffner.h"
@@ -134,6 +132,13 @@ void TMainForm::menueAufbauen()
     QAction *anleitung =
         befehl(hilfe, u"Bedienungsanleitung lesen"_s, "Bedienungsanleitung1", true);
     QAction *info = befehl(hilfe, u"Programm-Info"_s, "ProgrammInfo1", true);
+    hauptbefehle = {AnfangsKonfiguration1,
+                    KonfigurationfrTestfunktionen1,
+                    klCf,
+                    themen,
+                    faecher,
+                    anleitung,
+                    info};
     connect(anleitung, &QAction::triggered, this, [this] {
         const QString pdf = bedienungsanleitungSuchen(u.e.programmOrdner);
         if (pdf.isEmpty()) {
@@ -189,21 +194,18 @@ void TMainForm::aufUebersichtZurueck()
 
 void TMainForm::AnfangsKonfiguration1Click()
 {
-    if (!anfangsKonfFenster) {
+    if (!konfigDialogeDa) {
         return;
     }
     aufUebersichtZurueck();
-    anfangsKonfFenster->oeffnen(konfFenster);
+    emit anfangsKonfigurationGewuenscht();
 }
 
 void TMainForm::KonfigurationfrTestfunktionen1Click()
 {
-    if (!konfFenster) {
+    if (!konfigDialogeDa) {
         return;
     }
     aufUebersichtZurueck();
-    konfFenster->oeffnen();
-    if (u.e.ordnerkonfiguration == u"1"_s) {
-        konfFenster->BGo1Click();
-    }
+    emit testKonfigurationGewuenscht();
 }

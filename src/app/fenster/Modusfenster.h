@@ -2,7 +2,24 @@
 // Die Fenster der Arbeitsmodi, so wie das Hauptfenster sie umschaltet. Jedes Fenster meldet sich
 // beim Hauptfenster an; solange eines fehlt, bleiben die Befehle, die es brauchen, gesperrt.
 
+#include <QString>
+
 class QWidget;
+
+// Hinweis an Befehlen, deren Fenster (noch) nicht angemeldet ist.
+inline const QString kFensterFehlt =
+    QStringLiteral("Dieses Arbeitsfenster ist in dieser Programmversion noch nicht enthalten.");
+
+// Befehle des Hauptmenues, die andere Fenster in ihren eigenen Menues weiterreichen.
+enum class Hauptbefehl {
+    Anfangskonfiguration,
+    Testkonfiguration,
+    KonfigurationsdateiBearbeiten,
+    ThemenlisteBearbeiten,
+    FaecherlisteBearbeiten,
+    Bedienungsanleitung,
+    ProgrammInfo,
+};
 
 // Testauswahl fuer Konstruktion, Durchfuehrung und Rueckgabe.
 class Testauswahl
@@ -24,4 +41,6 @@ public:
     virtual QWidget *fenster() = 0;
     // Zeigt das Fenster mit seinen Farben, aktuelles Schuljahr angekreuzt.
     virtual void notenverwaltungZeigen() = 0;
+    // Wie notenverwaltungZeigen, dann die Klassenliste ("Klasse öffnen" und Verwandte).
+    virtual void klassenwahlZeigen() { notenverwaltungZeigen(); }
 };

@@ -1,8 +1,5 @@
 #include "app/fenster/anfangsKonf.h"
 
-#include "app/fenster/KonfigFenster.h"
-#include "app/fenster/MainFrm.h"
-
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,10 +8,9 @@
 
 using namespace Qt::StringLiterals;
 
-TFormAnfangsKonf::TFormAnfangsKonf(Umgebung &umgebung, TMainForm *haupt)
-    : QDialog(haupt, Qt::Window)
+TFormAnfangsKonf::TFormAnfangsKonf(Umgebung &umgebung, QWidget *eltern)
+    : QDialog(eltern, Qt::Window)
     , u(umgebung)
-    , haupt(haupt)
     , logik(umgebung.e, umgebung.k, umgebung.r)
 {
     setObjectName(u"FormAnfangsKonf"_s);
@@ -90,15 +86,13 @@ TFormAnfangsKonf::TFormAnfangsKonf(Umgebung &umgebung, TMainForm *haupt)
     connect(BAbbrechen, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void TFormAnfangsKonf::oeffnen(TFormKonf *konf)
+void TFormAnfangsKonf::oeffnen()
 {
     show();
     raise();
     activateWindow();
     const TestKonfiguration::Anfangswerte w = logik.anfangsKonfLaden();
-    if (konf) {
-        konf->setzeMivoProgrammOrdner(w.mivoProgrammOrdner);
-    }
+    emit mivoProgrammOrdnerGelesen(w.mivoProgrammOrdner);
     ESchulName->setText(w.schulname);
     ELehrerName->setText(w.lehrername);
 }
@@ -116,7 +110,5 @@ void TFormAnfangsKonf::BOKClick()
     const QString lehrer = ELehrerName->text();
     hide();
     logik.anfangsKonfSpeichern(schule, lehrer);
-    if (haupt) {
-        haupt->schulnameZeigen();
-    }
+    emit gespeichert();
 }

@@ -8,23 +8,26 @@
 
 class QLineEdit;
 class QPushButton;
-class TFormKonf;
-class TMainForm;
 
 class TFormAnfangsKonf : public QDialog
 {
     Q_OBJECT
 public:
-    TFormAnfangsKonf(Umgebung &umgebung, TMainForm *haupt);
+    TFormAnfangsKonf(Umgebung &umgebung, QWidget *eltern = nullptr);
 
-    // Menuebefehl: Werte lesen und zeigen. konf erhaelt den Mivo-Programm-Ordner.
-    void oeffnen(TFormKonf *konf);
+    // Menuebefehl: Werte lesen und zeigen.
+    void oeffnen();
     void ELehrerNameExit();
     void BOKClick();
 
+signals:
+    // Beim Oeffnen gelesen: der Ordner des Schuelerprogramms (fuer die Testkonfiguration).
+    void mivoProgrammOrdnerGelesen(const QString &ordner);
+    // Schule und Lehrkraft sind gespeichert.
+    void gespeichert();
+
 private:
     Umgebung &u;
-    TMainForm *haupt;
     TestKonfiguration logik;
 
     QLineEdit *ESchulName = nullptr;

@@ -1,66 +1,61 @@
 #pragma once
-// Die Klassenverwaltung im Notenfenster: neue Klasse, Schueler in eine andere Klasse verschieben,
-// Klasse loeschen, Export, Zufallsgruppen, Schuelersuche und der Schnelldruck der Tabelle. Haengt
-// sich mit eigenen Knoepfen und Menuepunkten in das Fenster ein; gerechnet wird in classdata/ und
-// grades/.
+// Die Klassenbefehle des Notenfensters als Aktionen: neue Klasse, versetzen, Zufallsgruppen,
+// Schuelersuche, Export, Klasse loeschen, Ausgabe und Schnelldruck. Der Handler besitzt seine
+// Aktionen und fuehrt aus, was die Sitzung allein kann; was eine Ansicht braucht, meldet er mit
+// einem Signal. Das Fenster setzt die Aktionen in Menue und Knoepfe und schaltet sie frei.
 
 #include <QObject>
 
-class QPushButton;
-class NeueKlasseAnsicht;
-class ZufallsgruppenAnsicht;
-class SuchAnsicht;
-class TFZensurenbearbeitung;
+class QAction;
+class Klassensitzung;
+class Rueckfragen;
+class Uhr;
+class ZenListeGesamt;
 
 class Klassenwerkzeuge : public QObject
 {
     Q_OBJECT
 public:
-    explicit Klassenwerkzeuge(TFZensurenbearbeitung &fenster);
+    Klassenwerkzeuge(Klassensitzung &sitzung, Rueckfragen &rueckfragen, const Uhr &uhr,
+                     QObject *eltern = nullptr);
 
-    // Menuebefehle (auch fuer das Hauptmenue).
-    void neueKlasse();
-    void klasseLoeschen();
-    void klassendatenExportieren();
-    void zufallsgruppen();
-    void schuelerSuchen();
+    // Die Tabelle, die der Schnelldruck druckt; gehoert dem Fenster.
+    void setzeTabelle(ZenListeGesamt *t) { tabelle = t; }
+
     // Taste "d" in der Tabelle: Rueckfrage Textprogramm / Konzeptdruck.
     void klassenDruck();
     // "Schnelldruck der sichtbaren Notentabelle": Druckdialog und Schnelldruck.
     void schnelldruck();
     // "Ausgabe/ Druck (Ø) über Textprogramm".
     void ausgabeUeberTextprogramm();
+    void klasseLoeschen();
+    void klassendatenExportieren();
 
-    // "Schüler verschieben" in der Einzelschueleransicht: Zielmodus an bzw. aus.
-    void BSchuelerVerschiebenClick();
-    bool zielmodus() const { return imZielmodus; }
-    // Im Zielmodus: Klick auf einen Eintrag der Klassenliste.
-    void zielKlasseGewaehlt(const QString &eintrag);
-
-    bool suchmodus() const;
-
-    NeueKlasseAnsicht *neueKlasseAnsicht = nullptr;
-    ZufallsgruppenAnsicht *zufallsgruppenAnsicht = nullptr;
-    SuchAnsicht *suchAnsicht = nullptr;
-    QPushButton *BNeueKlasse = nullptr;
-    QPushButton *BSchuelerVerschieben = nullptr;
+    // Die Aktionen (objectName = Name des Menuebefehls).
+    QAction *NeueKlasse1 = nullptr;
+    QAction *KlasseinneuesSchuljahrversetzen1 = nullptr;
+    QAction *Zufallsgruppen1 = nullptr;
+    QAction *Schlersuchen1 = nullptr;
+    QAction *Klassendatenexportieren1 = nullptr;
+    QAction *Klasselschen1 = nullptr;
+    QAction *AusgabeinDatei1 = nullptr;
+    QAction *Drucken1 = nullptr;
 
 signals:
-    // "Klasse in neues Schuljahr versetzen" im Menue des Notenfensters: das Hauptfenster zeigt
-    // den Versetzungsdialog.
+    void neueKlasseGewuenscht();
+    void zufallsgruppenGewuenscht();
+    void sucheGewuenscht();
+    // Nach der Speicherabfrage: das Hauptfenster zeigt den Versetzungsdialog.
     void versetzungGewuenscht();
-
-protected:
-    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    // Ohne Klasse geht es nicht: erst die Klassenliste.
+    void klassenlisteGewuenscht();
 
 private:
-    void zielmodusBeenden();
+    QAction *aktion(const QString &name, const QString &text);
+    bool klasseDa();
 
-    TFZensurenbearbeitung &f;
-    // Beobachtete Objekte, nur zum Vergleichen (beim Abbau des Fensters schon zerstoert).
-    const QObject *fensterObjekt = nullptr;
-    const QObject *klassenListe = nullptr;
-    const QObject *klassenListeFlaeche = nullptr;
-    bool imZielmodus = false;
-    bool gruppenGewuenscht = false;
+    Klassensitzung &s;
+    Rueckfragen &r;
+    const Uhr &uhr;
+    ZenListeGesamt *tabelle = nullptr;
 };

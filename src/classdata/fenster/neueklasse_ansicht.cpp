@@ -1,12 +1,13 @@
 #include "classdata/fenster/neueklasse_ansicht.h"
 
+#include "app/konfiguration.h"
 #include "classdata/klassendatei.h"
+#include "classdata/klassensitzung.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
 #include "common/uhr.h"
-#include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 
 #include <QComboBox>
@@ -41,9 +42,13 @@ const QString kImportHinweis =
 
 } // namespace
 
-NeueKlasseAnsicht::NeueKlasseAnsicht(TFZensurenbearbeitung &fenster)
+NeueKlasseAnsicht::NeueKlasseAnsicht(Klassensitzung &sitzung, const Einstellungen &einstellungen,
+                                     Rueckfragen &rueckfragen, const Uhr &uhr)
     : QGroupBox(u"Neue Klasse eröffnen"_s)
-    , f(fenster)
+    , s(sitzung)
+    , e(einstellungen)
+    , r(rueckfragen)
+    , uhr(uhr)
 {
     setObjectName(u"GBNeueKlasse"_s);
     auto *senkrecht = new QVBoxLayout(this);
@@ -145,7 +150,7 @@ NeueKlasseAnsicht::NeueKlasseAnsicht(TFZensurenbearbeitung &fenster)
 
 QString NeueKlasseAnsicht::schuljahrOrdner() const
 {
-    return ::schuljahrOrdner(f.einstellungenRef().basisOrdner, f.schuljahr);
+    return s.klassenOrdner();
 }
 
 void NeueKlasseAnsicht::gitterZeigen(bool sichtbar)
@@ -158,12 +163,10 @@ void NeueKlasseAnsicht::gitterZeigen(bool sichtbar)
 
 void NeueKlasseAnsicht::BNeueKlasseClick()
 {
-    if (f.speicherAbfrage() < 0) {
+    if (s.speicherAbfrage() < 0) {
         return;
     }
-    f.LBoxKlassen->hide();
-    f.CBoxSchuljahr->setCurrentText(aktuellesSchuljahr(f.uhr.heute()));
-    f.schuljahr = f.CBoxSchuljahr->currentText();
+    s.setzeSchuljahr(e.basisOrdner, aktuellesSchuljahr(uhr.heute()));
     {
         const QSignalBlocker a(CBKursKlasse);
         const QSignalBlocker b(CBJahrgang);
@@ -176,8 +179,7 @@ void NeueKlasseAnsicht::BNeueKlasseClick()
     }
     // Die Faecherliste liegt im Basisordner: "P- Physik" je Zeile bis zur ersten Leerzeile.
     faecher.clear();
-    const ZeilenErgebnis gelesen =
-        ansiZeilenLesen(f.einstellungenRef().basisOrdner + u"Mivo-Faecherliste.txt"_s);
+    const ZeilenErgebnis gelesen = ansiZeilenLesen(e.basisOrdner + u"Mivo-Faecherliste.txt"_s);
     for (const QString &zeile : gelesen.zeilen) {
         if (zeile.isEmpty()) {
             break;
@@ -187,8 +189,7 @@ void NeueKlasseAnsicht::BNeueKlasseClick()
     SGNamenEingabe->clearSelection();
     BNamenslisteLoeschen();
     gitterZeigen(false);
-    f.PAnsichten->setCurrentWidget(this);
-    f.PAnsichten->show();
+    emit anzeigen();
     KursKlasseChange();
     CBKursKlasse->setFocus();
 }
@@ -207,10 +208,9 @@ void NeueKlasseAnsicht::KursKlasseChange()
 {
     const KlassenWahl w = wahl();
     const QString name = klassenName(w);
-    f.klassenname = name;
-    f.LKlasse->setText(name);
-    f.pfad = schuljahrOrdner() + name + u".DTA"_s;
-    f.klassenToken = klassenKuerzel(name + u".DTA"_s);
+    neuerName = name;
+    neuerPfad = schuljahrOrdner() + name + u".DTA"_s;
+    emit ueberschrift(name);
     SGNamenEingabe->setColumnHidden(4, !w.istKurs());
     // Angezeigt wird der Eintrag der Faecherliste, dessen Buchstabe der erste Fachbuchstabe ist.
     QString fach;
@@ -227,10 +227,10 @@ void NeueKlasseAnsicht::KursKlasseChange()
 
 void NeueKlasseAnsicht::BKlasseNeuMitEingabeClick()
 {
-    if (!klasseNeuMitEingabeMoeglich(wahl(), schuljahrOrdner(), f.r)) {
+    if (!klasseNeuMitEingabeMoeglich(wahl(), schuljahrOrdner(), r)) {
         return;
     }
-    loescheAlleSchueler(f.klasse);
+    loescheAlleSchueler(s.klasse);
     gitterZeigen(true);
     SGNamenEingabe->setFocus();
     SGNamenEingabe->setCurrentCell(0, 1);
@@ -240,7 +240,7 @@ void NeueKlasseAnsicht::BKlasseNeuMitImportClick()
 {
     BNamenslisteLoeschen();
     const std::optional<QList<NamensZeile>> zeilen =
-        klasseImportieren(wahl(), schuljahrOrdner(), f.r);
+        klasseImportieren(wahl(), schuljahrOrdner(), r);
     if (!zeilen) {
         return;
     }
@@ -283,30 +283,21 @@ bool NeueKlasseAnsicht::BOKNamenEingabeClick()
 {
     // Ein Wechsel der aktuellen Zelle uebernimmt eine offene Bearbeitung.
     SGNamenEingabe->setCurrentCell(-1, -1);
-    const std::optional<Klasse> neu = klasseAusNamenszeilen(wahl(), namensZeilen(), f.r);
+    const std::optional<Klasse> neu = klasseAusNamenszeilen(wahl(), namensZeilen(), r);
     if (!neu) {
         return false;
     }
-    f.klasse = *neu;
-    f.schuelerNr = 1;
-    f.LBoxKlassen->hide();
-    f.tabelle->setzeKlasse(&f.klasse, f.klassenname);
-    f.ZenListeGesamtNeuAufbauen();
-    f.klassenMenuesEin(true);
-    f.PAnsichten->setCurrentWidget(f.tabelle);
-    f.tabelle->setFocus();
+    s.uebernehmen(*neu, neuerPfad, neuerName);
+    emit fertig();
     return true;
 }
 
 void NeueKlasseAnsicht::BAbbrechenNeueKlasse()
 {
     gitterZeigen(false);
-    loescheAlleSchueler(f.klasse);
-    f.klassenname.clear();
-    f.pfad.clear();
-    f.LKlasse->clear();
-    f.PAnsichten->setCurrentWidget(f.tabelle);
-    f.PAnsichten->hide();
+    neuerName.clear();
+    neuerPfad.clear();
+    emit fertig();
 }
 
 void NeueKlasseAnsicht::BNamenslisteLoeschen()

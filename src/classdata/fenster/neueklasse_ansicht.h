@@ -11,13 +11,17 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class TFZensurenbearbeitung;
+class Klassensitzung;
+class Rueckfragen;
+class Uhr;
+struct Einstellungen;
 
 class NeueKlasseAnsicht : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit NeueKlasseAnsicht(TFZensurenbearbeitung &fenster);
+    NeueKlasseAnsicht(Klassensitzung &sitzung, const Einstellungen &einstellungen,
+                      Rueckfragen &rueckfragen, const Uhr &uhr);
 
     // "&Neue Klasse": Speicherabfrage, aktuelles Schuljahr, Angaben zuruecksetzen, Gruppe zeigen.
     void BNeueKlasseClick();
@@ -45,11 +49,21 @@ public:
     QPushButton *BAbbrechenNeueKlasse_ = nullptr;
     QPushButton *BNamenslisteLoeschen_ = nullptr;
 
+signals:
+    void anzeigen();
+    void fertig(); // angelegt (die Sitzung hat die Klasse) oder abgebrochen
+    void ueberschrift(const QString &klassenname); // der Name, der entstehen wird
+
 private:
     void gitterZeigen(bool sichtbar);
     QString schuljahrOrdner() const;
 
-    TFZensurenbearbeitung &f;
+    Klassensitzung &s;
+    const Einstellungen &e;
+    Rueckfragen &r;
+    const Uhr &uhr;
+    QString neuerName;
+    QString neuerPfad;
     QWidget *leerraum = nullptr;
     QStringList faecher; // Zeilen der Faecherliste, "P- Physik"
 };

@@ -1,12 +1,10 @@
 #include "classdata/fenster/suche_ansicht.h"
 
-#include "common/schuljahr.h"
-#include "grades/fenster/Zensurenbearbeitung.h"
+#include "classdata/klassensitzung.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/fenster/pruefgitter.h"
 #include "grades/notenmodell.h"
 
-#include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,9 +17,10 @@
 
 using namespace Qt::StringLiterals;
 
-SuchAnsicht::SuchAnsicht(TFZensurenbearbeitung &fenster)
+SuchAnsicht::SuchAnsicht(Klassensitzung &sitzung, Rueckfragen &rueckfragen)
     : QGroupBox(u"Schülerdaten"_s)
-    , f(fenster)
+    , s(sitzung)
+    , r(rueckfragen)
 {
     setObjectName(u"GBSuche"_s);
     auto *senkrecht = new QVBoxLayout(this);
@@ -119,7 +118,7 @@ SuchAnsicht::SuchAnsicht(TFZensurenbearbeitung &fenster)
 
 void SuchAnsicht::starten()
 {
-    if (f.speicherAbfrage() < 0) {
+    if (s.speicherAbfrage() < 0) {
         return;
     }
     for (QLineEdit *e : {EVorname, ENachname, EGeschl, EZusatz}) {
@@ -135,10 +134,7 @@ void SuchAnsicht::starten()
     RBOder->setChecked(true);
     suchmodus = true;
     gesucht = false;
-    f.LBoxKlassen->hide();
-    f.knoepfeFreigeben(false);
-    f.PAnsichten->setCurrentWidget(this);
-    f.PAnsichten->show();
+    emit anzeigen();
     EVorname->setFocus();
 }
 
@@ -167,19 +163,8 @@ void SuchAnsicht::SchuelerSucheStarten()
     }
     gesuchtMit = kriterien();
     gesucht = true;
-    f.BKlassenwahl->setText(u"Schülersuche/\nweiter suchen"_s);
-    if (QAction *a = f.findChild<QAction *>(u"Schlersuchen1"_s)) {
-        a->setText(u"Schülersuche beenden"_s);
-    }
-    f.knoepfeFreigeben(true);
-    if (!f.klasseOffen) {
-        f.klassenMenuesEin(false); // ohne Klasse kein Speichern, keine Notenarten
-    }
-    f.PAnsichten->setCurrentWidget(f.tabelle);
-    if (!f.klasseOffen) {
-        f.PAnsichten->hide();
-    }
-    f.BKlassenwahlClick();
+    emit fertig();
+    emit klassenlisteGewuenscht();
 }
 
 std::optional<QStringList> SuchAnsicht::klassenliste()
@@ -187,25 +172,12 @@ std::optional<QStringList> SuchAnsicht::klassenliste()
     if (!suchmodus || !gesucht) {
         return std::nullopt;
     }
-    return suchKlassenListe(schuljahrOrdner(f.einstellungenRef().basisOrdner, f.schuljahr),
-                            gesuchtMit, f.r);
+    return suchKlassenListe(s.klassenOrdner(), gesuchtMit, r);
 }
 
 void SuchAnsicht::schuelerSucheBeenden()
 {
     suchmodus = false;
     gesucht = false;
-    f.BKlassenwahl->setText(u"Aus&wahl Klasse/ Kurs"_s);
-    if (QAction *a = f.findChild<QAction *>(u"Schlersuchen1"_s)) {
-        a->setText(u"Schüler suchen"_s);
-    }
-    f.LBoxKlassen->hide();
-    f.knoepfeFreigeben(true);
-    if (!f.klasseOffen) {
-        f.klassenMenuesEin(false); // ohne Klasse kein Speichern, keine Notenarten
-    }
-    f.PAnsichten->setCurrentWidget(f.tabelle);
-    if (!f.klasseOffen) {
-        f.PAnsichten->hide();
-    }
+    emit beendet();
 }

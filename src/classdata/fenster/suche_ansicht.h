@@ -14,13 +14,14 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class PruefGitter;
-class TFZensurenbearbeitung;
+class Klassensitzung;
+class Rueckfragen;
 
 class SuchAnsicht : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit SuchAnsicht(TFZensurenbearbeitung &fenster);
+    SuchAnsicht(Klassensitzung &sitzung, Rueckfragen &rueckfragen);
 
     // Speicherabfrage, dann das leere Formular im Modus "oder".
     void starten();
@@ -43,8 +44,15 @@ public:
     QPushButton *BOKSchueler = nullptr;
     QPushButton *BAbbrechenSchueler = nullptr;
 
+signals:
+    void anzeigen();
+    void fertig();                 // Formular zu, die Suche gilt weiter
+    void klassenlisteGewuenscht(); // die Treffer zeigen
+    void beendet();                // Suchmodus aus
+
 private:
-    TFZensurenbearbeitung &f;
+    Klassensitzung &s;
+    Rueckfragen &r;
     bool suchmodus = false;
     bool gesucht = false;
     SuchKriterien gesuchtMit;

@@ -1,8 +1,8 @@
 #include "classdata/fenster/zufallsgruppen_ansicht.h"
 
+#include "classdata/klassensitzung.h"
 #include "classdata/zufallsgruppen.h"
 #include "common/zufall.h"
-#include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 
 #include <QComboBox>
@@ -55,9 +55,9 @@ public:
 
 } // namespace
 
-ZufallsgruppenAnsicht::ZufallsgruppenAnsicht(TFZensurenbearbeitung &fenster)
+ZufallsgruppenAnsicht::ZufallsgruppenAnsicht(const Klassensitzung &sitzung)
     : QGroupBox(u"Erstellung von Zufallsgruppen"_s)
-    , f(fenster)
+    , s(sitzung)
 {
     setObjectName(u"GBZufallsgruppen"_s);
     zufallsquelle = [] {
@@ -125,17 +125,13 @@ ZufallsgruppenAnsicht::ZufallsgruppenAnsicht(TFZensurenbearbeitung &fenster)
 
 bool ZufallsgruppenAnsicht::offen() const
 {
-    return f.PAnsichten->currentWidget() == this;
+    return isVisibleTo(parentWidget());
 }
 
 void ZufallsgruppenAnsicht::oeffnen()
 {
-    f.tabelle->bearbeitungAbschliessen();
     ListBoxZufallsGruppen->clear();
-    f.LBoxKlassen->hide();
-    f.knoepfeFreigeben(false);
-    f.PAnsichten->setCurrentWidget(this);
-    f.PAnsichten->show();
+    emit anzeigen();
     BGruppeNeuLosen->setFocus();
 }
 
@@ -145,7 +141,7 @@ void ZufallsgruppenAnsicht::BGruppeNeuLosenClick()
     const bool trennung = CBoxJMTrennung->currentText() == u"Ja"_s;
     std::unique_ptr<Zufall> zufall = zufallsquelle();
     const QList<GruppenEintrag> eintraege =
-        zufallsgruppenLosen(f.klasse, f.klassenname.startsWith(u'K'), groesse, trennung, *zufall);
+        zufallsgruppenLosen(s.klasse, s.name().startsWith(u'K'), groesse, trennung, *zufall);
     ListBoxZufallsGruppen->clear();
     BGruppeNeuLosen->setEnabled(false);
     for (const GruppenEintrag &e : eintraege) {
@@ -171,5 +167,5 @@ void ZufallsgruppenAnsicht::BGruppeLoeschenClick()
 void ZufallsgruppenAnsicht::BZufallsgruppenBeendenClick()
 {
     ListBoxZufallsGruppen->clear();
-    f.unteransichtSchliessen();
+    emit fertig();
 }

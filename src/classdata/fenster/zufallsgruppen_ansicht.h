@@ -11,14 +11,14 @@
 class QComboBox;
 class QListWidget;
 class QPushButton;
-class TFZensurenbearbeitung;
+class Klassensitzung;
 class Zufall;
 
 class ZufallsgruppenAnsicht : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit ZufallsgruppenAnsicht(TFZensurenbearbeitung &fenster);
+    explicit ZufallsgruppenAnsicht(const Klassensitzung &sitzung);
 
     // Leert die Liste und zeigt die Gruppe.
     void oeffnen();
@@ -38,6 +38,10 @@ public:
     QPushButton *BZufallsgruppenBeenden = nullptr;
     QListWidget *ListBoxZufallsGruppen = nullptr;
 
+signals:
+    void anzeigen();
+    void fertig();
+
 private:
-    TFZensurenbearbeitung &f;
+    const Klassensitzung &s;
 };

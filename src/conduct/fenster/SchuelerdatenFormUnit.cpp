@@ -206,7 +206,7 @@ bool TSchuelerdatenEingabefenster::durchfuehrungsAbbruchFrage()
         return false;
     }
     zurueckziehen();
-    return true;
+    return !laeuft; // Testsperre belegt: die Durchfuehrung laeuft weiter
 }
 
 void TSchuelerdatenEingabefenster::BUebersichtClick()
@@ -269,6 +269,10 @@ void TSchuelerdatenEingabefenster::closeEvent(QCloseEvent *ereignis)
             return;
         }
         zurueckziehen();
+        if (laeuft) {
+            ereignis->ignore();
+            return;
+        }
     }
     ereignis->ignore();
     emit programmEndeGewuenscht();

@@ -215,7 +215,6 @@ private:
     bool durchfuehrungsAbbruchFrage();
     void zurueckziehen();
     void einfrieren(bool an);
-    void abgabenEinsammelnBisLeer();
     bool bereitstellen(bool speichern);
     void druckListeFuellen();
     void kopienDrucken(const QStringList &eintraege);

@@ -155,22 +155,6 @@ void TSchuelerdatenEingabefenster::TestsMitnehmen()
     PGruenerRahmenBenotung->rahmenZeigen(klasseGeladen);
 }
 
-void TSchuelerdatenEingabefenster::abgabenEinsammelnBisLeer()
-{
-    // Was bis jetzt abgegeben wurde, soll nicht im Abgabeordner liegen bleiben. Jede Abgabe
-    // wird hoechstens einmal genommen; die Grenze schuetzt vor einem Ordner, der nachlaeuft.
-    for (int i = 0; i < 4 * kMaxSchueler; ++i) {
-        const Einsammelschritt s = testsMitnehmen(test, e, einsammlung, uhr, r);
-        if (!s.eingesammelt) {
-            break;
-        }
-        LVerschobenNach->setText(u"Verschoben nach:  "_s + s.verschobenNach);
-    }
-    ListBoxTestAbgabe->clear();
-    ListBoxTestAbgabe->addItems(einsammlung.abgegeben);
-    LAnzahlAbgegebenerTests->setText(QString::number(einsammlung.zaehler));
-}
-
 void TSchuelerdatenEingabefenster::zurueckziehen()
 {
     TimerTestsMitnehmen.stop();
@@ -180,8 +164,15 @@ void TSchuelerdatenEingabefenster::zurueckziehen()
     if (rueckgabe) {
         rueckgabeZuruecknehmen(test, e);
     } else {
-        bereitgestellteTestsLoeschen(test, e);
-        abgabenEinsammelnBisLeer();
+        // Wartende Abgaben einsammeln, zurueckziehen, nachsammeln; alles unter der Testsperre.
+        const Beendigung b = durchfuehrungBeenden(test, e, einsammlung, uhr, r);
+        if (!b.ok) {
+            TimerTestsMitnehmen.start(); // Sperre belegt (gemeldet): die Durchfuehrung laeuft
+            return;
+        }
+        ListBoxTestAbgabe->clear();
+        ListBoxTestAbgabe->addItems(einsammlung.abgegeben);
+        LAnzahlAbgegebenerTests->setText(QString::number(einsammlung.zaehler));
     }
     laeuft = false;
     ListBoxBereitgestellt->clear();
@@ -222,7 +213,7 @@ void TSchuelerdatenEingabefenster::BBenotenClick()
         return;
     }
     zurueckziehen();
-    if (!klasseFuerTestLaden(true)) {
+    if (laeuft || !klasseFuerTestLaden(true)) {
         labelEinstellungTestKlasse();
         return;
     }

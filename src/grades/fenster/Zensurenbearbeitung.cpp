@@ -1,9 +1,11 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 
+#include "app/fenster/Skalierung.h"
 #include "classdata/fenster/klassenwerkzeuge.h"
+#include "classdata/fenster/neueklasse_ansicht.h"
 #include "classdata/fenster/suche_ansicht.h"
+#include "classdata/fenster/zufallsgruppen_ansicht.h"
 #include "classdata/klassendatei.h"
-#include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
 #include "common/uhr.h"
@@ -13,356 +15,529 @@
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/notenarten.h"
 
+#include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 TFZensurenbearbeitung::TFZensurenbearbeitung(Einstellungen &einstellungen, Rueckfragen &rueckfragen,
                                              const Uhr &uhr, QWidget *eltern)
     : QMainWindow(eltern)
+    , sitzung(rueckfragen)
+    , einstellungen(einstellungen)
     , r(rueckfragen)
     , uhr(uhr)
-    , einstellungen(einstellungen)
     , konfiguration(einstellungen, rueckfragen)
 {
     setObjectName(u"FZensurenbearbeitung"_s);
     setWindowTitle(u"Notenbearbeitung"_s);
+    werkzeuge = new Klassenwerkzeuge(sitzung, r, uhr, this);
+}
+
+TFZensurenbearbeitung::~TFZensurenbearbeitung() = default;
+
+void TFZensurenbearbeitung::aufbauen()
+{
+    // Die Steuerelemente entstehen erst, wenn das Fenster gebraucht wird: der Programmstart
+    // wartet nicht auf Tabelle und Unteransichten.
+    if (aufgebaut) {
+        return;
+    }
+    aufgebaut = true;
     oberflaecheAufbauen();
+    ansichtenAufbauen();
     menueAufbauen();
+    ansichtenVerbinden();
+    sitzungVerbinden();
+    werkzeuge->setzeTabelle(tabelle);
 
     // Beim Programmstart entsteht das Fenster vor dem Laden der Einstellungen.
     if (!einstellungen.basisOrdner.isEmpty()) {
         einstellungenUebernehmen();
     }
-    klassenMenuesFreigeben(false);
-    PAnsichten->hide();
     LBoxKlassen->hide();
-    werkzeuge = new Klassenwerkzeuge(*this);
+    BNeueKlasse->setFocusPolicy(Qt::StrongFocus);
+    zenArtButtonsFuellen();
+    zustandAktualisieren();
     resize(1280, 1000);
+    fensterSkalieren(this, skalierung);
 }
 
-TFZensurenbearbeitung::~TFZensurenbearbeitung() = default;
+void TFZensurenbearbeitung::setVisible(bool sichtbar)
+{
+    if (sichtbar) {
+        aufbauen();
+    }
+    QMainWindow::setVisible(sichtbar);
+}
 
 void TFZensurenbearbeitung::einstellungenUebernehmen()
 {
+    aufbauen();
     optionenWerdenGesetzt = true;
     optionenAnwenden(konfiguration.einstellenOptionen());
     optionenWerdenGesetzt = false;
-
-    schuljahr = aktuellesSchuljahr(uhr.heute());
-    CBoxSchuljahr->setCurrentText(schuljahr);
-    klassenOrdner = schuljahrOrdner(einstellungen.basisOrdner, schuljahr);
+    sitzung.setzeSchuljahr(einstellungen.basisOrdner, aktuellesSchuljahr(uhr.heute()));
 }
 
-// --- Optionen ---------------------------------------------------------------------------------
+// --- Sitzung ----------------------------------------------------------------------------------
 
-void TFZensurenbearbeitung::optionenAnwenden(const TabellenOptionen &o)
+void TFZensurenbearbeitung::sitzungVerbinden()
 {
-    CBoxJungenMaedchen->setCurrentIndex(o.jungenMaedchenSortierung);
-    CHBDurchschnitte->setChecked(o.durchschnitte);
-    ChBLeerspaltenZeigen->setChecked(o.leerspalten);
-    ChBKeineAenderung->setChecked(o.keineAenderung);
-    ChBVornamenSortierung->setChecked(o.vornamensortierung);
-    ChBPunkteZensuren->setChecked(o.punktedarstellung);
-    ChBGesamtb->setChecked(o.gesamtberechnung);
-    optionGeaendert();
+    connect(&sitzung, &Klassensitzung::geoeffnet, this, &TFZensurenbearbeitung::klasseGeoeffnet);
+    connect(&sitzung, &Klassensitzung::geschlossen, this,
+            &TFZensurenbearbeitung::klasseGeschlossen);
+    connect(&sitzung, &Klassensitzung::schuljahrGewechselt, this, [this] {
+        const QSignalBlocker sperre(CBoxSchuljahr);
+        CBoxSchuljahr->setCurrentText(sitzung.schuljahr());
+        CBoxAktSchuljahr->setChecked(sitzung.schuljahr() == aktuellesSchuljahr(uhr.heute()));
+    });
+    connect(&sitzung, &Klassensitzung::gespeichert, this, [this] {
+        BKlasseSpeichern->setText(u"Gespeichert!"_s);
+        QTimer::singleShot(1000, BKlasseSpeichern,
+                           [this] { BKlasseSpeichern->setText(u"&Speichern"_s); });
+    });
+    // Getippte, noch nicht uebernommene Werte gehen vor Speichern und Wechseln in die Klasse.
+    connect(&sitzung, &Klassensitzung::eingabenUebernehmen, this, [this] {
+        tabelle->bearbeitungAbschliessen();
+        einzelschueler->feldUebernehmen();
+        einzelliste->offeneListeSichern();
+    });
 }
 
-void TFZensurenbearbeitung::optionGeaendert()
+void TFZensurenbearbeitung::klasseGeoeffnet()
 {
-    tabelle->bearbeitungAbschliessen();
-    tabelle->optionen.durchschnitte = CHBDurchschnitte->isChecked();
-    tabelle->optionen.gesamt = ChBGesamtb->isChecked();
-    tabelle->optionen.leerspalten = ChBLeerspaltenZeigen->isChecked();
-    tabelle->keineAenderung = ChBKeineAenderung->isChecked();
-    tabelle->vornamenSortierung = ChBVornamenSortierung->isChecked();
-    tabelle->setEditTriggers(tabelle->keineAenderung ? QAbstractItemView::NoEditTriggers
-                                                     : QAbstractItemView::DoubleClicked |
-                                                           QAbstractItemView::AnyKeyPressed |
-                                                           QAbstractItemView::EditKeyPressed);
-    punkteAnzeigeSetzen(ChBPunkteZensuren->isChecked());
-    if (klassenGroesse(klasse) > 0) {
-        if (einzelliste->offen()) {
-            einzelliste->neuFuellen(); // sortiert selbst, mit der offenen Liste
-        } else {
-            sortieren();
-        }
+    einzelschueler->klasseGewechselt();
+    tabelle->setzeKlasse(&sitzung.klasse, sitzung.name());
+    LKlasse->setText(sitzung.name());
+    LZenErlaeuterung->clear();
+    LZenDatum->clear();
+    tabelleNeuAufbauen();
+    zeige(Unteransicht::Tabelle);
+    if (tabelle->rowCount() > 3) {
+        tabelle->setCurrentCell(3, kFesteSpalten);
+        zelleGewaehlt(3, kFesteSpalten); // auch wenn die Zelle schon gewaehlt war
+    }
+}
+
+void TFZensurenbearbeitung::klasseGeschlossen()
+{
+    einzelliste->verwerfen();
+    einzelschueler->klasseGewechselt();
+    einzelschueler->zielmodusBeenden();
+    tabelle->leeren();
+    zenArtButtonsFuellen();
+    LKlasse->clear();
+    LZenErlaeuterung->clear();
+    LZenDatum->clear();
+    zeige(Unteransicht::Tabelle);
+}
+
+void TFZensurenbearbeitung::tabelleNeuAufbauen()
+{
+    sitzung.sortieren();
+    zenArtButtonsFuellen();
+    tabelle->ansicht = Ansicht::Alle;
+    tabelle->fuellen();
+    tabelle->spaltenbreite();
+    ansichtsKnoepfeFaerben();
+}
+
+void TFZensurenbearbeitung::zenArtButtonsFuellen()
+{
+    // Ohne Klasse zeigen die Knoepfe die Standard-Notenarten.
+    for (int art = 1; art <= kNotenarten; ++art) {
+        kategorieBeschriftung[art] = sitzung.offen() ? sitzung.klasse.notenart(art).kurzform
+                                                     : standardNotenart(art).kurzform;
+    }
+}
+
+bool TFZensurenbearbeitung::BKlasseSpeichernClick()
+{
+    if (!sitzung.offen()) {
+        return false;
+    }
+    LBoxKlassen->hide();
+    return sitzung.speichern();
+}
+
+// --- Umschalter und Zustaende -------------------------------------------------------------------
+
+void TFZensurenbearbeitung::zeige(Unteransicht ansicht)
+{
+    QWidget *seite = tabelle;
+    switch (ansicht) {
+    case Unteransicht::Tabelle:
+        break;
+    case Unteransicht::Einzelliste:
+        seite = einzelliste;
+        break;
+    case Unteransicht::Einzelschueler:
+        seite = einzelschueler;
+        break;
+    case Unteransicht::Notenarten:
+        seite = notenarten;
+        break;
+    case Unteransicht::NeueKlasse:
+        seite = neueKlasseAnsicht;
+        break;
+    case Unteransicht::Suche:
+        seite = suchAnsicht;
+        break;
+    case Unteransicht::Zufallsgruppen:
+        seite = zufallsgruppenAnsicht;
+        break;
+    }
+    const bool zurTabelle = ansicht == Unteransicht::Tabelle && aktuell != Unteransicht::Tabelle;
+    const Unteransicht vorher = aktuell;
+    aktuell = ansicht;
+    if (ansicht != Unteransicht::Tabelle) {
+        LBoxKlassen->hide();
+    }
+    PAnsichten->setCurrentWidget(seite);
+    if (zurTabelle && vorher != Unteransicht::Einzelliste) {
+        // Was die Unteransicht ueber der Tabelle angezeigt hat, gilt nicht mehr; nach der
+        // Einzelliste bleibt das Datum der eben bestaetigten Liste stehen.
+        LZenErlaeuterung->clear();
+        LZenDatum->clear();
+    }
+    if (zurTabelle && sitzung.offen()) {
+        // Eine Unteransicht kann Namen, Noten und Notenarten geaendert haben.
+        sitzung.sortieren();
+        zenArtButtonsFuellen();
+        tabelle->setzeKlasse(&sitzung.klasse, sitzung.name());
         tabelle->fuellen();
         tabelle->spaltenbreite();
+        tabelle->setFocus();
     }
-    if (!optionenWerdenGesetzt) {
-        TabellenOptionen o;
-        o.jungenMaedchenSortierung = CBoxJungenMaedchen->currentIndex();
-        o.durchschnitte = CHBDurchschnitte->isChecked();
-        o.leerspalten = ChBLeerspaltenZeigen->isChecked();
-        o.keineAenderung = ChBKeineAenderung->isChecked();
-        o.vornamensortierung = ChBVornamenSortierung->isChecked();
-        o.punktedarstellung = ChBPunkteZensuren->isChecked();
-        o.gesamtberechnung = ChBGesamtb->isChecked();
-        konfiguration.schreibeOptionen(o);
+    zustandAktualisieren();
+}
+
+void TFZensurenbearbeitung::zustandAktualisieren()
+{
+    const bool tabelleOffen = aktuell == Unteransicht::Tabelle;
+    const bool klasse = sitzung.offen() && sitzung.groesse() > 0;
+    const bool suche = suchAnsicht->aktiv();
+
+    // Die Tabelle ist nur mit offener Klasse zu sehen, die Unteransichten immer. Die
+    // Ueberschrift nennt die offene Klasse, bei einer neuen den Namen, der entstehen wird.
+    PAnsichten->setVisible(!tabelleOffen || sitzung.offen());
+    if (aktuell != Unteransicht::NeueKlasse) {
+        LKlasse->setText(sitzung.offen() ? sitzung.name() : QString());
     }
-}
 
-void TFZensurenbearbeitung::punkteAnzeigeSetzen(bool punkte)
-{
-    tabelle->anzeige = punkte ? NotenAnzeige::Punkte : NotenAnzeige::Zensuren;
-    LPunkteAnzeige->setText(punkte ? u"Punkte"_s : u"Zensuren(E)"_s);
-    PRotesRechteck_PunkteAnzeige->setStyleSheet(
-        punkte ? u"#PRotesRechteck_PunkteAnzeige { border: 2px solid rgb(200,0,0); }"_s
-               : u"#PRotesRechteck_PunkteAnzeige { border: 2px solid transparent; }"_s);
-}
+    for (QPushButton *b : {BKlassenwahl, BNeueKlasse}) {
+        b->setEnabled(tabelleOffen);
+    }
+    BKlassenwahl->setText(suche ? u"Schülersuche/\nweiter suchen"_s : u"Aus&wahl Klasse/ Kurs"_s);
+    BKlasseSpeichern->setEnabled(sitzung.offen() && tabelleOffen);
+    CBoxSchuljahr->setEnabled(tabelleOffen);
+    CBoxAktSchuljahr->setEnabled(tabelleOffen);
 
-SortierOptionen TFZensurenbearbeitung::sortierOptionen() const
-{
-    SortierOptionen s;
-    s.vornamenSortierung = ChBVornamenSortierung->isChecked();
-    s.kursSortierung = ChBKursSortierung->isChecked();
-    s.jungenMaedchen = CBoxJungenMaedchen->currentIndex();
-    return s;
-}
+    // In der Einzelliste und beim Einzelschueler waehlen die Notenartknoepfe die Liste; ihre
+    // Tasten gehoeren dann den Feldern.
+    const bool artWahl = aktuell == Unteransicht::Einzelliste;
+    const bool ohneTasten = artWahl || aktuell == Unteransicht::Einzelschueler;
+    for (int art = 1; art <= kNotenarten; ++art) {
+        BZenKat[art]->setEnabled(klasse && (tabelleOffen || artWahl));
+        BZenKat[art]->setText(ohneTasten ? ohneErstesKaufmannsUnd(kategorieBeschriftung[art])
+                                         : kategorieBeschriftung[art]);
+    }
+    BAlleZen->setText(ohneTasten ? u"Alle"_s : u"&Alle"_s);
+    BDurchschnitte->setText(ohneTasten ? u"Berechnungen"_s : u"&Berechnungen"_s);
+    for (QPushButton *b : {BAlleZen, BDurchschnitte}) {
+        b->setEnabled(klasse && tabelleOffen);
+    }
+    BeinzelListe->setEnabled(klasse && (tabelleOffen || artWahl));
+    BEinzelSchueler->setEnabled(klasse &&
+                                (tabelleOffen || aktuell == Unteransicht::Einzelschueler));
+    BBezeichnungenUndGewichtungen->setEnabled(
+        klasse && (tabelleOffen || aktuell == Unteransicht::Notenarten));
 
-void TFZensurenbearbeitung::sortieren()
-{
-    sortiereSchuelerliste(klasse, sortierOptionen());
+    // Die Einzelliste sortiert bei geaenderten Optionen selbst; in den anderen Unteransichten
+    // bleiben die Optionen fest.
+    const bool optionenFrei = tabelleOffen || artWahl;
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             CHBDurchschnitte, ChBGesamtb, ChBLeerspaltenZeigen, ChBKeineAenderung,
+             ChBVornamenSortierung, ChBPunkteZensuren, ChBKursSortierung, CBoxJungenMaedchen}) {
+        w->setEnabled(optionenFrei);
+    }
+
+    for (QAction *a : klassenAktionen) {
+        a->setEnabled(klasse && tabelleOffen);
+    }
+    for (QAction *a : tabellenAktionen) {
+        a->setEnabled(tabelleOffen);
+    }
+    // Die Testschritte verlassen die Klasse; ohne Testfenster fuehren sie nirgendwohin.
+    for (QAction *a : testAktionenListe) {
+        a->setEnabled(tabelleOffen && testfunktionenDa);
+        a->setToolTip(testfunktionenDa ? QString() : kFensterFehlt);
+    }
+    BZurueck->setEnabled(tabelleOffen || suche);
+    BZurueck->setText(suche ? u"Schülersuche beenden"_s : u"Zurück zur Übersicht"_s);
+    ZurUebersicht1->setEnabled(BZurueck->isEnabled());
+    ZurUebersicht1->setText(BZurueck->text());
+    werkzeuge->Schlersuchen1->setEnabled(tabelleOffen || aktuell == Unteransicht::Suche);
+    werkzeuge->Schlersuchen1->setText(suche ? u"Schülersuche beenden"_s : u"Schüler suchen"_s);
+    einzelschueler->suchmodus = suche;
 }
 
 // --- Schuljahr und Klassenliste ---------------------------------------------------------------
 
 void TFZensurenbearbeitung::schuljahrGewaehlt()
 {
-    schuljahr = CBoxSchuljahr->currentText();
-    klassenOrdner = schuljahrOrdner(einstellungen.basisOrdner, schuljahr);
-    CBoxAktSchuljahr->setChecked(schuljahr == aktuellesSchuljahr(uhr.heute()));
-    if (LBoxKlassen->isVisible()) {
+    sitzung.setzeSchuljahr(einstellungen.basisOrdner, CBoxSchuljahr->currentText());
+    if (LBoxKlassen->isVisible() && !listeFuerZiel) {
         BKlassenwahlClick();
     }
 }
 
 void TFZensurenbearbeitung::BKlassenwahlClick()
 {
-    if (klasseOffen && !LBoxKlassen->isVisible() && speicherAbfrage() < 0) {
+    aufbauen();
+    if (sitzung.offen() && !LBoxKlassen->isVisible() && sitzung.speicherAbfrage() < 0) {
         return;
     }
-    if (unteransicht() != Unteransicht::Tabelle) {
-        PAnsichten->setCurrentWidget(tabelle);
-        knoepfeFreigeben(true);
-    }
-    QStringList eintraege =
-        klassenwahl(einstellungen.basisOrdner, schuljahr, aktuellesSchuljahr(uhr.heute()), r);
-    if (const auto gefunden = werkzeuge->suchAnsicht->klassenliste()) {
+    zeige(Unteransicht::Tabelle);
+    QStringList eintraege = klassenwahl(einstellungen.basisOrdner, sitzung.schuljahr(),
+                                        aktuellesSchuljahr(uhr.heute()), r);
+    if (const auto gefunden = suchAnsicht->klassenliste()) {
         eintraege = *gefunden;
     }
+    listeFuerZiel = false;
+    unlesbar.clear();
+    klassenlisteZeigen(eintraege);
+}
+
+void TFZensurenbearbeitung::klassenlisteZeigen(const QStringList &eintraege)
+{
     const QSignalBlocker sperre(LBoxKlassen);
     LBoxKlassen->clear();
     LBoxKlassen->addItems(eintraege);
-    LBoxKlassen->show();
     LBoxKlassen->setCurrentRow(0);
+    LBoxKlassen->show();
     LBoxKlassen->setFocus();
-}
-
-bool TFZensurenbearbeitung::eventFilter(QObject *objekt, QEvent *ereignis)
-{
-    if (objekt == tabelle && ereignis->type() == QEvent::FocusIn && LBoxKlassen->isVisible() &&
-        klassenGroesse(klasse) > 0) {
-        // Wer in der Vorschau zu arbeiten beginnt, hat die Klasse geoeffnet; ein weiterer Wechsel
-        // geht dann nur ueber die Speicherabfrage.
-        LBoxKlassen->hide();
-    } else if (objekt == LBoxKlassen->viewport()) {
-        if (ereignis->type() == QEvent::MouseButtonPress) {
-            auto *maus = static_cast<QMouseEvent *>(ereignis);
-            QListWidgetItem *eintrag = LBoxKlassen->itemAt(maus->position().toPoint());
-            if (eintrag != nullptr && maus->button() == Qt::LeftButton) {
-                vorschau(eintrag->text());
-            }
-        } else if (ereignis->type() == QEvent::MouseMove) {
-            auto *maus = static_cast<QMouseEvent *>(ereignis);
-            if (maus->buttons() & Qt::LeftButton) {
-                QListWidgetItem *eintrag = LBoxKlassen->itemAt(maus->position().toPoint());
-                if (eintrag != nullptr && eintrag != LBoxKlassen->currentItem()) {
-                    LBoxKlassen->setCurrentItem(eintrag);
-                }
-                return true;
-            }
-        } else if (ereignis->type() == QEvent::MouseButtonRelease) {
-            auto *maus = static_cast<QMouseEvent *>(ereignis);
-            QListWidgetItem *eintrag = LBoxKlassen->itemAt(maus->position().toPoint());
-            if (eintrag != nullptr && maus->button() == Qt::LeftButton) {
-                LBoxKlassen->setCurrentItem(eintrag);
-                QTimer::singleShot(0, this,
-                                   [this, text = eintrag->text()] { klasseOeffnen(text); });
-            }
-        }
-    } else if (objekt == LBoxKlassen && ereignis->type() == QEvent::KeyPress) {
-        auto *taste = static_cast<QKeyEvent *>(ereignis);
-        if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
-            if (LBoxKlassen->currentItem() != nullptr) {
-                klasseOeffnen(LBoxKlassen->currentItem()->text());
-            }
-            return true;
-        }
-        if (taste->key() == Qt::Key_Escape) {
-            LBoxKlassen->hide();
-            if (klassenGroesse(klasse) > 0) {
-                tabelle->setFocus();
-            }
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(objekt, ereignis);
 }
 
 void TFZensurenbearbeitung::vorschau(const QString &eintrag)
 {
-    if (pfad != klassenOrdner + eintrag || klassenGroesse(klasse) == 0) {
-        klasseLaden(eintrag, false);
+    if (listeFuerZiel) {
+        return;
     }
+    if (sitzung.pfad() != sitzung.klassenOrdner() + eintrag || sitzung.groesse() == 0) {
+        laden(eintrag);
+    }
+}
+
+bool TFZensurenbearbeitung::laden(const QString &eintrag)
+{
+    // Vorschau und Oeffnen lesen denselben Eintrag oft zweimal: ein Lesefehler wird einmal
+    // gemeldet, solange die Liste offen ist.
+    if (unlesbar.contains(eintrag)) {
+        return false;
+    }
+    if (sitzung.laden(eintrag)) {
+        return true;
+    }
+    if (eintrag.toUpper().contains(u"DTA"_s)) {
+        unlesbar.insert(eintrag);
+    }
+    return false;
 }
 
 void TFZensurenbearbeitung::klasseOeffnen(const QString &eintrag)
 {
-    // Die Vorschau ist schon die Klasse: nicht noch einmal lesen.
-    if (pfad == klassenOrdner + eintrag && klassenGroesse(klasse) > 0) {
-        LBoxKlassen->hide();
-        tabelle->setFocus();
-        emit klasseGeoeffnet();
+    if (listeFuerZiel) {
+        if (eintrag.toUpper().contains(u"DTA"_s)) {
+            einzelschueler->zielKlasseGewaehlt(sitzung.klassenOrdner() + eintrag);
+        }
         return;
     }
-    klasseLaden(eintrag, true);
+    // Die Vorschau ist schon die Klasse: nicht noch einmal lesen.
+    const bool schonDa = sitzung.pfad() == sitzung.klassenOrdner() + eintrag && sitzung.offen() &&
+                         sitzung.groesse() > 0;
+    if (!schonDa && !laden(eintrag)) {
+        return;
+    }
+    LBoxKlassen->hide();
+    tabelle->setFocus();
+    if (gruppenGewuenscht && sitzung.groesse() > 0) {
+        gruppenMitListe = true;
+        zufallsgruppen();
+    }
 }
 
-bool TFZensurenbearbeitung::klasseLaden(const QString &eintrag, bool oeffnen)
+void TFZensurenbearbeitung::klasseLoeschen()
 {
-    if (!eintrag.toUpper().contains(u"DTA"_s)) {
+    if (sitzung.offen() && aktuell != Unteransicht::Tabelle) {
+        return; // erst die Unteransicht beenden
+    }
+    werkzeuge->klasseLoeschen();
+}
+
+bool TFZensurenbearbeitung::ZenAusBenotungEintragen(const QString &klassenEintrag,
+                                                    const QList<Benotungsergebnis> &ergebnisse)
+{
+    aufbauen();
+    if (sitzung.speicherAbfrage() < 0) {
         return false;
     }
-    const QString neuerPfad = klassenOrdner + eintrag;
-    Klasse neu;
-    if (!klasseLadenAusDatei(neuerPfad, neu, r)) {
-        return false;
-    }
-    klasse = std::move(neu);
-    pfad = neuerPfad;
-    klassenname = klassennameAusEintrag(eintrag);
-    klassenToken = klassenKuerzel(eintrag);
-    LKlasse->setText(klassenname);
-    tabelle->setzeKlasse(&klasse, klassenname);
-    schuelerNr = 1;
-    einzelschueler->klasseGewechselt();
-    ZenListeGesamtNeuAufbauen();
-    LZenErlaeuterung->clear();
-    LZenDatum->clear();
-    klassenMenuesFreigeben(true);
-    if (tabelle->rowCount() > 3) {
-        tabelle->setCurrentCell(3, kFesteSpalten);
-        zelleGewaehlt(3, kFesteSpalten); // auch wenn die Zelle schon gewaehlt war
-    }
-    if (oeffnen) {
-        LBoxKlassen->hide();
-        tabelle->setFocus();
-        emit klasseGeoeffnet();
-    }
-    return true;
-}
-
-void TFZensurenbearbeitung::ZenListeGesamtNeuAufbauen()
-{
-    sortieren();
-    zenArtButtonsFuellen();
-    tabelle->ansicht = Ansicht::Alle;
-    tabelle->fuellen();
-    tabelle->spaltenbreite();
-    ansichtsKnoepfeFaerben();
-    PAnsichten->setCurrentWidget(tabelle);
-    PAnsichten->show();
-    klasseOffen = true;
-}
-
-void TFZensurenbearbeitung::zenArtButtonsFuellen()
-{
-    for (int art = 1; art <= kNotenarten; ++art) {
-        kategorieBeschriftung[art] = klasse.notenart(art).kurzform;
-        BZenKat[art]->setText(kategorieBeschriftung[art]);
-    }
-}
-
-bool TFZensurenbearbeitung::BKlasseSpeichernClick()
-{
-    tabelle->bearbeitungAbschliessen();
-    einzelschueler->feldUebernehmen();
-    einzelliste->offeneListeSichern();
-    const int punkt = pfad.lastIndexOf(u'.');
-    if (!klasseOffen || punkt < 0 || pfad.size() - punkt - 1 != 3) {
+    if (!sitzung.laden(klassenEintrag)) {
         return false;
     }
     LBoxKlassen->hide();
-    BKlasseSpeichern->setText(u"Gespeichert!"_s);
-    ordnerAnlegen(pfad.left(pfad.lastIndexOf(kTrenner) + 1));
-    const bool ok = klassenlisteSchreiben(pfad, klasse, r);
-    if (!ok) {
-        BKlasseSpeichern->setText(u"&Speichern"_s);
-        return false;
-    }
-    QTimer::singleShot(1000, BKlasseSpeichern,
-                       [this] { BKlasseSpeichern->setText(u"&Speichern"_s); });
+    einzelliste->testnotenEmpfangen(ergebnisse);
     return true;
 }
 
-int TFZensurenbearbeitung::speicherAbfrage()
-{
-    if (!klasseOffen) {
-        return 0;
-    }
-    tabelle->bearbeitungAbschliessen();
-    const auto antwort =
-        r.frage(Rueckfragen::Art::Frage, u"Soll die bearbeitete Datei gespeichert werden?"_s,
-                Rueckfragen::Knoepfe::JaNeinAbbrechen);
-    if (antwort == Rueckfragen::Knopf::Ja) {
-        // Misslingt das Speichern, bleibt die Klasse offen: nichts darf verloren gehen.
-        if (!BKlasseSpeichernClick()) {
-            return -1;
-        }
-    } else if (antwort != Rueckfragen::Knopf::Nein) {
-        return -1;
-    }
-    klasseSchliessen();
-    return 0;
-}
+// --- Befehle des Hauptmenues ------------------------------------------------------------------
 
-void TFZensurenbearbeitung::KlasseLoeschenClick()
+void TFZensurenbearbeitung::neueKlasse()
 {
-    if (klasseOffen && unteransicht() != Unteransicht::Tabelle) {
-        return; // erst die Unteransicht beenden
+    aufbauen();
+    if (aktuell == Unteransicht::Suche || suchAnsicht->aktiv()) {
+        suchAnsicht->schuelerSucheBeenden();
     }
-    if (!klassendateiLoeschen(klasse, klasseOffen, pfad, r)) {
-        if (!klasseOffen) {
-            BKlassenwahlClick();
-        }
+    if (aktuell != Unteransicht::Tabelle) {
         return;
     }
-    klasseSchliessen();
-    LKlasse->clear();
+    neueKlasseAnsicht->BNeueKlasseClick();
 }
 
-void TFZensurenbearbeitung::klasseSchliessen()
+void TFZensurenbearbeitung::schuelerSuchen()
 {
-    klasseOffen = false;
-    einzelliste->verwerfen();
-    einzelschueler->klasseGewechselt();
-    notenartKnoepfeOhneKaufmannsUnd(false);
-    tabelle->leeren();
-    loescheAlleSchueler(klasse);
-    klassenMenuesFreigeben(false);
-    PAnsichten->setCurrentWidget(tabelle);
-    PAnsichten->hide();
-    knoepfeFreigeben(true);
+    aufbauen();
+    if (suchAnsicht->aktiv()) {
+        suchAnsicht->schuelerSucheBeenden();
+        return;
+    }
+    if (aktuell != Unteransicht::Tabelle) {
+        return;
+    }
+    suchAnsicht->starten();
+}
+
+void TFZensurenbearbeitung::zufallsgruppen()
+{
+    aufbauen();
+    if (!sitzung.offen() || sitzung.groesse() == 0) {
+        gruppenGewuenscht = true;
+        BKlassenwahlClick();
+        return;
+    }
+    gruppenGewuenscht = false;
+    if (aktuell == Unteransicht::Tabelle) {
+        sitzung.eingabenAbschliessen();
+        zufallsgruppenAnsicht->oeffnen();
+    }
+}
+
+void TFZensurenbearbeitung::setzeTestfunktionenVorhanden(bool da)
+{
+    testfunktionenDa = da;
+    if (aufgebaut) {
+        zustandAktualisieren();
+    }
+}
+
+void TFZensurenbearbeitung::ohneKlasseBeginnen()
+{
+    einstellungenUebernehmen();
+    zeige(Unteransicht::Tabelle);
+    LBoxKlassen->hide();
+    BNeueKlasse->setFocus();
+}
+
+void TFZensurenbearbeitung::nameneingabe()
+{
+    aufbauen();
+    if (sitzung.groesse() == 0) {
+        BKlassenwahlClick();
+        return;
+    }
+    einzelschueler->BEinzelschuelerClick(sitzung.groesse() + 1);
+}
+
+// --- Klassenliste: Vorschau beim Ueberfahren, Oeffnen mit Klick oder Enter ----------------------
+
+bool TFZensurenbearbeitung::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    const QEvent::Type typ = ereignis->type();
+    if (objekt == tabelle && typ == QEvent::FocusIn && LBoxKlassen->isVisible() && !listeFuerZiel &&
+        sitzung.groesse() > 0) {
+        // Wer in der Vorschau zu arbeiten beginnt, hat die Klasse geoeffnet; ein weiterer Wechsel
+        // geht dann nur ueber die Speicherabfrage.
+        LBoxKlassen->hide();
+    } else if (objekt == LBoxKlassen->viewport() &&
+               (typ == QEvent::MouseButtonPress || typ == QEvent::MouseMove ||
+                typ == QEvent::MouseButtonRelease || typ == QEvent::MouseButtonDblClick)) {
+        auto *maus = static_cast<QMouseEvent *>(ereignis);
+        QListWidgetItem *eintrag = LBoxKlassen->itemAt(maus->position().toPoint());
+        if (typ == QEvent::MouseButtonPress && eintrag != nullptr &&
+            maus->button() == Qt::LeftButton) {
+            vorschau(eintrag->text());
+        } else if (typ == QEvent::MouseMove && (maus->buttons() & Qt::LeftButton)) {
+            if (eintrag != nullptr && eintrag != LBoxKlassen->currentItem()) {
+                LBoxKlassen->setCurrentItem(eintrag); // laedt die Vorschau
+            }
+            return true;
+        } else if (typ == QEvent::MouseButtonRelease && eintrag != nullptr &&
+                   maus->button() == Qt::LeftButton) {
+            {
+                const QSignalBlocker sperre(LBoxKlassen);
+                LBoxKlassen->setCurrentItem(eintrag);
+            }
+            tabelle->zweitenKlickIgnorieren();
+            QTimer::singleShot(0, this, [this, text = eintrag->text()] { klasseOeffnen(text); });
+        }
+        // Im Zielmodus waehlt die Liste nur das Ziel: keine Vorschau, keine eigene Auswahl.
+        return listeFuerZiel;
+    } else if (objekt == LBoxKlassen && typ == QEvent::KeyPress) {
+        return klassenlisteTaste(static_cast<QKeyEvent *>(ereignis));
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+bool TFZensurenbearbeitung::klassenlisteTaste(QKeyEvent *taste)
+{
+    switch (taste->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (LBoxKlassen->currentItem() != nullptr) {
+            klasseOeffnen(LBoxKlassen->currentItem()->text());
+        }
+        return true;
+    case Qt::Key_Escape:
+        if (listeFuerZiel) {
+            einzelschueler->zielmodusBeenden();
+            return true;
+        }
+        LBoxKlassen->hide();
+        if (sitzung.groesse() > 0) {
+            tabelle->setFocus();
+        }
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        if (listeFuerZiel) {
+            const QSignalBlocker sperre(LBoxKlassen); // im Zielmodus keine Vorschau
+            const int zeile = LBoxKlassen->currentRow() + (taste->key() == Qt::Key_Down ? 1 : -1);
+            if (zeile >= 0 && zeile < LBoxKlassen->count()) {
+                LBoxKlassen->setCurrentRow(zeile);
+            }
+            return true;
+        }
+        return false;
+    default:
+        return listeFuerZiel;
+    }
 }

@@ -1,21 +1,25 @@
 #pragma once
-// Das Notenfenster: Klassenauswahl, die eine Klasse im Speicher, die Klassen-Notentabelle, die
-// Einzellistenansicht mit Klassenspiegeln, die Einzelschueleransicht und der Editor der
-// Notenarten. Das Fenster besitzt die Klasse; gerechnet wird in der Logik (grades/, classdata/).
+// Das Notenfenster: Klassenliste, Klassen-Notentabelle und die Unteransichten (Einzelliste,
+// Einzelschueler, Notenarten, neue Klasse, Suche, Zufallsgruppen). Die Klasse gehoert der
+// Klassensitzung; das Fenster schaltet als einziges die Unteransichten um und berechnet in
+// zustandAktualisieren() jeden Freigabezustand seiner Knoepfe und Menuepunkte.
 
+#include "app/fenster/Modusfenster.h"
 #include "app/konfiguration.h"
-#include "classdata/klasse.h"
-#include "classdata/klassenverwaltung.h"
-#include "grades/einzelliste.h"
+#include "app/uebersicht.h"
+#include "classdata/klassensitzung.h"
+#include "grades/benotungsergebnis.h"
 #include "grades/notentabelle.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QStackedWidget;
 class QFrame;
@@ -25,6 +29,9 @@ class ZenListeGesamt;
 class EinzellistenAnsicht;
 class EinzelschuelerAnsicht;
 class NotenartenAnsicht;
+class NeueKlasseAnsicht;
+class SuchAnsicht;
+class ZufallsgruppenAnsicht;
 class Klassenwerkzeuge;
 
 class TFZensurenbearbeitung : public QMainWindow
@@ -35,36 +42,21 @@ public:
                           QWidget *eltern = nullptr);
     ~TFZensurenbearbeitung() override;
 
-    // Die Klasse im Speicher und was zu ihr gehoert.
-    Klasse klasse;
-    QString pfad;        // Ordner + Name + ".DTA"
-    QString klassenname; // ohne Endung, in LKlasse
-    QString schuljahr;   // gewaehltes Schuljahr, z. B. "2016-17"
-    QString klassenToken;
-    bool klasseOffen = false;
-    int schuelerNr = 1;
+    // Die offene Klasse.
+    Klassensitzung sitzung;
 
-    Rueckfragen &r;
-    const Uhr &uhr;
+    // Skalierung in Prozent; angewandt, sobald die Steuerelemente entstehen (beim ersten Zeigen
+    // oder Befehl).
+    void setzeSkalierung(int prozent) { skalierung = prozent; }
+    void setVisible(bool sichtbar) override;
 
     // Optionen aus Mivo-Kl-cf.txt und aktuelles Schuljahr, sobald die Einstellungen geladen sind.
     void einstellungenUebernehmen();
 
-    // Vor allem, was die Klasse fallen laesst: 0 weiter, -1 abbrechen.
-    int speicherAbfrage();
-    // "Aus&wahl Klasse/ Kurs": Klassenliste des gewaehlten Schuljahres.
+    // "Aus&wahl Klasse/ Kurs": Speicherabfrage, dann die Klassenliste des gewaehlten Schuljahres.
     void BKlassenwahlClick();
-    // Laedt einen Eintrag der Klassenliste; oeffnen: die Liste schliesst sich danach.
-    bool klasseLaden(const QString &eintrag, bool oeffnen);
-    // Vorschau eines Eintrags (laedt nur, wenn es eine andere Klasse ist) und Oeffnen.
-    void vorschau(const QString &eintrag);
-    void klasseOeffnen(const QString &eintrag);
     bool BKlasseSpeichernClick();
-    void ZenListeGesamtNeuAufbauen();
-    // "Klasse löschen": die Klassendatei nach Rueckfrage loeschen.
-    void KlasseLoeschenClick();
-
-    // Ansichten der Tabelle.
+    // Die Ansichten der Tabelle.
     void zeigeArt(int art);
     void BAlleZenClick();
     void BDurchschnitteClick();
@@ -74,31 +66,34 @@ public:
     bool ZenAusBenotungEintragen(const QString &klassenEintrag,
                                  const QList<Benotungsergebnis> &ergebnisse);
 
-    // Welche Ansicht gerade offen ist.
-    enum class Unteransicht { Tabelle, Einzelliste, Einzelschueler, Notenarten };
-    Unteransicht unteransicht() const;
+    // Die Unteransichten; genau eine ist sichtbar.
+    enum class Unteransicht {
+        Tabelle,
+        Einzelliste,
+        Einzelschueler,
+        Notenarten,
+        NeueKlasse,
+        Suche,
+        Zufallsgruppen
+    };
+    Unteransicht unteransicht() const { return aktuell; }
 
-    SortierOptionen sortierOptionen() const;
-    void sortieren();
-    // Zellenwert der Tabelle pruefen und in die Klasse schreiben.
-    bool zellwertUebernehmen(int spalte, int zeile, const QString &text);
-
-    // Nach Aenderungen in einer Unteransicht: Tabelle neu, zurueck zur Tabelle.
-    void unteransichtSchliessen();
-    void knoepfeFreigeben(bool frei);
-    void notenartKnoepfeOhneKaufmannsUnd(bool ohne);
-    void zenArtButtonsFuellen();
-
-    // Klassenverwaltung (neue Klasse, Verschieben, Suche, Zufallsgruppen, Export, Druck).
-    Klassenwerkzeuge *werkzeuge = nullptr;
-    Einstellungen &einstellungenRef() { return einstellungen; }
-    void klassenMenuesEin(bool frei) { klassenMenuesFreigeben(frei); }
-    void klasseVerwerfen() { klasseSchliessen(); }
+    // Befehle, die das Hauptmenue in diesem Fenster ausfuehrt.
+    void neueKlasse();
+    void schuelerSuchen();
+    void zufallsgruppen();
+    void nameneingabe();
+    // Beginn ohne Klasse: Einstellungen, aktuelles Schuljahr, Fokus auf "Neue Klasse".
+    void ohneKlasseBeginnen();
+    // Die Testfenster sind angemeldet: die Punkte unter "Tests (Alle Schritte)" werden frei.
+    void setzeTestfunktionenVorhanden(bool da);
 
 signals:
-    void klasseGeoeffnet(); // eine Klasse der Liste wurde geoeffnet
-    void zurUebersicht();
-    void testFunktion(int schritt); // 1 konstruieren, 2 durchfuehren, 3 benoten, 4 zurueckgeben
+    // Bitte an das Hauptfenster, in einen Arbeitsmodus zu wechseln (nach der Speicherabfrage).
+    void modusGewuenscht(Modus modus, bool rueckgabe = false);
+    void versetzungGewuenscht();
+    // Ein Befehl aus Optionen oder Hilfe, den das Hauptfenster ausfuehrt.
+    void hauptbefehlGewuenscht(Hauptbefehl befehl);
     void programmBeenden();
 
 protected:
@@ -107,33 +102,65 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
+    void aufbauen();
+    // Der eine Umschalter: zeigt die Unteransicht und berechnet die Zustaende neu.
+    void zeige(Unteransicht ansicht);
+    // Jeder Freigabe- und Sichtbarkeitszustand aus Sitzung und Unteransicht.
+    void zustandAktualisieren();
+
     void oberflaecheAufbauen();
+    void ansichtenAufbauen();
     void menueAufbauen();
+    void ansichtenVerbinden();
+    void sitzungVerbinden();
     void optionenAnwenden(const TabellenOptionen &o);
     void optionGeaendert();
     void punkteAnzeigeSetzen(bool punkte);
     void befehlsTaste(QChar buchstabe);
     void escTaste();
     void zurUebersichtWechseln();
+    // "Zurück zur Übersicht": in der Schuelersuche beendet er die Suche.
+    void zurueckKnopf();
+    void modusNachSpeicherabfrage(Modus modus, bool rueckgabe);
     void ansichtsKnoepfeFaerben();
     void zelleGewaehlt(int zeile, int spalte);
     void zelleGeklickt(int zeile, int spalte);
     void kopfZelleGeklickt(int spalte);
     void namensZelleGeklickt(int zeile);
-    void klasseSchliessen();
+    bool zellwertUebernehmen(int spalte, int zeile, const QString &text);
     void schuljahrGewaehlt();
-    void klassenMenuesFreigeben(bool frei);
-    void testFunktionWaehlen(int schritt);
+    void vorschau(const QString &eintrag);
+    void klasseOeffnen(const QString &eintrag);
+    bool laden(const QString &eintrag);
+    void klasseGeoeffnet();
+    void klasseGeschlossen();
+    void tabelleNeuAufbauen();
+    void zenArtButtonsFuellen();
+    void klassenlisteZeigen(const QStringList &eintraege);
+    void klasseLoeschen();
+    bool klassenlisteTaste(QKeyEvent *taste); // true: verbraucht
 
     Einstellungen &einstellungen;
+    Rueckfragen &r;
+    const Uhr &uhr;
     Konfiguration konfiguration;
+    bool aufgebaut = false;
+    int skalierung = 100;
     bool optionenWerdenGesetzt = false;
     int aktuelleArt = 0;
-    QString klassenOrdner; // Ordner der Liste: Basis + Schuljahr + Trenner
+    Unteransicht aktuell = Unteransicht::Tabelle;
+    // Die Klassenliste waehlt eine Klasse oder (beim Verschieben) das Ziel eines Schuelers.
+    bool listeFuerZiel = false;
+    QSet<QString> unlesbar; // Eintraege der Liste, deren Lesefehler schon gemeldet ist
+    bool gruppenGewuenscht = false;
+    bool gruppenMitListe = false; // "Beenden" fuehrt dann zurueck zur Klassenliste // Zufallsgruppen, sobald eine Klasse offen ist
+    QString kategorieBeschriftung[kNotenarten + 1];
 
 public:
-    // Steuerelemente (objectName = Name).
+    // Steuerelemente (objectName = Name); Tests finden sie auch ueber den Namen.
     QPushButton *BKlassenwahl = nullptr;
+    QPushButton *BNeueKlasse = nullptr;
+    QPushButton *BZurueck = nullptr;
     QPushButton *BKlasseSpeichern = nullptr;
     QComboBox *CBoxSchuljahr = nullptr;
     QCheckBox *CBoxAktSchuljahr = nullptr;
@@ -162,10 +189,17 @@ public:
     EinzellistenAnsicht *einzelliste = nullptr;
     EinzelschuelerAnsicht *einzelschueler = nullptr;
     NotenartenAnsicht *notenarten = nullptr;
-    QList<QAction *> klassenAktionen; // brauchen eine geladene Klasse
+    NeueKlasseAnsicht *neueKlasseAnsicht = nullptr;
+    SuchAnsicht *suchAnsicht = nullptr;
+    ZufallsgruppenAnsicht *zufallsgruppenAnsicht = nullptr;
+    Klassenwerkzeuge *werkzeuge = nullptr;
 
 private:
-    QString kategorieBeschriftung[kNotenarten + 1];
-    QString alleBeschriftung;
-    QString berechnungenBeschriftung;
+    // Menuepunkte, deren Zustand zustandAktualisieren() setzt.
+    QList<QAction *> klassenAktionen;  // brauchen eine offene Klasse in der Tabelle
+    QList<QAction *> tabellenAktionen; // nur, solange keine Unteransicht offen ist
+    QAction *Nameneingabe1 = nullptr;
+    QAction *ZurUebersicht1 = nullptr;
+    QList<QAction *> testAktionenListe;
+    bool testfunktionenDa = false;
 };

@@ -64,7 +64,9 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     gross.setPointSize(14);
     gross.setBold(true);
     LKlasse->setFont(gross);
+    BNeueKlasse = knopf(u"BNeueKlasse"_s, u"&Neue Klasse"_s);
     zeile1->addWidget(BKlassenwahl);
+    zeile1->addWidget(BNeueKlasse);
     zeile1->addWidget(new QLabel(u"Schuljahr:"_s, this));
     zeile1->addWidget(CBoxSchuljahr);
     zeile1->addWidget(CBoxAktSchuljahr);
@@ -72,6 +74,8 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     zeile1->addSpacing(20);
     zeile1->addWidget(LKlasse);
     zeile1->addStretch(1);
+    BZurueck = knopf(u"BZurueck"_s, u"Zurück zur Übersicht"_s);
+    zeile1->addWidget(BZurueck);
     senkrecht->addLayout(zeile1);
 
     // Zeile 2: Ansichten und Unteransichten.
@@ -157,28 +161,17 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
 
     PAnsichten = new QStackedWidget(this);
     PAnsichten->setObjectName(u"PAnsichten"_s);
-    tabelle = new ZenListeGesamt(PAnsichten);
-    tabelle->setzeKlasse(&klasse, QString());
-    tabelle->setzeUhr(&uhr);
-    tabelle->installEventFilter(this);
-    tabelle->uebernehmen = [this](int spalte, int zeile, const QString &text) {
-        return zellwertUebernehmen(spalte, zeile, text);
-    };
-    einzelliste = new EinzellistenAnsicht(*this);
-    einzelschueler = new EinzelschuelerAnsicht(*this);
-    notenarten = new NotenartenAnsicht(*this);
-    PAnsichten->addWidget(tabelle);
-    PAnsichten->addWidget(einzelliste);
-    PAnsichten->addWidget(einzelschueler);
-    PAnsichten->addWidget(notenarten);
     haupt->addWidget(PAnsichten, 1);
     senkrecht->addLayout(haupt, 1);
 
     connect(BKlassenwahl, &QPushButton::clicked, this, [this] { BKlassenwahlClick(); });
+    connect(BZurueck, &QPushButton::clicked, this, &TFZensurenbearbeitung::zurueckKnopf);
+    connect(BNeueKlasse, &QPushButton::clicked, this, [this] { neueKlasse(); });
     connect(BKlasseSpeichern, &QPushButton::clicked, this, [this] { BKlasseSpeichernClick(); });
     connect(CBoxSchuljahr, &QComboBox::currentTextChanged, this, [this] { schuljahrGewaehlt(); });
     connect(CBoxAktSchuljahr, &QCheckBox::clicked, this, [this](bool an) {
         if (an) {
+            const QSignalBlocker sperre(CBoxSchuljahr);
             CBoxSchuljahr->setCurrentText(aktuellesSchuljahr(uhr.heute()));
         }
         schuljahrGewaehlt();
@@ -203,130 +196,70 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     }
     connect(CBoxJungenMaedchen, &QComboBox::currentIndexChanged, this,
             [this] { optionGeaendert(); });
-
-    connect(tabelle, &ZenListeGesamt::befehlsTaste, this, &TFZensurenbearbeitung::befehlsTaste);
-    connect(tabelle, &ZenListeGesamt::escGedrueckt, this, &TFZensurenbearbeitung::escTaste);
-    connect(tabelle, &ZenListeGesamt::currentCellChanged, this,
-            [this](int zeile, int spalte) { zelleGewaehlt(zeile, spalte); });
-    connect(tabelle, &ZenListeGesamt::cellClicked, this,
-            [this](int zeile, int spalte) { zelleGeklickt(zeile, spalte); });
-    connect(tabelle, &ZenListeGesamt::kopfZelleGeklickt, this,
-            &TFZensurenbearbeitung::kopfZelleGeklickt);
-    connect(tabelle, &ZenListeGesamt::namensZelleGeklickt, this,
-            &TFZensurenbearbeitung::namensZelleGeklickt);
-    connect(tabelle, &ZenListeGesamt::hinweis, this,
-            [this](const QString &erlaeuterung, const QString &datum) {
-                LZenErlaeuterung->setText(erlaeuterung);
-                LZenDatum->setText(datum);
-            });
 }
 
-void TFZensurenbearbeitung::menueAufbauen()
+// --- Optionen ---------------------------------------------------------------------------------
+
+void TFZensurenbearbeitung::optionenAnwenden(const TabellenOptionen &o)
 {
-    const auto punkt = [this](QMenu *menue, const QString &name, const QString &text, auto &&aktion,
-                              bool frei = true) {
-        QAction *a = menue->addAction(text);
-        a->setObjectName(name);
-        a->setEnabled(frei);
-        connect(a, &QAction::triggered, this, aktion);
-        return a;
-    };
-    const auto nichts = [] {};
-    QMenu *klassenMenue = menuBar()->addMenu(u"Klasse/ Kurs/Lerngruppe"_s);
-    punkt(klassenMenue, u"NeueKlasse1"_s, u"Neue Klasse"_s, nichts, false);
-    punkt(klassenMenue, u"Klasseffnen1"_s, u"Klasse öffnen"_s, [this] { BKlassenwahlClick(); });
-    QMenu *veraendern = klassenMenue->addMenu(u"Klasse (Schüler) verändern"_s);
-    punkt(veraendern, u"Nameneingabe1"_s, u"Nameneingabe"_s, [this] {
-        if (klassenGroesse(klasse) == 0) {
-            BKlassenwahlClick();
-            return;
+    CBoxJungenMaedchen->setCurrentIndex(o.jungenMaedchenSortierung);
+    CHBDurchschnitte->setChecked(o.durchschnitte);
+    ChBLeerspaltenZeigen->setChecked(o.leerspalten);
+    ChBKeineAenderung->setChecked(o.keineAenderung);
+    ChBVornamenSortierung->setChecked(o.vornamensortierung);
+    ChBPunkteZensuren->setChecked(o.punktedarstellung);
+    ChBGesamtb->setChecked(o.gesamtberechnung);
+    optionGeaendert();
+}
+
+void TFZensurenbearbeitung::optionGeaendert()
+{
+    tabelle->bearbeitungAbschliessen();
+    tabelle->optionen.durchschnitte = CHBDurchschnitte->isChecked();
+    tabelle->optionen.gesamt = ChBGesamtb->isChecked();
+    tabelle->optionen.leerspalten = ChBLeerspaltenZeigen->isChecked();
+    tabelle->keineAenderung = ChBKeineAenderung->isChecked();
+    tabelle->vornamenSortierung = ChBVornamenSortierung->isChecked();
+    tabelle->setEditTriggers(tabelle->keineAenderung ? QAbstractItemView::NoEditTriggers
+                                                     : QAbstractItemView::DoubleClicked |
+                                                           QAbstractItemView::AnyKeyPressed |
+                                                           QAbstractItemView::EditKeyPressed);
+    einzelliste->keineAenderung = tabelle->keineAenderung;
+    punkteAnzeigeSetzen(ChBPunkteZensuren->isChecked());
+
+    SortierOptionen s;
+    s.vornamenSortierung = ChBVornamenSortierung->isChecked();
+    s.kursSortierung = ChBKursSortierung->isChecked();
+    s.jungenMaedchen = CBoxJungenMaedchen->currentIndex();
+    sitzung.setzeSortierung(s);
+    if (sitzung.groesse() > 0) {
+        if (einzelliste->offen()) {
+            einzelliste->neuFuellen(); // sortiert selbst, mit der offenen Liste
+        } else {
+            sitzung.sortieren();
         }
-        einzelschueler->BEinzelschuelerClick(klassenGroesse(klasse) + 1);
-    });
-    punkt(veraendern, u"Namenlschen1"_s, u"Namen löschen"_s, nichts, false);
-    punkt(veraendern, u"Namennderung1"_s, u"Namenänderung"_s, nichts, false);
-    punkt(veraendern, u"SchlerinandereKlasseverschieben1"_s,
-          u"Schüler in andere Klasse verschieben"_s, [this] {
-              if (klassenGroesse(klasse) == 0) {
-                  BKlassenwahlClick();
-                  return;
-              }
-              r.information(u"Zum Verschieben eines Schülers eine Klasse auswählen und den Namen "
-                            u"anklicken! "_s);
-          });
-    punkt(klassenMenue, u"Klassendatenexportieren1"_s, u"Klassendaten exportieren (.csv)"_s,
-          [this] {
-              tabelle->bearbeitungAbschliessen();
-              klassendatenExportieren(klasse, klassenGroesse(klasse) > 0, pfad, r);
-          });
-    punkt(klassenMenue, u"KlasseinneuesSchuljahrversetzen1"_s,
-          u"Klasse in neues Schuljahr &versetzen"_s, nichts, false);
-    punkt(klassenMenue, u"Zufallsgruppen1"_s, u"Zufallsgruppen"_s, nichts, false);
-    punkt(klassenMenue, u"Schlersuchen1"_s, u"Schüler suchen"_s, nichts, false);
-    punkt(klassenMenue, u"Klasselschen1"_s, u"Klasse löschen"_s, [this] { KlasseLoeschenClick(); });
-
-    QMenu *notenMenue = menuBar()->addMenu(u"Notenbearbeitung"_s);
-    punkt(notenMenue, u"NotenbearbeitungKlasseauswhlen1"_s, u"Notenbearbeitung/ Klasse auswählen"_s,
-          [this] { BKlassenwahlClick(); });
-    punkt(notenMenue, u"Notenbearbeitungeinzelneschueler1"_s,
-          u"Notenbearbeitung/ einzelne Schüler"_s, nichts, false);
-    punkt(notenMenue, u"NotenverschiebenineandereKategorie1"_s, u"Notenliste verschieben"_s,
-          [this] { r.information(verschiebenHinweis()); });
-    punkt(notenMenue, u"NotenlschenganzeKlasse1"_s, u"Noten löschen/ ganze Klasse"_s, nichts);
-    punkt(notenMenue, u"AusgabeinDatei1"_s, u"Ausgabe/ Druck (Ø) über Textprogramm"_s, nichts,
-          false);
-    punkt(notenMenue, u"Drucken1"_s, u"Schnelldruck der sichtbaren Notentabelle"_s, nichts, false);
-
-    QMenu *testMenue = menuBar()->addMenu(u"Tests (Alle Schritte)"_s);
-    const QString testPunkte[4] = {u"1. Test konstruieren/ bearbeiten/ drucken"_s,
-                                   u"2. Testdurchführung"_s, u"3. Tests korrigieren/ benoten"_s,
-                                   u"4. Testrückgabe/ Tests drucken"_s};
-    for (int schritt = 1; schritt <= 4; ++schritt) {
-        punkt(testMenue, u"Test%1"_s.arg(schritt), testPunkte[schritt - 1],
-              [this, schritt] { testFunktionWaehlen(schritt); });
+        tabelle->fuellen();
+        tabelle->spaltenbreite();
     }
-    QMenu *optionenMenue = menuBar()->addMenu(u"Optionen"_s);
-    for (const QString &text :
-         {u"1. Anfangskonfiguration"_s, u"2. Konfiguration für Testfunktionen"_s,
-          u"Konfigurationsdatei bearbeiten"_s, u"Themenliste bearbeiten"_s,
-          u"Fächerliste bearbeiten"_s}) {
-        optionenMenue->addAction(text)->setEnabled(false);
-    }
-    QMenu *hilfe = menuBar()->addMenu(u"Hilfe"_s);
-    hilfe->addAction(u"Bedienungsanleitung lesen"_s)->setEnabled(false);
-    hilfe->addAction(u"Programm-Info"_s)->setEnabled(false);
-    QAction *beenden = menuBar()->addAction(u"Be&enden"_s);
-    beenden->setObjectName(u"Beenden1"_s);
-    connect(beenden, &QAction::triggered, this, [this] { close(); });
-}
-
-void TFZensurenbearbeitung::klassenMenuesFreigeben(bool frei)
-{
-    for (QPushButton *b : {BKlasseSpeichern, BAlleZen, BDurchschnitte, BeinzelListe,
-                           BEinzelSchueler, BBezeichnungenUndGewichtungen}) {
-        b->setEnabled(frei);
-    }
-    for (int art = 1; art <= kNotenarten; ++art) {
-        BZenKat[art]->setEnabled(frei);
-    }
-    for (QAction *a : klassenAktionen) {
-        a->setEnabled(frei);
+    if (!optionenWerdenGesetzt) {
+        TabellenOptionen o;
+        o.jungenMaedchenSortierung = CBoxJungenMaedchen->currentIndex();
+        o.durchschnitte = CHBDurchschnitte->isChecked();
+        o.leerspalten = ChBLeerspaltenZeigen->isChecked();
+        o.keineAenderung = ChBKeineAenderung->isChecked();
+        o.vornamensortierung = ChBVornamenSortierung->isChecked();
+        o.punktedarstellung = ChBPunkteZensuren->isChecked();
+        o.gesamtberechnung = ChBGesamtb->isChecked();
+        konfiguration.schreibeOptionen(o);
     }
 }
 
-void TFZensurenbearbeitung::knoepfeFreigeben(bool frei)
+void TFZensurenbearbeitung::punkteAnzeigeSetzen(bool punkte)
 {
-    for (QPushButton *b : {BKlassenwahl, BKlasseSpeichern, BBezeichnungenUndGewichtungen}) {
-        b->setEnabled(frei);
-    }
-    CBoxSchuljahr->setEnabled(frei);
-    CBoxAktSchuljahr->setEnabled(frei);
-    // Die Einzelliste sortiert bei geaenderten Optionen selbst; in den anderen Unteransichten
-    // bleiben die Optionen fest.
-    const bool optionenFrei = frei || unteransicht() == Unteransicht::Einzelliste;
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             CHBDurchschnitte, ChBGesamtb, ChBLeerspaltenZeigen, ChBKeineAenderung,
-             ChBVornamenSortierung, ChBPunkteZensuren, ChBKursSortierung, CBoxJungenMaedchen}) {
-        w->setEnabled(optionenFrei);
-    }
+    tabelle->anzeige = punkte ? NotenAnzeige::Punkte : NotenAnzeige::Zensuren;
+    einzelliste->punkte = punkte;
+    LPunkteAnzeige->setText(punkte ? u"Punkte"_s : u"Zensuren(E)"_s);
+    PRotesRechteck_PunkteAnzeige->setStyleSheet(
+        punkte ? u"#PRotesRechteck_PunkteAnzeige { border: 2px solid rgb(200,0,0); }"_s
+               : u"#PRotesRechteck_PunkteAnzeige { border: 2px solid transparent; }"_s);
 }

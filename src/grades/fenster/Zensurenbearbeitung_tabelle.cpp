@@ -2,6 +2,9 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 
 #include "classdata/fenster/klassenwerkzeuge.h"
+#include "classdata/fenster/neueklasse_ansicht.h"
+#include "classdata/fenster/suche_ansicht.h"
+#include "classdata/fenster/zufallsgruppen_ansicht.h"
 #include "classdata/klassendatei.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
@@ -29,29 +32,14 @@ using namespace Qt::StringLiterals;
 
 // --- Ansichten --------------------------------------------------------------------------------
 
-TFZensurenbearbeitung::Unteransicht TFZensurenbearbeitung::unteransicht() const
-{
-    QWidget *w = PAnsichten->currentWidget();
-    if (w == einzelliste) {
-        return Unteransicht::Einzelliste;
-    }
-    if (w == einzelschueler) {
-        return Unteransicht::Einzelschueler;
-    }
-    if (w == notenarten) {
-        return Unteransicht::Notenarten;
-    }
-    return Unteransicht::Tabelle;
-}
-
 void TFZensurenbearbeitung::zeigeArt(int art)
 {
-    if (unteransicht() == Unteransicht::Einzelliste) {
+    if (aktuell == Unteransicht::Einzelliste) {
         einzelliste->artGewaehlt(art);
         aktuelleArt = einzelliste->art;
         return;
     }
-    if (unteransicht() != Unteransicht::Tabelle) {
+    if (aktuell != Unteransicht::Tabelle) {
         return;
     }
     tabelle->bearbeitungAbschliessen();
@@ -69,7 +57,7 @@ void TFZensurenbearbeitung::zeigeArt(int art)
 
 void TFZensurenbearbeitung::BAlleZenClick()
 {
-    if (unteransicht() != Unteransicht::Tabelle) {
+    if (aktuell != Unteransicht::Tabelle) {
         return;
     }
     tabelle->bearbeitungAbschliessen();
@@ -81,7 +69,7 @@ void TFZensurenbearbeitung::BAlleZenClick()
 
 void TFZensurenbearbeitung::BDurchschnitteClick()
 {
-    if (unteransicht() != Unteransicht::Tabelle) {
+    if (aktuell != Unteransicht::Tabelle) {
         return;
     }
     tabelle->bearbeitungAbschliessen();
@@ -106,38 +94,13 @@ void TFZensurenbearbeitung::ansichtsKnoepfeFaerben()
                                                                             : normalAnsicht);
 }
 
-void TFZensurenbearbeitung::notenartKnoepfeOhneKaufmannsUnd(bool ohne)
-{
-    for (int art = 1; art <= kNotenarten; ++art) {
-        BZenKat[art]->setText(ohne ? ohneErstesKaufmannsUnd(kategorieBeschriftung[art])
-                                   : kategorieBeschriftung[art]);
-    }
-    BAlleZen->setText(ohne ? u"Alle"_s : u"&Alle"_s);
-    BDurchschnitte->setText(ohne ? u"Berechnungen"_s : u"&Berechnungen"_s);
-}
-
-void TFZensurenbearbeitung::unteransichtSchliessen()
-{
-    notenartKnoepfeOhneKaufmannsUnd(false);
-    knoepfeFreigeben(true);
-    PAnsichten->setCurrentWidget(tabelle);
-    if (klassenGroesse(klasse) > 0 || klasseOffen) {
-        sortieren();
-        zenArtButtonsFuellen();
-        tabelle->setzeKlasse(&klasse, klassenname);
-        tabelle->fuellen();
-        tabelle->spaltenbreite();
-    }
-    tabelle->setFocus();
-}
-
 // --- Tabelle ----------------------------------------------------------------------------------
 
 bool TFZensurenbearbeitung::zellwertUebernehmen(int spalte, int zeile, const QString &text)
 {
     const int nr = zeile - 2;
     const std::optional<QString> note = zellwertAlsNote(text, tabelle->anzeige);
-    if (!note || nr < 1 || nr > klassenGroesse(klasse) || !slotBearbeitbar(klasse, spalte)) {
+    if (!note || nr < 1 || nr > sitzung.groesse() || !slotBearbeitbar(sitzung.klasse, spalte)) {
         r.piep();
         QTimer::singleShot(0, tabelle, [this, zeile, spalte] {
             if (zeile < tabelle->rowCount()) {
@@ -146,9 +109,9 @@ bool TFZensurenbearbeitung::zellwertUebernehmen(int spalte, int zeile, const QSt
         });
         return false;
     }
-    noteInKlasseSchreiben(klasse, spalte, zeile, *note);
-    klasseOffen = true;
-    sortieren();
+    noteInKlasseSchreiben(sitzung.klasse, spalte, zeile, *note);
+    sitzung.geaendertMelden();
+    sitzung.sortieren();
     tabelle->fuellen();
     tabelle->spaltenbreite();
     return true;
@@ -156,7 +119,7 @@ bool TFZensurenbearbeitung::zellwertUebernehmen(int spalte, int zeile, const QSt
 
 void TFZensurenbearbeitung::zelleGewaehlt(int zeile, int spalte)
 {
-    if (zeile < kFesteZeilen || spalte < kFesteSpalten || klassenGroesse(klasse) == 0) {
+    if (zeile < kFesteZeilen || spalte < kFesteSpalten || sitzung.groesse() == 0) {
         return;
     }
     const SpaltenInfo info = spaltenInfo(spalte);
@@ -164,29 +127,29 @@ void TFZensurenbearbeitung::zelleGewaehlt(int zeile, int spalte)
         return;
     }
     aktuelleArt = info.art;
-    const int vorhanden = vorhandeneNoten(klasse, info.art);
+    const int vorhanden = vorhandeneNoten(sitzung.klasse, info.art);
     if (info.slot > vorhanden) {
         LZenErlaeuterung->setText(u"Bitte erst die Spalten weiter links auffüllen!"_s);
         LZenDatum->clear();
         return;
     }
-    LZenErlaeuterung->setText(klasse.erlaeuterung(info.art, info.slot));
-    LZenDatum->setText(slotDatumText(klasse, info.art, info.slot));
+    LZenErlaeuterung->setText(sitzung.klasse.erlaeuterung(info.art, info.slot));
+    LZenDatum->setText(slotDatumText(sitzung.klasse, info.art, info.slot));
 }
 
 void TFZensurenbearbeitung::zelleGeklickt(int zeile, int spalte)
 {
-    if (zeile < kFesteZeilen || spalte < kFesteSpalten || klassenGroesse(klasse) == 0) {
+    if (zeile < kFesteZeilen || spalte < kFesteSpalten || sitzung.groesse() == 0) {
         return;
     }
-    klasseOffen = true;
+    sitzung.geaendertMelden();
     const SpaltenInfo info = spaltenInfo(spalte);
     if (info.typ != SpaltenInfo::Typ::Note) {
         return;
     }
-    if (info.slot == vorhandeneNoten(klasse, info.art)) {
-        klasse.erlaeuterung(info.art, info.slot) = u"neu"_s;
-        klasse.datum(info.art, info.slot) = uhr.heute().toString(u"yyyy-MM-dd"_s);
+    if (info.slot == vorhandeneNoten(sitzung.klasse, info.art)) {
+        sitzung.klasse.erlaeuterung(info.art, info.slot) = u"neu"_s;
+        sitzung.klasse.datum(info.art, info.slot) = uhr.heute().toString(u"yyyy-MM-dd"_s);
         tabelle->item(0, spalte)->setText(u"neu"_s);
     }
     zelleGewaehlt(zeile, spalte);
@@ -194,12 +157,13 @@ void TFZensurenbearbeitung::zelleGeklickt(int zeile, int spalte)
 
 void TFZensurenbearbeitung::kopfZelleGeklickt(int spalte)
 {
-    if (klassenGroesse(klasse) == 0 || spalte < kFesteSpalten) {
+    if (sitzung.groesse() == 0 || spalte < kFesteSpalten) {
         r.piep();
         return;
     }
     const SpaltenInfo info = spaltenInfo(spalte);
-    if (info.typ != SpaltenInfo::Typ::Note || info.slot > vorhandeneNoten(klasse, info.art)) {
+    if (info.typ != SpaltenInfo::Typ::Note ||
+        info.slot > vorhandeneNoten(sitzung.klasse, info.art)) {
         r.piep();
         return;
     }
@@ -210,7 +174,7 @@ void TFZensurenbearbeitung::kopfZelleGeklickt(int spalte)
 void TFZensurenbearbeitung::namensZelleGeklickt(int zeile)
 {
     const int nr = zeile - 2;
-    if (nr < 1 || nr > klassenGroesse(klasse) + 1) {
+    if (nr < 1 || nr > sitzung.groesse() + 1) {
         return;
     }
     einzelschueler->BEinzelschuelerClick(nr);
@@ -220,7 +184,7 @@ void TFZensurenbearbeitung::namensZelleGeklickt(int zeile)
 
 void TFZensurenbearbeitung::befehlsTaste(QChar buchstabe)
 {
-    if (unteransicht() != Unteransicht::Tabelle || LBoxKlassen->isVisible()) {
+    if (aktuell != Unteransicht::Tabelle || LBoxKlassen->isVisible()) {
         return;
     }
     switch (buchstabe.unicode()) {
@@ -261,14 +225,27 @@ void TFZensurenbearbeitung::befehlsTaste(QChar buchstabe)
     default:
         break;
     }
-    // Sonst die Taste eines Knopfes mit "&" vor dem Buchstaben (Notenarten, Alle, Berechnungen,
-    // Einzelliste, Bezeichnungen).
+    // Sonst die Taste eines der Knoepfe mit "&" vor dem Buchstaben.
     const QString marke = u"&"_s + buchstabe;
-    for (QPushButton *b : findChildren<QPushButton *>()) {
+    for (QPushButton *b :
+         {BZenKat[1], BZenKat[2], BZenKat[3], BZenKat[4], BZenKat[5], BAlleZen, BDurchschnitte,
+          BeinzelListe, BEinzelSchueler, BBezeichnungenUndGewichtungen, BNeueKlasse}) {
         if (b->isVisible() && b->isEnabled() && b->text().contains(marke, Qt::CaseInsensitive)) {
             b->click();
             return;
         }
+    }
+}
+
+void TFZensurenbearbeitung::zurueckKnopf()
+{
+    if (suchAnsicht->aktiv()) {
+        suchAnsicht->schuelerSucheBeenden();
+        return;
+    }
+    if (aktuell == Unteransicht::Tabelle) {
+        LBoxKlassen->hide();
+        zurUebersichtWechseln();
     }
 }
 
@@ -278,7 +255,7 @@ void TFZensurenbearbeitung::escTaste()
         LBoxKlassen->hide();
         return;
     }
-    if (unteransicht() == Unteransicht::Tabelle) {
+    if (aktuell == Unteransicht::Tabelle) {
         zurUebersichtWechseln();
     }
 }
@@ -286,23 +263,38 @@ void TFZensurenbearbeitung::escTaste()
 void TFZensurenbearbeitung::keyPressEvent(QKeyEvent *ereignis)
 {
     if (ereignis->key() == Qt::Key_Escape) {
-        if (unteransicht() == Unteransicht::Einzelliste) {
+        if (aktuell == Unteransicht::Einzelliste) {
             einzelliste->escTaste();
             return;
         }
-        if (unteransicht() == Unteransicht::Notenarten) {
+        switch (aktuell) {
+        case Unteransicht::Einzelliste:
+            break;
+        case Unteransicht::Notenarten:
             notenarten->abbrechen();
             return;
+        case Unteransicht::NeueKlasse:
+            neueKlasseAnsicht->BAbbrechenNeueKlasse();
+            return;
+        case Unteransicht::Zufallsgruppen:
+            zufallsgruppenAnsicht->BZufallsgruppenBeendenClick();
+            return;
+        case Unteransicht::Suche:
+            suchAnsicht->schuelerSucheBeenden();
+            return;
+        case Unteransicht::Einzelschueler:
+        case Unteransicht::Tabelle:
+            break;
         }
         escTaste();
         return;
     }
     if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) &&
-        unteransicht() == Unteransicht::Notenarten) {
+        aktuell == Unteransicht::Notenarten) {
         notenarten->ok();
         return;
     }
-    if (unteransicht() == Unteransicht::Einzelliste && !ereignis->text().isEmpty()) {
+    if (aktuell == Unteransicht::Einzelliste && !ereignis->text().isEmpty()) {
         const QChar b = ereignis->text()[0].toLower();
         if (b == u'k') {
             ChBKeineAenderung->toggle();
@@ -322,39 +314,23 @@ void TFZensurenbearbeitung::keyPressEvent(QKeyEvent *ereignis)
 
 void TFZensurenbearbeitung::zurUebersichtWechseln()
 {
-    if (speicherAbfrage() < 0) {
-        return;
-    }
-    emit zurUebersicht();
+    modusNachSpeicherabfrage(kModusUebersicht, false);
 }
 
-void TFZensurenbearbeitung::testFunktionWaehlen(int schritt)
+void TFZensurenbearbeitung::modusNachSpeicherabfrage(Modus modus, bool rueckgabe)
 {
-    if (speicherAbfrage() < 0) {
+    if (sitzung.speicherAbfrage() < 0) {
         return;
     }
-    emit testFunktion(schritt);
+    emit modusGewuenscht(modus, rueckgabe);
 }
 
 void TFZensurenbearbeitung::closeEvent(QCloseEvent *ereignis)
 {
-    if (speicherAbfrage() < 0) {
+    if (sitzung.speicherAbfrage() < 0) {
         ereignis->ignore();
         return;
     }
     ereignis->accept();
     emit programmBeenden();
-}
-
-bool TFZensurenbearbeitung::ZenAusBenotungEintragen(const QString &klassenEintrag,
-                                                    const QList<Benotungsergebnis> &ergebnisse)
-{
-    if (speicherAbfrage() < 0) {
-        return false;
-    }
-    if (!klasseLaden(klassenEintrag, true)) {
-        return false;
-    }
-    einzelliste->testnotenEmpfangen(ergebnisse);
-    return true;
 }

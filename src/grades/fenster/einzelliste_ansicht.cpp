@@ -1,8 +1,8 @@
 #include "grades/fenster/einzelliste_ansicht.h"
 
+#include "classdata/klassensitzung.h"
 #include "common/rueckfragen.h"
 #include "common/uhr.h"
-#include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/fenster/pruefgitter.h"
 #include "grades/klassenspiegel.h"
@@ -26,184 +26,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr int kKopf = 3; // Kopfzeilen der Schuelergitter
-
-PruefGitter *neuesSchuelerGitter(QWidget *eltern, const QString &name)
-{
-    auto *g = new PruefGitter(kKopf, 7, eltern);
-    g->setObjectName(name);
-    constexpr int breiten[7] = {28, 105, 120, 32, 40, 40, 40};
-    for (int s = 0; s < 7; ++s) {
-        g->setColumnWidth(s, breiten[s]);
-    }
-    const QString kopf[7] = {u"Nr."_s, u"Vorname"_s, u"Nachname"_s, u"Kl."_s,
-                             u"Pu"_s,  u"N(E)"_s,    u"N(G)"_s};
-    for (int s = 0; s < 7; ++s) {
-        g->zelle(1, s, kopf[s]);
-    }
-    g->setRowHeight(0, 20);
-    g->setRowHeight(1, 22);
-    g->setRowHeight(2, 4);
-    g->setMinimumWidth(300);
-    return g;
-}
-
-PruefGitter *neuerSpiegel(QWidget *eltern, const QString &name, const QString &kopf)
-{
-    auto *g = new PruefGitter(9, 2, eltern);
-    g->setObjectName(name);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int s = 0; s < 2; ++s) {
-        g->setColumnWidth(s, 42);
-    }
-    for (int z = 0; z < 9; ++z) {
-        g->setRowHeight(z, 30);
-    }
-    g->zelle(0, 0, kopf);
-    g->zelle(0, 1, u"Sch"_s);
-    for (int z = 1; z <= 6; ++z) {
-        g->zelle(z, 0, QString::number(z));
-    }
-    g->zelle(8, 0, u"DS"_s);
-    g->setFixedSize(2 * 42 + 4, 9 * 30 + 4);
-    g->setFocusPolicy(Qt::NoFocus);
-    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return g;
-}
-
-} // namespace
-
-EinzellistenAnsicht::EinzellistenAnsicht(TFZensurenbearbeitung &fenster)
-    : QGroupBox(u"Einzelliste"_s)
-    , f(fenster)
-{
-    setObjectName(u"GBEinzelliste"_s);
-    auto *senkrecht = new QVBoxLayout(this);
-
-    auto *kopf = new QHBoxLayout;
-    LNotenart = new QLabel(this);
-    LNotenart->setObjectName(u"LNotenart"_s);
-    QFont fett = LNotenart->font();
-    fett.setBold(true);
-    fett.setPointSize(12);
-    LNotenart->setFont(fett);
-    auto *auswaehlen = new QPushButton(u"&Auswählen"_s, this);
-    auswaehlen->setObjectName(u"BZenAuswaehlen"_s);
-    ENotenNr = new QLineEdit(this);
-    ENotenNr->setObjectName(u"ENotenNr"_s);
-    ENotenNr->setReadOnly(true);
-    ENotenNr->setFixedWidth(50);
-    EZenDatum = new QLineEdit(this);
-    EZenDatum->setObjectName(u"EZenDatum"_s);
-    EZenDatum->setFixedWidth(100);
-    EZenHinweise = new QLineEdit(this);
-    EZenHinweise->setObjectName(u"EZenHinweise"_s);
-    EZenHinweise->setMaxLength(kLaengeErlaeuterung);
-    kopf->addWidget(LNotenart);
-    kopf->addWidget(auswaehlen);
-    kopf->addWidget(new QLabel(u"Nr.:"_s, this));
-    kopf->addWidget(ENotenNr);
-    kopf->addWidget(new QLabel(u"Datum:"_s, this));
-    kopf->addWidget(EZenDatum);
-    kopf->addWidget(new QLabel(u"Erläuterung:"_s, this));
-    kopf->addWidget(EZenHinweise, 1);
-    senkrecht->addLayout(kopf);
-
-    Label3 = new QLabel(u"Auswahl der Noten"_s, this);
-    Label3->setObjectName(u"Label3"_s);
-    LBZenHinweise = new QListWidget(this);
-    LBZenHinweise->setObjectName(u"LBZenHinweise"_s);
-    QFont fest(u"DejaVu Sans Mono"_s);
-    fest.setStyleHint(QFont::Monospace);
-    LBZenHinweise->setFont(fest);
-    LBZenHinweise->installEventFilter(this);
-    senkrecht->addWidget(Label3);
-    senkrecht->addWidget(LBZenHinweise);
-
-    auto *mitte = new QHBoxLayout;
-    SGEinzellisteLinks = neuesSchuelerGitter(this, u"SGEinzellisteLinks"_s);
-    SGEinzellisteRechts = neuesSchuelerGitter(this, u"SGEinzellisteRechts"_s);
-    SGKlassenSpiegelE = neuerSpiegel(this, u"SGKlassenSpiegelE"_s, u"N(E)"_s);
-    SGKlassenSpiegelG = neuerSpiegel(this, u"SGKlassenSpiegelG"_s, u"N(G)"_s);
-    mitte->addWidget(SGEinzellisteLinks, 1);
-    mitte->addWidget(SGEinzellisteRechts, 1);
-    auto *spiegel = new QVBoxLayout;
-    auto *spiegelZeile = new QHBoxLayout;
-    spiegelZeile->addWidget(SGKlassenSpiegelE);
-    spiegelZeile->addWidget(SGKlassenSpiegelG);
-    spiegel->addWidget(new QLabel(u"Klassenspiegel"_s, this));
-    spiegel->addLayout(spiegelZeile);
-    spiegel->addStretch(1);
-    mitte->addLayout(spiegel);
-    senkrecht->addLayout(mitte, 1);
-
-    auto *knoepfe = new QHBoxLayout;
-    const auto knopf = [this, knoepfe](const QString &name, const QString &text, auto aktion) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(name);
-        connect(b, &QPushButton::clicked, this, aktion);
-        knoepfe->addWidget(b);
-        return b;
-    };
-    knopf(u"BNeueNote"_s, u"&Neue Note"_s, [this] { BNeueNoteClick(); });
-    knopf(u"BVorherigeEL"_s, u"&Vorherige"_s, [this] { BVorherigeELClick(); });
-    knopf(u"BNaecsteEL"_s, u"N&ächste"_s, [this] { BNaecsteELClick(); });
-    knopf(u"BLeereNotenFuellen"_s, u"Alle leeren Noten füllen"_s,
-          [this] { BLeereNotenFuellenClick(); });
-    knopf(u"BEinzelListeLoeschen"_s, u"Einzelliste löschen"_s,
-          [this] { BEinzelListeLoeschenClick(); });
-    BNotenlisteVerschieben = knopf(u"BNotenlisteVerschieben"_s, u"Notenliste verschieben"_s,
-                                   [this] { BNotenlisteVerschiebenClick(); });
-    knoepfe->addStretch(1);
-    knopf(u"BOKEinzelliste"_s, u"Ok (Einzellistenansicht beenden)"_s,
-          [this] { BOKEinzellisteClick(); });
-    knopf(u"BEinzellisteAbbrechen"_s, u"Abbrechen"_s, [this] { BEinzellisteAbbrechenClick(); });
-    senkrecht->addLayout(knoepfe);
-
-    connect(auswaehlen, &QPushButton::clicked, this, [this] { artGewaehlt(art); });
-    connect(LBZenHinweise, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *eintrag) { listeWaehlen(LBZenHinweise->row(eintrag)); });
-    EZenDatum->installEventFilter(this);
-    EZenHinweise->installEventFilter(this);
-    connect(EZenDatum, &QLineEdit::textEdited, this, [this](const QString &text) {
-        if (liste) {
-            liste->datum = text;
-        }
-    });
-    connect(EZenHinweise, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (liste) {
-            liste->erlaeuterung = text;
-        }
-    });
-    for (PruefGitter *g : {SGEinzellisteLinks, SGEinzellisteRechts}) {
-        g->uebernehmen = [this, g](int zeile, int spalte, const QString &text) {
-            return zelleUebernehmen(g, zeile, spalte, text);
-        };
-        connect(g, &PruefGitter::befehlsTaste, this, [this](QChar b) {
-            QKeyEvent taste(QEvent::KeyPress, 0, Qt::NoModifier, QString(b));
-            QCoreApplication::sendEvent(&f, &taste);
-        });
-        connect(g, &QTableWidget::currentCellChanged, this, [this, g](int zeile, int spalte) {
-            if (spalte == 6 || (zeile >= kKopf && spalte >= 0 && spalte < 4)) {
-                g->setCurrentCell(zeile, f.tabelle->anzeige == NotenAnzeige::Punkte ? 4 : 5);
-            }
-        });
-        connect(g, &QTableWidget::cellClicked, this, [this] { ausgabeKlassenSpiegel(); });
-    }
-    connect(SGEinzellisteLinks, &PruefGitter::amEndeVerlassen, this, [this] {
-        if (SGEinzellisteRechts->rowCount() > kKopf) {
-            SGEinzellisteRechts->setFocus();
-            SGEinzellisteRechts->setCurrentCell(kKopf, SGEinzellisteLinks->currentColumn());
-        }
-    });
-}
-
 bool EinzellistenAnsicht::offen() const
 {
-    return f.PAnsichten->currentWidget() == this;
+    return isVisibleTo(parentWidget());
 }
 
 void EinzellistenAnsicht::nachEinzelListeUmschalten(int neueArt)
@@ -217,14 +42,12 @@ void EinzellistenAnsicht::nachEinzelListeUmschalten(int neueArt)
 
 void EinzellistenAnsicht::oeffnen(int neueArt)
 {
-    if (!einzellisteAnsichtMoeglich(f.klasse, f.r)) {
+    if (!einzellisteAnsichtMoeglich(s.klasse, r)) {
         return;
     }
-    f.tabelle->bearbeitungAbschliessen();
-    f.notenartKnoepfeOhneKaufmannsUnd(true);
-    f.PAnsichten->setCurrentWidget(this);
-    f.knoepfeFreigeben(false);
-    f.sortieren();
+    s.eingabenAbschliessen();
+    emit anzeigen();
+    s.sortieren();
     liste.reset();
     art = (neueArt >= 1 && neueArt <= kNotenarten) ? neueArt : 0;
     datumBeimBetreten = EZenDatum->text();
@@ -251,15 +74,15 @@ void EinzellistenAnsicht::oeffnenMitListe(int neueArt, int slot)
 void EinzellistenAnsicht::artGewaehlt(int neueArt)
 {
     if (neueArt < 1 || neueArt > kNotenarten) {
-        f.r.piep();
+        r.piep();
         return;
     }
     if (verschiebung && !verschiebungZielArt(neueArt)) {
         return;
     }
     art = neueArt;
-    LNotenart->setText(f.klasse.notenart(art).langname);
-    const QStringList zeilen = listenAuswahlZeilen(f.klasse, art);
+    LNotenart->setText(s.klasse.notenart(art).langname);
+    const QStringList zeilen = listenAuswahlZeilen(s.klasse, art);
     LBZenHinweise->clear();
     LBZenHinweise->addItems(zeilen);
     LBZenHinweise->setFixedHeight((static_cast<int>(zeilen.size()) + 2) *
@@ -269,7 +92,7 @@ void EinzellistenAnsicht::artGewaehlt(int neueArt)
     LBZenHinweise->setFocus();
     if (!liste && !zeilen.isEmpty()) {
         // Vorschau der ersten Liste in den Feldern.
-        const Einzelliste erste = einzellisteOeffnen(f.klasse, art, 0, f.uhr);
+        const Einzelliste erste = einzellisteOeffnen(s.klasse, art, 0, uhr);
         EZenDatum->setText(erste.datum);
         EZenHinweise->setText(erste.erlaeuterung);
     }
@@ -284,7 +107,7 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
         verschiebungInSpalte(slot);
         return;
     }
-    if (testnotenModus && !testnotenSlotOk(f.klasse, art, slot, f.r)) {
+    if (testnotenModus && !testnotenSlotOk(s.klasse, art, slot, r)) {
         return;
     }
     // Die Auswahl zeigt die Listen noch vor dem Loeschen der offenen; geschrieben ruecken die
@@ -297,9 +120,9 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
     if (nachgerueckt) {
         --slot;
     }
-    liste = einzellisteOeffnen(f.klasse, art, slot, f.uhr);
+    liste = einzellisteOeffnen(s.klasse, art, slot, uhr);
     if (testnotenModus) {
-        benotungsZenInEinzelliste(f.klasse, *liste, testErgebnisse);
+        benotungsZenInEinzelliste(s.klasse, *liste, testErgebnisse);
     }
     listeAnzeigen();
     LBZenHinweise->hide();
@@ -307,8 +130,7 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
         EZenHinweise->setFocus();
     } else {
         SGEinzellisteLinks->setFocus();
-        SGEinzellisteLinks->setCurrentCell(kKopf,
-                                           f.tabelle->anzeige == NotenAnzeige::Punkte ? 4 : 5);
+        SGEinzellisteLinks->setCurrentCell(kKopf, punkte ? 4 : 5);
     }
 }
 
@@ -316,7 +138,7 @@ void EinzellistenAnsicht::listeAnzeigen()
 {
     datumFalsch = false;
     datumDerListe = liste->datum;
-    const QString nummer = QString(f.klasse.notenart(art).taste) + QString::number(liste->slot + 1);
+    const QString nummer = QString(s.klasse.notenart(art).taste) + QString::number(liste->slot + 1);
     ENotenNr->setText(nummer);
     {
         const QSignalBlocker a(EZenDatum);
@@ -324,20 +146,22 @@ void EinzellistenAnsicht::listeAnzeigen()
         EZenDatum->setText(liste->datum);
         EZenHinweise->setText(liste->erlaeuterung);
     }
-    LNotenart->setText(f.klasse.notenart(art).langname);
+    LNotenart->setText(s.klasse.notenart(art).langname);
     SGEinzellisteLinks->zelle(0, 5, nummer);
     SGEinzellisteRechts->zelle(0, 5, nummer);
     gitterFreigeben(true);
     gitterFuellen();
+    // Die Zeile ueber der Ansicht nennt die Liste, die gerade bearbeitet wird.
+    emit listeGezeigt(liste->erlaeuterung, nummer + u":  "_s + liste->datum);
 }
 
 void EinzellistenAnsicht::namenFuellen()
 {
-    const int n = klassenGroesse(f.klasse);
+    const int n = klassenGroesse(s.klasse);
     links = linkeHaelfte(n);
     SGEinzellisteLinks->setRowCount(kKopf + links);
     SGEinzellisteRechts->setRowCount(kKopf + n - links);
-    const bool kurs = !f.klassenname.startsWith(u'L');
+    const bool kurs = !s.name().startsWith(u'L');
     for (PruefGitter *g : {SGEinzellisteLinks, SGEinzellisteRechts}) {
         g->setColumnHidden(3, !kurs);
         g->zelle(0, 5, QString());
@@ -345,11 +169,11 @@ void EinzellistenAnsicht::namenFuellen()
     for (int nr = 1; nr <= n; ++nr) {
         PruefGitter *g = nr <= links ? SGEinzellisteLinks : SGEinzellisteRechts;
         const int zeile = kKopf + (nr <= links ? nr - 1 : nr - links - 1);
-        const Schueler &s = f.klasse.schueler(nr);
+        const Schueler &sch = s.klasse.schueler(nr);
         g->zelle(zeile, 0, QString::number(nr));
-        g->zelle(zeile, 1, s.vorname);
-        g->zelle(zeile, 2, s.nachname);
-        g->zelle(zeile, 3, s.klasse);
+        g->zelle(zeile, 1, sch.vorname);
+        g->zelle(zeile, 2, sch.nachname);
+        g->zelle(zeile, 3, sch.klasse);
         for (int spalte = 4; spalte <= 6; ++spalte) {
             g->zelle(zeile, spalte, QString());
         }
@@ -364,14 +188,14 @@ int EinzellistenAnsicht::schuelerNummer(const PruefGitter *gitter, int zeile) co
 
 void EinzellistenAnsicht::gitterFuellen()
 {
-    const int n = klassenGroesse(f.klasse);
+    const int n = klassenGroesse(s.klasse);
     for (int nr = 1; nr <= n; ++nr) {
         PruefGitter *g = nr <= links ? SGEinzellisteLinks : SGEinzellisteRechts;
         const int zeile = kKopf + (nr <= links ? nr - 1 : nr - links - 1);
         const QString note =
             liste && nr - 1 < liste->noten.size() ? liste->noten[nr - 1] : QString();
         const NotenZelle z = zelleAusZensur(note);
-        const bool bearbeitbar = liste.has_value() && !f.tabelle->keineAenderung;
+        const bool bearbeitbar = liste.has_value() && !keineAenderung;
         g->zelle(zeile, 4, z.punkte, bearbeitbar);
         g->zelle(zeile, 5, z.zensur, bearbeitbar);
         g->zelle(zeile, 6, z.gNote);
@@ -396,7 +220,7 @@ bool EinzellistenAnsicht::zelleUebernehmen(PruefGitter *gitter, int zeile, int s
     }
     const std::optional<NotenZelle> z = zelleAusEingabe(spalte, text);
     if (!z) {
-        f.r.piep();
+        r.piep();
         return false;
     }
     liste->noten[nr - 1] = z->zensur;
@@ -432,28 +256,28 @@ bool EinzellistenAnsicht::listeZurueckschreiben()
     }
     // Ein verweigertes Datum kommt nie in die Klasse.
     if (datumFalsch) {
-        f.r.piep();
+        r.piep();
         EZenDatum->setFocus();
         return false;
     }
-    einzellistenDaten_nach_suk(f.klasse, *liste);
-    f.klasseOffen = true;
+    einzellistenDaten_nach_suk(s.klasse, *liste);
+    s.geaendertMelden();
     return true;
 }
 
 void EinzellistenAnsicht::BNeueNoteClick()
 {
     if (art < 1 || art > kNotenarten) {
-        f.r.piep();
+        r.piep();
         return;
     }
-    if (vorhandeneNoten(f.klasse, art) > letzteZenVonArtNr(art)) {
+    if (vorhandeneNoten(s.klasse, art) > letzteZenVonArtNr(art)) {
         return;
     }
     if (!listeZurueckschreiben()) {
         return;
     }
-    const std::optional<Einzelliste> neu = neueNote(f.klasse, art, f.uhr);
+    const std::optional<Einzelliste> neu = neueNote(s.klasse, art, uhr);
     if (!neu) {
         return;
     }
@@ -467,14 +291,14 @@ void EinzellistenAnsicht::BNeueNoteClick()
 void EinzellistenAnsicht::BVorherigeELClick()
 {
     if (art < 1 || art > kNotenarten || !liste) {
-        f.r.piep();
+        r.piep();
         return;
     }
     if (!listeZurueckschreiben()) {
         return;
     }
     testnotenModus = false;
-    const int slot = nachbarSlot(f.klasse, art, liste->slot, -1);
+    const int slot = nachbarSlot(s.klasse, art, liste->slot, -1);
     liste.reset();
     listeWaehlen(slot);
 }
@@ -482,7 +306,7 @@ void EinzellistenAnsicht::BVorherigeELClick()
 void EinzellistenAnsicht::BNaecsteELClick()
 {
     if (art < 1 || art > kNotenarten || !liste) {
-        f.r.piep();
+        r.piep();
         return;
     }
     // Nach dem Loeschen ist die naechste Liste beim Zurueckschreiben auf diesen Platz nachgerueckt.
@@ -491,7 +315,7 @@ void EinzellistenAnsicht::BNaecsteELClick()
         return;
     }
     testnotenModus = false;
-    const int slot = nachbarSlot(f.klasse, art, ab, 1);
+    const int slot = nachbarSlot(s.klasse, art, ab, 1);
     liste.reset();
     listeWaehlen(slot);
 }
@@ -503,9 +327,19 @@ void EinzellistenAnsicht::BLeereNotenFuellenClick()
     }
     SGEinzellisteLinks->bearbeitungAbschliessen();
     SGEinzellisteRechts->bearbeitungAbschliessen();
-    if (leereNotenFuellen(*liste, f.r)) {
-        gitterFuellen();
+    const auto vorher = liste->noten;
+    if (!leereNotenFuellen(*liste, r)) {
+        return;
     }
+    // Die Pauschalnote steht sofort im Datensatz: "Abbrechen" verwirft nur, was getippt wurde.
+    for (int nr = 1; nr <= liste->noten.size(); ++nr) {
+        QString &imDatensatz = s.klasse.schueler(nr).note(art, liste->slot);
+        if (vorher[nr - 1].isEmpty() && imDatensatz.isEmpty()) {
+            imDatensatz = liste->noten[nr - 1];
+        }
+    }
+    s.geaendertMelden();
+    gitterFuellen();
 }
 
 void EinzellistenAnsicht::BEinzelListeLoeschenClick()
@@ -513,7 +347,7 @@ void EinzellistenAnsicht::BEinzelListeLoeschenClick()
     if (!liste) {
         return;
     }
-    if (einzellisteLoeschen(*liste, f.r)) {
+    if (einzellisteLoeschen(*liste, r)) {
         listeAnzeigen();
     }
 }
@@ -524,16 +358,16 @@ bool EinzellistenAnsicht::BOKEinzellisteClick()
     SGEinzellisteRechts->bearbeitungAbschliessen();
     if (liste) {
         if (datumFalsch) {
-            f.r.piep();
+            r.piep();
             EZenDatum->setFocus();
             return false;
         }
-        if (!einzellisteOkPruefen(*liste, EZenHinweise->isVisible(), f.r)) {
+        if (!einzellisteOkPruefen(*liste, EZenHinweise->isVisible(), r)) {
             return false;
         }
-        einzellistenDaten_nach_suk(f.klasse, *liste);
-        f.klasseOffen = true;
-        f.LZenDatum->setText(zenDatumText(f.klasse, liste->art, liste->slot));
+        einzellistenDaten_nach_suk(s.klasse, *liste);
+        s.geaendertMelden();
+        emit datumGeaendert(zenDatumText(s.klasse, liste->art, liste->slot));
     }
     schliessen();
     return true;
@@ -542,7 +376,7 @@ bool EinzellistenAnsicht::BOKEinzellisteClick()
 void EinzellistenAnsicht::BEinzellisteAbbrechenClick()
 {
     if (testnotenModus && liste) {
-        einzellisteLoeschen(*liste, f.r);
+        einzellisteLoeschen(*liste, r);
     }
     EZenDatum->setText(datumBeimBetreten);
     EZenHinweise->setText(erlaeuterungBeimBetreten);
@@ -562,7 +396,7 @@ void EinzellistenAnsicht::verwerfen()
 void EinzellistenAnsicht::schliessen()
 {
     verwerfen();
-    f.unteransichtSchliessen();
+    emit fertig();
 }
 
 void EinzellistenAnsicht::offeneListeSichern()
@@ -599,17 +433,17 @@ void EinzellistenAnsicht::neuFuellen()
     // Die Noten der offenen Liste gehoeren zu Schuelern, nicht zu Zeilen. Eine Kopie der Klasse
     // mit der Liste wird gleich sortiert; die Klasse selbst bekommt die Liste erst mit OK.
     if (liste) {
-        Klasse kopie = f.klasse;
+        Klasse kopie = s.klasse;
         for (int nr = 1; nr <= liste->noten.size(); ++nr) {
             kopie.schueler(nr).note(art, liste->slot) = liste->noten[nr - 1];
         }
-        sortiereSchuelerliste(kopie, f.sortierOptionen());
-        f.sortieren();
+        sortiereSchuelerliste(kopie, s.sortierung());
+        s.sortieren();
         for (int nr = 1; nr <= liste->noten.size(); ++nr) {
             liste->noten[nr - 1] = kopie.schueler(nr).note(art, liste->slot);
         }
     } else {
-        f.sortieren();
+        s.sortieren();
     }
     namenFuellen();
     if (liste) {
@@ -622,7 +456,7 @@ void EinzellistenAnsicht::testnotenEmpfangen(const QList<Benotungsergebnis> &erg
     testnotenModus = true;
     testErgebnisse = ergebnisse;
     oeffnen(0);
-    testnotenHinweis(f.r);
+    testnotenHinweis(r);
 }
 
 void EinzellistenAnsicht::mousePressEvent(QMouseEvent *ereignis)
@@ -630,7 +464,7 @@ void EinzellistenAnsicht::mousePressEvent(QMouseEvent *ereignis)
     const QPoint stelle = ereignis->position().toPoint();
     for (PruefGitter *g : {SGEinzellisteLinks, SGEinzellisteRechts}) {
         if (!g->isEnabled() && g->isVisible() && g->geometry().contains(stelle)) {
-            f.r.piep();
+            r.piep();
             return;
         }
     }
@@ -641,7 +475,7 @@ bool EinzellistenAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     if (objekt == EZenDatum && ereignis->type() == QEvent::FocusOut && liste) {
         liste->datum = EZenDatum->text();
-        datumFalsch = !datumEingabeOk(EZenDatum->text(), f.r);
+        datumFalsch = !datumEingabeOk(EZenDatum->text(), r);
         if (datumFalsch) {
             QTimer::singleShot(0, EZenDatum, [this] { EZenDatum->setFocus(); });
         }

@@ -15,13 +15,17 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class PruefGitter;
-class TFZensurenbearbeitung;
+class Klassensitzung;
+class Rueckfragen;
+class Uhr;
 
 class EinzellistenAnsicht : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit EinzellistenAnsicht(TFZensurenbearbeitung &fenster);
+    static constexpr int kKopf = 3; // Kopfzeilen der Schuelergitter
+
+    EinzellistenAnsicht(Klassensitzung &sitzung, Rueckfragen &rueckfragen, const Uhr &uhr);
 
     // Knopf "&Einzelliste": offen -> schliessen wie OK, sonst oeffnen.
     void nachEinzelListeUmschalten(int art);
@@ -55,6 +59,10 @@ public:
     std::optional<Einzelliste> liste; // die offene Liste
     int art = 0;
 
+    // Darstellung, vom Fenster gesetzt: Punkte statt Zensuren, keine Aenderung erlaubt.
+    bool punkte = false;
+    bool keineAenderung = false;
+
     PruefGitter *SGEinzellisteLinks = nullptr;
     PruefGitter *SGEinzellisteRechts = nullptr;
     PruefGitter *SGKlassenSpiegelE = nullptr;
@@ -65,6 +73,13 @@ public:
     QLineEdit *EZenHinweise = nullptr;
     QLabel *LNotenart = nullptr;
     QLabel *Label3 = nullptr;
+
+signals:
+    void anzeigen(); // die Ansicht will gezeigt werden
+    void fertig();   // zurueck zur Tabelle
+    void datumGeaendert(const QString &text);
+    void listeGezeigt(const QString &erlaeuterung, const QString &datum);
+    void befehlsTaste(QChar buchstabe); // Taste ohne Bedeutung in den Gittern
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
@@ -85,7 +100,9 @@ private:
     bool zelleUebernehmen(PruefGitter *gitter, int zeile, int spalte, const QString &text);
     int schuelerNummer(const PruefGitter *gitter, int zeile) const;
 
-    TFZensurenbearbeitung &f;
+    Klassensitzung &s;
+    Rueckfragen &r;
+    const Uhr &uhr;
     QList<Benotungsergebnis> testErgebnisse;
     QString datumBeimBetreten;
     QString erlaeuterungBeimBetreten;

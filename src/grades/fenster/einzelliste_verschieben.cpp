@@ -1,7 +1,7 @@
 // Notenliste verschieben in der Einzellistenansicht: die offene Liste wird Quelle, das Ziel sind
 // eine Notenart (Knopf oben) und eine Zeile der Listenauswahl.
+#include "classdata/klassensitzung.h"
 #include "common/rueckfragen.h"
-#include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/einzelliste_ansicht.h"
 #include "grades/notenmodell.h"
 
@@ -35,13 +35,13 @@ void EinzellistenAnsicht::BNotenlisteVerschiebenClick()
     // Eine geloeschte Liste gibt es nicht mehr: das Zurueckschreiben liesse die spaeteren Listen
     // nachruecken, verschoben wuerde die naechste, und OK loeschte danach noch eine.
     if (liste->geloescht) {
-        f.r.piep();
+        r.piep();
         return;
     }
     if (!listeZurueckschreiben()) {
         return;
     }
-    verschiebung = verschiebungBeginnen(f.klasse, art, liste->slot);
+    verschiebung = verschiebungBeginnen(s.klasse, art, liste->slot);
     BNotenlisteVerschieben->setText(kZielAufforderung);
     BNotenlisteVerschieben->setMinimumHeight(150);
     Label3->setText(u"Zielnummer für das Verschieben angeben:"_s);
@@ -59,7 +59,7 @@ void EinzellistenAnsicht::verschiebungBeenden()
 
 bool EinzellistenAnsicht::verschiebungZielArt(int zielArt)
 {
-    if (zielArtMoeglich(f.klasse, *verschiebung, zielArt, f.r)) {
+    if (zielArtMoeglich(s.klasse, *verschiebung, zielArt, r)) {
         return true;
     }
     const int quelle = verschiebung->quellArt;
@@ -73,10 +73,10 @@ void EinzellistenAnsicht::verschiebungInSpalte(int t)
     const Verschiebung v = *verschiebung;
     verschiebungBeenden();
     LBZenHinweise->hide();
-    if (!verschiebungAbschliessen(f.klasse, v, art, t, f.r)) {
+    if (!verschiebungAbschliessen(s.klasse, v, art, t, r)) {
         return;
     }
-    f.klasseOffen = true;
-    liste = einzellisteOeffnen(f.klasse, art, t, f.uhr);
+    s.geaendertMelden();
+    liste = einzellisteOeffnen(s.klasse, art, t, uhr);
     listeAnzeigen();
 }

@@ -1,10 +1,10 @@
 #include "grades/fenster/einzelschueler_ansicht.h"
 
 #include "classdata/einzelschueler.h"
+#include "classdata/klassensitzung.h"
 #include "classdata/klassenverwaltung.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
-#include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/fenster/pruefgitter.h"
 #include "grades/notenmodell.h"
@@ -43,9 +43,10 @@ QString umbrochen(const QString &name)
 
 } // namespace
 
-EinzelschuelerAnsicht::EinzelschuelerAnsicht(TFZensurenbearbeitung &fenster)
+EinzelschuelerAnsicht::EinzelschuelerAnsicht(Klassensitzung &sitzung, Rueckfragen &rueckfragen)
     : QGroupBox(u"Schülerdaten"_s)
-    , f(fenster)
+    , s(sitzung)
+    , r(rueckfragen)
 {
     setObjectName(u"GBEinzelschueler"_s);
     auto *senkrecht = new QVBoxLayout(this);
@@ -154,6 +155,8 @@ EinzelschuelerAnsicht::EinzelschuelerAnsicht(TFZensurenbearbeitung &fenster)
     knopf(u"BNaechsterSchueler"_s, u"Nächster Schüler"_s, [this] { BNaechsterSchuelerClick(); });
     knopf(u"BNeuenSchueler"_s, u"Neuer Schüler"_s, [this] { BNeuenSchuelerClick(); });
     knopf(u"BSchuelerLoeschen"_s, u"Schüler löschen"_s, [this] { BSchuelerLoeschenClick(); });
+    BSchuelerVerschieben = knopf(u"BSchuelerVerschieben"_s, u"Schüler verschieben"_s,
+                                 [this] { BSchuelerVerschiebenClick(); });
     knoepfe->addStretch(1);
     knopf(u"BOKSchueler"_s, u"Ok (Einzelschüleransicht beenden)"_s, [this] { BOKSchuelerClick(); });
     knopf(u"BAbbrechenSchueler"_s, u"Abbrechen"_s, [this] { BAbbrechenSchuelerClick(); });
@@ -162,7 +165,7 @@ EinzelschuelerAnsicht::EinzelschuelerAnsicht(TFZensurenbearbeitung &fenster)
 
 bool EinzelschuelerAnsicht::offen() const
 {
-    return f.PAnsichten->currentWidget() == this;
+    return isVisibleTo(parentWidget());
 }
 
 void EinzelschuelerAnsicht::BEinzelschuelerClick(int nr)
@@ -171,79 +174,77 @@ void EinzelschuelerAnsicht::BEinzelschuelerClick(int nr)
         BOKSchuelerClick();
         return;
     }
-    const int groesse = klassenGroesse(f.klasse);
+    const int groesse = klassenGroesse(s.klasse);
     if (groesse == 0) {
-        f.r.information(u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s);
+        r.information(u"Bitte erst eine(n) Klasse/Kurs wählen oder neu eröffnen!"_s);
         return;
     }
     if (!testWarnungGezeigt &&
-        bearbeiteteTestsVorhanden(f.pfad.left(f.pfad.lastIndexOf(kTrenner) + 1), f.klassenToken)) {
+        bearbeiteteTestsVorhanden(s.pfad().left(s.pfad().lastIndexOf(kTrenner) + 1), s.kuerzel())) {
         testWarnungGezeigt = true;
-        f.r.warnung(bearbeiteteTestsWarnung());
+        r.warnung(bearbeiteteTestsWarnung());
     }
-    f.tabelle->bearbeitungAbschliessen();
-    f.notenartKnoepfeOhneKaufmannsUnd(true);
-    f.PAnsichten->setCurrentWidget(this);
-    f.knoepfeFreigeben(false);
+    s.eingabenAbschliessen();
+    emit anzeigen();
     if (nr > groesse) {
-        f.schuelerNr = groesse;
+        s.schuelerNr = groesse;
         ladeSchueler(groesse);
         ladeNoten(groesse);
         BNeuenSchuelerClick();
         return;
     }
-    f.schuelerNr = std::clamp(nr, 1, groesse);
-    ladeSchueler(f.schuelerNr);
-    ladeNoten(f.schuelerNr);
+    s.schuelerNr = std::clamp(nr, 1, groesse);
+    ladeSchueler(s.schuelerNr);
+    ladeNoten(s.schuelerNr);
     EVorname->setFocus();
 }
 
 void EinzelschuelerAnsicht::ladeSchueler(int nr)
 {
-    const Schueler &s = f.klasse.schueler(nr);
-    EVorname->setText(s.vorname);
-    ENachname->setText(s.nachname);
-    EKlasse->setText(s.klasse);
-    EZusatz->setText(s.zusatz);
-    EGeschl->setText(s.geschlecht);
+    const Schueler &sch = s.klasse.schueler(nr);
+    EVorname->setText(sch.vorname);
+    ENachname->setText(sch.nachname);
+    EKlasse->setText(sch.klasse);
+    EZusatz->setText(sch.zusatz);
+    EGeschl->setText(sch.geschlecht);
     LSchNr->setText(QString::number(nr) + u')');
     LNeuerSchueler->setVisible(neuerSchueler);
 }
 
 void EinzelschuelerAnsicht::ladeNoten(int nr)
 {
-    const Schueler &s = f.klasse.schueler(nr);
+    const Schueler &sch = s.klasse.schueler(nr);
     for (int art = 1; art <= kNotenarten; ++art) {
-        LNotenArt[art]->setText(umbrochen(f.klasse.notenart(art).langname));
+        LNotenArt[art]->setText(umbrochen(s.klasse.notenart(art).langname));
         for (int slot = 0; slot <= letzteZenVonArtNr(art); ++slot) {
             const int zeile = slot / 10;
             const int spalte = slot % 10;
-            SGNotenArt[art]->zelle(zeile, spalte, s.note(art, slot), true);
-            const QString datum = f.klasse.datum(art, slot);
-            const QString erlaeuterung = f.klasse.erlaeuterung(art, slot);
+            SGNotenArt[art]->zelle(zeile, spalte, sch.note(art, slot), true);
+            const QString datum = s.klasse.datum(art, slot);
+            const QString erlaeuterung = s.klasse.erlaeuterung(art, slot);
             SGNotenArt[art]
                 ->item(zeile, spalte)
                 ->setToolTip(datum.isEmpty() && erlaeuterung.isEmpty()
                                  ? QString()
                                  : datum + u"  "_s + erlaeuterung);
         }
-        LGew[art]->setText(u"("_s + QString::number(f.klasse.gewicht(art)) + u"% Gewicht)"_s);
+        LGew[art]->setText(u"("_s + QString::number(s.klasse.gewicht(art)) + u"% Gewicht)"_s);
     }
     SGSchGesamtNotenFuellen();
 }
 
 void EinzelschuelerAnsicht::SGSchGesamtNotenFuellen()
 {
-    const int nr = f.schuelerNr;
+    const int nr = s.schuelerNr;
     for (int art = 1; art <= kNotenarten; ++art) {
-        const qint64 a = schnitt(f.klasse, nr, art);
+        const qint64 a = schnitt(s.klasse, nr, art);
         LNotenSchnitt[art]->setText(a > 0 ? schnittText(a) : QString());
     }
-    const float g = gesamtZensur(f.klasse, nr);
+    const float g = gesamtZensur(s.klasse, nr);
     SGSchGesamtNoten->zelle(1, 0, g == 0.0f ? QString() : gesamtText(g));
-    SGSchGesamtNoten->zelle(1, 1, notenPunkte(f.klasse, nr));
-    SGSchGesamtNoten->zelle(1, 2, E_Note(f.klasse, nr));
-    SGSchGesamtNoten->zelle(1, 3, G_Note(f.klasse, nr));
+    SGSchGesamtNoten->zelle(1, 1, notenPunkte(s.klasse, nr));
+    SGSchGesamtNoten->zelle(1, 2, E_Note(s.klasse, nr));
+    SGSchGesamtNoten->zelle(1, 3, G_Note(s.klasse, nr));
 }
 
 bool EinzelschuelerAnsicht::noteUebernehmen(int art, int zeile, int spalte, const QString &text)
@@ -251,13 +252,13 @@ bool EinzelschuelerAnsicht::noteUebernehmen(int art, int zeile, int spalte, cons
     const int slot = zeile * 10 + spalte;
     if (ENachname->text().isEmpty() || slot > letzteZenVonArtNr(art) ||
         !notenEingabeOk(text, NotenAnzeige::Zensuren)) {
-        f.r.piep();
+        r.piep();
         return false;
     }
     felderSpeichern();
-    f.klasse.schueler(f.schuelerNr).note(art, slot) = text;
+    s.klasse.schueler(s.schuelerNr).note(art, slot) = text;
     SGNotenArt[art]->zelle(zeile, spalte, text, true);
-    f.klasseOffen = true;
+    s.geaendertMelden();
     SGSchGesamtNotenFuellen();
     return true;
 }
@@ -275,7 +276,7 @@ SchuelerFelder EinzelschuelerAnsicht::felder() const
 
 void EinzelschuelerAnsicht::felderSpeichern()
 {
-    schDatenNachSuk(f.klasse, f.schuelerNr, felder());
+    schDatenNachSuk(s.klasse, s.schuelerNr, felder());
 }
 
 void EinzelschuelerAnsicht::feldUebernehmen()
@@ -291,7 +292,7 @@ void EinzelschuelerAnsicht::feldUebernehmen()
 
 bool EinzelschuelerAnsicht::neuerSchuelerUnvollstaendig()
 {
-    if (!neuerSchueler || neuenSchuelerPruefen(felder(), f.r)) {
+    if (!neuerSchueler || neuenSchuelerPruefen(felder(), r)) {
         return false;
     }
     EVorname->setFocus();
@@ -305,12 +306,12 @@ bool EinzelschuelerAnsicht::BNaechsterSchuelerClick()
         return false;
     }
     neuerSchueler = false;
-    f.sortieren();
-    if (f.schuelerNr < klassenGroesse(f.klasse)) {
-        ++f.schuelerNr;
+    s.sortieren();
+    if (s.schuelerNr < klassenGroesse(s.klasse)) {
+        ++s.schuelerNr;
     }
-    ladeSchueler(f.schuelerNr);
-    ladeNoten(f.schuelerNr);
+    ladeSchueler(s.schuelerNr);
+    ladeNoten(s.schuelerNr);
     return true;
 }
 
@@ -321,12 +322,12 @@ bool EinzelschuelerAnsicht::BVorherigerSchuelerClick()
         return false;
     }
     neuerSchueler = false;
-    f.sortieren();
-    if (f.schuelerNr > 1) {
-        --f.schuelerNr;
+    s.sortieren();
+    if (s.schuelerNr > 1) {
+        --s.schuelerNr;
     }
-    ladeSchueler(f.schuelerNr);
-    ladeNoten(f.schuelerNr);
+    ladeSchueler(s.schuelerNr);
+    ladeNoten(s.schuelerNr);
     return true;
 }
 
@@ -344,7 +345,7 @@ bool EinzelschuelerAnsicht::BOKSchuelerClick()
 void EinzelschuelerAnsicht::BAbbrechenSchuelerClick()
 {
     if (neuerSchueler) {
-        loescheEinenSchueler(f.klasse, f.schuelerNr);
+        loescheEinenSchueler(s.klasse, s.schuelerNr);
         neuerSchueler = false;
     }
     schliessen();
@@ -352,8 +353,8 @@ void EinzelschuelerAnsicht::BAbbrechenSchuelerClick()
 
 void EinzelschuelerAnsicht::schliessen()
 {
-    f.schuelerNr = std::clamp(f.schuelerNr, 1, std::max(1, klassenGroesse(f.klasse)));
-    f.unteransichtSchliessen();
+    s.schuelerNr = std::clamp(s.schuelerNr, 1, std::max(1, klassenGroesse(s.klasse)));
+    emit fertig();
 }
 
 bool EinzelschuelerAnsicht::BNeuenSchuelerClick()
@@ -364,37 +365,37 @@ bool EinzelschuelerAnsicht::BNeuenSchuelerClick()
     for (int art = 1; art <= kNotenarten; ++art) {
         SGNotenArt[art]->bearbeitungAbschliessen();
     }
-    const int groesse = klassenGroesse(f.klasse);
-    const bool gezeigt = offen() && f.schuelerNr <= groesse && groesse > 0;
-    const int neu = neuenSchuelerAnlegen(f.klasse, gezeigt ? f.schuelerNr : 0, felder(),
-                                         f.sortierOptionen(), f.r);
+    const int groesse = klassenGroesse(s.klasse);
+    const bool gezeigt = offen() && s.schuelerNr <= groesse && groesse > 0;
+    const int neu =
+        neuenSchuelerAnlegen(s.klasse, gezeigt ? s.schuelerNr : 0, felder(), s.sortierung(), r);
     if (neu == 0) {
         return false;
     }
     neuerSchueler = true;
-    f.schuelerNr = neu;
-    ladeSchueler(f.schuelerNr);
-    ladeNoten(f.schuelerNr);
+    s.schuelerNr = neu;
+    ladeSchueler(s.schuelerNr);
+    ladeNoten(s.schuelerNr);
     EVorname->setFocus();
     return true;
 }
 
 void EinzelschuelerAnsicht::BSchuelerLoeschenClick()
 {
-    const int nr = f.schuelerNr;
-    if (!schuelerLoeschenNachRueckfrage(f.klasse, nr, neuerSchueler, f.r)) {
+    const int nr = s.schuelerNr;
+    if (!schuelerLoeschenNachRueckfrage(s.klasse, nr, neuerSchueler, r)) {
         return;
     }
     neuerSchueler = false;
-    f.klasseOffen = true;
-    const int groesse = klassenGroesse(f.klasse);
+    s.geaendertMelden();
+    const int groesse = klassenGroesse(s.klasse);
     if (groesse == 0) {
         schliessen();
         return;
     }
-    f.schuelerNr = std::min(nr, groesse);
-    ladeSchueler(f.schuelerNr);
-    ladeNoten(f.schuelerNr);
+    s.schuelerNr = std::min(nr, groesse);
+    ladeSchueler(s.schuelerNr);
+    ladeNoten(s.schuelerNr);
 }
 
 bool EinzelschuelerAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
@@ -410,13 +411,69 @@ bool EinzelschuelerAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
             feld->setText(text);
         }
         // Ist der neue Schueler schon in der Klasse gespeichert, zaehlt er nicht gegen sich selbst.
-        const bool nochNichtGespeichert = neuerSchueler && f.schuelerNr > klassenGroesse(f.klasse);
-        if (nameVorhanden(f.klasse, f.schuelerNr, EVorname->text(), ENachname->text(),
-                          nochNichtGespeichert, f.r)) {
+        const bool nochNichtGespeichert = neuerSchueler && s.schuelerNr > klassenGroesse(s.klasse);
+        if (nameVorhanden(s.klasse, s.schuelerNr, EVorname->text(), ENachname->text(),
+                          nochNichtGespeichert, r)) {
             QTimer::singleShot(0, feld, [feld] { feld->setFocus(); });
         }
     } else if (objekt == EGeschl) {
         EGeschl->setText(geschlechtFeldVerlassen(EGeschl->text()));
     }
     return QGroupBox::eventFilter(objekt, ereignis);
+}
+
+// --- Schueler in eine andere Klasse verschieben ---------------------------------------------
+
+namespace {
+const QString kZielAufforderung = u"Bitte oben das Ziel\nder Verschiebung\nauswählen.\n\nZum "
+                                  u"Abbrechen\nnochmal hier\nklicken"_s;
+} // namespace
+
+void EinzelschuelerAnsicht::BSchuelerVerschiebenClick()
+{
+    if (imZielmodus) {
+        zielmodusBeenden();
+        return;
+    }
+    feldUebernehmen();
+    if (!verschiebenMoeglich(suchmodus, neuerSchueler, felder(), r)) {
+        if (neuerSchueler) {
+            EVorname->setFocus();
+        }
+        return;
+    }
+    imZielmodus = true;
+    BSchuelerVerschieben->setText(kZielAufforderung);
+    emit zielmodusGeaendert(true);
+}
+
+void EinzelschuelerAnsicht::zielmodusBeenden()
+{
+    if (!imZielmodus) {
+        return;
+    }
+    imZielmodus = false;
+    BSchuelerVerschieben->setText(u"Schüler verschieben"_s);
+    emit zielmodusGeaendert(false);
+}
+
+void EinzelschuelerAnsicht::zielKlasseGewaehlt(const QString &zielPfad)
+{
+    if (!imZielmodus) {
+        return;
+    }
+    const int nr = s.schuelerNr;
+    if (schuelerVerschieben(s.klasse, nr, s.pfad(), zielPfad, r)) {
+        s.geaendertMelden();
+        const int groesse = klassenGroesse(s.klasse);
+        if (groesse == 0) {
+            zielmodusBeenden();
+            BAbbrechenSchuelerClick();
+            return;
+        }
+        s.schuelerNr = std::min(nr, groesse);
+        ladeSchueler(s.schuelerNr);
+        ladeNoten(s.schuelerNr);
+    }
+    zielmodusBeenden();
 }

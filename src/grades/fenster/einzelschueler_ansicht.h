@@ -8,14 +8,16 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class PruefGitter;
-class TFZensurenbearbeitung;
+class Klassensitzung;
+class Rueckfragen;
 
 class EinzelschuelerAnsicht : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit EinzelschuelerAnsicht(TFZensurenbearbeitung &fenster);
+    EinzelschuelerAnsicht(Klassensitzung &sitzung, Rueckfragen &rueckfragen);
 
     // Knopf "Sch&üler" bzw. Klick auf einen Namen: oeffnen mit Schueler nr (Klassengroesse + 1:
     // neuer Schueler); ist die Ansicht offen, schliesst sie wie OK.
@@ -38,7 +40,15 @@ public:
         testWarnungGezeigt = false;
     }
 
+    // "Schüler verschieben": Zielmodus an bzw. aus; das Fenster zeigt dafuer die Klassenliste.
+    void BSchuelerVerschiebenClick();
+    void zielmodusBeenden();
+    bool zielmodus() const { return imZielmodus; }
+    // Im Zielmodus: die gewaehlte Klassendatei.
+    void zielKlasseGewaehlt(const QString &zielPfad);
+
     bool offen() const;
+    bool suchmodus = false; // vom Fenster: in der Suche wird nicht verschoben
     bool neuerSchueler = false;
     bool testWarnungGezeigt = false;
 
@@ -54,6 +64,12 @@ public:
     QLabel *LNotenSchnitt[6] = {};
     QLabel *LGew[6] = {};
     PruefGitter *SGSchGesamtNoten = nullptr;
+    QPushButton *BSchuelerVerschieben = nullptr;
+
+signals:
+    void anzeigen();
+    void fertig();
+    void zielmodusGeaendert(bool an);
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
@@ -65,5 +81,7 @@ private:
     void schliessen();
     bool noteUebernehmen(int art, int zeile, int spalte, const QString &text);
 
-    TFZensurenbearbeitung &f;
+    Klassensitzung &s;
+    Rueckfragen &r;
+    bool imZielmodus = false;
 };

@@ -1,7 +1,7 @@
 #include "grades/fenster/notenarten_ansicht.h"
 
+#include "classdata/klassensitzung.h"
 #include "common/rueckfragen.h"
-#include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/notenmodell.h"
 
@@ -16,9 +16,10 @@
 
 using namespace Qt::StringLiterals;
 
-NotenartenAnsicht::NotenartenAnsicht(TFZensurenbearbeitung &fenster)
+NotenartenAnsicht::NotenartenAnsicht(Klassensitzung &sitzung, Rueckfragen &rueckfragen)
     : QGroupBox(u"Bezeichnungen und Gewichtungen"_s)
-    , f(fenster)
+    , s(sitzung)
+    , r(rueckfragen)
 {
     setObjectName(u"GBBezeichnungenUndGewichtungen"_s);
     auto *senkrecht = new QVBoxLayout(this);
@@ -95,7 +96,7 @@ NotenartenAnsicht::NotenartenAnsicht(TFZensurenbearbeitung &fenster)
 
 bool NotenartenAnsicht::offen() const
 {
-    return f.PAnsichten->currentWidget() == this;
+    return isVisibleTo(parentWidget());
 }
 
 void NotenartenAnsicht::umschalten()
@@ -109,18 +110,16 @@ void NotenartenAnsicht::umschalten()
 
 void NotenartenAnsicht::oeffnen()
 {
-    if (!f.klasseOffen || klassenGroesse(f.klasse) == 0) {
+    if (!s.offen() || klassenGroesse(s.klasse) == 0) {
         return;
     }
-    f.tabelle->bearbeitungAbschliessen();
-    f.PAnsichten->setCurrentWidget(this);
-    f.knoepfeFreigeben(false);
-    f.BBezeichnungenUndGewichtungen->setEnabled(true); // schliesst den Editor wieder
-    felderSetzen(bezeichnungenUndGewichteFuellen(f.klasse));
+    s.eingabenAbschliessen();
+    emit anzeigen();
+    felderSetzen(bezeichnungenUndGewichteFuellen(s.klasse));
     for (int art = 1; art <= kNotenarten; ++art) {
         kopieren[art] = true;
-        LVorhNotenArt[art]->setText(QString::number(vorhandeneNoten(f.klasse, art)));
-        LAbkArt[art]->setText(QString(f.klasse.notenart(art).taste));
+        LVorhNotenArt[art]->setText(QString::number(vorhandeneNoten(s.klasse, art)));
+        LAbkArt[art]->setText(QString(s.klasse.notenart(art).taste));
     }
     freieBuchstabenNeu();
     gewicht[5]->setFocus();
@@ -192,7 +191,7 @@ void NotenartenAnsicht::kurzformGeaendertImFeld(int art)
     QString tastenAnzeige = LAbkArt[art]->text();
     const QString alt = kurzform[art]->text();
     const QString neu =
-        kurzformGeaendert(alt, eigenerBuchstabe[art], freieBuchstaben, f.r, &tastenAnzeige);
+        kurzformGeaendert(alt, eigenerBuchstabe[art], freieBuchstaben, r, &tastenAnzeige);
     if (neu != alt) {
         kurzform[art]->setText(neu);
     }
@@ -202,11 +201,11 @@ void NotenartenAnsicht::kurzformGeaendertImFeld(int art)
 
 bool NotenartenAnsicht::ok()
 {
-    if (!bezeichnungenUndGewichteNach_suk(f.klasse, felder(), f.r)) {
+    if (!bezeichnungenUndGewichteNach_suk(s.klasse, felder(), r)) {
         gewicht[5]->setFocus();
         return false;
     }
-    f.klasseOffen = true;
+    s.geaendertMelden();
     schliessen();
     return true;
 }
@@ -224,7 +223,7 @@ void NotenartenAnsicht::standardwerteLaden()
 
 void NotenartenAnsicht::schliessen()
 {
-    f.unteransichtSchliessen();
+    emit fertig();
 }
 
 bool NotenartenAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)

@@ -7,13 +7,14 @@
 
 class QLabel;
 class QLineEdit;
-class TFZensurenbearbeitung;
+class Klassensitzung;
+class Rueckfragen;
 
 class NotenartenAnsicht : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit NotenartenAnsicht(TFZensurenbearbeitung &fenster);
+    NotenartenAnsicht(Klassensitzung &sitzung, Rueckfragen &rueckfragen);
 
     void umschalten(); // der Knopf oeffnet und schliesst den Editor
     void oeffnen();
@@ -31,6 +32,10 @@ public:
     QLabel *LEsFehlenProzent = nullptr;
     QLabel *LProzentRest = nullptr;
 
+signals:
+    void anzeigen();
+    void fertig();
+
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
@@ -43,7 +48,8 @@ private:
     void kurzformGeaendertImFeld(int art);
     void schliessen();
 
-    TFZensurenbearbeitung &f;
+    Klassensitzung &s;
+    Rueckfragen &r;
     bool kopieren[6] = {};
     QString eigenerBuchstabe[6];
     QString freieBuchstaben;

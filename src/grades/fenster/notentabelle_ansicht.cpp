@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QStyledItemDelegate>
 #include <QTimer>
 
@@ -289,6 +290,9 @@ bool ZenListeGesamt::eventFilter(QObject *objekt, QEvent *ereignis)
     }
     if (ansicht == nullptr) {
         return QTableWidget::eventFilter(objekt, ereignis);
+    }
+    if (ereignis->type() == QEvent::MouseButtonDblClick && zweiterKlickGesperrt()) {
+        return true;
     }
     switch (ereignis->type()) {
     case QEvent::MouseButtonPress:
@@ -579,5 +583,18 @@ void ZenListeGesamt::auswahlInSichtbareZeilen()
         setCurrentCell(oben, spalte);
     } else if (zeile > unten) {
         setCurrentCell(unten, spalte);
+    }
+}
+
+bool ZenListeGesamt::zweiterKlickGesperrt() const
+{
+    return klickSperre.isValid() &&
+           klickSperre.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+}
+
+void ZenListeGesamt::mouseDoubleClickEvent(QMouseEvent *ereignis)
+{
+    if (!zweiterKlickGesperrt()) {
+        QTableWidget::mouseDoubleClickEvent(ereignis);
     }
 }

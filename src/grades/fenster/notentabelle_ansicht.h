@@ -5,6 +5,7 @@
 
 #include "grades/notentabelle.h"
 
+#include <QElapsedTimer>
 #include <QTableWidget>
 
 #include <functional>
@@ -44,6 +45,10 @@ public:
     // der Ansicht, Schliessen), damit keine getippte Note verloren geht. false: Wert verweigert.
     bool bearbeitungAbschliessen();
 
+    // Ein Doppelklick auf die Klassenliste oeffnet die Klasse; sein zweiter Klick trifft, wenn
+    // die Liste schon zu ist, die Tabelle und darf dort nichts ausloesen.
+    void zweitenKlickIgnorieren() { klickSperre.start(); }
+
 signals:
     void befehlsTaste(QChar buchstabe);
     void escGedrueckt();
@@ -57,6 +62,7 @@ protected:
     void mousePressEvent(QMouseEvent *ereignis) override;
     void mouseMoveEvent(QMouseEvent *ereignis) override;
     void wheelEvent(QWheelEvent *ereignis) override;
+    void mouseDoubleClickEvent(QMouseEvent *ereignis) override;
     void keyboardSearch(const QString &) override {}
     void resizeEvent(QResizeEvent *ereignis) override;
     void scrollTo(const QModelIndex &index, ScrollHint hinweis = EnsureVisible) override;
@@ -81,6 +87,8 @@ private:
         return isColumnHidden(spalte) || columnWidth(spalte) == 0;
     }
 
+    bool zweiterKlickGesperrt() const;
+    QElapsedTimer klickSperre;
     const Klasse *klasse = nullptr;
     QString klassenname;
     const Uhr *uhr = nullptr;

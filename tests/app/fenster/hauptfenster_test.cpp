@@ -1,9 +1,10 @@
 #include "app/fenster/ColorButton.h"
 #include "app/skalierung.h"
 #include "app/uebersicht.h"
-#include "grades/fenster/Zensurenbearbeitung.h"
 #include "fenstertesthilfe.h"
+#include "grades/fenster/Zensurenbearbeitung.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -76,13 +77,21 @@ void HauptfensterTest::notenverwaltungMitEchtemFenster()
     QTest::mouseClick(l.finde<QPushButton>(&l.haupt(), "BNotenverwaltung"), Qt::LeftButton);
     QVERIFY(noten.isVisible());
     QVERIFY(!l.haupt().isVisible());
-    QVERIFY(noten.LBoxKlassen->isVisible());
-    QVERIFY(noten.LBoxKlassen->count() > 0);
+    // Ohne Klasse: keine Liste, Standard-Notenarten, untere Knoepfe gesperrt, Fokus auf "Neue
+    // Klasse"; die Klassenliste kommt erst mit "Klasse öffnen".
+    QVERIFY(!noten.LBoxKlassen->isVisible());
+    QCOMPARE(noten.BZenKat[1]->text(), u"&Hausarbeit"_s);
+    QCOMPARE(noten.BZenKat[5]->text(), u"&Tests"_s);
+    for (QPushButton *b : {noten.BAlleZen, noten.BKlasseSpeichern, noten.BEinzelSchueler}) {
+        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+    }
+    QVERIFY(noten.BNeueKlasse->isEnabled());
+    QTRY_COMPARE(QApplication::focusWidget(), noten.BNeueKlasse);
     QVERIFY(noten.CBoxAktSchuljahr->isChecked());
-    QCOMPARE(noten.schuljahr, u"2024-25"_s);
+    QCOMPARE(noten.sitzung.schuljahr(), u"2024-25"_s);
 
     // Zurueck zur Uebersicht (ohne offene Klasse keine Speicherabfrage).
-    emit noten.zurUebersicht();
+    emit noten.modusGewuenscht(kModusUebersicht);
     QVERIFY(!noten.isVisible());
     QVERIFY(l.haupt().isVisible());
 
@@ -91,7 +100,8 @@ void HauptfensterTest::notenverwaltungMitEchtemFenster()
         QVERIFY2(l.befehl(name)->isEnabled(), name);
         l.befehl(name)->trigger();
         QVERIFY2(noten.isVisible(), name);
-        emit noten.zurUebersicht();
+        QVERIFY2(noten.LBoxKlassen->isVisible() && noten.LBoxKlassen->count() > 0, name);
+        emit noten.modusGewuenscht(kModusUebersicht);
     }
     QVERIFY(l.r.meldungen().isEmpty());
     QCOMPARE(l.r.unbeantwortet, 0);

@@ -4,6 +4,7 @@
 #include "app/konfiguration.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
+#include "conduct/einsammeln.h"
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "conduct/fenster/sitzplan.h"
 #include "unterstuetzung/skriptrueckfragen.h"
@@ -90,6 +91,7 @@ class TestKonstruktion : public QObject
 private slots:
     void init()
     {
+        setzeAbgabeRuhezeitMs(0);
         basisordnerAnlegen(t.pfad());
         e.basisOrdner = e.programmOrdner = t.pfad();
         e.ausgabeOrdner = t.pfad() + u"aus/"_s;

@@ -6,6 +6,7 @@
 #include "authoring/fenster/TestEditor.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
+#include "conduct/einsammeln.h"
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/testdokument.h"
@@ -108,6 +109,7 @@ class TestTestauswahl : public QObject
 private slots:
     void initTestCase()
     {
+        setzeAbgabeRuhezeitMs(0);
         const QString b = l.t.pfad();
         QVERIFY(
             ansiZeilenSchreiben(b + u"Mivo-Kl-cf.txt"_s,
@@ -225,7 +227,7 @@ private slots:
         QVERIFY(!f->isVisible());
         // Das Notenfenster steht mit der Klasse im Testnoten-Modus.
         QVERIFY(l.a->notenfenster.isVisible());
-        QCOMPARE(l.a->notenfenster.klassenname, u"L-7x-Ph"_s);
+        QCOMPARE(l.a->notenfenster.sitzung.name(), u"L-7x-Ph"_s);
         QVERIFY(l.r.meldungen().join(u'\n').contains(u"Notenkategorie"_s));
 
         // Dieselben Abgaben mit mivo-werkzeug benoten: gleiche benotete Kopien, gleiche Noten.

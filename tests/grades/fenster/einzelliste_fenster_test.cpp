@@ -116,8 +116,8 @@ void EinzellisteFensterTest::neueListeTippenBisDatei()
     Fensterumgebung::tippe(el->EZenHinweise, u"Übung Wärme"_s);
     u.klick(u"BOKEinzelliste"_s);
     QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
-    QCOMPARE(u.f->klasse.erlaeuterung(5, 3), u"Übung Wärme"_s);
-    QCOMPARE(u.f->klasse.datum(5, 3), u"2017-02-10"_s);
+    QCOMPARE(u.f->sitzung.klasse.erlaeuterung(5, 3), u"Übung Wärme"_s);
+    QCOMPARE(u.f->sitzung.klasse.datum(5, 3), u"2017-02-10"_s);
     QCOMPARE(u.w<QLabel>(u"LZenDatum"_s)->text(), u"T4:  2017-02-10"_s);
 
     // Die Tabelle: Lena Albrecht (Tests 4, 4+, 3-, neu 1) hat im Schnitt 3.
@@ -132,22 +132,22 @@ void EinzellisteFensterTest::neueListeTippenBisDatei()
     QTest::keyClick(t, Qt::Key_P);
     zelleTippen(t, 5, 4, u"10"_s);
     zelleKlicken(t, 6, 4);
-    QCOMPARE(u.f->klasse.schueler(3).note(5, 0), u"2-"_s);
-    const QString vorher = u.f->klasse.schueler(4).note(5, 0);
+    QCOMPARE(u.f->sitzung.klasse.schueler(3).note(5, 0), u"2-"_s);
+    const QString vorher = u.f->sitzung.klasse.schueler(4).note(5, 0);
     const int pieptoene = u.r.pieptoene;
     zelleTippen(t, 6, 4, u"2-"_s);
     zelleKlicken(t, 7, 4);
     QCOMPARE(u.r.pieptoene, pieptoene + 1);
-    QCOMPARE(u.f->klasse.schueler(4).note(5, 0), vorher);
+    QCOMPARE(u.f->sitzung.klasse.schueler(4).note(5, 0), vorher);
 
     // Liste 2 von 4 loeschen: 3 und 4 ruecken nach.
-    const QString erl3 = u.f->klasse.erlaeuterung(5, 2);
-    const QString dat3 = u.f->klasse.datum(5, 2);
+    const QString erl3 = u.f->sitzung.klasse.erlaeuterung(5, 2);
+    const QString dat3 = u.f->sitzung.klasse.datum(5, 2);
     QStringList noten3;
     QStringList noten4;
     for (int nr = 1; nr <= 25; ++nr) {
-        noten3 << u.f->klasse.schueler(nr).note(5, 2);
-        noten4 << u.f->klasse.schueler(nr).note(5, 3);
+        noten3 << u.f->sitzung.klasse.schueler(nr).note(5, 2);
+        noten4 << u.f->sitzung.klasse.schueler(nr).note(5, 3);
     }
     u.klick(u"BeinzelListe"_s);
     QTest::mouseClick(el->LBZenHinweise->viewport(), Qt::LeftButton, {},
@@ -157,21 +157,21 @@ void EinzellisteFensterTest::neueListeTippenBisDatei()
     QCOMPARE(u.r.fragen().last(), u"Diese Einzelliste wirklich löschen?"_s);
     QCOMPARE(el->SGEinzellisteLinks->text(3, 5), QString());
     u.klick(u"BOKEinzelliste"_s);
-    QCOMPARE(vorhandeneNoten(u.f->klasse, 5), 3);
-    QCOMPARE(u.f->klasse.erlaeuterung(5, 1), erl3);
-    QCOMPARE(u.f->klasse.datum(5, 1), dat3);
-    QCOMPARE(u.f->klasse.erlaeuterung(5, 2), u"Übung Wärme"_s);
+    QCOMPARE(vorhandeneNoten(u.f->sitzung.klasse, 5), 3);
+    QCOMPARE(u.f->sitzung.klasse.erlaeuterung(5, 1), erl3);
+    QCOMPARE(u.f->sitzung.klasse.datum(5, 1), dat3);
+    QCOMPARE(u.f->sitzung.klasse.erlaeuterung(5, 2), u"Übung Wärme"_s);
     for (int nr = 1; nr <= 25; ++nr) {
-        QCOMPARE(u.f->klasse.schueler(nr).note(5, 1), noten3[nr - 1]);
-        QCOMPARE(u.f->klasse.schueler(nr).note(5, 2), noten4[nr - 1]);
-        QCOMPARE(u.f->klasse.schueler(nr).note(5, 3), QString());
+        QCOMPARE(u.f->sitzung.klasse.schueler(nr).note(5, 1), noten3[nr - 1]);
+        QCOMPARE(u.f->sitzung.klasse.schueler(nr).note(5, 2), noten4[nr - 1]);
+        QCOMPARE(u.f->sitzung.klasse.schueler(nr).note(5, 3), QString());
     }
 
     // Speichern mit "s" und wieder lesen: die Datei ist die Klasse im Speicher.
     QTest::keyClick(t, Qt::Key_S);
     Klasse gelesen;
     QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s), gelesen, u.r));
-    QCOMPARE(klasseAlsBytes(gelesen), klasseAlsBytes(u.f->klasse));
+    QCOMPARE(klasseAlsBytes(gelesen), klasseAlsBytes(u.f->sitzung.klasse));
     QCOMPARE(gelesen.schueler(1).note(5, 2), u"1"_s);
 }
 
@@ -226,7 +226,7 @@ void EinzellisteFensterTest::datumPruefen()
     u.klick(u"BOKEinzelliste"_s);
     QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Einzelliste);
     QCOMPARE(u.r.pieptoene, 1);
-    QVERIFY(u.f->klasse.datum(5, 1).isEmpty());
+    QVERIFY(u.f->sitzung.klasse.datum(5, 1).isEmpty());
     el->EZenDatum->setFocus();
     el->EZenDatum->selectAll();
     QTest::keyClicks(el->EZenDatum, u"2017-02-09"_s);
@@ -235,7 +235,7 @@ void EinzellisteFensterTest::datumPruefen()
     zelleTippen(el->SGEinzellisteLinks, 3, 5, u"3"_s);
     u.klick(u"BOKEinzelliste"_s);
     QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
-    QCOMPARE(u.f->klasse.datum(5, 1), u"2017-02-09"_s);
+    QCOMPARE(u.f->sitzung.klasse.datum(5, 1), u"2017-02-09"_s);
 }
 
 void EinzellisteFensterTest::leereNotenFuellen()
@@ -254,11 +254,12 @@ void EinzellisteFensterTest::leereNotenFuellen()
     QCOMPARE(el->SGEinzellisteLinks->text(4, 5), u"3"_s);
     QCOMPARE(el->SGEinzellisteLinks->text(3, 5), u"4-"_s);
     QCOMPARE(el->SGEinzellisteRechts->text(4, 5), u"4-"_s);
-    // Geschrieben wird erst mit OK.
-    QCOMPARE(u.f->klasse.schueler(1).note(5, 0), QString());
-    u.klick(u"BOKEinzelliste"_s);
-    QCOMPARE(u.f->klasse.schueler(1).note(5, 0), u"4-"_s);
-    QCOMPARE(u.f->klasse.schueler(2).note(5, 0), u"3"_s);
+    // Die Pauschalnote steht sofort im Datensatz; "Abbrechen" wirft sie nicht weg.
+    QCOMPARE(u.f->sitzung.klasse.schueler(1).note(5, 0), u"4-"_s);
+    QVERIFY(u.f->sitzung.geaendert());
+    u.klick(u"BEinzellisteAbbrechen"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(1).note(5, 0), u"4-"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(2).note(5, 0), u"3"_s);
 }
 
 void EinzellisteFensterTest::abbrechenSchreibtNichts()
@@ -273,8 +274,8 @@ void EinzellisteFensterTest::abbrechenSchreibtNichts()
     QCOMPARE(el->liste->noten[1], u"1"_s);
     u.klick(u"BEinzellisteAbbrechen"_s);
     QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
-    QCOMPARE(u.f->klasse.schueler(2).vorname, u"Lena"_s);
-    QCOMPARE(u.f->klasse.schueler(2).note(5, 0), u"3"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(2).vorname, u"Lena"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(2).note(5, 0), u"3"_s);
     QVERIFY(u.knopf(u"BKlassenwahl"_s)->isEnabled());
 }
 
@@ -323,11 +324,11 @@ void EinzellisteFensterTest::testnoten()
     QVERIFY(!el->testnotenModus);
     int mit2Plus = 0;
     for (int nr = 1; nr <= 5; ++nr) {
-        mit2Plus += u.f->klasse.schueler(nr).note(5, 1) == u"2+"_s ? 1 : 0;
+        mit2Plus += u.f->sitzung.klasse.schueler(nr).note(5, 1) == u"2+"_s ? 1 : 0;
     }
     QCOMPARE(mit2Plus, 2);
-    QCOMPARE(u.f->klasse.erlaeuterung(5, 1), u"Säuren und Basen"_s);
-    QCOMPARE(u.f->klasse.datum(5, 1), u"2017-02-10"_s);
+    QCOMPARE(u.f->sitzung.klasse.erlaeuterung(5, 1), u"Säuren und Basen"_s);
+    QCOMPARE(u.f->sitzung.klasse.datum(5, 1), u"2017-02-10"_s);
 }
 
 void EinzellisteFensterTest::testnotenAbbrechenLoeschtListe()
@@ -341,7 +342,7 @@ void EinzellisteFensterTest::testnotenAbbrechenLoeschtListe()
     u.r.antworte(Knopf::Ja);
     u.klick(u"BEinzellisteAbbrechen"_s);
     QCOMPARE(u.r.fragen(), QStringList{u"Diese Einzelliste wirklich löschen?"_s});
-    QCOMPARE(vorhandeneNoten(u.f->klasse, 5), 1);
+    QCOMPARE(vorhandeneNoten(u.f->sitzung.klasse, 5), 1);
     QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
 }
 
@@ -382,7 +383,7 @@ void EinzellisteFensterTest::listeVerschieben()
     QVERIFY(!el->verschiebungLaeuft());
     const int nr = [&] {
         for (int i = 1; i <= 5; ++i) {
-            if (u.f->klasse.schueler(i).vorname == u"Lena"_s) {
+            if (u.f->sitzung.klasse.schueler(i).vorname == u"Lena"_s) {
                 return i;
             }
         }
@@ -390,10 +391,10 @@ void EinzellisteFensterTest::listeVerschieben()
     }();
     QStringList reihenfolge;
     for (int slot = 0; slot < 5; ++slot) {
-        reihenfolge << u.f->klasse.schueler(nr).note(1, slot);
+        reihenfolge << u.f->sitzung.klasse.schueler(nr).note(1, slot);
     }
     QCOMPARE(reihenfolge, (QStringList{u"3"_s, u"1"_s, u"2"_s, u"4"_s, u"5"_s}));
-    QCOMPARE(u.f->klasse.erlaeuterung(1, 0), u"HA 3"_s);
+    QCOMPARE(u.f->sitzung.klasse.erlaeuterung(1, 0), u"HA 3"_s);
     QCOMPARE(el->EZenHinweise->text(), u"HA 3"_s);
     QCOMPARE(el->ENotenNr->text(), u"H1"_s);
 
@@ -403,7 +404,7 @@ void EinzellisteFensterTest::listeVerschieben()
     QVERIFY(!el->verschiebungLaeuft());
     el->artGewaehlt(1);
     el->listeWaehlen(4);
-    QCOMPARE(u.f->klasse.erlaeuterung(1, 4), u"HA 5"_s);
+    QCOMPARE(u.f->sitzung.klasse.erlaeuterung(1, 4), u"HA 5"_s);
     QCOMPARE(el->ENotenNr->text(), u"H5"_s);
 }
 
@@ -434,8 +435,8 @@ void EinzellisteFensterTest::geloeschteListeWirdNichtVerschoben()
     QStringList erlaeuterungen;
     QStringList daten;
     for (int slot = 0; slot < 5; ++slot) {
-        erlaeuterungen << u.f->klasse.erlaeuterung(1, slot);
-        daten << u.f->klasse.datum(1, slot);
+        erlaeuterungen << u.f->sitzung.klasse.erlaeuterung(1, slot);
+        daten << u.f->sitzung.klasse.datum(1, slot);
     }
     QCOMPARE(erlaeuterungen, (QStringList{u"HA 1"_s, u"HA 3"_s, u"HA 4"_s, u"HA 5"_s, QString()}));
     QCOMPARE(daten, (QStringList{u"2016-10-01"_s, u"2016-10-03"_s, u"2016-10-04"_s, u"2016-10-05"_s,
@@ -479,7 +480,7 @@ void EinzellisteFensterTest::nachLoeschenAndereListeWaehlen()
     QCOMPARE(el->EZenHinweise->text(), erlaeuterung);
     QStringList erlaeuterungen;
     for (int slot = 0; slot < 5; ++slot) {
-        erlaeuterungen << u.f->klasse.erlaeuterung(1, slot);
+        erlaeuterungen << u.f->sitzung.klasse.erlaeuterung(1, slot);
     }
     QCOMPARE(erlaeuterungen, (QStringList{u"HA 1"_s, u"HA 3"_s, u"HA 4"_s, u"HA 5"_s, QString()}));
 }
@@ -518,7 +519,7 @@ void EinzellisteFensterTest::nachLoeschenBlaettern()
     u.klick(knopf);
     QCOMPARE(el->ENotenNr->text(), nummer);
     QCOMPARE(el->EZenHinweise->text(), erlaeuterung);
-    QCOMPARE(vorhandeneNoten(u.f->klasse, 1), 4);
+    QCOMPARE(vorhandeneNoten(u.f->sitzung.klasse, 1), 4);
 }
 
 QTEST_MAIN(EinzellisteFensterTest)

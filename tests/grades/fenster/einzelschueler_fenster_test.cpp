@@ -116,12 +116,12 @@ void EinzelschuelerFensterTest::noteTippenPruefen()
     zelleTippen(s->SGNotenArt[5], 0, 2, getippt);
     eingabeBestaetigen();
     QCOMPARE(u.r.pieptoene, piep);
-    QCOMPARE(u.f->klasse.schueler(2).note(5, 2), gespeichert);
+    QCOMPARE(u.f->sitzung.klasse.schueler(2).note(5, 2), gespeichert);
     QCOMPARE(s->LNotenSchnitt[5]->text(), schnitt);
     QCOMPARE(s->SGNotenArt[5]->text(0, 2), gespeichert);
     zelleTippen(s->SGNotenArt[2], 1, 0, u"1"_s);
     eingabeBestaetigen();
-    QCOMPARE(u.f->klasse.schueler(2).note(2, 10), u"1"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(2).note(2, 10), u"1"_s);
     QCOMPARE(s->LNotenSchnitt[2]->text(), u"2,3"_s);
 }
 
@@ -137,7 +137,7 @@ void EinzelschuelerFensterTest::naechsterVorheriger()
     // Ein neuer Nachname sortiert die Klasse neu.
     s->ENachname->setText(u"Aaberg"_s);
     s->BVorherigerSchuelerClick();
-    QCOMPARE(u.f->klasse.schueler(1).nachname, u"Aaberg"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(1).nachname, u"Aaberg"_s);
     QCOMPARE(s->LSchNr->text(), u"2)"_s);
     QCOMPARE(s->ENachname->text(), u"Albers"_s);
 }
@@ -159,7 +159,7 @@ void EinzelschuelerFensterTest::neuerSchuelerUnvollstaendig()
              u"Zum Löschen des neuen Schülers den Button \"Schüler löschen\" klicken!"_s);
     // Abbrechen entfernt den unfertigen Schueler wieder.
     u.klick(u"BAbbrechenSchueler"_s);
-    QCOMPARE(klassenGroesse(u.f->klasse), 3);
+    QCOMPARE(klassenGroesse(u.f->sitzung.klasse), 3);
     QCOMPARE(u.f->tabelle->rowCount(), 7);
 }
 
@@ -189,10 +189,10 @@ void EinzelschuelerFensterTest::neuerSchuelerAufnehmen()
     s->ENachname->setFocus();
     QCOMPARE(u.r.meldungen(), QStringList{});
     QVERIFY(s->BOKSchuelerClick());
-    QCOMPARE(klassenGroesse(u.f->klasse), 4);
+    QCOMPARE(klassenGroesse(u.f->sitzung.klasse), 4);
     QCOMPARE(u.f->tabelle->rowCount(), 8);
-    QCOMPARE(u.f->klasse.schueler(4).nachname, u"Ölmann"_s);
-    QCOMPARE(u.f->klasse.schueler(4).note(1, 0), u"2"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(4).nachname, u"Ölmann"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(4).note(1, 0), u"2"_s);
 }
 
 void EinzelschuelerFensterTest::schuelerLoeschen()
@@ -203,12 +203,12 @@ void EinzelschuelerFensterTest::schuelerLoeschen()
     u.f->einzelschueler->BEinzelschuelerClick(2);
     u.r.antworte(Knopf::Nein).antworte(Knopf::Ja);
     u.klick(u"BSchuelerLoeschen"_s);
-    QCOMPARE(klassenGroesse(u.f->klasse), 3);
+    QCOMPARE(klassenGroesse(u.f->sitzung.klasse), 3);
     u.klick(u"BSchuelerLoeschen"_s);
     QCOMPARE(u.r.fragen().last(),
              u"Soll der Schüler/ die Schülerin:  Bernd Brandt  wirklich mit allen Noten und "
              u"Daten gelöscht werden?"_s);
-    QCOMPARE(klassenGroesse(u.f->klasse), 2);
+    QCOMPARE(klassenGroesse(u.f->sitzung.klasse), 2);
     QCOMPARE(u.f->einzelschueler->ENachname->text(), u"Claasen"_s);
 }
 
@@ -256,8 +256,8 @@ void EinzelschuelerFensterTest::notenartenEditor()
     u.bild(u"notenarten"_s);
     eingabeBestaetigen();
     QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
-    QCOMPARE(u.f->klasse.notenart(3).langname, u"Experimente im Labor"_s);
-    QCOMPARE(u.f->klasse.gewicht(5), 40);
+    QCOMPARE(u.f->sitzung.klasse.notenart(3).langname, u"Experimente im Labor"_s);
+    QCOMPARE(u.f->sitzung.klasse.gewicht(5), 40);
     QCOMPARE(u.f->BZenKat[3]->text(), u"Experiment"_s);
     QCOMPARE(zellText(u.f->tabelle, 1, 47), u"E\n1"_s);
     // Standardwerte gelten erst mit OK; Esc bricht ab.
@@ -265,7 +265,7 @@ void EinzelschuelerFensterTest::notenartenEditor()
     u.klick(u"BStandardwerteLaden"_s);
     QCOMPARE(n->langname[3]->text(), u"Ordner"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCOMPARE(u.f->klasse.notenart(3).langname, u"Experimente im Labor"_s);
+    QCOMPARE(u.f->sitzung.klasse.notenart(3).langname, u"Experimente im Labor"_s);
 }
 
 void EinzelschuelerFensterTest::notenartenBuchstaben()

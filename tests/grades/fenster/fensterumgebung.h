@@ -3,6 +3,10 @@
 // Schuljahr 2016-17; die Uhr steht im Februar 2017.
 
 #include "app/konfiguration.h"
+#include "classdata/fenster/klassenwerkzeuge.h"
+#include "classdata/fenster/neueklasse_ansicht.h"
+#include "classdata/fenster/suche_ansicht.h"
+#include "classdata/fenster/zufallsgruppen_ansicht.h"
 #include "classdata/klassendatei.h"
 #include "common/ordner.h"
 #include "grades/fenster/Zensurenbearbeitung.h"

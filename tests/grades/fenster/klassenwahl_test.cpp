@@ -48,9 +48,9 @@ void KlassenwahlTest::listeZeigtKlassenUndLaedt()
     u.oeffne(u"L-7x-Ph.DTA"_s);
     QVERIFY(!liste->isVisible());
     QCOMPARE(u.w<QLabel>(u"LKlasse"_s)->text(), u"L-7x-Ph"_s);
-    QCOMPARE(klassenGroesse(u.f->klasse), 25);
-    QCOMPARE(u.f->klassenToken, u"7x"_s);
-    QVERIFY(u.f->klasseOffen);
+    QCOMPARE(klassenGroesse(u.f->sitzung.klasse), 25);
+    QCOMPARE(u.f->sitzung.kuerzel(), u"7x"_s);
+    QVERIFY(u.f->sitzung.offen());
     QCOMPARE(u.f->tabelle->rowCount(), 29);
     QCOMPARE(u.f->tabelle->currentRow(), 3);
     QCOMPARE(u.f->tabelle->currentColumn(), 4);
@@ -66,10 +66,10 @@ void KlassenwahlTest::vorschauMitPfeiltasten()
     QCOMPARE(liste->currentItem()->text(), u"K-9-Inx.DTA"_s);
     QTest::keyClick(liste, Qt::Key_Down);
     // Vorschau: geladen, Liste bleibt offen.
-    QCOMPARE(u.f->klassenname, u"L-7x-Ph"_s);
+    QCOMPARE(u.f->sitzung.name(), u"L-7x-Ph"_s);
     QVERIFY(liste->isVisible());
     QTest::keyClick(liste, Qt::Key_Up);
-    QCOMPARE(u.f->klassenname, u"K-9-Inx"_s);
+    QCOMPARE(u.f->sitzung.name(), u"K-9-Inx"_s);
     QVERIFY(!u.f->tabelle->isColumnHidden(3)); // Kurs: Spalte "Kl." sichtbar
     QTest::keyClick(liste, Qt::Key_Return);
     QVERIFY(!liste->isVisible());
@@ -83,15 +83,15 @@ void KlassenwahlTest::arbeitenInDerVorschauOeffnet()
     u.klick(u"BKlassenwahl"_s);
     auto *liste = u.w<QListWidget>(u"LBoxKlassen"_s);
     QTest::keyClick(liste, Qt::Key_Down);
-    QCOMPARE(u.f->klassenname, u"L-7x-Ph"_s);
+    QCOMPARE(u.f->sitzung.name(), u"L-7x-Ph"_s);
     zelleTippen(u.f->tabelle, 3, 7, u"1"_s);
     QVERIFY(!liste->isVisible());
     zelleKlicken(u.f->tabelle, 4, 7);
-    QCOMPARE(u.f->klasse.schueler(1).note(5, 3), u"1"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(1).note(5, 3), u"1"_s);
     u.r.antworte(Knopf::Abbrechen);
     u.klick(u"BKlassenwahl"_s);
     QCOMPARE(u.r.fragen(), QStringList{u"Soll die bearbeitete Datei gespeichert werden?"_s});
-    QCOMPARE(u.f->klasse.schueler(1).note(5, 3), u"1"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(1).note(5, 3), u"1"_s);
 }
 
 // Mit gedrueckter Maustaste ueber die Eintraege: jeder wird zur Vorschau geladen, das Loslassen
@@ -104,16 +104,16 @@ void KlassenwahlTest::vorschauBeimZiehen()
     const QPoint erster = liste->visualItemRect(liste->item(0)).center();
     const QPoint zweiter = liste->visualItemRect(liste->item(1)).center();
     QTest::mousePress(liste->viewport(), Qt::LeftButton, {}, erster);
-    QCOMPARE(u.f->klassenname, u"K-9-Inx"_s);
+    QCOMPARE(u.f->sitzung.name(), u"K-9-Inx"_s);
     QMouseEvent ziehen(QEvent::MouseMove, zweiter, liste->viewport()->mapToGlobal(zweiter),
                        Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(liste->viewport(), &ziehen);
-    QCOMPARE(u.f->klassenname, u"L-7x-Ph"_s);
+    QCOMPARE(u.f->sitzung.name(), u"L-7x-Ph"_s);
     QVERIFY(liste->isVisible());
     QTest::mouseRelease(liste->viewport(), Qt::LeftButton, {}, zweiter);
     u.warte();
     QVERIFY(!liste->isVisible());
-    QCOMPARE(u.f->klassenname, u"L-7x-Ph"_s);
+    QCOMPARE(u.f->sitzung.name(), u"L-7x-Ph"_s);
     QCOMPARE(u.r.fragen().size(), 0);
 }
 
@@ -122,12 +122,12 @@ void KlassenwahlTest::speichernZeigtGespeichert()
     Fensterumgebung u;
     u.oeffne(u"L-7x-Ph.DTA"_s);
     const QByteArray vorher = u.ordner.lies(u"2016-17/L-7x-Ph.DTA"_s);
-    u.f->klasse.schueler(1).note(1, 5) = u"2"_s;
+    u.f->sitzung.klasse.schueler(1).note(1, 5) = u"2"_s;
     u.klick(u"BKlasseSpeichern"_s);
     QCOMPARE(u.knopf(u"BKlasseSpeichern"_s)->text(), u"Gespeichert!"_s);
     QVERIFY(u.ordner.lies(u"2016-17/L-7x-Ph.DTA"_s) != vorher);
     QTRY_COMPARE_WITH_TIMEOUT(u.knopf(u"BKlasseSpeichern"_s)->text(), u"&Speichern"_s, 3000);
-    QVERIFY(u.f->klasseOffen);
+    QVERIFY(u.f->sitzung.offen());
     Klasse gelesen;
     QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s), gelesen, u.r));
     QCOMPARE(gelesen.schueler(1).note(1, 5), u"2"_s);
@@ -152,17 +152,17 @@ void KlassenwahlTest::speicherAbfrage()
     Fensterumgebung u;
     u.oeffne(u"L-7x-Ph.DTA"_s);
     const QByteArray vorher = u.ordner.lies(u"2016-17/L-7x-Ph.DTA"_s);
-    u.f->klasse.schueler(2).note(1, 5) = u"3"_s;
+    u.f->sitzung.klasse.schueler(2).note(1, 5) = u"3"_s;
     int zurUebersicht = 0;
-    QObject::connect(u.f.get(), &TFZensurenbearbeitung::zurUebersicht, [&] { ++zurUebersicht; });
+    QObject::connect(u.f.get(), &TFZensurenbearbeitung::modusGewuenscht, [&] { ++zurUebersicht; });
     u.r.antworte(static_cast<Knopf>(antwort));
     QTest::keyClick(u.f->tabelle, Qt::Key_Z);
     QCOMPARE(u.r.fragen(), QStringList{u"Soll die bearbeitete Datei gespeichert werden?"_s});
     QCOMPARE(u.r.gestellteKnoepfe.value(0), Rueckfragen::Knoepfe::JaNeinAbbrechen);
     QCOMPARE(u.ordner.lies(u"2016-17/L-7x-Ph.DTA"_s) != vorher, gespeichert);
-    QCOMPARE(u.f->klasseOffen, bleibtOffen);
+    QCOMPARE(u.f->sitzung.offen(), bleibtOffen);
     QCOMPARE(zurUebersicht, bleibtOffen ? 0 : 1);
-    QCOMPARE(klassenGroesse(u.f->klasse), bleibtOffen ? 25 : 0);
+    QCOMPARE(klassenGroesse(u.f->sitzung.klasse), bleibtOffen ? 25 : 0);
     QCOMPARE(u.f->PAnsichten->isVisible(), bleibtOffen);
 }
 
@@ -171,7 +171,7 @@ void KlassenwahlTest::speichernSchlaegtFehlAbfrageBleibtOffen()
 {
     Fensterumgebung u;
     u.oeffne(u"L-7x-Ph.DTA"_s);
-    u.f->klasse.schueler(2).note(1, 5) = u"3"_s;
+    u.f->sitzung.klasse.schueler(2).note(1, 5) = u"3"_s;
     QFile::setPermissions(u.ordner.datei(u"2016-17"_s), QFile::ReadOwner | QFile::ExeOwner);
     QFile::setPermissions(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s), QFile::ReadOwner);
     u.r.antworte(Knopf::Ja);
@@ -181,8 +181,8 @@ void KlassenwahlTest::speichernSchlaegtFehlAbfrageBleibtOffen()
     QCOMPARE(u.r.meldungen(),
              QStringList{u"Die Datei "_s + u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s) +
                          u"  kann nicht geschrieben werden!"_s});
-    QVERIFY(u.f->klasseOffen);
-    QCOMPARE(u.f->klasse.schueler(2).note(1, 5), u"3"_s);
+    QVERIFY(u.f->sitzung.offen());
+    QCOMPARE(u.f->sitzung.klasse.schueler(2).note(1, 5), u"3"_s);
     QVERIFY(!u.w<QListWidget>(u"LBoxKlassen"_s)->isVisible());
 }
 
@@ -201,7 +201,7 @@ void KlassenwahlTest::leeresAktuellesSchuljahr()
         u.r.meldungen()[0].startsWith(u"Der Klassenordner für das aktuelle Schuljahr 2016-17"_s));
     // Der Eintrag laedt nichts.
     QTest::keyClick(liste, Qt::Key_Return);
-    QCOMPARE(klassenGroesse(u.f->klasse), 0);
+    QCOMPARE(klassenGroesse(u.f->sitzung.klasse), 0);
 }
 
 void KlassenwahlTest::schliessenFragt()
@@ -241,20 +241,20 @@ void KlassenwahlTest::einzellisteGehtBeimSpeichernNichtVerloren()
 void KlassenwahlTest::klasseLoeschen()
 {
     Fensterumgebung u;
-    u.f->KlasseLoeschenClick(); // ohne Klasse: Hinweis und Klassenliste
+    u.f->werkzeuge->Klasselschen1->trigger(); // ohne Klasse: Hinweis und Klassenliste
     QCOMPARE(u.r.meldungen().size(), 1);
     QVERIFY(u.w<QListWidget>(u"LBoxKlassen"_s)->isVisible());
     u.oeffne(u"L-7x-Ph.DTA"_s);
     u.r.antworte(Knopf::Nein).antworte(Knopf::Ja);
-    u.f->KlasseLoeschenClick();
+    u.f->werkzeuge->Klasselschen1->trigger();
     QVERIFY(QFile::exists(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s)));
-    QVERIFY(u.f->klasseOffen);
-    u.f->KlasseLoeschenClick();
+    QVERIFY(u.f->sitzung.offen());
+    u.f->werkzeuge->Klasselschen1->trigger();
     QVERIFY(!QFile::exists(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s)));
     QCOMPARE(u.r.letzteMeldung(), u"Die Klassendatei wurde gelöscht!"_s);
-    QVERIFY(!u.f->klasseOffen);
+    QVERIFY(!u.f->sitzung.offen());
     QVERIFY(!u.f->PAnsichten->isVisible());
-    QCOMPARE(klassenGroesse(u.f->klasse), 0);
+    QCOMPARE(klassenGroesse(u.f->sitzung.klasse), 0);
 }
 
 void KlassenwahlTest::exportUeberDasMenue()

@@ -67,7 +67,7 @@ int main(int argc, char **argv)
         const QString name = eintrag.chopped(4);
         f.BKlassenwahlClick();
         bild(f, ziel, name + u"-klassenliste"_s);
-        if (!f.klasseLaden(eintrag, true)) {
+        if (!f.sitzung.laden(eintrag)) {
             std::fprintf(stderr, "%s laesst sich nicht laden\n", qPrintable(eintrag));
             return 1;
         }
@@ -94,7 +94,7 @@ int main(int argc, char **argv)
         f.notenarten->oeffnen();
         bild(f, ziel, name + u"-notenarten"_s);
         f.notenarten->abbrechen();
-        f.klasseOffen = false; // nichts speichern
+        f.sitzung.schliessen(); // nichts speichern
     }
     std::printf("Bilder des Notenfensters in %s\n", qPrintable(ziel));
     return 0;

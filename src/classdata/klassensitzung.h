@@ -1,0 +1,83 @@
+#pragma once
+// Die eine offene Klasse des Notenbuchs: Datensatz, Pfad, Name, Kuerzel, Schuljahr, ob sie offen
+// und ob sie seit dem Speichern geaendert ist, der aktuelle Schueler und die Sortierung. Laden,
+// Speichern und die Speicherabfrage gibt es nur hier. Ansichten lesen und aendern die Klasse ueber
+// die Sitzung und hoeren auf ihre Signale; die Sitzung kennt kein Fenster.
+
+#include "classdata/klasse.h"
+#include "classdata/klassenverwaltung.h"
+
+#include <QObject>
+
+class Rueckfragen;
+
+class Klassensitzung : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Klassensitzung(Rueckfragen &r, QObject *eltern = nullptr);
+
+    // Der Datensatz; wer ihn aendert, meldet es mit geaendertMelden().
+    Klasse klasse;
+    // Aktueller Schueler der Einzelschueleransicht (1..40).
+    int schuelerNr = 1;
+
+    bool offen() const { return istOffen; }
+    bool geaendert() const { return istGeaendert; }
+    int groesse() const { return klassenGroesse(klasse); }
+    const QString &pfad() const { return dateiPfad; }   // Ordner + Name + ".DTA"
+    const QString &name() const { return klassenname; } // ohne Endung
+    const QString &kuerzel() const { return klassenToken; }
+    const QString &schuljahr() const { return jahr; }
+    const QString &klassenOrdner() const { return ordner; } // Basis + Schuljahr + Trenner
+
+    // Schuljahr der Klassenliste; die offene Klasse bleibt, wie sie ist.
+    void setzeSchuljahr(const QString &basisOrdner, const QString &schuljahr);
+
+    // Laedt einen Eintrag der Klassenliste des Schuljahres. false: kein Klasseneintrag oder nicht
+    // lesbar (gemeldet); die bisherige Klasse bleibt dann unberuehrt.
+    bool laden(const QString &eintrag);
+    // Eine im Speicher angelegte Klasse (neue Klasse) wird die offene; sie gilt als geaendert.
+    void uebernehmen(const Klasse &neu, const QString &pfad, const QString &name);
+    // Schreibt die offene Klasse; misslingt es, bleibt sie offen und ungespeichert.
+    bool speichern();
+    // Vor allem, was die Klasse fallen laesst: 0 weiter (die Klasse ist danach geschlossen),
+    // -1 abbrechen (die Klasse bleibt offen).
+    int speicherAbfrage();
+    // Laesst die Klasse ohne Rueckfrage fallen (nach der Speicherabfrage oder dem Loeschen).
+    void schliessen();
+    // Loescht die Klassendatei nach Rueckfrage; danach ist keine Klasse offen.
+    bool dateiLoeschen();
+
+    // Eine Ansicht hat die Klasse geaendert (Noten, Namen, Notenarten, ...).
+    void geaendertMelden();
+    // Schreibt offene Eingaben aller Ansichten in die Klasse (vor Speichern und Wechseln).
+    void eingabenAbschliessen() { emit eingabenUebernehmen(); }
+
+    const SortierOptionen &sortierung() const { return sortierOptionen; }
+    // Sortiert noch nicht: eine offene Einzelliste muss ihre Noten mitnehmen.
+    void setzeSortierung(const SortierOptionen &s);
+    void sortieren() { sortiereSchuelerliste(klasse, sortierOptionen); }
+
+signals:
+    void geoeffnet();
+    void geaendertGemeldet();
+    void gespeichert();
+    void geschlossen();
+    void schuljahrGewechselt();
+    // Ansichten uebernehmen jetzt ihre offenen Eingaben in die Klasse.
+    void eingabenUebernehmen();
+
+private:
+    void oeffnen(const QString &pfad, const QString &name);
+
+    Rueckfragen &r;
+    bool istOffen = false;
+    bool istGeaendert = false;
+    QString dateiPfad;
+    QString klassenname;
+    QString klassenToken;
+    QString jahr;
+    QString ordner;
+    SortierOptionen sortierOptionen;
+};

@@ -1,0 +1,164 @@
+#pragma once
+// Das Lückentest-Fenster: Lehreransicht (Lücken markieren, Text bearbeiten, Urdatei speichern
+// und laden), Schülertestdatei erzeugen, Schüleransicht (Lücken füllen, ausgefüllte Datei
+// speichern) und Benotung. Alle Dateien liegen im Ordner des Tests neben seiner Urdatei.
+
+#include "cloze/lueckendateien.h"
+
+#include <QTextDocument>
+#include <QWidget>
+
+#include <memory>
+
+class LueckenEdit;
+class QButtonGroup;
+class QFrame;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QTextEdit;
+class Rueckfragen;
+struct Einstellungen;
+
+class TFLueckentest : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TFLueckentest(const Einstellungen &e, Rueckfragen &r, QWidget *eltern = nullptr);
+
+    // Neuer Lückentest für die Urdatei eines Testordners: leerer Text, Textbearbeitung.
+    // false, wenn der Benutzer einen ungespeicherten Text behalten will.
+    bool neuerTest(const QString &urdateiPfad);
+    // Öffnet eine vorhandene Urdatei ("._LA") in der Lehreransicht.
+    bool testOeffnen(const QString &urdateiPfad);
+
+    enum class Ansicht { Lehrer = 1, Schueler = 2 };
+    enum class Modus { Luecken = 1, Text = 2, Schuelertest = 3 };
+    Ansicht ansicht() const { return ansichtWert; }
+    Modus modus() const { return modusWert; }
+    bool ungespeichert() const { return geaendert; }
+    const Lueckentabelle &tabelle() const { return listen.tabelle; }
+    QString urdateiPfad() const { return urdatei; }
+    QString ordnerDatei(const QString &name) const;
+
+    // Knöpfe
+    void BUrdateiSpeichernClick();
+    void BUrdateiLadenClick();
+    void BSchuelerTestDateiErzeugenClick();
+    void SchTestDateiDarstellenClick();
+    void BSchuelertestdateiSpeichernClick();
+    void BSchTestBenotenClick();
+    void BEndeClick();
+
+    // Die drei Registrierungen für die Auswahl im Text (Knöpfe und Kontextmenü), und das
+    // Entfernen der Lücke am Cursor.
+    void auswahlRegistrieren(QChar art);
+    void lueckeAmCursorEntfernen();
+
+    // Steuerelemente mit ihren Namen
+    QLabel *LTitel;
+    QLabel *LModus;
+    QLabel *LF1;
+    QLabel *LModus2;
+    QLabel *LNochLueckenOffen;
+    LueckenEdit *re1;
+    QTextEdit *re2;
+    QGroupBox *PListeRechts;
+    QGroupBox *RG_LW_Nr;
+    QListWidget *LBoxLWSchAL;
+    QListWidget *LBoxLWSchEL;
+    QListWidget *LBoxLWSchFL;
+    QGroupBox *GBoxAuswahlLW;
+    QListWidget *LBSchAuswahl;
+    QListWidget *LBSchAuswahlEL;
+    QLineEdit *EEinzelListenFenster;
+    QFrame *PRoteLinie;
+    QPushButton *BUrdateiSpeichern;
+    QPushButton *BUrdateiLaden;
+    QPushButton *BSchuelerTestDateiErzeugen;
+    QPushButton *BSchTestDateiDarstellen;
+    QPushButton *BSchuelertestdateiSpeichern;
+    QPushButton *BSchTestBenoten;
+    QPushButton *BEnde;
+    QPushButton *BZurTestauswahl;
+    QPushButton *BAuswahlLW;
+    QPushButton *BFreiesLW;
+    QPushButton *BEinzellistenLW;
+    QPushButton *BLueckeEntfernen;
+
+signals:
+    void zurTestauswahl();
+    void programmBeenden();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void aufbauen();
+    void modusSetzen(Modus m);
+    void zustandAktualisieren();
+    void leeren();
+    // Fragt vor dem Verwerfen eines ungespeicherten Lehrertextes: true, wenn es weitergehen darf.
+    // speichernAnbieten: Ja speichert erst, Nein verwirft.
+    bool ungespeichertesKlaeren(bool speichernAnbieten);
+    bool urdateiSchreiben();
+    bool ausgefuelltSchreiben();
+    void nachLaden();
+    void listenFuellen();
+    void sprungGruppeSetzen(int anzahl);
+    void offeneLueckenAnzeigen();
+    void auswahlSchliessen();
+    void roteLinie(int position);
+    void lueckeZeigen(int position, int laenge);
+    QString hinweisAn(int position) const;
+
+    // Lehreransicht (LueckentestLehrer.cpp)
+    bool lehrerMaus(QMouseEvent *e);
+    bool lehrerTaste(QKeyEvent *e);
+    bool schutzVerletzt(int anfang, int ende);
+    void registrierenFragen(int anfang, int ende, QChar art);
+    void entfernenFragen(int n);
+    void alternativenOeffnen(int n);
+    void alternativeEingabe();
+    void alternativeKorrigieren(QListWidgetItem *item);
+    void kontextmenue(const QPoint &p);
+    void navigationsKlick(QListWidgetItem *item);
+    void sprungKlick(int k);
+
+    // Schüleransicht (LueckentestSchueler.cpp)
+    bool schuelerMaus(QMouseEvent *e);
+    void schuelerAuswahlOeffnen(int n);
+    void wortEinsetzen(const QString &wort);
+    void freiesWortEingabe();
+    bool eingabeTaste(QKeyEvent *e);
+    void navigationFaerben();
+    QStringList aWoerter() const;
+
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+    const Einstellungen &e;
+    Rueckfragen &r;
+    QString urdatei;
+    Ansicht ansichtWert = Ansicht::Lehrer;
+    Modus modusWert = Modus::Text;
+    bool geaendert = false;
+    bool urdateiBekannt = false;     // die Urdatei wurde hier geladen oder gespeichert
+    bool eintraegeGeaendert = false; // Schüleransicht: Einträge seit dem letzten Speichern
+    bool laedt = false;              // Änderungen beim Laden zählen nicht
+    LueckenListen listen;
+    QStringList schuelerAWoerter; // Schüleransicht: alle A-Wörter der Schülerdatei
+    int offeneLuecke = 0;         // Nummer der Lücke, deren Auswahl offen ist
+    int alternativenLuecke = 0;   // Lehreransicht: E-Lücke, deren Alternativen eingegeben werden
+    // F4 in der Lehreransicht: Text und Tabelle vor der Probe, damit F1 zurückführt.
+    std::unique_ptr<QTextDocument> probeText;
+    LueckenListen probeListen;
+    QButtonGroup *sprung;
+    QGridLayout *sprungRaster;
+};

@@ -1,0 +1,3 @@
+#include "a/a.h"
+#include "b/b.h"
+void a() { b(); }

@@ -1,0 +1,3 @@
+#include "b/b.h"
+#include "a/a.h"
+void b() { a(); }
