@@ -1,7 +1,5 @@
 #include "common/fremdordner.h"
 
-#include "common/ordner.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -285,7 +283,7 @@ void speicherresteEntfernen(const QString &ordner, const QStringList &namen)
         if (eintrag.size() > 7 && eintrag[eintrag.size() - 7] == u'.' &&
             istSpeicherendung(QStringView(eintrag).right(6)) &&
             gesucht.contains(eintrag.chopped(7))) {
-            QFile::remove(mitTrenner(ordner) + eintrag);
+            QFile::remove(QDir(ordner).filePath(eintrag));
         }
     }
 }

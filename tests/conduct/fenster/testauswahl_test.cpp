@@ -232,7 +232,7 @@ private slots:
 
         // Dieselben Abgaben mit mivo-werkzeug benoten: gleiche benotete Kopien, gleiche Noten.
         const QMap<QString, QByteArray> ausFenster = ordnerInhalt(test.benotetOrdner());
-        QCOMPARE(ausFenster.size(), 26); // 25 Kopien und die Zusammenfassung
+        QCOMPARE(ausFenster.size(), 27); // 25 Kopien, Zusammenfassung und Aufgabenanalyse
         QString aus, fehler;
         QTextStream sa(&aus), sf(&fehler);
         QCOMPARE(werkzeugAusfuehren({u"benoten"_s, u"--basis"_s, l.t.pfad(), u"2024-25"_s, kCode,
