@@ -114,13 +114,13 @@ private slots:
         // Signaldatei ohne Ordner, fremde und kaputte Namen.
         dateiSchreiben(s.k.ausgabeOrdner + u"7x-Lange-7xD1Gedi.tmp"_s, "2024-11-06\r\n");
         dateiSchreiben(s.k.ausgabeOrdner + u"7x-Meier.tmp"_s, "x");
-        dateiSchreiben(s.k.ausgabeOrdner + u"7x--7xP1Sich.tmp"_s, "x");
+        dateiSchreiben(s.k.ausgabeOrdner + u"7x--7xP1Sich.tmp"_s, "x"); // ohne Lehrer, ohne Ordner
         dateiSchreiben(s.k.ausgabeOrdner + u"notiz.txt"_s, "x");
 
         QCOMPARE(klassenMitSignal(s.k.ausgabeOrdner), (QStringList{u"7x"_s, u"8a"_s}));
         const Suche su = bereitgestellteSuchen(s.k.ausgabeOrdner, u"7x"_s, Art::Test);
         QCOMPARE(su.gefunden.size(), 2);
-        QCOMPARE(su.ohneOrdner, 1);
+        QCOMPARE(su.ohneOrdner, 2);
         QCOMPARE(su.gefunden[0].lehrer, u"Schulz"_s); // neuestes zuerst
         QCOMPARE(su.gefunden[1].testKuerzel, u"7xP1Sich"_s);
         QCOMPARE(su.gefunden[1].datum, u"2024-11-05"_s);
@@ -135,6 +135,19 @@ private slots:
         QVERIFY(QFile::remove(su.gefunden[1].signalDatei));
         QVERIFY(!nochBereitgestellt(su.gefunden[1]));
         QCOMPARE(bereitgestellteSuchen(s.k.ausgabeOrdner, u"7x"_s, Art::Test).gefunden.size(), 1);
+    }
+
+    // Ohne Lehrernamen in der Konfiguration (Probelauf am heimischen PC) heisst die Signaldatei
+    // "7x--CODE.tmp" und der Ordner "Ausgabe/" + "/" + "7x/"; der Test muss trotzdem erscheinen.
+    void ohneLehrername()
+    {
+        schuelerhilfe::Server s;
+        s.bereitstellen({{u"Lena"_s, u"Albrecht"_s}}, u"7xP1Sich"_s, QString());
+        const Suche su = bereitgestellteSuchen(s.k.ausgabeOrdner, u"7x"_s, Art::Test);
+        QCOMPARE(su.gefunden.size(), 1);
+        QCOMPARE(su.gefunden[0].lehrer, QString());
+        QCOMPARE(su.gefunden[0].testKuerzel, u"7xP1Sich"_s);
+        QVERIFY(nochBereitgestellt(su.gefunden[0]));
     }
 
     void namenSortiert()
