@@ -19,6 +19,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+class AufgabenanalyseAnsicht;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -154,6 +155,9 @@ public:
     TColorButton *BDurchfuehrungKonstruktion = nullptr;
     TColorButton *BDurchfuehrungRueckgabe = nullptr;
     QLabel *PWartehinweisBenotung = nullptr;
+    // Nach dem Benoten: die Aufgabenanalyse des Tests in einem eigenen Fenster (beim ersten Mal
+    // angelegt).
+    AufgabenanalyseAnsicht *FAufgabenanalyse = nullptr;
     // Schrittrahmen (gruen: naechster Schritt, blau: neuer Test).
     Schrittrahmen *PGruenerRahmenSitzplan = nullptr;
     Schrittrahmen *PGruenerRahmenVorhTestOeffnen = nullptr;

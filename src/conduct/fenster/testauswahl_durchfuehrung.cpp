@@ -8,6 +8,7 @@
 #include "common/uhr.h"
 #include "conduct/benotung.h"
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
+#include "conduct/fenster/aufgabenanalyse_ansicht.h"
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/normtabelle.h"
 #include "conduct/rueckgabe.h"
@@ -249,5 +250,16 @@ void TSchuelerdatenEingabefenster::BBenotenClick()
     }
     weitergabeEinstellungen();
     hide();
+    if (FAufgabenanalyse == nullptr) {
+        FAufgabenanalyse = new AufgabenanalyseAnsicht(r, this);
+        FAufgabenanalyse->setObjectName(u"FAufgabenanalyse"_s);
+        FAufgabenanalyse->setWindowFlag(Qt::Window);
+        FAufgabenanalyse->setWindowTitle(u"Aufgabenanalyse"_s);
+        connect(FAufgabenanalyse, &AufgabenanalyseAnsicht::fertig, FAufgabenanalyse,
+                &QWidget::hide);
+    }
+    FAufgabenanalyse->zeigen(lauf.analyse, test.schuljahr + u"/"_s + test.testKuerzel);
+    FAufgabenanalyse->show();
     emit testnotenUebernehmen(klassenDatei, ergebnisse);
+    FAufgabenanalyse->raise();
 }

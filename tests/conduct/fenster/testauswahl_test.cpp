@@ -8,6 +8,7 @@
 #include "common/ordner.h"
 #include "conduct/einsammeln.h"
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
+#include "conduct/fenster/aufgabenanalyse_ansicht.h"
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/testdokument.h"
 #include "outside/schuelerprogramm.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -229,6 +231,12 @@ private slots:
         QVERIFY(l.a->notenfenster.isVisible());
         QCOMPARE(l.a->notenfenster.sitzung.name(), u"L-7x-Ph"_s);
         QVERIFY(l.r.meldungen().join(u'\n').contains(u"Notenkategorie"_s));
+        // Daneben die Aufgabenanalyse: eine Zeile je Frage des Beispieltests.
+        auto *analyse = f->findChild<AufgabenanalyseAnsicht *>(u"FAufgabenanalyse"_s);
+        QVERIFY(analyse != nullptr);
+        QVERIFY(analyse->isVisible());
+        QCOMPARE(analyse->SGAnalyse->rowCount(), 10);
+        QVERIFY(analyse->LKopf->text().contains(kCode));
 
         // Dieselben Abgaben mit mivo-werkzeug benoten: gleiche benotete Kopien, gleiche Noten.
         const QMap<QString, QByteArray> ausFenster = ordnerInhalt(test.benotetOrdner());
