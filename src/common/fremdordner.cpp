@@ -1,7 +1,5 @@
 #include "common/fremdordner.h"
 
-#include "common/ordner.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -286,7 +284,7 @@ void speicherresteEntfernen(const QString &ordner, const QStringList &namen)
             istSpeicherendung(QStringView(eintrag).right(6)) &&
             !eintrag.endsWith(u".sperre"_s) && // die Sperre der Datei, kein Rest
             gesucht.contains(eintrag.chopped(7))) {
-            QFile::remove(mitTrenner(ordner) + eintrag);
+            QFile::remove(QDir(ordner).filePath(eintrag));
         }
     }
 }

@@ -147,12 +147,13 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
     }
     const std::array<Gruppeneintrag, kMaxSchueler + 1> gruppen = gruppenDateiPruefen(test, r);
 
-    // Erst alles im Speicher: benotete Kopien und Zusammenfassung ersetzen den vorigen Lauf
-    // gemeinsam oder gar nicht.
+    // Erst alles im Speicher: benotete Kopien, Zusammenfassung und Aufgabenanalyse ersetzen den
+    // vorigen Lauf gemeinsam oder gar nicht.
     std::optional<Gruppenvorlage> vorlagen[2];
     std::array<QStringList, kMaxSchueler + 1> benotet{};
     std::array<QString, kMaxSchueler + 1> dateiname{};
     QStringList unpassend;
+    const AnalyseVorlagen analyseVorlagen = analyseVorlagenLesen(test);
     QString gruppe = u"A"_s;
     for (int nr = 1; nr <= lauf.klassenGroesse; ++nr) {
         const Schueler &s = klasse.schueler(nr);
@@ -221,6 +222,10 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
             }
         }
         lauf.benotet[nr] = true;
+        if (!kopf.krank && !kopf.gruppenFehler) {
+            lauf.antwortboegen << antwortbogen(kreuze, e, l.fragen,
+                                               gi == 1 ? &analyseVorlagen.zuordnungB : nullptr);
+        }
         lauf.ergebnisse[nr] = {s.vorname.left(1), s.nachname.left(8), e.noteE, e.punkteGesamt};
     }
     if (!unpassend.isEmpty()) {
@@ -262,8 +267,15 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
     f.pfad = test.zusammenfassung();
     dateien.append({QFileInfo(test.zusammenfassung()).fileName(),
                     ansiZeilenAlsBytes(zusammenfassungZeilen(test, lauf, kopf, letzteZeile2), &f)});
-    QString fehler = f.meldung();
-    if (!f.ok() || !ordnerErsetzen(test.benotetOrdner(), dateien, &fehler)) {
+    lauf.analyse = aufgabenanalyseBerechnen(
+        analyseVorlagen.ok ? analyseVorlagen.schluesselA : lauf.loesung, lauf.antwortboegen);
+    DateiFehler fa;
+    fa.pfad = aufgabenanalysePfad(test);
+    dateien.append(
+        {QFileInfo(fa.pfad).fileName(),
+         ansiZeilenAlsBytes(aufgabenanalyseZeilen(lauf.analyse, aufgabenanalyseTitel(test)), &fa)});
+    QString fehler = f.ok() ? fa.meldung() : f.meldung();
+    if (!f.ok() || !fa.ok() || !ordnerErsetzen(test.benotetOrdner(), dateien, &fehler)) {
         r.fehler(fehler + u" Die benoteten Kopien wurden nicht geschrieben; die bisherigen bleiben "
                           "unverändert."_s);
         return Ablauf::Abgebrochen;

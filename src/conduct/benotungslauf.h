@@ -3,6 +3,7 @@
 // Notenzaehler und Befunde. Benotung und Zusammenfassung teilen ihn.
 
 #include "classdata/klasse.h"
+#include "conduct/aufgabenanalyse.h"
 #include "conduct/normtabelle.h"
 #include "conduct/testdokument.h"
 #include "grades/benotungsergebnis.h"
@@ -21,8 +22,10 @@ struct Benotungslauf
     std::array<bool, kMaxSchueler + 1> falschPositioniert{};
     std::array<bool, kMaxSchueler + 1> gruppenFehler{};
     std::array<bool, kMaxSchueler + 1>
-        benotet{};   // Plaetze, deren Kopie in diesem Lauf benotet wurde
-    Loesung loesung; // Schluessel der zuletzt gelesenen Vorlage
-    QString datum;   // "yyyy-mm-dd"
-    QString thema;   // Zeile 4 der Kopie, Zeichen 8 bis 67
+        benotet{};                     // Plaetze, deren Kopie in diesem Lauf benotet wurde
+    Loesung loesung;                   // Schluessel der zuletzt gelesenen Vorlage
+    QString datum;                     // "yyyy-mm-dd"
+    QString thema;                     // Zeile 4 der Kopie, Zeichen 8 bis 67
+    QList<Antwortbogen> antwortboegen; // der gewerteten Schueler (nicht krank, richtige Gruppe)
+    Aufgabenanalyse analyse;
 };

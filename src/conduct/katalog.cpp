@@ -9,6 +9,8 @@
 #include "conduct/testname.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
@@ -77,10 +79,17 @@ std::optional<QString> rtfZeile4(const QString &pfad)
 
 Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schuljahr,
                                 const QString &filter, TestArt art, QStringList &themen,
-                                Rueckfragen &r)
+                                Rueckfragen &r, Vorlagenspeicher *speicher)
 {
     Katalog k;
     QStringList neueKuerzel;
+    // Bekannte Themenkuerzel (gross), damit nicht jeder Test die ganze Themenliste durchsucht.
+    QSet<QString> bekannteThemen;
+    for (const QString &t : themen) {
+        for (qsizetype n = 0; n <= std::min<qsizetype>(4, t.size()); ++n) {
+            bekannteThemen.insert(t.left(n).toUpper());
+        }
+    }
     const QString jahrMuster = schuljahr == u"..."_s ? u"*"_s : schuljahr.left(7) + u'*';
     for (const QString &jahr : ordnerNachMuster(basisOrdner, jahrMuster)) {
         if (!istSchuljahrOrdnerName(jahr)) {
@@ -112,27 +121,35 @@ Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schul
             if (vorlage.isEmpty()) {
                 continue;
             }
-            const std::optional<QString> zeile4 =
-                vorlage.endsWith(u"._LA"_s) ? rtfZeile4(vorlage) : vierteZeile(vorlage);
+            std::optional<QString> zeile4;
+            const QFileInfo info(vorlage);
+            Vorlagenspeicher::Eintrag *gemerkt = speicher ? &speicher->eintraege[vorlage] : nullptr;
+            if (gemerkt && gemerkt->groesse == info.size() &&
+                gemerkt->geaendert == info.lastModified()) {
+                zeile4 = gemerkt->zeile4;
+            } else {
+                zeile4 = vorlage.endsWith(u"._LA"_s) ? rtfZeile4(vorlage) : vierteZeile(vorlage);
+                if (gemerkt) {
+                    *gemerkt = zeile4 ? Vorlagenspeicher::Eintrag{info.size(), info.lastModified(),
+                                                                  *zeile4}
+                                      : Vorlagenspeicher::Eintrag{};
+                }
+            }
             if (!zeile4) {
                 r.fehler(u"Die Datei "_s + vorlage + u" lässt sich nicht öffnen!"_s);
                 continue;
             }
             const QString beschreibung = testBeschreibung(*zeile4);
             const QString thema = code.mid(4, 4);
-            bool bekannt = false;
-            for (const QString &t : themen) {
-                if (t.startsWith(thema, Qt::CaseInsensitive)) {
-                    bekannt = true;
-                    break;
-                }
-            }
-            if (!bekannt) {
+            if (!bekannteThemen.contains(thema.toUpper())) {
                 QString eintrag = thema + u"- "_s + beschreibung;
                 while (eintrag.endsWith(u' ')) {
                     eintrag.chop(1);
                 }
                 themen << eintrag;
+                for (qsizetype n = 0; n <= std::min<qsizetype>(4, eintrag.size()); ++n) {
+                    bekannteThemen.insert(eintrag.left(n).toUpper());
+                }
                 neueKuerzel << thema;
                 ++k.neueThemen;
             }

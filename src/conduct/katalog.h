@@ -3,6 +3,8 @@
 // Eine Katalogzeile: "1" oder " ", Testkuerzel, drei Leerzeichen, Beschreibung auf 55 Zeichen
 // aufgefuellt, Schuljahr (7 Zeichen).
 
+#include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -18,12 +20,25 @@ struct Katalog
     int neueThemen = 0;
 };
 
+// Zeile 4 gelesener Vorlagen mit Groesse und Aenderungszeit: wer bei jeder Filteraenderung neu
+// listet, liest nur neue oder geaenderte Vorlagen wieder.
+struct Vorlagenspeicher
+{
+    struct Eintrag
+    {
+        qint64 groesse = -1;
+        QDateTime geaendert;
+        QString zeile4;
+    };
+    QHash<QString, Eintrag> eintraege;
+};
+
 // Fuellt den Katalog; schuljahr "..." fuer alle Jahre. Neue Themenkuerzel werden der Themenliste
 // (themen, wie im Feld) angehaengt, die Datei neu geschrieben und, ausser fuer das Beispiel allein,
 // gemeldet. Nicht lesbare Vorlagen werden gemeldet und uebergangen.
 Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schuljahr,
                                 const QString &filter, TestArt art, QStringList &themen,
-                                Rueckfragen &r);
+                                Rueckfragen &r, Vorlagenspeicher *speicher = nullptr);
 
 // Beschreibung aus Zeile 4 einer Vorlage: ab dem zweiten Zeichen nach dem ersten ":",
 // hoechstens 54.

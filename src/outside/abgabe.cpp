@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <filesystem>
 #include <system_error>
@@ -74,6 +75,32 @@ QString eigeneDatei(const Konfig &k, const QString &art, const Bereitgestellt &t
     return ordner.isEmpty() ? QString()
                             : ordner + u"Mivo-"_s + art + u' ' + t.lehrer + u'-' + t.testKuerzel +
                                   u' ' + datei + u".txt"_s;
+}
+
+// Die Bilder der Rueckgabe neben das gespeicherte Dokument: nur gewoehnliche Dateien (die
+// Mustersuche listet keine Verknuepfungen), jede und alle zusammen begrenzt.
+QString bilderSichern(const QString &quelle, const QString &ziel)
+{
+    const QString teilweise =
+        u"Dein Test ist gespeichert, seine Bilder aber nicht vollständig ("_s + ziel + u")."_s;
+    if (istVerknuepfung(ziel.chopped(1)) && !dateiLoeschen(ziel.chopped(1))) {
+        return teilweise;
+    }
+    if (!ordnerAnlegen(ziel) || !echterOrdner(ziel)) {
+        return teilweise;
+    }
+    qint64 summe = 0;
+    bool alle = true;
+    for (const QString &datei : dateienNachMuster(quelle, u"*"_s)) {
+        const BytesErgebnis b = bytesLesen(quelle + datei, kGrenzeFremdeDatei);
+        if (!b.ok() || summe + b.bytes.size() > kGrenzeBilderGesamt) {
+            alle = false;
+            continue;
+        }
+        summe += b.bytes.size();
+        alle = imEigenenOrdnerSichern(ziel + datei, b.bytes).isEmpty() && alle;
+    }
+    return alle ? QString() : teilweise;
 }
 
 } // namespace
@@ -176,7 +203,16 @@ QString rueckgabeSpeichern(const Konfig &k, const RueckgabeDokument &d, QString 
     if (ziel) {
         *ziel = pfad;
     }
-    return imEigenenOrdnerSichern(pfad, g.bytes);
+    const QString fehler = imEigenenOrdnerSichern(pfad, g.bytes);
+    if (!fehler.isEmpty() || d.bilderOrdner.isEmpty()) {
+        return fehler;
+    }
+    return bilderSichern(d.bilderOrdner, rueckgabeBilderOrdner(ordner, d));
+}
+
+QString rueckgabeBilderOrdner(const QString &eigener, const RueckgabeDokument &d)
+{
+    return eigener + QFileInfo(d.name).completeBaseName() + u" Bilder"_s + kTrenner;
 }
 
 } // namespace schuelerseite

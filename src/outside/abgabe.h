@@ -49,8 +49,14 @@ struct RueckgabeDokument
     bool speichernErlaubt = false;
 };
 RueckgabeDokument rueckgabeDokument(const Bereitgestellt &rueckgabe, const Eintrag &e);
-// Kopiert das Dokument in den eigenen Ordner (nur mit "sp-ind.txt"). Leer bei Erfolg, sonst die
-// Meldung; *ziel erhaelt den Pfad.
+// Bilder einer Rueckgabe: je Datei kGrenzeFremdeDatei, zusammen hoechstens so viel.
+inline constexpr qint64 kGrenzeBilderGesamt = 64 * 1024 * 1024;
+
+// Kopiert das Dokument in den eigenen Ordner (nur mit "sp-ind.txt"), seine Bilder in den Ordner
+// rueckgabeBilderOrdner daneben. Leer bei Erfolg, sonst die Meldung; *ziel erhaelt den Pfad.
 QString rueckgabeSpeichern(const Konfig &k, const RueckgabeDokument &d, QString *ziel = nullptr);
+// "<eigener>Mivo-Test ... benotet Bilder/": je Dokument ein Ordner, damit sich die Bilder
+// verschiedener Tests nicht ueberschreiben.
+QString rueckgabeBilderOrdner(const QString &eigener, const RueckgabeDokument &d);
 
 } // namespace schuelerseite

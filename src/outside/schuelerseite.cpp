@@ -55,14 +55,15 @@ std::optional<Bereitgestellt> signalZerlegen(const QString &name)
         return std::nullopt;
     }
     const QString stamm = name.chopped(sp::kSignalEndung.size());
-    if (stamm.size() < 2 + 1 + 1 + 1 + 8 || stamm[2] != u'-' || stamm[stamm.size() - 9] != u'-') {
+    if (stamm.size() < 2 + 1 + 1 + 8 || stamm[2] != u'-' || stamm[stamm.size() - 9] != u'-') {
         return std::nullopt;
     }
     Bereitgestellt b;
     b.testKuerzel = stamm.right(8);
     b.klassenkuerzel = b.testKuerzel.left(2);
     b.lehrer = stamm.mid(3, stamm.size() - 3 - 9);
-    if (b.lehrer.isEmpty() || !sp::dateinameTauglich(b.lehrer) ||
+    // Ohne eingetragenen Lehrernamen ist der Name leer ("7x--7xP1Sich.tmp"): auch das gilt.
+    if ((!b.lehrer.isEmpty() && !sp::dateinameTauglich(b.lehrer)) ||
         sp::signalDateiname(b.klassenkuerzel, b.lehrer + kTrenner, b.testKuerzel)
                 .compare(name, Qt::CaseInsensitive) != 0) {
         return std::nullopt;

@@ -14,6 +14,7 @@
 #include "conduct/katalog.h"
 #include "conduct/testdokument.h"
 #include "conduct/verteilung.h"
+#include "werkzeug/analyse_json.h"
 #include "werkzeug/json.h"
 #include "werkzeug/werkzeug.h"
 
@@ -221,7 +222,9 @@ int benoten(WerkzeugKontext &k)
         j.schluessel(u"punkte"_s).wert(qint64(e.punkte));
         j.objektEnde();
     }
-    j.feldEnde().objektEnde();
+    j.feldEnde().schluessel(u"aufgabenanalyse"_s);
+    aufgabenanalyseJson(j, lauf.analyse);
+    j.objektEnde();
     k.aus << j.text() << Qt::endl;
     return 0;
 }

@@ -172,6 +172,29 @@ private slots:
     }
 
     // Die Beschreibung eines Lueckentests ist Zeile 4 des Zeilenmodells: eine Zeile je Absatz.
+    // Gemerkte Vorlagen: eine geaenderte oder kaputte Vorlage wird wieder gelesen.
+    void vorlagenspeicher()
+    {
+        Testordner t;
+        const QString b = t.pfad();
+        testAnlegen(b, u"2024-25"_s, u"7aP1Opti"_s);
+        QStringList themen{u"..."_s, u"Opti- Optik"_s};
+        SkriptRueckfragen r;
+        Vorlagenspeicher s;
+        const auto liste = [&] {
+            return vorhandeneTestsEinlesen(b, u"..."_s, u"........"_s, TestArt::Alle, themen, r, &s)
+                .zeilen;
+        };
+        QVERIFY(liste().value(0).contains(u"Optik"_s));
+        testAnlegen(b, u"2024-25"_s, u"7aP1Opti"_s, u".__A"_s, u"Thema: Linsen und Spiegel"_s);
+        QVERIFY(liste().value(0).contains(u"Linsen und Spiegel"_s));
+        t.schreibe(u"2024-25/7aP1Opti/7aP1Opti.__A"_s, QByteArray("a\0b", 3));
+        QVERIFY(liste().isEmpty());
+        QCOMPARE(r.meldungen().size(), 1);
+        QVERIFY(liste().isEmpty());
+        QCOMPARE(r.meldungen().size(), 2); // jedes Mal gemeldet, nie aus dem Speicher gezeigt
+    }
+
     void beschreibungLueckentext_data()
     {
         QTest::addColumn<QByteArray>("rtf");

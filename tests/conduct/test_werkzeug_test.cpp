@@ -119,8 +119,17 @@ private slots:
         }
         QDir().mkpath(t.pfad() + u"ab/Meier/DropBox"_s);
         QVERIFY(ansiZeilenSchreiben(t.pfad() + u"ab/Meier/DropBox/Albrecht.L7x"_s, kopie).ok());
-        QVERIFY(dateiKopieren(t.pfad() + u"aus/Meier/7x/Bauer.J7x"_s,
-                              t.pfad() + u"ab/Meier/DropBox/Bauer.J7x"_s));
+        // Bauer (Gruppe B, Antworten gemischt) kreuzt bei Frage 1 die falsche A-Antwort a) an.
+        QStringList bauer = ansiZeilenLesen(t.pfad() + u"aus/Meier/7x/Bauer.J7x"_s).zeilen;
+        bool gekreuzt = false;
+        for (QString &z : bauer) {
+            if (z.endsWith(u") Ich lösche es sofort selbst."_s)) {
+                z = u'x' + z;
+                gekreuzt = true;
+            }
+        }
+        QVERIFY(gekreuzt);
+        QVERIFY(ansiZeilenSchreiben(t.pfad() + u"ab/Meier/DropBox/Bauer.J7x"_s, bauer).ok());
         QCOMPARE(aufruf({u"einsammeln"_s, u"--basis"_s, basis, u"2024-25"_s, u"7xP1Bspl"_s}, &aus),
                  0);
         QCOMPARE(aus, u"Albrecht.L7x\nBauer.J7x\n"_s);
@@ -134,6 +143,18 @@ private slots:
             "\"Albrecht\", \"note\": \"1+\", \"punkte\": 17}, {\"initiale\": \"J\", \"nachname\": "
             "\"Bauer\", \"note\": \"6\", \"punkte\": 0}, {\"initiale\": \"M\", \"nachname\": "
             "\"Becker\", \"note\": \"/\", \"punkte\": 0}, "_s));
+        // Aufgabenanalyse der zwei gewerteten Schueler (die Fehlenden zaehlen nicht): jede Frage
+        // von einem geloest, Trennschaerfe 1; Frage 1 in A-Buchstaben b) und a).
+        QVERIFY2(aus.contains(u"\"aufgabenanalyse\": {\"schueler\": 2, \"kr20\": "_s),
+                 qPrintable(aus));
+        QVERIFY2(aus.contains(u"\"fragen\": [{\"nr\": 1, \"loesungsquote\": 0.5, "
+                              "\"trennschaerfe\": 1, \"antworten\": {\"a\": 0.5, \"b\": 0.5, "
+                              "\"c\": 0, \"d\": 0, \"keine\": 0}}, "_s),
+                 qPrintable(aus));
+        const QStringList analyse =
+            ansiZeilenLesen(basis + u"2024-25/7xP1Bspl/T3-Benot/Aufgabenanalyse.Doc"_s).zeilen;
+        QVERIFY(analyse.contains(u"Gewertete Schüler: 2"_s));
+        QVERIFY(analyse.contains(u"1\tb\t50 %\t1,00\t50 %\t50 %\t0 %\t0 %\t0 %"_s));
         // Benoten zieht die bereitgestellten Tests zurueck.
         QVERIFY(!QFile::exists(t.pfad() + u"aus/7x-Meier-7xP1Bspl.tmp"_s));
     }

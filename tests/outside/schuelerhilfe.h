@@ -94,6 +94,12 @@ struct Server
         return schuelerseite::bereitgestellteSuchen(k.ausgabeOrdner, kk, schuelerseite::Art::Test)
             .gefunden.value(0);
     }
+    schuelerseite::Bereitgestellt rueckgabe(const QString &kk = u"7x"_s) const
+    {
+        return schuelerseite::bereitgestellteSuchen(k.rueckgabeOrdner, kk,
+                                                    schuelerseite::Art::Rueckgabe)
+            .gefunden.value(0);
+    }
 };
 
 } // namespace schuelerhilfe

@@ -1,5 +1,6 @@
 // Die Logik des Schuelerprogramms: Einstellungen, Klasse, bereitgestellte Tests, Namen,
 // Testbogen mit Kreuzen, Abgabe, Zwischenstand und Rueckgabe.
+#include "common/ordner.h"
 #include "conduct/rueckgabe.h"
 #include "conduct/testdokument.h"
 #include "outside/abgabe.h"
@@ -113,13 +114,13 @@ private slots:
         // Signaldatei ohne Ordner, fremde und kaputte Namen.
         dateiSchreiben(s.k.ausgabeOrdner + u"7x-Lange-7xD1Gedi.tmp"_s, "2024-11-06\r\n");
         dateiSchreiben(s.k.ausgabeOrdner + u"7x-Meier.tmp"_s, "x");
-        dateiSchreiben(s.k.ausgabeOrdner + u"7x--7xP1Sich.tmp"_s, "x");
+        dateiSchreiben(s.k.ausgabeOrdner + u"7x--7xP1Sich.tmp"_s, "x"); // ohne Lehrer, ohne Ordner
         dateiSchreiben(s.k.ausgabeOrdner + u"notiz.txt"_s, "x");
 
         QCOMPARE(klassenMitSignal(s.k.ausgabeOrdner), (QStringList{u"7x"_s, u"8a"_s}));
         const Suche su = bereitgestellteSuchen(s.k.ausgabeOrdner, u"7x"_s, Art::Test);
         QCOMPARE(su.gefunden.size(), 2);
-        QCOMPARE(su.ohneOrdner, 1);
+        QCOMPARE(su.ohneOrdner, 2);
         QCOMPARE(su.gefunden[0].lehrer, u"Schulz"_s); // neuestes zuerst
         QCOMPARE(su.gefunden[1].testKuerzel, u"7xP1Sich"_s);
         QCOMPARE(su.gefunden[1].datum, u"2024-11-05"_s);
@@ -134,6 +135,19 @@ private slots:
         QVERIFY(QFile::remove(su.gefunden[1].signalDatei));
         QVERIFY(!nochBereitgestellt(su.gefunden[1]));
         QCOMPARE(bereitgestellteSuchen(s.k.ausgabeOrdner, u"7x"_s, Art::Test).gefunden.size(), 1);
+    }
+
+    // Ohne Lehrernamen in der Konfiguration (Probelauf am heimischen PC) heisst die Signaldatei
+    // "7x--CODE.tmp" und der Ordner "Ausgabe/" + "/" + "7x/"; der Test muss trotzdem erscheinen.
+    void ohneLehrername()
+    {
+        schuelerhilfe::Server s;
+        s.bereitstellen({{u"Lena"_s, u"Albrecht"_s}}, u"7xP1Sich"_s, QString());
+        const Suche su = bereitgestellteSuchen(s.k.ausgabeOrdner, u"7x"_s, Art::Test);
+        QCOMPARE(su.gefunden.size(), 1);
+        QCOMPARE(su.gefunden[0].lehrer, QString());
+        QCOMPARE(su.gefunden[0].testKuerzel, u"7xP1Sich"_s);
+        QVERIFY(nochBereitgestellt(su.gefunden[0]));
     }
 
     void namenSortiert()
@@ -440,6 +454,47 @@ private slots:
         QCOMPARE(rueckgabeSpeichern(s.k, d, &ziel), QString());
         QCOMPARE(ziel, s.k.schuelerOrdner + doc);
         QCOMPARE(dateiInhalt(ziel), dateiInhalt(klasse + doc));
+    }
+
+    // Die Bilder kommen mit, in einen Ordner je Dokument: nur gewoehnliche Dateien, begrenzt;
+    // eine Verknuepfung am Ziel wird ersetzt, ihr Ziel nie beschrieben.
+    void rueckgabeMitBildern()
+    {
+        schuelerhilfe::Server s;
+        const QString klasse =
+            sp::rueckgabeKlassenOrdner(s.k.rueckgabeOrdner, u"Meier/"_s, u"7x"_s);
+        const QString bilder = klasse + u"Bilder/"_s;
+        QDir().mkpath(bilder);
+        const QString doc = u"Mivo-Test 2024-11-20 7xP1Sich- Albrecht.L- benotet.Doc"_s;
+        dateiSchreiben(klasse + doc, "{\\rtf1 x}");
+        dateiSchreiben(klasse + sp::kSpeicherIndikator, QByteArray());
+        dateiSchreiben(bilder + u"02-1 Gruen.jpg"_s, "gruen");
+        dateiSchreiben(bilder + u"03-1 Gross.jpg"_s, QByteArray(kGrenzeFremdeDatei + 1, 'g'));
+        Testordner woanders;
+        woanders.schreibe(u"geheim.jpg"_s, "geheim");
+        QVERIFY(QFile::link(woanders.datei(u"geheim.jpg"_s), bilder + u"04-1 Link.jpg"_s));
+        const QString ziel =
+            rueckgabeBilderOrdner(s.k.schuelerOrdner, RueckgabeDokument{{}, doc, {}, false});
+        QCOMPARE(ziel, s.k.schuelerOrdner +
+                           u"Mivo-Test 2024-11-20 7xP1Sich- Albrecht.L- benotet Bilder/"_s);
+        QDir().mkpath(ziel);
+        QVERIFY(QFile::link(woanders.datei(u"geheim.jpg"_s), ziel + u"02-1 Gruen.jpg"_s));
+
+        Bereitgestellt r;
+        r.ordner = klasse;
+        const RueckgabeDokument d = rueckgabeDokument(r, Eintrag{doc, {}, {}});
+        QCOMPARE(d.bilderOrdner, bilder);
+        // Das zu grosse Bild fehlt: die Meldung sagt es, Dokument und kleines Bild sind da.
+        QVERIFY(rueckgabeSpeichern(s.k, d).contains(u"Bilder aber nicht vollständig"_s));
+        QCOMPARE(dateiInhalt(s.k.schuelerOrdner + doc), dateiInhalt(klasse + doc));
+        QCOMPARE(dateiInhalt(ziel + u"02-1 Gruen.jpg"_s), QByteArray("gruen"));
+        QVERIFY(!istVerknuepfung(ziel + u"02-1 Gruen.jpg"_s));
+        QCOMPARE(woanders.lies(u"geheim.jpg"_s), QByteArray("geheim"));
+        QCOMPARE(QDir(ziel).entryList(QDir::Files | QDir::System),
+                 QStringList{u"02-1 Gruen.jpg"_s});
+
+        QVERIFY(QFile::remove(bilder + u"03-1 Gross.jpg"_s));
+        QCOMPARE(rueckgabeSpeichern(s.k, d), QString());
     }
 };
 

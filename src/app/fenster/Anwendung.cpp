@@ -2,11 +2,18 @@
 
 #include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
+#include "authoring/fenster/TestEditor.h"
+#include "classdata/fenster/klassenwerkzeuge.h"
+#include "common/rueckfragen.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QProxyStyle>
 #include <QStyleFactory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -39,6 +46,8 @@ Anwendung::Aussehen::Aussehen()
 
 Anwendung::Anwendung(Umgebung &umgebung)
     : hauptfenster(umgebung)
+    , zufall(quint32(QDateTime::currentMSecsSinceEpoch()))
+    , testauswahl(umgebung.e, umgebung.r, umgebung.o, umgebung.uhr, zufall)
     , notenfenster(umgebung.e, umgebung.r, umgebung.uhr)
     , versetzung(umgebung.e, umgebung.r, umgebung.uhr, &hauptfenster)
     , konf(umgebung, &hauptfenster)
@@ -46,6 +55,7 @@ Anwendung::Anwendung(Umgebung &umgebung)
     , lueckentest(umgebung.e, umgebung.r)
 {
     hauptfenster.setzeNotenverwaltung(&notenverwaltung);
+    testauswahlAnbinden(umgebung.r);
     hauptfenster.setzeKonfigDialogeVorhanden(true);
 
     // Das Notenfenster bittet um Modi; vorher hat es selbst die Speicherabfrage gestellt.
@@ -99,7 +109,7 @@ Anwendung::Anwendung(Umgebung &umgebung)
     lueckentest.hide();
     QObject::connect(&lueckentest, &TFLueckentest::zurTestauswahl, &hauptfenster, [this] {
         lueckentest.hide();
-        hauptfenster.modusWechseln(kModusUebersicht);
+        hauptfenster.modusWechseln(kModusKonstruktionsauswahl);
     });
     QObject::connect(&lueckentest, &TFLueckentest::programmBeenden, &hauptfenster,
                      [this] { hauptfenster.programmBeenden(); });
@@ -112,6 +122,74 @@ Anwendung::Anwendung(Umgebung &umgebung)
                                 [this] { imNotenfenster(&TFZensurenbearbeitung::neueKlasse); });
     hauptfenster.befehlAnbinden("Schlersuchen1",
                                 [this] { imNotenfenster(&TFZensurenbearbeitung::schuelerSuchen); });
+}
+
+void Anwendung::testauswahlAnbinden(Rueckfragen &r)
+{
+    fensterSkalieren(&testauswahl, fensterSkalierung(&testauswahl, Fensterfamilie::Testauswahl));
+    testauswahl.hide();
+    hauptfenster.setzeTestauswahl(&testauswahl);
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::modusGewuenscht, &hauptfenster,
+                     [this](Modus modus, bool rueckgabe) {
+                         switch (modus) {
+                         case kModusKonstruktionsauswahl:
+                             hauptfenster.TestKonstruierenClick();
+                             break;
+                         case kModusDurchfuehrung:
+                             if (rueckgabe) {
+                                 hauptfenster.TestrueckgabeClick();
+                             } else {
+                                 hauptfenster.TestsBereitStellenHolen();
+                             }
+                             break;
+                         default:
+                             testauswahl.hide();
+                             hauptfenster.FormEinstellung(kModusUebersicht);
+                             hauptfenster.show();
+                         }
+                     });
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::notenverwaltungGewuenscht,
+                     &hauptfenster, [this] {
+                         testauswahl.hide();
+                         hauptfenster.NotenverwaltungClick();
+                     });
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::programmEndeGewuenscht,
+                     &hauptfenster, [this] { hauptfenster.programmBeenden(); });
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::testBearbeiten, &hauptfenster,
+                     [this, &r](const QString &pfad, bool alsVorlage, bool neu) {
+                         TestEditor *editor = hauptfenster.editor();
+                         if (!editor) {
+                             r.information(u"Der Testeditor ist in dieser Programmversion noch "
+                                           u"nicht enthalten."_s);
+                             return;
+                         }
+                         const SpeicherAngaben &a = testauswahl.editorAngaben();
+                         if (neu) {
+                             editor->neuerTest(pfad, a);
+                         } else if (alsVorlage) {
+                             editor->alsVorlageOeffnen(pfad, testauswahl.neuerTestZiel(), a);
+                         } else {
+                             editor->testOeffnen(pfad, a);
+                         }
+                     });
+    QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::lueckentestOeffnen, &lueckentest,
+                     [this](const QString &pfad, bool neu) {
+                         if (neu ? lueckentest.neuerTest(pfad) : lueckentest.testOeffnen(pfad)) {
+                             testauswahl.hide();
+                             lueckentest.show();
+                             lueckentest.raise();
+                         }
+                     });
+    QObject::connect(
+        &testauswahl, &TSchuelerdatenEingabefenster::testnotenUebernehmen, &notenfenster,
+        [this](const QString &klassenDatei, const QList<Benotungsergebnis> &noten) {
+            notenverwaltung.notenverwaltungZeigen();
+            if (!notenfenster.ZenAusBenotungEintragen(QFileInfo(klassenDatei).fileName(), noten)) {
+                // Die Klasse liess sich nicht laden: zurueck zur Testauswahl.
+                notenfenster.hide();
+                testauswahl.show();
+            }
+        });
 }
 
 void Anwendung::versetzungZeigen()

@@ -7,6 +7,8 @@
 #include "app/fenster/anfangsKonf.h"
 #include "classdata/fenster/Versetzung.h"
 #include "cloze/fenster/Lueckentest.h"
+#include "common/zufall.h"
+#include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 
 class Anwendung
@@ -24,6 +26,8 @@ public:
     // Konfiguration fuer Testfunktionen, Anfangskonfiguration, Speicherabfrage, Lueckentest.
     // Die Fenster der Testauswahl und Notenverwaltung melden sich beim Hauptfenster an.
     TMainForm hauptfenster;
+    StdZufall zufall;
+    TSchuelerdatenEingabefenster testauswahl;
     TFZensurenbearbeitung notenfenster;
     TFVersetzung versetzung;
     TFormKonf konf;
@@ -34,6 +38,8 @@ public:
     void starten();
 
 private:
+    // Testauswahl anmelden und ihre Bitten verbinden.
+    void testauswahlAnbinden(Rueckfragen &r);
     // Versetzungsdialog ueber dem Hauptfenster, Testauswahl und Notenfenster verborgen.
     void versetzungZeigen();
     // Notenverwaltung oeffnen und dort ein Klassenwerkzeug aufrufen.

@@ -47,6 +47,24 @@ void textSetzen(QMessageBox &box, const QString &text)
 
 } // namespace
 
+QString qtDateifilter(const QString &filter)
+{
+    if (!filter.contains(u'|')) {
+        return filter;
+    }
+    const QStringList teile = filter.split(u'|');
+    QStringList qtFilter;
+    for (int i = 0; i + 1 < teile.size(); i += 2) {
+        const QString beschreibung = teile[i].trimmed();
+        const QString muster = teile[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ');
+        // Qt liest die Muster aus der letzten Klammer; steht sie schon da, zaehlt sie.
+        qtFilter << (beschreibung.endsWith(u')')
+                        ? beschreibung
+                        : beschreibung + QStringLiteral(" (") + muster + u')');
+    }
+    return qtFilter.join(QStringLiteral(";;"));
+}
+
 QWidget *QtRueckfragen::elternFenster() const
 {
     // Ohne festen Eltern erscheint die Meldung ueber dem gerade aktiven Fenster.
@@ -116,13 +134,13 @@ void QtRueckfragen::piep()
 QString QtRueckfragen::dateiZumOeffnen(const QString &titel, const QString &ordner,
                                        const QString &filter)
 {
-    return QFileDialog::getOpenFileName(elternFenster(), titel, ordner, filter);
+    return QFileDialog::getOpenFileName(elternFenster(), titel, ordner, qtDateifilter(filter));
 }
 
 QString QtRueckfragen::dateiZumSpeichern(const QString &titel, const QString &vorschlag,
                                          const QString &filter, const QString &endung)
 {
-    QFileDialog d(elternFenster(), titel, vorschlag, filter);
+    QFileDialog d(elternFenster(), titel, vorschlag, qtDateifilter(filter));
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(endung);
     d.selectFile(vorschlag);

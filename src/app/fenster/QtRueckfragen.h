@@ -6,6 +6,10 @@
 #include <QPointer>
 #include <QWidget>
 
+// Dateifilter der Logik fuer Qt: die Windows-Form "Beschreibung|*.a;*.b|..." wird zu
+// "Beschreibung (*.a *.b);;..."; ein Filter in Qt-Form bleibt, wie er ist.
+QString qtDateifilter(const QString &filter);
+
 class QtRueckfragen final : public Rueckfragen
 {
 public:

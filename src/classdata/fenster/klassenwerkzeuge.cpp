@@ -1,20 +1,23 @@
 #include "classdata/fenster/klassenwerkzeuge.h"
 
+#include "app/konfiguration.h"
 #include "classdata/klassenexport.h"
 #include "classdata/klassensitzung.h"
 #include "common/rueckfragen.h"
 #include "common/uhr.h"
 #include "grades/fenster/griddruck.h"
+#include "grades/fenster/klassennoten_ausgabe.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 
 #include <QAction>
 
 using namespace Qt::StringLiterals;
 
-Klassenwerkzeuge::Klassenwerkzeuge(Klassensitzung &sitzung, Rueckfragen &rueckfragen,
-                                   const Uhr &uhr, QObject *eltern)
+Klassenwerkzeuge::Klassenwerkzeuge(Klassensitzung &sitzung, const Einstellungen &einstellungen,
+                                   Rueckfragen &rueckfragen, const Uhr &uhr, QObject *eltern)
     : QObject(eltern)
     , s(sitzung)
+    , e(einstellungen)
     , r(rueckfragen)
     , uhr(uhr)
 {
@@ -109,9 +112,7 @@ void Klassenwerkzeuge::ausgabeUeberTextprogramm()
     if (!klasseDa()) {
         return;
     }
-    r.information(u"Die Ausgabe der Klassennoten über ein Textprogramm folgt in einer späteren "
-                  u"Version des Programms. Bitte bis dahin den Konzeptdruck (Taste d, dann "
-                  u"\"Nein\") verwenden."_s);
+    klassennotenUeberTextprogramm(s, e.programmOrdner, tabelle, r, uhr);
 }
 
 void Klassenwerkzeuge::schnelldruck()

@@ -8,6 +8,7 @@
 
 class QAction;
 class Klassensitzung;
+struct Einstellungen;
 class Rueckfragen;
 class Uhr;
 class ZenListeGesamt;
@@ -16,8 +17,8 @@ class Klassenwerkzeuge : public QObject
 {
     Q_OBJECT
 public:
-    Klassenwerkzeuge(Klassensitzung &sitzung, Rueckfragen &rueckfragen, const Uhr &uhr,
-                     QObject *eltern = nullptr);
+    Klassenwerkzeuge(Klassensitzung &sitzung, const Einstellungen &einstellungen,
+                     Rueckfragen &rueckfragen, const Uhr &uhr, QObject *eltern = nullptr);
 
     // Die Tabelle, die der Schnelldruck druckt; gehoert dem Fenster.
     void setzeTabelle(ZenListeGesamt *t) { tabelle = t; }
@@ -55,6 +56,7 @@ private:
     bool klasseDa();
 
     Klassensitzung &s;
+    const Einstellungen &e;
     Rueckfragen &r;
     const Uhr &uhr;
     ZenListeGesamt *tabelle = nullptr;

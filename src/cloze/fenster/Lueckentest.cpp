@@ -176,6 +176,8 @@ void TFLueckentest::aufbauen()
     EEinzelListenFenster->setObjectName(u"EEinzelListenFenster"_s);
     EEinzelListenFenster->setAlignment(Qt::AlignCenter);
     EEinzelListenFenster->installEventFilter(this);
+    GBoxAuswahlLW->installEventFilter(this);
+    re1->viewport()->installEventFilter(this);
     EEinzelListenFenster->hide();
     PRoteLinie = new QFrame(re1->viewport());
     PRoteLinie->setObjectName(u"PRoteLinie"_s);

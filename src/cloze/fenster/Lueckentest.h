@@ -19,8 +19,10 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QMenu;
 class QPushButton;
 class QTextEdit;
+class QWheelEvent;
 class Rueckfragen;
 struct Einstellungen;
 
@@ -59,6 +61,11 @@ public:
     // Entfernen der Lücke am Cursor.
     void auswahlRegistrieren(QChar art);
     void lueckeAmCursorEntfernen();
+    // Das Kontextmenü des Textes an der Stelle p (Koordinaten von re1->viewport()); nullptr,
+    // wo es keines gibt. Der Aufrufer gibt es frei.
+    QMenu *kontextmenueBauen(const QPoint &p);
+    // Zoomfaktor des Textes: Schriftgröße von re1 zur Grundgröße 12 pt.
+    double zoomFaktor() const;
 
     // Steuerelemente mit ihren Namen
     QLabel *LTitel;
@@ -115,8 +122,13 @@ private:
     void sprungGruppeSetzen(int anzahl);
     void offeneLueckenAnzeigen();
     void auswahlSchliessen();
+    // Anzeige (LueckentestAnzeige.cpp): rote Linie, zeilenweises Rollen, Mausrad, Ziehen des
+    // Auswahlkastens.
     void roteLinie(int position);
     void lueckeZeigen(int position, int laenge);
+    void zeileInSicht(int position);
+    bool anzeigeEreignis(QObject *o, QEvent *e);
+    bool radAmText(QWheelEvent *e);
     QString hinweisAn(int position) const;
 
     // Lehreransicht (LueckentestLehrer.cpp)
@@ -161,4 +173,5 @@ private:
     LueckenListen probeListen;
     QButtonGroup *sprung;
     QGridLayout *sprungRaster;
+    QPointF ziehPunkt; // globale Mausstelle beim Ziehen des Auswahlkastens
 };

@@ -18,6 +18,8 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -321,25 +323,33 @@ bool TFLueckentest::lehrerTaste(QKeyEvent *ev)
 
 void TFLueckentest::kontextmenue(const QPoint &p)
 {
-    if (ansichtWert != Ansicht::Lehrer || modusWert == Modus::Schuelertest) {
-        return;
+    const std::unique_ptr<QMenu> menue(kontextmenueBauen(p));
+    if (menue) {
+        menue->exec(re1->viewport()->mapToGlobal(p));
     }
-    QMenu menue(this);
+}
+
+QMenu *TFLueckentest::kontextmenueBauen(const QPoint &p)
+{
+    if (ansichtWert != Ansicht::Lehrer || modusWert == Modus::Schuelertest) {
+        return nullptr;
+    }
+    auto *menue = new QMenu(this);
     if (modusWert == Modus::Luecken) {
         if (!re1->textCursor().hasSelection()) {
             QTextCursor c(re1->document());
             c.setPosition(zeichenUnterMaus(re1, p));
             re1->setTextCursor(c);
         }
-        menue.addAction(u"Als Auswahl-Lückenwort registrieren"_s, this,
-                        [this] { auswahlRegistrieren(kArtA); });
-        menue.addAction(u"Als freies Lückenwort registrieren"_s, this,
-                        [this] { auswahlRegistrieren(kArtF); });
-        menue.addAction(u"Als Einzellisten-Lückenwort registrieren"_s, this,
-                        [this] { auswahlRegistrieren(kArtE); });
-        menue.addSeparator();
-        menue.addAction(u"Lückenwortmarkierung entfernen"_s, this,
-                        [this] { lueckeAmCursorEntfernen(); });
+        menue->addAction(u"Als Auswahl-Lückenwort registrieren"_s, this,
+                         [this] { auswahlRegistrieren(kArtA); });
+        menue->addAction(u"Als freies Lückenwort registrieren"_s, this,
+                         [this] { auswahlRegistrieren(kArtF); });
+        menue->addAction(u"Als Einzellisten-Lückenwort registrieren"_s, this,
+                         [this] { auswahlRegistrieren(kArtE); });
+        menue->addSeparator();
+        menue->addAction(u"Lückenwortmarkierung entfernen"_s, this,
+                         [this] { lueckeAmCursorEntfernen(); });
     } else {
         auto geschuetzt = [this](void (QTextEdit::*aktion)()) {
             const QTextCursor c = re1->textCursor();
@@ -347,11 +357,11 @@ void TFLueckentest::kontextmenue(const QPoint &p)
                 (re1->*aktion)();
             }
         };
-        menue.addAction(u"Ausschneiden (Strg-X)"_s, this, [=] { geschuetzt(&QTextEdit::cut); });
-        menue.addAction(u"Kopieren (Strg-C)"_s, this, [=] { geschuetzt(&QTextEdit::copy); });
-        menue.addAction(u"Einfügen (Strg-V)"_s, this, [=] { geschuetzt(&QTextEdit::paste); });
+        menue->addAction(u"Ausschneiden (Strg-X)"_s, this, [=] { geschuetzt(&QTextEdit::cut); });
+        menue->addAction(u"Kopieren (Strg-C)"_s, this, [=] { geschuetzt(&QTextEdit::copy); });
+        menue->addAction(u"Einfügen (Strg-V)"_s, this, [=] { geschuetzt(&QTextEdit::paste); });
     }
-    menue.exec(re1->viewport()->mapToGlobal(p));
+    return menue;
 }
 
 void TFLueckentest::navigationsKlick(QListWidgetItem *item)
@@ -390,31 +400,19 @@ void TFLueckentest::sprungKlick(int k)
         return;
     }
     lueckeZeigen(laeufe[gefunden].start, laeufe[gefunden].laenge);
-    QTimer::singleShot(600, this, [this] {
+    const bool schueler = ansichtWert == Ansicht::Schueler || modusWert == Modus::Schuelertest;
+    QTimer::singleShot(600, this, [this, schueler] {
         QTextCursor c = re1->textCursor();
         c.clearSelection();
         re1->setTextCursor(c);
+        // Im Schülertest zeigt die Einfügestelle nach dem Sprung rot auf gelb.
+        if (schueler) {
+            QTextCharFormat f;
+            f.setForeground(QColor(255, 0, 0));
+            f.setBackground(QColor(255, 255, 0));
+            re1->setCurrentCharFormat(f);
+        }
     });
-}
-
-void TFLueckentest::roteLinie(int position)
-{
-    QTextCursor c(re1->document());
-    c.setPosition(position);
-    const QRect rechteck = re1->cursorRect(c);
-    PRoteLinie->setGeometry(0, rechteck.bottom() + 1, re1->viewport()->width(), 4);
-    PRoteLinie->show();
-    PRoteLinie->raise();
-}
-
-void TFLueckentest::lueckeZeigen(int position, int laenge)
-{
-    QTextCursor c(re1->document());
-    c.setPosition(position);
-    c.setPosition(position + laenge, QTextCursor::KeepAnchor);
-    re1->setTextCursor(c);
-    re1->ensureCursorVisible();
-    roteLinie(position);
 }
 
 QString TFLueckentest::hinweisAn(int position) const

@@ -242,6 +242,9 @@ bool TFLueckentest::eingabeTaste(QKeyEvent *ev)
 
 bool TFLueckentest::eventFilter(QObject *o, QEvent *ev)
 {
+    if (anzeigeEreignis(o, ev)) {
+        return true;
+    }
     if (o == EEinzelListenFenster) {
         if (ev->type() == QEvent::KeyPress) {
             return eingabeTaste(static_cast<QKeyEvent *>(ev));

@@ -39,7 +39,7 @@ TFZensurenbearbeitung::TFZensurenbearbeitung(Einstellungen &einstellungen, Rueck
 {
     setObjectName(u"FZensurenbearbeitung"_s);
     setWindowTitle(u"Notenbearbeitung"_s);
-    werkzeuge = new Klassenwerkzeuge(sitzung, r, uhr, this);
+    werkzeuge = new Klassenwerkzeuge(sitzung, einstellungen, r, uhr, this);
 }
 
 TFZensurenbearbeitung::~TFZensurenbearbeitung() = default;

@@ -478,7 +478,7 @@ void TMivo::rueckgabeOeffnen(const Eintrag &e)
     if (!d.bilderOrdner.isEmpty()) {
         for (const QString &datei : dateienNachMuster(d.bilderOrdner, u"*.jpg"_s)) {
             const QString pfad = d.bilderOrdner + datei;
-            if (QFileInfo(pfad).size() > 8 * 1024 * 1024) {
+            if (QFileInfo(pfad).size() > kGrenzeFremdeDatei) {
                 continue;
             }
             QImageReader leser(pfad);

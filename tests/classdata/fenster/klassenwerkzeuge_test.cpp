@@ -562,13 +562,15 @@ private slots:
             return true;
         });
         const auto dialogZurueck = qScopeGuard([] { druck::setzeDialog({}); });
-        // Abbrechen: nichts; Ja: das Textprogramm kommt spaeter.
+        // Abbrechen: nichts; Ja: Auswahl der Vorlage fuer das Textprogramm (hier abgebrochen).
         u.r.antworte(Rueckfragen::Knopf::Abbrechen).antworte(Rueckfragen::Knopf::Ja);
         QTest::keyClicks(u.f->tabelle, u"dd"_s);
         QVERIFY(!QFile::exists(pdf));
         QCOMPARE(u.r.fragen().size(), 2);
         QVERIFY(u.r.fragen().first().startsWith(u"Drucken der Klassendatei:\n  Ja: Drucken"_s));
-        QVERIFY(u.r.letzteMeldung().contains(u"späteren Version"_s));
+        QCOMPARE(u.r.dateiDialogTitel,
+                 QStringList{u"Auswahl der Vorlage für die Ausgabe der Klassennoten"_s});
+        QVERIFY(u.r.meldungen().isEmpty());
         u.r.antworte(Rueckfragen::Knopf::Nein);
         QTest::keyClicks(u.f->tabelle, u"d"_s);
         QVERIFY(QFile::exists(pdf));

@@ -2,13 +2,9 @@
 // Strg+Alt+Klick und Knöpfen, entfernen, Schutz der Lücken, Speichern und Laden, Schülersicht
 // ausfüllen, benoten. Mit MIVO_BILDER entstehen dabei die Bildschirmfotos.
 
-#include "app/konfiguration.h"
-#include "cloze/fenster/LueckenEdit.h"
-#include "cloze/fenster/Lueckentest.h"
 #include "common/rtf/rtf.h"
 #include "common/rtf/zeilenmodell.h"
-#include "unterstuetzung/skriptrueckfragen.h"
-#include "unterstuetzung/testumgebung.h"
+#include "lueckenfensterhilfe.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -19,12 +15,9 @@
 #include <QRadioButton>
 #include <QTest>
 
-using namespace Qt::StringLiterals;
-using Knopf = Rueckfragen::Knopf;
-
 namespace {
 
-const QString kText = u"Der Hund jagt die Katze. Die Maus schläft."_s;
+const QString &kText = kBeispieltext;
 
 QStringList dateiZeilen(const QString &pfad)
 {
@@ -45,73 +38,13 @@ void bild(QWidget &w, const QString &name)
 
 } // namespace
 
-class TestLueckentestFenster : public QObject
+class TestLueckentestFenster : public QObject, public LueckenFensterHilfe
 {
     Q_OBJECT
 
-private:
-    Einstellungen e;
-    SkriptRueckfragen r;
-    std::unique_ptr<Testordner> ordner;
-    std::unique_ptr<TFLueckentest> f;
-    QString urdatei;
-
-    // Klick auf das Zeichen an der Textposition (Mitte des Zeichens).
-    void klick(int pos, Qt::KeyboardModifiers m = Qt::NoModifier)
-    {
-        QTextCursor c(f->re1->document());
-        c.setPosition(pos);
-        const QRect links = f->re1->cursorRect(c);
-        c.setPosition(pos + 1);
-        const QRect rechts = f->re1->cursorRect(c);
-        const QPoint p((links.left() + rechts.left()) / 2, links.center().y());
-        QTest::mouseClick(f->re1->viewport(), Qt::LeftButton, m, p);
-    }
-    int stelle(const QString &wort) const
-    {
-        return int(f->re1->document()->toPlainText().indexOf(wort));
-    }
-    void taste(Qt::Key k, const QString &text = {}, Qt::KeyboardModifiers m = Qt::NoModifier)
-    {
-        QTest::sendKeyEvent(QTest::KeyAction::Click, f->re1, k, text, m);
-    }
-    // Der Beispieltext mit Hund (A), Katze (F), Maus (E: Ratte, Laus), in Lückenbearbeitung.
-    void beispielMarkieren()
-    {
-        f->neuerTest(urdatei);
-        f->re1->setPlainText(kText);
-        taste(Qt::Key_F1);
-        QCOMPARE(f->modus(), TFLueckentest::Modus::Luecken);
-        r.antworte(Knopf::Ja).antworte(Knopf::Ja).antworte(Knopf::Ja);
-        klick(stelle(u"Hund"_s) + 1);
-        klick(stelle(u"Katze"_s) + 2, Qt::ControlModifier);
-        klick(stelle(u"Maus"_s) + 1, Qt::ControlModifier | Qt::AltModifier);
-        QVERIFY(f->EEinzelListenFenster->isVisible());
-        QCOMPARE(f->EEinzelListenFenster->text(), kAlternativenAufforderung);
-        for (const QString &alt : {u"Ratte"_s, u"Laus"_s}) {
-            QTest::keyClicks(f->EEinzelListenFenster, alt);
-            QTest::keyClick(f->EEinzelListenFenster, Qt::Key_Return);
-        }
-        QTest::keyClick(f->EEinzelListenFenster, Qt::Key_Return);
-        QVERIFY(!f->EEinzelListenFenster->isVisible());
-    }
-
 private slots:
-    void init()
-    {
-        ordner = std::make_unique<Testordner>();
-        urdatei = ordner->datei(u"2016-17/7xD1Tier/7xD1Tier._LA"_s);
-        e.programmOrdner = ordner->pfad();
-        r = SkriptRueckfragen{};
-        f = std::make_unique<TFLueckentest>(e, r);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    }
-    void cleanup()
-    {
-        QCOMPARE(r.unbeantwortet, 0);
-        f.reset();
-    }
+    void init() { fensterAnlegen(); }
+    void cleanup() { fensterSchliessen(); }
 
     void markierenUndSpeichern()
     {

@@ -1,4 +1,5 @@
 // Mivo, wie ein Schueler es bedient: nur mit der Tastatur, offscreen.
+#include "conduct/rueckgabe.h"
 #include "outside/abgabe.h"
 #include "outside/schuelerhilfe.h"
 #include "outside/schuelerprogramm/Mivo.h"
@@ -8,7 +9,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -150,6 +154,89 @@ private slots:
         taste(Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(r.meldungen().size(), 2);
         QCOMPARE(dateiInhalt(abgabeKopiePfad(s.k, t, u"Bauer.J7x"_s)), erwartet);
+    }
+
+    // Ein Schueler oeffnet seinen zurueckgegebenen Test mit der Tastatur; speichern kann er ihn
+    // nur, wenn "sp-ind.txt" daneben liegt, und dann kommen die Bilder mit.
+    void rueckgabeAnsehen_data()
+    {
+        QTest::addColumn<bool>("speichernErlaubt");
+        QTest::newRow("mit sp-ind.txt") << true;
+        QTest::newRow("nur lesen") << false;
+    }
+    void rueckgabeAnsehen()
+    {
+        QFETCH(bool, speichernErlaubt);
+        schuelerhilfe::Server s;
+        const QString klasse =
+            schuelerprogramm::rueckgabeKlassenOrdner(s.k.rueckgabeOrdner, u"Meier/"_s, u"7x"_s);
+        QDir().mkpath(klasse + u"Bilder"_s);
+        Testordner benotet;
+        QString docBauer;
+        for (const auto &[vorname, nachname] :
+             {std::pair{u"Lena"_s, u"Albrecht"_s}, std::pair{u"Jonas"_s, u"Bauer"_s}}) {
+            const QString datei =
+                schuelerprogramm::persoenlicherDateiname(vorname, nachname, u"7x"_s);
+            ansiZeilenSchreiben(benotet.datei(datei), schuelerhilfe::kopie(vorname, nachname));
+            const QString doc = rueckgabeDokumentName(QDate(2024, 11, 20), u"7xP1Sich"_s, datei);
+            QCOMPARE(benoteteKopieUmwandeln(benotet.datei(datei), klasse + doc), QString());
+            docBauer = doc;
+        }
+        QImage bild(40, 30, QImage::Format_RGB32);
+        bild.fill(Qt::darkGreen);
+        QVERIFY(bild.save(klasse + u"Bilder/02-1 Gruen.jpg"_s, "JPG"));
+        if (speichernErlaubt) {
+            dateiSchreiben(klasse + schuelerprogramm::kSpeicherIndikator, QByteArray());
+        }
+        dateiSchreiben(s.k.rueckgabeOrdner +
+                           schuelerprogramm::signalDateiname(u"7x"_s, u"Meier/"_s, u"7xP1Sich"_s),
+                       "2024-11-20\r\n");
+
+        SkriptRueckfragen r;
+        TMivo w(s.k, r);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        tasten(u"7x"_s);
+        taste(Qt::Key_Z, Qt::AltModifier);
+        QTRY_COMPARE(w.seite(), int(TMivo::Auswahl));
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"LBoxNamen"_s);
+        taste(Qt::Key_Down);
+        taste(Qt::Key_Return);
+        QCOMPARE(w.seite(), int(TMivo::Rueckgabe));
+        QCOMPARE(r.meldungen(), QStringList());
+        auto *text = w.findChild<QTextBrowser *>(u"RERueckgabe"_s);
+        QVERIFY(text->toPlainText().contains(u"Jonas Bauer"_s));
+        QVERIFY(!text->toPlainText().contains(u"Lena"_s));
+        QCOMPARE(QApplication::focusWidget(), text);
+        auto *bilder = w.findChild<QListWidget *>(u"LBoxBilder"_s);
+        QVERIFY(bilder->isVisible());
+        QCOMPARE(bilder->count(), 1);
+        QCOMPARE(w.findChild<QPushButton *>(u"BSpeichern"_s)->isVisible(), speichernErlaubt);
+        // Tippen aendert das zurueckgegebene Dokument nicht.
+        const QString vorher = text->toPlainText();
+        tasten(u"abc"_s);
+        QCOMPARE(text->toPlainText(), vorher);
+
+        taste(Qt::Key_S, Qt::AltModifier);
+        const QString ziel = s.k.schuelerOrdner + docBauer;
+        if (speichernErlaubt) {
+            QTRY_COMPARE(r.meldungen().size(), 1);
+            QCOMPARE(r.meldungen()[0], u"Dein Test ist gespeichert:\r\n"_s + ziel);
+            QCOMPARE(dateiInhalt(ziel), dateiInhalt(klasse + docBauer));
+            const QString bilderZiel = rueckgabeBilderOrdner(
+                s.k.schuelerOrdner, rueckgabeDokument(s.rueckgabe(), Eintrag{docBauer, {}, {}}));
+            QCOMPARE(dateiInhalt(bilderZiel + u"02-1 Gruen.jpg"_s),
+                     dateiInhalt(klasse + u"Bilder/02-1 Gruen.jpg"_s));
+        } else {
+            QTest::qWait(50);
+            QCOMPARE(r.meldungen(), QStringList());
+        }
+        QCOMPARE(QDir(s.k.schuelerOrdner).entryList(QDir::Files),
+                 speichernErlaubt ? QStringList{docBauer} : QStringList());
+        taste(Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(w.seite(), int(TMivo::Start));
+        // Mivo schreibt nie in den Rueckgabeordner.
+        QCOMPARE(QDir(klasse).entryList(QDir::Files).size(), speichernErlaubt ? 3 : 2);
     }
 
     void keinTest_data()

@@ -1,0 +1,393 @@
+// Namens- und Filterfeld, Testliste, Wahl eines Tests, Sitzplan.
+#include "app/fenster/ColorButton.h"
+#include "app/konfiguration.h"
+#include "classdata/klassendatei.h"
+#include "common/ordner.h"
+#include "common/rueckfragen.h"
+#include "common/schuljahr.h"
+#include "common/uhr.h"
+#include "conduct/fenster/SchuelerdatenFormUnit.h"
+#include "conduct/fenster/schrittrahmen.h"
+#include "conduct/fenster/sitzplan.h"
+#include "conduct/verteilung.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+using namespace Qt::StringLiterals;
+
+void TSchuelerdatenEingabefenster::FachUndThemenDateiLesen()
+{
+    const bool vorher = fuellt;
+    fuellt = true;
+    faecher = faecherLesen(e.basisOrdner, r);
+    CBoxFach->clear();
+    CBoxFach->addItems(faecher);
+    themen = themenLesen(e.basisOrdner, r);
+    CBoxThema->clear();
+    CBoxThema->addItems(themen);
+    fuellt = vorher;
+}
+
+void TSchuelerdatenEingabefenster::dateinamen_neu()
+{
+    if (fuellt) {
+        return;
+    }
+    if (laeuft) {
+        labelEinstellungTestKlasse();
+        return;
+    }
+    const QString jahr = CBoxSchuljahr->currentText();
+    const QString fach = CBoxFach->currentIndex() > 0 ? CBoxFach->currentText() : QString();
+    test.basisOrdner = e.basisOrdner;
+    test.schuljahr = jahr == u"..."_s ? aktuellesSchuljahr(uhr.heute()) : jahr;
+    test.testKuerzel = testKuerzelBilden(CBoxKlasse->currentText(), fach, CBoxTestNr->currentText(),
+                                         CBoxThema->currentText());
+    const TestArt art = testArtAusText(CBoxTestArt->currentText()).value_or(TestArt::Alle);
+    const qsizetype themenVorher = themen.size();
+    const Katalog kat = vorhandeneTestsEinlesen(e.basisOrdner, jahr.isEmpty() ? u"..."_s : jahr,
+                                                test.testKuerzel, art, themen, r, &vorlagen);
+    if (themen.size() != themenVorher) {
+        const QSignalBlocker sperre(CBoxThema);
+        const QString text = CBoxThema->currentText();
+        CBoxThema->clear();
+        CBoxThema->addItems(themen);
+        CBoxThema->setCurrentText(text);
+    }
+    katalog = kat.zeilen;
+    ListBoxThemenMitErklaerung->clear();
+    ListBoxThemenMitErklaerung->addItems(katalog);
+    auswahlVerwerfen();
+    kopienAnzeigen();
+
+    // Vorgeschlagene Nummer, wenn nur die Nummer fehlt (oder die vorgeschlagene gewaehlt ist).
+    const QString vorschlag(eineMehrAlsVorhanden(katalog));
+    const QString &k = test.testKuerzel;
+    const bool ohneNummer = k[0] != u'.' && k[2] != u'.' && !k.mid(4).contains(u'.') &&
+                            (k[3] == u'.' || QString(k[3]) == vorschlag);
+    LgefundenPlusEins->setText(ohneNummer ? vorschlag : QString());
+    // Ein vollstaendig benannter neuer Test kann auf einer Vorlage aufbauen.
+    const bool mitVorlagen = konstruktion && !k.contains(u'.') && katalog.isEmpty();
+    for (Schrittrahmen *s : {PHBlauerRahmenNeutestaufVorlage, PHBlauerRahmenNeutestAlleVorlagen}) {
+        s->knopfZeigen(mitVorlagen);
+        s->rahmenZeigen(mitVorlagen);
+    }
+    labelEinstellungTestKlasse();
+}
+
+void TSchuelerdatenEingabefenster::kopienAnzeigen()
+{
+    if (test.testKuerzel.contains(u'.')) {
+        LkopiertfuerSchueler->clear();
+        LMitBildern->hide();
+        return;
+    }
+    if (rueckgabe && gewaehlt) {
+        LkopiertfuerSchueler->setText(
+            u"Benotete Tests: "_s +
+            QString::number(
+                dateienNachMuster(test.benotetOrdner(), u"*.?"_s + test.klassenkuerzel()).size()));
+    } else {
+        LkopiertfuerSchueler->setText(
+            u"Vorhandene Kopien: "_s +
+            QString::number(dateienNachMuster(test.kopienOrdner(), u"*"_s).size()));
+    }
+    LMitBildern->setVisible(istEchterOrdner(test.bilderOrdner()));
+}
+
+void TSchuelerdatenEingabefenster::auswahlVerwerfen()
+{
+    gewaehlt = false;
+    if (konstruktion) {
+        PGruenerRahmenVorhTestOeffnen->rahmenZeigen(false);
+        PGruenerRahmenTestLoeschen->rahmenZeigen(false);
+    }
+    PGruenerRahmenSitzplan->rahmenZeigen(false);
+    BSitzplan->setEnabled(false);
+    BSitzplan->setText(u"Sitzplan\n(erst Test auswählen)"_s);
+    Sitzplan->hide();
+    if (!konstruktion && !laeuft) {
+        BTestBereitStellen->setEnabled(false);
+        BTestRueckgabeNurLesen->setEnabled(false);
+        BBenoten->setEnabled(false);
+        BDrucken->setEnabled(false);
+        for (Schrittrahmen *s : {PGruenerRahmenDurchfuehrung, PGruenerRahmenBenotung,
+                                 PGruenerRahmenTestRueckgabeNurLesen, PGruenerRahmenDrucken}) {
+            s->rahmenZeigen(false);
+        }
+    }
+}
+
+void TSchuelerdatenEingabefenster::klassentextGeaendert(const QString &text)
+{
+    if (fuellt) {
+        return;
+    }
+    const std::optional<QString> neuerText = klassentextPruefen(klassentextVorher, text);
+    const QString ergebnis = neuerText.value_or(klassentextVorher);
+    if (ergebnis != text) {
+        const QSignalBlocker sperre(CBoxKlasse);
+        CBoxKlasse->setEditText(ergebnis);
+        if (!neuerText) {
+            r.piep();
+        }
+    }
+    if (ergebnis == klassentextVorher && ergebnis == text) {
+        return;
+    }
+    klassentextVorher = ergebnis;
+    dateinamen_neu();
+}
+
+void TSchuelerdatenEingabefenster::schuljahrGewaehlt()
+{
+    if (fuellt) {
+        return;
+    }
+    const QString jahr = CBoxSchuljahr->currentText();
+    const QString aktuell = aktuellesSchuljahr(uhr.heute());
+    if (CBoxAktSchuljahr->isChecked() && jahr != aktuell) {
+        const QSignalBlocker sperre(CBoxSchuljahr);
+        CBoxSchuljahr->setCurrentText(aktuell);
+    } else if (jahr != u"..."_s && !istEchterOrdner(schuljahrOrdner(e.basisOrdner, jahr))) {
+        r.information(u"Dieser Schuljahresordner ist (noch) nicht angelegt."_s);
+        const QSignalBlocker sperre(CBoxSchuljahr);
+        CBoxSchuljahr->setCurrentText(aktuell);
+    }
+    CBoxAlleSchuljahre->setChecked(CBoxSchuljahr->currentText() == u"..."_s);
+    if (CBoxSchuljahr->currentText() != aktuell) {
+        CBoxAktSchuljahr->setChecked(false);
+    }
+    dateinamen_neu();
+}
+
+void TSchuelerdatenEingabefenster::testArtGewaehlt()
+{
+    if (fuellt) {
+        return;
+    }
+    dateinamen_neu();
+}
+
+void TSchuelerdatenEingabefenster::labelEinstellungTestKlasse()
+{
+    const QString klassenName =
+        klassenDatei.isEmpty() ? u"---"_s : QFileInfo(klassenDatei).completeBaseName();
+    LVorhandeneTests->setText(testlistenUeberschrift(festgelegt || laeuft, test.testKuerzel,
+                                                     klassenName, geladeneKlasse));
+}
+
+bool TSchuelerdatenEingabefenster::klasseFuerTestLaden(bool melden)
+{
+    klassenDatei = klassenwahl.ermitteln(test, r, melden);
+    klasseGeladen = false;
+    if (klassenDatei.isEmpty()) {
+        return false;
+    }
+    Klasse k;
+    if (!klasseLadenAusDatei(klassenDatei, k, r)) {
+        klassenDatei.clear();
+        return false;
+    }
+    klasse = std::move(k);
+    klasseGeladen = true;
+    return true;
+}
+
+void TSchuelerdatenEingabefenster::ListBoxThemenMitErklaerungClick(int zeile)
+{
+    if (zeile < 0 || zeile >= katalog.size() || laeuft) {
+        return;
+    }
+    vorschauBeenden();
+    gewaehlt = true;
+    gewaehlteZeile = zeile;
+    if (!konstruktion) {
+        listenLayout(false);
+    }
+    const QString &eintrag = katalog[zeile];
+    test.basisOrdner = e.basisOrdner;
+    test.testKuerzel = kuerzelAusZeile(eintrag);
+    test.schuljahr = schuljahrAusZeile(eintrag);
+    if (neu == NeuArt::NeuerTest) {
+        neu = NeuArt::Keine;
+    }
+    if (!istEchterOrdner(test.testOrdner())) {
+        // Der Ordner ist verschwunden, seit die Liste gefuellt wurde.
+        r.fehler(u"Die Test-Datei: "_s + test.testOrdner() + u"\r\nwurde nicht gefunden!"_s);
+        dateinamen_neu();
+        return;
+    }
+    LBereitst_Ordner->setText(u"Bereitstellung-Ordner: "_s + e.ausgabeOrdner + e.lehrername +
+                              test.klassenkuerzel());
+    LTestabgabeordner->setText(u"Test-Abgabeordner: "_s + e.abgabeOrdner + e.lehrername +
+                               u"DropBox"_s);
+    if (konstruktion) {
+        PGruenerRahmenVorhTestOeffnen->rahmenZeigen(true);
+        PGruenerRahmenTestLoeschen->rahmenZeigen(true);
+        BVorhandenenTestOeffnen->setText(neu == NeuArt::AufVorlage ? u"Vorlage öffnen"_s
+                                                                   : u"Test öffnen"_s);
+        BTestLoeschen->setText(u"Test löschen"_s);
+    }
+    klassenDatei.clear();
+    klasseGeladen = false;
+    if (test.schuljahr == aktuellesSchuljahr(uhr.heute())) {
+        klasseFuerTestLaden(!konstruktion);
+        weitergabeEinstellungen();
+        labelEinstellungTestKlasse();
+        // Der Sitzplan folgt der Klasse, solange der Test noch nicht ausgeteilt ist: nach dem
+        // Austeilen muss er zu den Gruppen passen, die wirklich ausgegeben wurden.
+        if (klasseGeladen && !istGewoehnlicheDatei(test.gruppenDatei())) {
+            sitzplanSchreiben(test, klasse);
+        }
+    } else {
+        labelEinstellungTestKlasse();
+    }
+    kopienAnzeigen();
+    sitzplanLaden();
+}
+
+void TSchuelerdatenEingabefenster::sitzplanLaden()
+{
+    const QStringList namen = sitzplanLesen(test);
+    if (!namen.isEmpty()) {
+        Sitzplan->setzeNamen(namen);
+        BSitzplan->setEnabled(true);
+        BSitzplan->setText(Sitzplan->isVisible() ? u"Sitzplan ausschalten\n(Mausrolle f. Spalten)"_s
+                                                 : u"Sitzplan sichtbar"_s);
+        PGruenerRahmenSitzplan->rahmenZeigen(true);
+    } else {
+        Sitzplan->hide();
+        BSitzplan->setEnabled(false);
+        BSitzplan->setText(u"Sitzplan\n(erst Test auswählen)"_s);
+        PGruenerRahmenSitzplan->rahmenZeigen(false);
+        if (!konstruktion) {
+            PGruenerRahmenVorhTestOeffnen->rahmenZeigen(false);
+            PGruenerRahmenTestLoeschen->rahmenZeigen(false);
+        }
+    }
+}
+
+void TSchuelerdatenEingabefenster::BSitzplanClick()
+{
+    const bool an = !Sitzplan->isVisible();
+    Sitzplan->setVisible(an);
+    if (an) {
+        Sitzplan->raise();
+    }
+    PListenDurchfuehrung->setVisible(!an && !konstruktion);
+    BSitzplan->setText(an ? u"Sitzplan ausschalten\n(Mausrolle f. Spalten)"_s
+                          : u"Sitzplan sichtbar"_s);
+}
+
+void TSchuelerdatenEingabefenster::weitergabeEinstellungen()
+{
+    if (!gewaehlt && !festgelegt) {
+        return;
+    }
+    kopienAnzeigen();
+    const bool frei = !laeuft && !konstruktion && klasseGeladen;
+    BTestBereitStellen->setEnabled(frei);
+    BTestRueckgabeNurLesen->setEnabled(frei && rueckgabe);
+    BTestBereitStellen->setText(rueckgabe ? u"Testrückgabe\nmit Speichern"_s
+                                          : u"Kopieren, bereit stellen /\nDurchführung beginnen"_s);
+    if (rueckgabe) {
+        LBereitst_Ordner->setText(u"Bereitstellungsordner: "_s + e.rueckgabeOrdner + e.lehrername +
+                                  test.klassenkuerzel());
+        LTestabgabeordner->clear();
+        LVerschobenNach->clear();
+    }
+    BVorhandenenTestOeffnen->setText(neu == NeuArt::AufVorlage ? u"Vorlage öffnen"_s
+                                                               : u"Test öffnen"_s);
+    if (!konstruktion) {
+        PGruenerRahmenDurchfuehrung->rahmenZeigen(frei);
+        if (rueckgabe) {
+            PGruenerRahmenTestRueckgabeNurLesen->rahmenZeigen(frei);
+            PGruenerRahmenDrucken->rahmenZeigen(true);
+            BDrucken->setEnabled(true);
+            BDrucken->setText(u"Drucken"_s);
+        }
+    }
+    const bool protokoll = protokollZaehlen(test).has_value();
+    const bool benoten = protokoll && !konstruktion && !rueckgabe && klasseGeladen;
+    BBenoten->setEnabled(benoten);
+    PGruenerRahmenBenotung->rahmenZeigen(benoten);
+    LAusgefuellteVorhanden->setVisible(protokoll && !konstruktion && !rueckgabe);
+}
+
+void TSchuelerdatenEingabefenster::FilterLoeschen()
+{
+    if (!durchfuehrungsAbbruchFrage()) {
+        return;
+    }
+    fuellt = true;
+    if (!CBoxAktSchuljahr->isChecked()) {
+        CBoxSchuljahr->setCurrentIndex(0);
+        CBoxAlleSchuljahre->setChecked(true);
+    }
+    CBoxKlasse->setEditText(u"..."_s);
+    klassentextVorher = u"..."_s;
+    CBoxFach->setCurrentIndex(0);
+    CBoxTestNr->setCurrentIndex(0);
+    CBoxThema->setCurrentIndex(0);
+    CBoxThema->setEditText(u"..."_s);
+    CBoxTestArt->setCurrentIndex(0);
+    fuellt = false;
+    if (!konstruktion) {
+        zurueckziehen();
+    }
+    festgelegt = false;
+    neu = NeuArt::Keine;
+    dateinamen_neu();
+}
+
+bool TSchuelerdatenEingabefenster::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (objekt == ListBoxThemenMitErklaerung->viewport()) {
+        if (ereignis->type() == QEvent::MouseButtonPress) {
+            const auto *m = static_cast<QMouseEvent *>(ereignis);
+            QListWidgetItem *i = ListBoxThemenMitErklaerung->itemAt(m->position().toPoint());
+            // Rechts, im Bereich des Schuljahres, waehlt ein Klick ohne Vorschau.
+            const int schuljahrBereich =
+                ListBoxThemenMitErklaerung->fontMetrics().horizontalAdvance(u"  2016-17 "_s);
+            const int textEnde =
+                i ? ListBoxThemenMitErklaerung->fontMetrics().horizontalAdvance(i->text()) : 0;
+            if (i && m->button() == Qt::LeftButton &&
+                m->position().x() < textEnde - schuljahrBereich) {
+                vorschauZeigen(ListBoxThemenMitErklaerung->row(i));
+            }
+        } else if (ereignis->type() == QEvent::MouseButtonRelease) {
+            vorschauBeenden();
+        }
+    } else if (ereignis->type() == QEvent::FocusOut && !fuellt) {
+        if (objekt == CBoxFach->lineEdit()) {
+            const QString text = CBoxFach->currentText();
+            if (!text.isEmpty() && CBoxFach->findText(text) < 0 &&
+                fachUebernehmen(e.basisOrdner, faecher, text, r)) {
+                const QSignalBlocker sperre(CBoxFach);
+                CBoxFach->addItem(text);
+                CBoxFach->setCurrentIndex(CBoxFach->count() - 1);
+            }
+            dateinamen_neu();
+        } else if (objekt == CBoxThema->lineEdit()) {
+            QString text = CBoxThema->currentText();
+            if (CBoxThema->findText(text) < 0 && text != u"..."_s) {
+                if (themaPlausibel(text, r) && themaUebernehmen(e.basisOrdner, themen, text, r)) {
+                    const QSignalBlocker sperre(CBoxThema);
+                    CBoxThema->addItem(text);
+                    CBoxThema->setCurrentIndex(CBoxThema->count() - 1);
+                }
+            }
+            dateinamen_neu();
+        }
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
