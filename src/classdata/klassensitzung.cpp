@@ -1,6 +1,7 @@
 #include "classdata/klassensitzung.h"
 
 #include "classdata/klassendatei.h"
+#include "classdata/klassensperre.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
@@ -10,7 +11,10 @@ using namespace Qt::StringLiterals;
 Klassensitzung::Klassensitzung(Rueckfragen &r, QObject *eltern)
     : QObject(eltern)
     , r(r)
+    , sperre(std::make_unique<Klassensperre>())
 {}
+
+Klassensitzung::~Klassensitzung() = default;
 
 void Klassensitzung::setzeSchuljahr(const QString &basisOrdner, const QString &schuljahr)
 {
@@ -25,10 +29,22 @@ bool Klassensitzung::laden(const QString &eintrag)
         return false;
     }
     const QString neuerPfad = ordner + eintrag;
+    // Die neue Sperre ersetzt die alte erst, wenn die Klasse gelesen ist; dieselbe Klasse noch
+    // einmal zu laden, ist kein Oeffnen durch eine andere Instanz.
+    const bool dieselbe = sperre->pfad() == neuerPfad;
+    if (dieselbe) {
+        sperre->schliessen();
+    }
+    auto neueSperre = std::make_unique<Klassensperre>();
+    neueSperre->oeffnen(neuerPfad, r);
     Klasse neu;
     if (!klasseLadenAusDatei(neuerPfad, neu, r)) {
+        if (dieselbe) {
+            sperre = std::move(neueSperre);
+        }
         return false;
     }
+    sperre = std::move(neueSperre);
     klasse = std::move(neu);
     istGeaendert = false;
     oeffnen(neuerPfad, klassennameAusEintrag(eintrag));
@@ -37,6 +53,9 @@ bool Klassensitzung::laden(const QString &eintrag)
 
 void Klassensitzung::uebernehmen(const Klasse &neu, const QString &pfad, const QString &name)
 {
+    auto neueSperre = std::make_unique<Klassensperre>();
+    neueSperre->oeffnen(pfad, r);
+    sperre = std::move(neueSperre);
     klasse = neu;
     istGeaendert = true;
     oeffnen(pfad, name);
@@ -61,8 +80,11 @@ bool Klassensitzung::speichern()
         return false;
     }
     ordnerAnlegen(dateiPfad.left(dateiPfad.lastIndexOf(kTrenner) + 1));
-    if (!klassenlisteSchreiben(dateiPfad, klasse, r)) {
-        return false; // gemeldet; die Klasse bleibt offen und ungespeichert
+    if (sperre->pfad() != dateiPfad) {
+        sperre->oeffnen(dateiPfad, r);
+    }
+    if (!sperre->speichern(klasse, r)) {
+        return false; // gemeldet oder abgelehnt; die Klasse bleibt offen und ungespeichert
     }
     istGeaendert = false;
     emit gespeichert();
@@ -92,6 +114,7 @@ int Klassensitzung::speicherAbfrage()
 
 void Klassensitzung::schliessen()
 {
+    sperre->schliessen();
     istOffen = false;
     istGeaendert = false;
     loescheAlleSchueler(klasse);

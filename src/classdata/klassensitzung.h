@@ -9,6 +9,9 @@
 
 #include <QObject>
 
+#include <memory>
+
+class Klassensperre;
 class Rueckfragen;
 
 class Klassensitzung : public QObject
@@ -16,6 +19,7 @@ class Klassensitzung : public QObject
     Q_OBJECT
 public:
     explicit Klassensitzung(Rueckfragen &r, QObject *eltern = nullptr);
+    ~Klassensitzung() override;
 
     // Der Datensatz; wer ihn aendert, meldet es mit geaendertMelden().
     Klasse klasse;
@@ -34,17 +38,21 @@ public:
     // Schuljahr der Klassenliste; die offene Klasse bleibt, wie sie ist.
     void setzeSchuljahr(const QString &basisOrdner, const QString &schuljahr);
 
-    // Laedt einen Eintrag der Klassenliste des Schuljahres. false: kein Klasseneintrag oder nicht
-    // lesbar (gemeldet); die bisherige Klasse bleibt dann unberuehrt.
+    // Laedt einen Eintrag der Klassenliste des Schuljahres und sperrt ihn fuer diese Instanz. Ist
+    // er anderswo geoeffnet, wird es gemeldet und trotzdem geladen; vor dem Speichern wird dann
+    // gefragt. false: kein Klasseneintrag oder nicht lesbar (gemeldet); die bisherige Klasse
+    // bleibt dann samt ihrer Sperre unberuehrt.
     bool laden(const QString &eintrag);
     // Eine im Speicher angelegte Klasse (neue Klasse) wird die offene; sie gilt als geaendert.
     void uebernehmen(const Klasse &neu, const QString &pfad, const QString &name);
-    // Schreibt die offene Klasse; misslingt es, bleibt sie offen und ungespeichert.
+    // Schreibt die offene Klasse; fragt, bevor eine seit dem Oeffnen anderswo gespeicherte Fassung
+    // ueberschrieben wird. Misslingt es oder wird abgelehnt, bleibt sie offen und ungespeichert.
     bool speichern();
     // Vor allem, was die Klasse fallen laesst: 0 weiter (die Klasse ist danach geschlossen),
     // -1 abbrechen (die Klasse bleibt offen).
     int speicherAbfrage();
-    // Laesst die Klasse ohne Rueckfrage fallen (nach der Speicherabfrage oder dem Loeschen).
+    // Laesst die Klasse ohne Rueckfrage fallen (nach der Speicherabfrage oder dem Loeschen) und
+    // gibt ihre Sperre frei.
     void schliessen();
     // Loescht die Klassendatei nach Rueckfrage; danach ist keine Klasse offen.
     bool dateiLoeschen();
@@ -72,6 +80,7 @@ private:
     void oeffnen(const QString &pfad, const QString &name);
 
     Rueckfragen &r;
+    std::unique_ptr<Klassensperre> sperre;
     bool istOffen = false;
     bool istGeaendert = false;
     QString dateiPfad;

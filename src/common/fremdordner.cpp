@@ -282,6 +282,7 @@ void speicherresteEntfernen(const QString &ordner, const QStringList &namen)
     for (const QString &eintrag : alle) {
         if (eintrag.size() > 7 && eintrag[eintrag.size() - 7] == u'.' &&
             istSpeicherendung(QStringView(eintrag).right(6)) &&
+            !eintrag.endsWith(u".sperre"_s) && // die Sperre der Datei, kein Rest
             gesucht.contains(eintrag.chopped(7))) {
             QFile::remove(QDir(ordner).filePath(eintrag));
         }

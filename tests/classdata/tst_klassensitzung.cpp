@@ -61,6 +61,8 @@ private slots:
     void speicherAbfrage();
     void offeneEingabenKommenVorDemSpeichernInDieDatei();
     void ohneKlasseKeineFrage();
+    void zweiSitzungenDerselbenKlasse();
+    void sperreFolgtDerOffenenKlasse();
 };
 
 void KlassensitzungTest::ladenSetztNameKuerzelUndOeffnet()
@@ -143,9 +145,13 @@ void KlassensitzungTest::speicherAbfrage()
     QSignalSpy geschlossen(&u.s, &Klassensitzung::geschlossen);
     QSignalSpy gespeichert(&u.s, &Klassensitzung::gespeichert);
     u.r.antworte(antwort);
+    if (!schreibbar) {
+        u.r.antworte(Rueckfragen::Knopf::Ja); // die Datei ist seit dem Oeffnen anders
+    }
 
     QCOMPARE(u.s.speicherAbfrage(), ergebnis);
-    QCOMPARE(u.r.fragen(), QStringList{u"Soll die bearbeitete Datei gespeichert werden?"_s});
+    QCOMPARE(u.r.fragen().first(), u"Soll die bearbeitete Datei gespeichert werden?"_s);
+    QCOMPARE(u.r.fragen().size(), schreibbar ? 1 : 2);
     const bool bleibtOffen = ergebnis < 0;
     QCOMPARE(u.s.offen(), bleibtOffen);
     QCOMPARE(geschlossen.count(), bleibtOffen ? 0 : 1);
@@ -183,6 +189,72 @@ void KlassensitzungTest::ohneKlasseKeineFrage()
     QCOMPARE(u.s.speicherAbfrage(), 0);
     QVERIFY(!u.s.speichern());
     QVERIFY(u.r.protokoll.isEmpty());
+}
+
+void KlassensitzungTest::zweiSitzungenDerselbenKlasse()
+{
+    Umgebung u;
+    SkriptRueckfragen r2;
+    Klassensitzung zweite{r2};
+    zweite.setzeSchuljahr(u.ordner.pfad(), u"2016-17"_s);
+    QVERIFY(u.s.laden(u"L-7a-Ph.DTA"_s));
+    QVERIFY(u.r.meldungen().isEmpty());
+
+    // Die zweite erfaehrt es, darf die Klasse aber lesen.
+    QVERIFY(zweite.laden(u"L-7a-Ph.DTA"_s));
+    QCOMPARE(r2.meldungen().size(), 1);
+    QVERIFY(r2.meldungen()[0].startsWith(u"Die Klasse L-7a-Ph ist bereits geöffnet"_s));
+
+    u.s.klasse.schueler(1).nachname = u"Erste"_s;
+    QVERIFY(u.s.speichern());
+    QVERIFY(u.r.fragen().isEmpty());
+
+    // Die Fassung der ersten wird nicht stillschweigend ueberschrieben; "Nein" laesst die zweite
+    // offen und ungespeichert.
+    zweite.klasse.schueler(1).nachname = u"Zweite"_s;
+    zweite.geaendertMelden();
+    r2.antworte(Rueckfragen::Knopf::Nein);
+    QSignalSpy gespeichert(&zweite, &Klassensitzung::gespeichert);
+    QVERIFY(!zweite.speichern());
+    QCOMPARE(r2.fragen().size(), 1);
+    QCOMPARE(gespeichert.count(), 0);
+    QVERIFY(zweite.offen());
+    QVERIFY(zweite.geaendert());
+    QCOMPARE(u.nachnameInDatei(u"L-7a-Ph.DTA"_s), u"Erste"_s);
+
+    r2.antworte(Rueckfragen::Knopf::Ja);
+    QVERIFY(zweite.speichern());
+    QCOMPARE(u.nachnameInDatei(u"L-7a-Ph.DTA"_s), u"Zweite"_s);
+}
+
+void KlassensitzungTest::sperreFolgtDerOffenenKlasse()
+{
+    Umgebung u;
+    SkriptRueckfragen still;
+    klassenlisteSchreiben(u.ordner.datei(u"2016-17/L-8b-Ma.DTA"_s), beispielKlasse(u"B"_s), still);
+    u.ordner.schreibe(u"2016-17/L-9c-De.DTA"_s, QByteArray(100, 'x'));
+    auto anderswoGeoeffnet = [&](const QString &eintrag) {
+        SkriptRueckfragen r2;
+        Klassensitzung zweite{r2};
+        zweite.setzeSchuljahr(u.ordner.pfad(), u"2016-17"_s);
+        zweite.laden(eintrag);
+        return r2.meldungen().join(u'|').contains(u"ist bereits geöffnet"_s);
+    };
+
+    QVERIFY(u.s.laden(u"L-7a-Ph.DTA"_s));
+    // Dieselbe Klasse noch einmal laden meldet nichts.
+    QVERIFY(u.s.laden(u"L-7a-Ph.DTA"_s));
+    QVERIFY(u.r.meldungen().isEmpty());
+    // Eine unlesbare Klasse laesst die offene samt Sperre, wie sie ist.
+    QVERIFY(!u.s.laden(u"L-9c-De.DTA"_s));
+    QVERIFY(anderswoGeoeffnet(u"L-7a-Ph.DTA"_s));
+    QVERIFY(!anderswoGeoeffnet(u"L-9c-De.DTA"_s));
+    // Eine andere Klasse zu oeffnen gibt die vorige frei.
+    QVERIFY(u.s.laden(u"L-8b-Ma.DTA"_s));
+    QVERIFY(!anderswoGeoeffnet(u"L-7a-Ph.DTA"_s));
+    QVERIFY(anderswoGeoeffnet(u"L-8b-Ma.DTA"_s));
+    u.s.schliessen();
+    QVERIFY(!anderswoGeoeffnet(u"L-8b-Ma.DTA"_s));
 }
 
 QTEST_GUILESS_MAIN(KlassensitzungTest)

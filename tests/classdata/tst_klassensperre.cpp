@@ -111,6 +111,10 @@ private slots:
         QVERIFY(s.speichern(klasseMit(u"Bauer"_s), r));
         QVERIFY(!QFile::exists(t.datei(u"L-7x-Ph.DTA.Xy12Ab"_s)));
         QVERIFY(QFile::exists(t.datei(u"L-7x-Bio.DTA.Xy12Ab"_s)));
+        // Die eigene Sperre ist kein Rest: sie haelt auch nach dem Speichern.
+        Klassensperre andere;
+        QVERIFY(!andere.oeffnen(pfad, r));
+        andere.schliessen();
         s.schliessen();
         QVERIFY(!QFile::exists(pfad + kKlassensperreEndung));
     }
