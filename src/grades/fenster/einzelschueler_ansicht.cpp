@@ -3,6 +3,7 @@
 #include "classdata/einzelschueler.h"
 #include "classdata/klassensitzung.h"
 #include "classdata/klassenverwaltung.h"
+#include "classdata/namenszeichen.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "grades/fenster/notentabelle_ansicht.h"
@@ -409,6 +410,15 @@ bool EinzelschuelerAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
                                                 : nachnameFeldVerlassen(feld->text());
         if (text != feld->text()) {
             feld->setText(text);
+        }
+        // Ein Zeichen, das die Klassendatei nicht speichern kann, wird gleich hier abgewiesen,
+        // nicht erst beim naechsten Speichern der ganzen Klasse.
+        if (const QString fehler = namenszeichenFehler(feld->text()); !fehler.isEmpty()) {
+            r.fehler(fehler);
+            const Schueler &gespeichert = s.klasse.schueler(s.schuelerNr);
+            feld->setText(objekt == EVorname ? gespeichert.vorname : gespeichert.nachname);
+            QTimer::singleShot(0, feld, [feld] { feld->setFocus(); });
+            return QGroupBox::eventFilter(objekt, ereignis);
         }
         // Ist der neue Schueler schon in der Klasse gespeichert, zaehlt er nicht gegen sich selbst.
         const bool nochNichtGespeichert = neuerSchueler && s.schuelerNr > klassenGroesse(s.klasse);

@@ -35,6 +35,7 @@ private slots:
     void neuerSchuelerAufnehmen();
     void schuelerLoeschen();
     void nameSchonVorhanden();
+    void nameMitFremdemZeichen();
     void notenartenEditor();
     void notenartenBuchstaben();
 };
@@ -226,6 +227,26 @@ void EinzelschuelerFensterTest::nameSchonVorhanden()
     s->EZusatz->setFocus();
     QCOMPARE(u.r.meldungen(), QStringList{u"Dieser Name ist schon vorhanden!"_s});
     QTRY_VERIFY(s->ENachname->hasFocus());
+}
+
+// Ein Zeichen, das die Klassendatei nicht halten kann, wird beim Verlassen des Feldes abgewiesen;
+// die Klasse bleibt speicherbar.
+void EinzelschuelerFensterTest::nameMitFremdemZeichen()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.f->einzelschueler->BEinzelschuelerClick(1);
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    const QString vorher = s->ENachname->text();
+    s->ENachname->setFocus();
+    s->ENachname->setText(u"Жуков"_s);
+    s->EZusatz->setFocus();
+    QCOMPARE(u.r.meldungen().size(), 1);
+    QVERIFY2(u.r.meldungen().constFirst().contains(u"Ж"_s), qPrintable(u.r.meldungen().join(u'|')));
+    QCOMPARE(s->ENachname->text(), vorher);
+    QTRY_VERIFY(s->ENachname->hasFocus());
+    QVERIFY(u.f->sitzung.speichern());
 }
 
 void EinzelschuelerFensterTest::notenartenEditor()
