@@ -87,6 +87,7 @@ public:
     void NeuenTestClick();
     void BNeuAufVorlageClick();
     void BNeuAlleVorlagenClick();
+    void neuAufVorlage(QPushButton *knopf, const QString &filter);
     void TestOeffnenClick();
     void BTestLoeschenClick();
     void FilterLoeschen();

@@ -115,15 +115,26 @@ void TSchuelerdatenEingabefenster::NeuenTestClick()
 
 void TSchuelerdatenEingabefenster::BNeuAufVorlageClick()
 {
+    neuAufVorlage(BNeuAufVorlage, u"...."_s + test.testKuerzel.mid(4));
+}
+
+void TSchuelerdatenEingabefenster::BNeuAlleVorlagenClick()
+{
+    neuAufVorlage(BNeuAlleVorlagen, u"........"_s);
+}
+
+// Neuer Test auf einer Vorlage: die Liste zeigt die Tests aller Schuljahre, die zum Filter passen;
+// der benannte neue Test bleibt das Ziel.
+void TSchuelerdatenEingabefenster::neuAufVorlage(QPushButton *knopf, const QString &filter)
+{
     const QString aktuell = aktuellesSchuljahr(uhr.heute());
-    if (!neuerTestMoeglich(*this, BNeuAufVorlage, r, aktuell)) {
+    if (!neuerTestMoeglich(*this, knopf, r, aktuell)) {
         return;
     }
     neu = NeuArt::AufVorlage;
     zielPfad = test.vorlage(u'A');
     angaben = angabenAusFeldern();
     const TestPfade neuerTest = test;
-    const QString filter = u"...."_s + test.testKuerzel.mid(4);
     fuellt = true;
     CBoxSchuljahr->setCurrentIndex(0);
     CBoxAktSchuljahr->setChecked(false);
@@ -131,33 +142,6 @@ void TSchuelerdatenEingabefenster::BNeuAufVorlageClick()
     fuellt = false;
     katalog = vorhandeneTestsEinlesen(e.basisOrdner, u"..."_s, filter, TestArt::MultipleChoice,
                                       themen, r, &vorlagen)
-                  .zeilen;
-    ListBoxThemenMitErklaerung->clear();
-    ListBoxThemenMitErklaerung->addItems(katalog);
-    test = neuerTest;
-    gewaehlt = false;
-    LVorhandeneTests->setText(u"Vorlagen mit demselben Thema"_s);
-    BVorhandenenTestOeffnen->setText(u"<-- Vorlage wählen"_s);
-    PGruenerRahmenVorhTestOeffnen->rahmenZeigen(true);
-}
-
-void TSchuelerdatenEingabefenster::BNeuAlleVorlagenClick()
-{
-    const QString aktuell = aktuellesSchuljahr(uhr.heute());
-    if (!neuerTestMoeglich(*this, BNeuAlleVorlagen, r, aktuell)) {
-        return;
-    }
-    neu = NeuArt::AufVorlage;
-    zielPfad = test.vorlage(u'A');
-    angaben = angabenAusFeldern();
-    const TestPfade neuerTest = test;
-    fuellt = true;
-    CBoxSchuljahr->setCurrentIndex(0);
-    CBoxAktSchuljahr->setChecked(false);
-    CBoxAlleSchuljahre->setChecked(true);
-    fuellt = false;
-    katalog = vorhandeneTestsEinlesen(e.basisOrdner, u"..."_s, u"........"_s,
-                                      TestArt::MultipleChoice, themen, r, &vorlagen)
                   .zeilen;
     ListBoxThemenMitErklaerung->clear();
     ListBoxThemenMitErklaerung->addItems(katalog);
