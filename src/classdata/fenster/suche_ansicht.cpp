@@ -71,6 +71,7 @@ SuchAnsicht::SuchAnsicht(Klassensitzung &sitzung, Rueckfragen &rueckfragen)
         const int zeilen = art == 2 ? 2 : 1;
         auto *g = new PruefGitter(zeilen, 10, this);
         g->setObjectName(u"SGSucheNotenArt%1"_s.arg(art));
+        g->setzeTabZellenweise(true);
         for (int s = 0; s < 10; ++s) {
             g->setColumnWidth(s, 34);
         }

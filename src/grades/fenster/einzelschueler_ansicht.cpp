@@ -69,8 +69,9 @@ EinzelschuelerAnsicht::EinzelschuelerAnsicht(Klassensitzung &sitzung, Rueckfrage
     EVorname = feld(u"EVorname"_s, kLaengeName);
     ENachname = feld(u"ENachname"_s, kLaengeName);
     EKlasse = feld(u"EKlasse"_s, kLaengeKlasse);
-    EZusatz = feld(u"EZusatz"_s, kLaengeZusatz);
+    // Die Tab-Reihenfolge folgt der Erzeugung: wie die Felder nebeneinander stehen.
     EGeschl = feld(u"EGeschl"_s, kLaengeGeschlecht);
+    EZusatz = feld(u"EZusatz"_s, kLaengeZusatz);
     EGeschl->setFixedWidth(30);
     EKlasse->setFixedWidth(60);
     person->addWidget(LSchNr, 0, 0);
@@ -94,6 +95,7 @@ EinzelschuelerAnsicht::EinzelschuelerAnsicht(Klassensitzung &sitzung, Rueckfrage
         const int zeilen = art == 2 ? 2 : 1;
         auto *g = new PruefGitter(zeilen, 10, this);
         g->setObjectName(QString::fromUtf16(kGitterNamen[art]));
+        g->setzeTabZellenweise(true);
         for (int s = 0; s < 10; ++s) {
             g->setColumnWidth(s, 34);
         }

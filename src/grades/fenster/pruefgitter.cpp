@@ -3,6 +3,7 @@
 #include "classdata/klasse.h"
 
 #include <QHeaderView>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -44,6 +45,7 @@ public:
             gitter->letzteUebernahmeOk = gitter->uebernehmen(index.row(), index.column(), text);
             return;
         }
+        gitter->letzteUebernahmeOk = true;
         model->setData(index, text);
     }
 
@@ -126,6 +128,67 @@ void PruefGitter::keyPressEvent(QKeyEvent *ereignis)
         return;
     }
     QTableWidget::keyPressEvent(ereignis);
+}
+
+QModelIndex PruefGitter::tabZiel(bool vor) const
+{
+    const int breite = columnCount();
+    const int anzahl = rowCount() * breite;
+    const QModelIndex aktuell = currentIndex();
+    int i = aktuell.isValid() ? aktuell.row() * breite + aktuell.column() : (vor ? -1 : anzahl);
+    for (i += vor ? 1 : -1; i >= 0 && i < anzahl; i += vor ? 1 : -1) {
+        const QModelIndex ziel = model()->index(i / breite, i % breite);
+        if (ziel.flags() & Qt::ItemIsEditable) {
+            return ziel;
+        }
+    }
+    return {};
+}
+
+bool PruefGitter::focusNextPrevChild(bool vor)
+{
+    if (tabZellenweise && hasFocus() && state() != QAbstractItemView::EditingState) {
+        const QModelIndex ziel = tabZiel(vor);
+        if (ziel.isValid()) {
+            setCurrentIndex(ziel);
+            return true;
+        }
+    }
+    return QTableWidget::focusNextPrevChild(vor);
+}
+
+void PruefGitter::focusInEvent(QFocusEvent *ereignis)
+{
+    QTableWidget::focusInEvent(ereignis);
+    // Mit Tab betreten beginnt das Gitter vorne, mit Shift+Tab hinten.
+    const bool vor = ereignis->reason() == Qt::TabFocusReason;
+    if (tabZellenweise && (vor || ereignis->reason() == Qt::BacktabFocusReason)) {
+        setCurrentIndex({});
+        const QModelIndex ziel = tabZiel(vor);
+        if (ziel.isValid()) {
+            setCurrentIndex(ziel);
+        }
+    }
+}
+
+void PruefGitter::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hinweis)
+{
+    // Tab im offenen Feld: die Tabelle selbst wuerde am Ende wieder vorne anfangen.
+    const bool weiter = hinweis == QAbstractItemDelegate::EditNextItem;
+    if (!tabZellenweise || (!weiter && hinweis != QAbstractItemDelegate::EditPreviousItem)) {
+        QTableWidget::closeEditor(editor, hinweis);
+        return;
+    }
+    QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (!letzteUebernahmeOk) {
+        return; // verweigerter Wert: die Zelle bleibt, wo sie ist
+    }
+    const QModelIndex ziel = tabZiel(weiter);
+    if (ziel.isValid()) {
+        setCurrentIndex(ziel);
+    } else {
+        QWidget::focusNextPrevChild(weiter);
+    }
 }
 
 void PruefGitter::mousePressEvent(QMouseEvent *ereignis)

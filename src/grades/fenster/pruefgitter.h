@@ -20,6 +20,9 @@ public:
     // Setzt Text und Bearbeitbarkeit einer Zelle.
     void zelle(int zeile, int spalte, const QString &text, bool bearbeitbar = false);
     QString text(int zeile, int spalte) const;
+    // Tab wandert Zelle fuer Zelle durch die bearbeitbaren Zellen; erst in der letzten (Shift+Tab:
+    // der ersten) geht der Fokus zum naechsten (vorigen) Feld der Ansicht.
+    void setzeTabZellenweise(bool an) { tabZellenweise = an; }
 
 signals:
     void befehlsTaste(QChar buchstabe);
@@ -29,9 +32,15 @@ protected:
     void keyPressEvent(QKeyEvent *ereignis) override;
     void mousePressEvent(QMouseEvent *ereignis) override;
     void keyboardSearch(const QString &) override {}
+    bool focusNextPrevChild(bool vor) override;
+    void focusInEvent(QFocusEvent *ereignis) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hinweis) override;
 
 private:
     friend class PruefDelegate;
     QWidget *offenerEditor = nullptr;
     bool letzteUebernahmeOk = true;
+    bool tabZellenweise = false;
+    // Naechste (vorige) bearbeitbare Zelle in Lesereihenfolge, ungueltig am Rand.
+    QModelIndex tabZiel(bool vor) const;
 };

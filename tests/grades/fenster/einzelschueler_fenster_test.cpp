@@ -36,6 +36,8 @@ private slots:
     void schuelerLoeschen();
     void nameSchonVorhanden();
     void nameMitFremdemZeichen();
+    void tabReihenfolge();
+    void tabImOffenenFeld();
     void notenartenEditor();
     void notenartenBuchstaben();
 };
@@ -247,6 +249,94 @@ void EinzelschuelerFensterTest::nameMitFremdemZeichen()
     QCOMPARE(s->ENachname->text(), vorher);
     QTRY_VERIFY(s->ENachname->hasFocus());
     QVERIFY(u.f->sitzung.speichern());
+}
+
+namespace {
+
+// Wo der Fokus steht: Feldname, bei Gittern mit Zeile und Spalte.
+QString fokusOrt()
+{
+    QWidget *w = QApplication::focusWidget();
+    if (auto *g = qobject_cast<PruefGitter *>(w)) {
+        return u"%1(%2,%3)"_s.arg(g->objectName()).arg(g->currentRow()).arg(g->currentColumn());
+    }
+    if (w != nullptr && w->objectName().isEmpty() && w->parentWidget() != nullptr) {
+        w = w->parentWidget()->parentWidget(); // offenes Zellenfeld im Gitter
+        if (auto *g = qobject_cast<PruefGitter *>(w)) {
+            return u"%1(%2,%3)"_s.arg(g->objectName()).arg(g->currentRow()).arg(g->currentColumn());
+        }
+    }
+    return w == nullptr ? u"-"_s : w->objectName();
+}
+
+QStringList erwarteteTabFolge()
+{
+    QStringList folge{u"EVorname"_s, u"ENachname"_s, u"EKlasse"_s, u"EGeschl"_s, u"EZusatz"_s};
+    const QString gitter[6] = {{},
+                               u"SGNotenArt1Hausarb"_s,
+                               u"SGNotenArt2Muendl"_s,
+                               u"SGNotenArt3Ordner"_s,
+                               u"SGNotenArt4Prot"_s,
+                               u"SGNotenArt5Tests"_s};
+    for (int art = 1; art <= 5; ++art) {
+        for (int zeile = 0; zeile < (art == 2 ? 2 : 1); ++zeile) {
+            for (int spalte = 0; spalte < 10; ++spalte) {
+                folge << u"%1(%2,%3)"_s.arg(gitter[art]).arg(zeile).arg(spalte);
+            }
+        }
+    }
+    folge << u"BVorherigerSchueler"_s;
+    return folge;
+}
+
+} // namespace
+
+// Tab geht die Felder in der Reihenfolge durch, in der sie nebeneinander stehen, in den
+// Notengittern Zelle fuer Zelle; Shift+Tab denselben Weg zurueck.
+void EinzelschuelerFensterTest::tabReihenfolge()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.klick(u"BEinzelSchueler"_s);
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    QTRY_VERIFY(s->EVorname->hasFocus());
+    const QStringList erwartet = erwarteteTabFolge();
+    QStringList vor{fokusOrt()};
+    for (qsizetype i = 1; i < erwartet.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        vor << fokusOrt();
+    }
+    QCOMPARE(vor, erwartet);
+    QStringList zurueck{fokusOrt()};
+    for (qsizetype i = 1; i < erwartet.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        zurueck.prepend(fokusOrt());
+    }
+    QCOMPARE(zurueck, erwartet);
+    QVERIFY(u.r.meldungen().isEmpty());
+}
+
+// Eine getippte Note wird mit Tab uebernommen und der Fokus geht in die naechste Zelle; eine
+// ungueltige bleibt stehen, ohne dass das Gitter von vorn beginnt.
+void EinzelschuelerFensterTest::tabImOffenenFeld()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.klick(u"BEinzelSchueler"_s);
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    PruefGitter *g = s->SGNotenArt[1];
+    zelleTippen(g, 0, 9, u"2-"_s);
+    QVERIFY(QApplication::focusWidget() != g); // das Zellenfeld ist offen
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(u.f->sitzung.klasse.schueler(1).note(1, 9), u"2-"_s);
+    QCOMPARE(fokusOrt(), u"SGNotenArt2Muendl(0,0)"_s);
+
+    zelleTippen(g, 0, 3, u"7"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(fokusOrt(), u"SGNotenArt1Hausarb(0,3)"_s);
+    QCOMPARE(u.f->sitzung.klasse.schueler(1).note(1, 3), QString());
 }
 
 void EinzelschuelerFensterTest::notenartenEditor()
