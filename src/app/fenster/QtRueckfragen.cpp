@@ -65,6 +65,20 @@ QString qtDateifilter(const QString &filter)
     return qtFilter.join(QStringLiteral(";;"));
 }
 
+QString filterDerEndung(const QString &qtFilter, const QString &endung)
+{
+    const QStringList filter = qtFilter.split(QStringLiteral(";;"));
+    const QString muster = QStringLiteral("*.") + endung;
+    for (const QString &f : filter) {
+        const qsizetype auf = f.lastIndexOf(u'(');
+        const QStringList teile = f.mid(auf + 1).chopped(1).split(u' ', Qt::SkipEmptyParts);
+        if (auf >= 0 && !endung.isEmpty() && teile.contains(muster, Qt::CaseInsensitive)) {
+            return f;
+        }
+    }
+    return filter.constFirst();
+}
+
 QWidget *QtRueckfragen::elternFenster() const
 {
     // Ohne festen Eltern erscheint die Meldung ueber dem gerade aktiven Fenster.
@@ -140,8 +154,10 @@ QString QtRueckfragen::dateiZumOeffnen(const QString &titel, const QString &ordn
 QString QtRueckfragen::dateiZumSpeichern(const QString &titel, const QString &vorschlag,
                                          const QString &filter, const QString &endung)
 {
-    QFileDialog d(elternFenster(), titel, vorschlag, qtDateifilter(filter));
+    const QString qtFilter = qtDateifilter(filter);
+    QFileDialog d(elternFenster(), titel, vorschlag, qtFilter);
     d.setAcceptMode(QFileDialog::AcceptSave);
+    d.selectNameFilter(filterDerEndung(qtFilter, endung));
     d.setDefaultSuffix(endung);
     d.selectFile(vorschlag);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) {

@@ -9,6 +9,8 @@
 // Dateifilter der Logik fuer Qt: die Windows-Form "Beschreibung|*.a;*.b|..." wird zu
 // "Beschreibung (*.a *.b);;..."; ein Filter in Qt-Form bleibt, wie er ist.
 QString qtDateifilter(const QString &filter);
+// Der Filter (Qt-Form), dessen Muster die Standardendung traegt; sonst der erste.
+QString filterDerEndung(const QString &qtFilter, const QString &endung);
 
 class QtRueckfragen final : public Rueckfragen
 {

@@ -30,6 +30,29 @@ private slots:
         QTEST(qtDateifilter(filter), "erwartet");
     }
 
+    // Der Speicherdialog waehlt den Filter der Standardendung vor (Export: "csv-Datei").
+    void filterDerEndung_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("endung");
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("Export") << u"txt-Datei (*.txt);;csv-Datei (*.csv)"_s << u"csv"_s
+                                << u"csv-Datei (*.csv)"_s;
+        QTest::newRow("Gross/klein") << u"*.Doc"_s << u"doc"_s << u"*.Doc"_s;
+        QTest::newRow("mehrere Muster") << u"Texte (*.txt *.csv);;Alle (*)"_s << u"csv"_s
+                                        << u"Texte (*.txt *.csv)"_s;
+        QTest::newRow("unbekannt: erster") << u"A (*.a);;B (*.b)"_s << u"c"_s << u"A (*.a)"_s;
+        QTest::newRow("ohne Endung") << u"A (*.a);;B (*.b)"_s << QString() << u"A (*.a)"_s;
+        QTest::newRow("Teilwort zaehlt nicht") << u"A (*.csvx);;B (*.csv)"_s << u"csv"_s
+                                               << u"B (*.csv)"_s;
+    }
+    void filterDerEndung()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, endung);
+        QTEST(::filterDerEndung(filter, endung), "erwartet");
+    }
+
     // Der umgewandelte Filter findet die ausgelieferten Normtabellen.
     void findetDateien()
     {
