@@ -1,5 +1,6 @@
 #include "app/fenster/KonfigFenster.h"
 
+#include "app/fenster/Eingabetaste.h"
 #include "app/fenster/Skalierung.h"
 #include "app/konfigtexte.h"
 #include "app/konfiguration.h"
@@ -25,7 +26,7 @@ const QString crlf = u"\r\n"_s;
 }
 
 TFormKonf::TFormKonf(Umgebung &umgebung, QWidget *eltern)
-    : QDialog(eltern, Qt::Window)
+    : QDialog(eltern)
     , u(umgebung)
     , logik(umgebung.e, umgebung.k, umgebung.r)
 {
@@ -391,5 +392,12 @@ void TFormKonf::BOKClick()
     if (u.r.frage(Rueckfragen::Art::Frage, KonfigText::okOhneGo(), Rueckfragen::Knoepfe::JaNein) ==
         Rueckfragen::Knopf::Ja) {
         hide();
+    }
+}
+
+void TFormKonf::keyPressEvent(QKeyEvent *e)
+{
+    if (!eingabetasteDruecktFokusknopf(this, e)) {
+        QDialog::keyPressEvent(e);
     }
 }

@@ -52,6 +52,9 @@ signals:
     // Der Probelauf fuehrt in die Testdurchfuehrung.
     void modusGewuenscht(Modus modus, bool rueckgabe);
 
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+
 private:
     void aufbauen();
     void zuruecksetzen(QRadioButton *behalten);

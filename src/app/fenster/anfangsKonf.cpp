@@ -1,5 +1,7 @@
 #include "app/fenster/anfangsKonf.h"
 
+#include "app/fenster/Eingabetaste.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +11,7 @@
 using namespace Qt::StringLiterals;
 
 TFormAnfangsKonf::TFormAnfangsKonf(Umgebung &umgebung, QWidget *eltern)
-    : QDialog(eltern, Qt::Window)
+    : QDialog(eltern)
     , u(umgebung)
     , logik(umgebung.e, umgebung.k, umgebung.r)
 {
@@ -111,4 +113,11 @@ void TFormAnfangsKonf::BOKClick()
     hide();
     logik.anfangsKonfSpeichern(schule, lehrer);
     emit gespeichert();
+}
+
+void TFormAnfangsKonf::keyPressEvent(QKeyEvent *e)
+{
+    if (!eingabetasteDruecktFokusknopf(this, e)) {
+        QDialog::keyPressEvent(e);
+    }
 }

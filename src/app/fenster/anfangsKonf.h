@@ -26,6 +26,9 @@ signals:
     // Schule und Lehrkraft sind gespeichert.
     void gespeichert();
 
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+
 private:
     Umgebung &u;
     TestKonfiguration logik;

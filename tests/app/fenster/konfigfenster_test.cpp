@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -41,6 +42,9 @@ private slots:
     void anfangskonfiguration();
     void anfangskonfigurationAbbrechen();
     void ordnerAussuchen();
+    void enterAufFokusknopf_data();
+    void enterAufFokusknopf();
+    void bleibtVorDemHauptfenster();
 };
 
 void KonfigFensterTest::go1StelltBeispieleZweimalBereit()
@@ -337,6 +341,50 @@ void KonfigFensterTest::ordnerAussuchen()
     // Abgebrochen: nichts aendert sich.
     knopf(&k, "BMivoProgrammOrdnerAussuchen")->click();
     QCOMPARE(feld(&k, "EMivoProgrammOrdner")->text(), neu + u"/"_s);
+}
+
+
+// Enter auf dem Knopf mit Fokus loest ihn aus; Enter in einem Feld nicht.
+void KonfigFensterTest::enterAufFokusknopf_data()
+{
+    QTest::addColumn<QString>("fokus");
+    QTest::addColumn<bool>("gespeichert");
+    QTest::newRow("OK") << u"BOK"_s << true;
+    QTest::newRow("Abbrechen") << u"BAbbrechen"_s << false;
+    QTest::newRow("Feld") << u"ELehrerName"_s << false;
+}
+
+void KonfigFensterTest::enterAufFokusknopf()
+{
+    QFETCH(QString, fokus);
+    QFETCH(bool, gespeichert);
+    Lauf l;
+    QVERIFY(l.starten());
+    l.befehl("AnfangsKonfiguration1")->trigger();
+    TFormAnfangsKonf &d = l.a->anfangsKonf;
+    feld(&d, "ELehrerName")->setText(u"Neumann"_s);
+    l.r.leeren();
+    QWidget *ziel = d.findChild<QWidget *>(fokus);
+    ziel->setFocus();
+    QTest::keyClick(ziel, Qt::Key_Return);
+    QCOMPARE(d.isVisible(), fokus == u"ELehrerName"_s);
+    QCOMPARE(wertInDatei(l.e.lehrerCfDatei(), Kopf::lehrername) == u"Neumann"_s, gespeichert);
+}
+
+// Beide Konfigurationsdialoge gehoeren zum Hauptfenster: der Fenstermanager haelt sie davor,
+// auch nachdem eine Rueckfrage das Hauptfenster aktiviert hat.
+void KonfigFensterTest::bleibtVorDemHauptfenster()
+{
+    Lauf l;
+    QVERIFY(l.starten());
+    l.befehl("AnfangsKonfiguration1")->trigger();
+    l.a->konf.oeffnen();
+    for (QWidget *d : {static_cast<QWidget *>(&l.a->anfangsKonf), static_cast<QWidget *>(&l.a->konf)}) {
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->windowHandle()->transientParent(), l.haupt().windowHandle());
+        // Nur Dialogfenster meldet Qt dem Fenstermanager als abhaengig (WM_TRANSIENT_FOR).
+        QCOMPARE(d->windowType(), Qt::Dialog);
+    }
 }
 
 QTEST_MAIN(KonfigFensterTest)
