@@ -1,8 +1,10 @@
 #include "app/fenster/Skalierung.h"
 
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLayout>
 #include <QScreen>
+#include <QTableView>
 #include <QWidget>
 
 namespace {
@@ -33,6 +35,21 @@ void groessenSkalieren(QWidget *w, int prozent)
     const int gross = QWIDGETSIZE_MAX;
     w->setMaximumSize(max.width() == gross ? gross : mal(max.width(), prozent),
                       max.height() == gross ? gross : mal(max.height(), prozent));
+    // Gesetzte Spaltenbreiten und Zeilenhoehen wachsen mit, sonst passen Gitter fester Groesse
+    // nicht mehr zu ihren Zellen.
+    if (auto *t = qobject_cast<QTableView *>(w)) {
+        for (QHeaderView *kopf : {t->horizontalHeader(), t->verticalHeader()}) {
+            QList<int> groessen;
+            for (int i = 0; i < kopf->count(); ++i) {
+                groessen << mal(kopf->sectionSize(i), prozent);
+            }
+            // Setzt auch alle Abschnitte auf die neue Vorgabe; die eigenen kommen danach.
+            kopf->setDefaultSectionSize(mal(kopf->defaultSectionSize(), prozent));
+            for (int i = 0; i < kopf->count(); ++i) {
+                kopf->resizeSection(i, groessen[i]);
+            }
+        }
+    }
     if (QLayout *l = w->layout()) {
         const QMargins m = l->contentsMargins();
         l->setContentsMargins(mal(m.left(), prozent), mal(m.top(), prozent),
