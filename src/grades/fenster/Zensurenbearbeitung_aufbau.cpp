@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 void TFZensurenbearbeitung::oberflaecheAufbauen()
@@ -65,6 +67,18 @@ void TFZensurenbearbeitung::oberflaecheAufbauen()
     gross.setBold(true);
     LKlasse->setFont(gross);
     BNeueKlasse = knopf(u"BNeueKlasse"_s, u"&Neue Klasse"_s);
+    // Im Suchmodus traegt der erste Knopf zwei Zeilen. Breite und Zeilenhoehe stehen dafuer von
+    // Anfang an bereit, sonst springen beim Suchen die Knoepfe daneben und darunter.
+    {
+        QPushButton zweizeilig(u"Schülersuche/\nweiter suchen"_s);
+        zweizeilig.setFont(BKlassenwahl->font());
+        const QSize zwei = zweizeilig.sizeHint();
+        BKlassenwahl->setMinimumWidth(std::max(zwei.width(), BKlassenwahl->sizeHint().width()));
+        auto *stuetze = new QWidget(this);
+        stuetze->setObjectName(u"Zeile1Hoehe"_s);
+        stuetze->setFixedSize(0, zwei.height());
+        zeile1->addWidget(stuetze);
+    }
     zeile1->addWidget(BKlassenwahl);
     zeile1->addWidget(BNeueKlasse);
     zeile1->addWidget(new QLabel(u"Schuljahr:"_s, this));

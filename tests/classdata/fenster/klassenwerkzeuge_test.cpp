@@ -336,6 +336,36 @@ private slots:
         QCOMPARE(u.f->LBoxKlassen->count(), 2);
     }
 
+    // Beim Suchen wird der erste Knopf zweizeilig; die Knoepfe daneben und darunter bleiben,
+    // wo sie waren, auch mit offener Klasse und in der Einzelschueleransicht.
+    void knoepfeBleibenStehen()
+    {
+        Fensterumgebung u;
+        const auto orte = [&u] {
+            QList<QRect> r;
+            for (const char *name : {"BKlassenwahl", "BNeueKlasse", "BZenKat1", "BEinzelSchueler",
+                                     "CHBDurchschnitte"}) {
+                QWidget *w = u.f->findChild<QWidget *>(QString::fromLatin1(name));
+                r << QRect(w->mapTo(u.f.get(), QPoint()), w->size());
+            }
+            r.first().setHeight(0); // nur er darf hoeher werden
+            r.first().moveTop(0);
+            return r;
+        };
+        const QList<QRect> vorher = orte();
+        menue(u, u"Schlersuchen1"_s);
+        QVERIFY(u.f->suchAnsicht->aktiv());
+        u.warte();
+        QCOMPARE(orte(), vorher);
+        menue(u, u"Schlersuchen1"_s);
+        u.oeffne(u"L-7x-Ph.DTA"_s);
+        u.warte();
+        QCOMPARE(orte(), vorher);
+        u.klick(u"BEinzelSchueler"_s);
+        u.warte();
+        QCOMPARE(orte(), vorher);
+    }
+
     void escBeendetDieSuche()
     {
         Fensterumgebung u;
