@@ -205,7 +205,8 @@ void TMainForm::setzeNotenverwaltung(Notenverwaltung *fenster)
     // In der Uebersicht ist keine Klasse geladen: diese Befehle fuehren zur Klassenwahl
     // des Notenfensters.
     for (const char *name : {"Klasseffnen1", "NotenbearbeitungKlasseauswhlen1", "Nameneingabe1",
-                             "Namenlschen1", "Namennderung1", "Schlerverschieben1"}) {
+                             "Namenlschen1", "Namennderung1", "Schlerverschieben1",
+                             "ZurKlassenverwaltungwechseln1"}) {
         befehlAnbinden(name, [this] {
             NotenverwaltungClick();
             if (notenverwaltung->fenster()->isVisible()) {

@@ -77,6 +77,9 @@ void TMainForm::editorVerlassen(int nachSpeichernAktion)
         break;
     case 6:
         NotenverwaltungClick();
+        if (notenverwaltung && notenverwaltung->fenster()->isVisible()) {
+            notenverwaltung->klassenwahlZeigen();
+        }
         break;
     default:
         break;

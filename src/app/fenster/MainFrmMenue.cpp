@@ -49,12 +49,12 @@ void TMainForm::menueAufbauen()
     befehl(Klasseverndern1, u"Namenänderung"_s, "Namennderung1", false);
     befehl(Klasseverndern1, u"Schüler in andere Klasse verschieben"_s, "Schlerverschieben1", false);
     Klassendatenexportieren1 =
-        befehl(klasse, u"Klassendaten exportieren (.csv)"_s, "Klassendatenexportieren1", false);
+        befehl(klasse, u"Klassendaten exportieren (.csv)"_s, "Klassendatenexportieren1", true);
     KlasseinneuesSchuljahrversetzen1 = befehl(klasse, u"Klasse in neues Schuljahr &versetzen"_s,
                                               "KlasseinneuesSchuljahrversetzen1", false);
-    Zufallsgruppen1 = befehl(klasse, u"Zufallsgruppen"_s, "Zufallsgruppen1", false);
+    Zufallsgruppen1 = befehl(klasse, u"Zufallsgruppen"_s, "Zufallsgruppen1", true);
     Schlersuchen1 = befehl(klasse, u"Schüler suchen"_s, "Schlersuchen1", false);
-    Klasselschen1 = befehl(klasse, u"Klasse löschen"_s, "Klasselschen1", false);
+    Klasselschen1 = befehl(klasse, u"Klasse löschen"_s, "Klasselschen1", true);
     klasse->addSeparator();
     ZurKlassenverwaltungwechseln1 =
         befehl(klasse, u"Zur Klassenverwaltung wechseln"_s, "ZurKlassenverwaltungwechseln1", false);

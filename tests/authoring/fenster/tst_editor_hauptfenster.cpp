@@ -4,7 +4,9 @@
 #include "app/fenster/fenstertesthilfe.h"
 #include "authoring/fenster/TestEditor.h"
 #include "authoring/fenster/TestSpeicherAbfrage.h"
+#include "grades/fenster/Zensurenbearbeitung.h"
 
+#include <QListWidget>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +55,21 @@ private slots:
         QVERIFY(!ed->testGeladen());
         QCOMPARE(auswahl.aufrufe.size(), 1);
         QCOMPARE(auswahl.aufrufe.first().first, Testauswahl::Layout::Konstruktion);
+
+        // "Zur Klassenverwaltung wechseln": nach der Abfrage die Klassenwahl der Notenverwaltung.
+        QVERIFY(ed->testOeffnen(test, a));
+        QVERIFY(l.befehl("ZurKlassenverwaltungwechseln1")->isVisible());
+        QVERIFY(l.befehl("ZurKlassenverwaltungwechseln1")->isEnabled());
+        l.befehl("ZurKlassenverwaltungwechseln1")->trigger();
+        QVERIFY(abfrage->isVisible());
+        TFZensurenbearbeitung &noten = l.a->notenfenster;
+        QVERIFY(!noten.isVisible());
+        abfrage->findChild<QPushButton *>(u"BNichtSpeichern"_s)->click();
+        QTRY_VERIFY(noten.isVisible());
+        QTRY_VERIFY(noten.LBoxKlassen->isVisible());
+        QVERIFY(!ed->isVisible());
+        noten.hide();
+        l.haupt().show();
 
         // Ohne geladenen Test fuehrt "Zur Uebersicht" sofort dorthin.
         QVERIFY(ed->testOeffnen(test, a));
