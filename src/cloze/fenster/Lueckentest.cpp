@@ -420,27 +420,35 @@ void TFLueckentest::BUrdateiSpeichernClick()
     urdateiSchreiben();
 }
 
-void TFLueckentest::BUrdateiLadenClick()
+bool TFLueckentest::dateiDarstellen(const QString &datei, Auswertung auswerten)
 {
-    if (!ungespeichertesKlaeren(false)) {
-        return;
-    }
     leeren();
     QTextDocument geladen;
-    QString fehler = rtfDateiLaden(urdatei, geladen);
+    QString fehler = rtfDateiLaden(datei, geladen);
     LueckenListen neu;
     if (fehler.isEmpty()) {
-        fehler = lehreransichtAusUrdatei(geladen, neu, urdatei);
+        fehler = auswerten(geladen, neu, datei);
     }
     if (!fehler.isEmpty()) {
         r.fehler(fehler);
         modusSetzen(Modus::Text);
-        return;
+        return false;
     }
     laedt = true;
     re1->dokumentSetzen(geladen.clone(re1));
     laedt = false;
     listen = std::move(neu);
+    return true;
+}
+
+void TFLueckentest::BUrdateiLadenClick()
+{
+    if (!ungespeichertesKlaeren(false)) {
+        return;
+    }
+    if (!dateiDarstellen(urdatei, &lehreransichtAusUrdatei)) {
+        return;
+    }
     ansichtWert = Ansicht::Lehrer;
     geaendert = false;
     urdateiBekannt = true;

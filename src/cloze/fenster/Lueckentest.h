@@ -115,6 +115,10 @@ private:
     // Fragt vor dem Verwerfen eines ungespeicherten Lehrertextes: true, wenn es weitergehen darf.
     // speichernAnbieten: Ja speichert erst, Nein verwirft.
     bool ungespeichertesKlaeren(bool speichernAnbieten);
+    // Leert das Fenster, laedt die RTF-Datei und wertet sie aus; bei einem Fehler Meldung,
+    // Textmodus und false. Sonst steht der Text im Fenster und die Listen sind uebernommen.
+    using Auswertung = QString (*)(QTextDocument &, LueckenListen &, const QString &);
+    bool dateiDarstellen(const QString &datei, Auswertung auswerten);
     bool urdateiSchreiben();
     bool ausgefuelltSchreiben();
     void nachLaden();

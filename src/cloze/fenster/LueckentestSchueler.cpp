@@ -20,23 +20,9 @@ void TFLueckentest::SchTestDateiDarstellenClick()
     if (!ungespeichertesKlaeren(true)) {
         return;
     }
-    leeren();
-    QTextDocument geladen;
-    const QString datei = ordnerDatei(kSchuelerdateiName);
-    QString fehler = rtfDateiLaden(datei, geladen);
-    LueckenListen neu;
-    if (fehler.isEmpty()) {
-        fehler = schueleransichtAusSchuelerdatei(geladen, neu, datei);
-    }
-    if (!fehler.isEmpty()) {
-        r.fehler(fehler);
-        modusSetzen(Modus::Text);
+    if (!dateiDarstellen(ordnerDatei(kSchuelerdateiName), &schueleransichtAusSchuelerdatei)) {
         return;
     }
-    laedt = true;
-    re1->dokumentSetzen(geladen.clone(re1));
-    laedt = false;
-    listen = std::move(neu);
     schuelerAWoerter = listen.allgemeine;
     ansichtWert = Ansicht::Schueler;
     LBoxLWSchAL->addItems(schuelerAWoerter);
