@@ -1,7 +1,7 @@
 // Das Schuelerprogramm Mivo. Es liest Mivo-cf.txt aus seinem eigenen Ordner, gleich in welchem
 // Arbeitsordner es gestartet wird. "--minimiert" startet es als Symbol (Probelauf).
+#include "app/fenster/QtRueckfragen.h"
 #include "outside/schuelerprogramm/Mivo.h"
-#include "outside/schuelerprogramm/MivoRueckfragen.h"
 #include "outside/schuelerseite.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Mivo"_s);
-    MivoRueckfragen r;
+    QtRueckfragen r;
     const QString cf =
         QDir(QApplication::applicationDirPath()).filePath(schuelerseite::kKonfigName);
     const schuelerseite::KonfigErgebnis k = schuelerseite::konfigLesen(cf);
