@@ -2,6 +2,7 @@
 // 40 Schueler, Katalog ueber 10 Schuljahre x 300 Tests. Daneben die einfache Datei-E/A derselben
 // Bytes, im selben Lauf gemessen.
 #include "bench_hilfe.h"
+#include "bench_testdaten.h"
 
 #include "app/konfiguration.h"
 #include "classdata/klasse.h"
@@ -54,50 +55,19 @@ public:
     }
 };
 
-QStringList vorlage40()
-{
-    QStringList z{u"Multiple-Choice-Test"_s,
-                  QString(70, u'-'),
-                  u"Physik- Test Nr. 1          Kl.: 7x       Gruppe: A"_s,
-                  u"Thema: Mechanik: Kräfte und Bewegungen"_s,
-                  QString(70, u'-'),
-                  QString()};
-    for (int q = 1; q <= 40; ++q) {
-        z << QString::number(q) + u")\tWelche Aussage über die Größe Nr. "_s + QString::number(q) +
-                 u" trifft zu?"_s;
-        for (QChar b : u"abcd"_s) {
-            const QString zeile =
-                u'\t' + QString(b) + u") Eine mögliche Antwort "_s + b + u" mit etwas Text"_s;
-            z << (b == u"abcd"_s[q % 4] ? QString::number(1 + q % 3) + zeile : zeile);
-        }
-        z << QString();
-    }
-    return z;
-}
-
-Klasse klasse40()
-{
-    Klasse k;
-    for (int nr = 1; nr <= 40; ++nr) {
-        k.schueler(nr).nachname =
-            QString(QChar(u'A' + (nr - 1) / 26)) + QChar(u'a' + (nr - 1) % 26) + u"chname"_s;
-        k.schueler(nr).vorname = u"Vorname"_s + QString::number(nr);
-    }
-    return k;
-}
-
 struct Klassentest
 {
     Testordner t;
     TestPfade test;
-    Klasse klasse = klasse40();
+    Klasse klasse = bench::klasse40();
     JaRueckfragen r;
 
     Klassentest()
     {
         test = {t.pfad(), u"2024-25"_s, u"7xP1Mech"_s};
         QDir().mkpath(test.testOrdner());
-        ansiZeilenSchreiben(test.vorlage(u'A'), vorlage40());
+        ansiZeilenSchreiben(test.vorlage(u'A'),
+                            bench::vorlage40(u"Mechanik: Kräfte und Bewegungen"_s));
     }
     QString name(int nr) const
     {
@@ -257,7 +227,7 @@ void katalog(benchmark::State &state)
                 QString::number(5 + n % 5) + u"aP"_s + QString::number(1 + (n / 5) % 9) + thema;
             const QString ordner = t.pfad() + jahr + u'/' + code + u'/';
             QDir().mkpath(ordner);
-            QStringList z = vorlage40();
+            QStringList z = bench::vorlage40(u"Mechanik: Kräfte und Bewegungen"_s);
             z[3] = u"Thema: Ein Thema Nummer "_s + QString::number(n);
             ansiZeilenSchreiben(ordner + code + u".__A"_s, z);
             vorlagen << ordner + code + u".__A"_s;

@@ -4,6 +4,7 @@
 // (40 Schueler x 40 Fragen).
 
 #include "bench_hilfe.h"
+#include "bench_testdaten.h"
 
 #include "app/konfiguration.h"
 #include "classdata/klassendatei.h"
@@ -62,38 +63,6 @@ public:
     bool programmStarten(const QString &, const QStringList &) override { return true; }
 };
 
-QStringList vorlage40(const QString &thema)
-{
-    QStringList z{u"Multiple-Choice-Test"_s,
-                  QString(70, u'-'),
-                  u"Physik- Test Nr. 1          Kl.: 7x       Gruppe: A"_s,
-                  u"Thema: "_s + thema,
-                  QString(70, u'-'),
-                  QString()};
-    for (int q = 1; q <= 40; ++q) {
-        z << QString::number(q) + u")\tWelche Aussage über die Größe Nr. "_s + QString::number(q) +
-                 u" trifft zu?"_s;
-        for (QChar b : u"abcd"_s) {
-            const QString zeile =
-                u'\t' + QString(b) + u") Eine mögliche Antwort "_s + b + u" mit etwas Text"_s;
-            z << (b == u"abcd"_s[q % 4] ? QString::number(1 + q % 3) + zeile : zeile);
-        }
-        z << QString();
-    }
-    return z;
-}
-
-Klasse klasse40()
-{
-    Klasse k;
-    for (int nr = 1; nr <= 40; ++nr) {
-        k.schueler(nr).nachname =
-            QString(QChar(u'A' + (nr - 1) / 26)) + QChar(u'a' + (nr - 1) % 26) + u"chname"_s;
-        k.schueler(nr).vorname = u"Vorname"_s + QString::number(nr);
-    }
-    return k;
-}
-
 // Basisordner mit Einstellungen, Klasse L-7x-P (40) und dem Test 7xP1Mech im Jahr 2024-25.
 struct Umgebung
 {
@@ -103,7 +72,7 @@ struct Umgebung
     KeinOeffner o;
     FesteUhr uhr{QDateTime(QDate(2024, 11, 5), QTime(9, 30))};
     StdZufall zufall{1};
-    Klasse klasse = klasse40();
+    Klasse klasse = bench::klasse40();
     TestPfade test;
     std::unique_ptr<TSchuelerdatenEingabefenster> f;
 
@@ -116,7 +85,7 @@ struct Umgebung
         e.lehrername = u"Meier/"_s;
         test = {t.pfad(), u"2024-25"_s, u"7xP1Mech"_s};
         QDir().mkpath(test.testOrdner());
-        ansiZeilenSchreiben(test.vorlage(u'A'), vorlage40(u"Mechanik"_s));
+        ansiZeilenSchreiben(test.vorlage(u'A'), bench::vorlage40(u"Mechanik"_s));
         dateiSchreiben(test.schuljahrOrdner() + u"L-7x-P.DTA"_s, *klasseAlsBytes(klasse));
         f = std::make_unique<TSchuelerdatenEingabefenster>(e, r, o, uhr, zufall);
     }
@@ -164,7 +133,7 @@ void listeNeuFuellen(benchmark::State &state)
             const QString ordner = u.t.pfad() + jahr + u'/' + code + u'/';
             QDir().mkpath(ordner);
             ansiZeilenSchreiben(ordner + code + u".__A"_s,
-                                vorlage40(u"Ein Thema Nummer "_s + QString::number(n)));
+                                bench::vorlage40(u"Ein Thema Nummer "_s + QString::number(n)));
             if (j == 0) {
                 themen << thema + u"- Thema"_s;
             }
