@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
 
@@ -57,6 +58,21 @@ void messen(benchmark::State &state, double eaSekunden, F &&f)
         std::chrono::duration<double>(Uhr::now() - start).count() / double(state.iterations());
     state.counters["ea_us"] = eaSekunden * 1e6;
     state.counters["faktor"] = eaSekunden > 0 ? je / eaSekunden : 0.0;
+}
+
+// Fuehrt die Messungen in einer Qt-Anwendung (QGuiApplication oder QApplication) aus, ohne
+// Bildschirm, wenn keine Plattform vorgegeben ist.
+template<typename Anwendung>
+int mitQtAusfuehren(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    Anwendung app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace bench

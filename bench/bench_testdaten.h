@@ -1,12 +1,38 @@
 #pragma once
-// Testdaten der Messungen rund um Tests: eine Vorlage mit 40 Aufgaben und eine Klasse mit 40
-// Schuelern.
+// Testdaten der Messungen rund um Tests: eine Vorlage mit 40 Aufgaben, eine Klasse mit 40
+// Schuelern und Rueckfragen, die jede Frage bejahen.
 
 #include "classdata/klasse.h"
+#include "common/rueckfragen.h"
 
 #include <QStringList>
 
 namespace bench {
+
+class JaRueckfragen final : public Rueckfragen
+{
+public:
+    void melde(Art, const QString &) override {}
+    Knopf frage(Art, const QString &, Knoepfe k) override
+    {
+        return k == Knoepfe::OkAbbruch || k == Knoepfe::Ok ? Knopf::Ok : Knopf::Ja;
+    }
+    void piep() override {}
+    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
+                              const QString &) override
+    {
+        return {};
+    }
+    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
+    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+};
 
 inline QStringList vorlage40(const QString &thema)
 {

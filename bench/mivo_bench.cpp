@@ -139,10 +139,5 @@ BENCHMARK(BM_OeffnenAbgebenOhneDekodieren)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::mitQtAusfuehren<QGuiApplication>(argc, argv);
 }

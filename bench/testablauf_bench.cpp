@@ -30,37 +30,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Beantwortet jede Frage zustimmend und vergisst Meldungen.
-class JaRueckfragen final : public Rueckfragen
-{
-public:
-    void melde(Art, const QString &) override {}
-    Knopf frage(Art, const QString &, Knoepfe k) override
-    {
-        return k == Knoepfe::OkAbbruch || k == Knoepfe::Ok ? Knopf::Ok : Knopf::Ja;
-    }
-    void piep() override {}
-    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
-                              const QString &) override
-    {
-        return {};
-    }
-    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
-    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-};
-
 struct Klassentest
 {
     Testordner t;
     TestPfade test;
     Klasse klasse = bench::klasse40();
-    JaRueckfragen r;
+    bench::JaRueckfragen r;
 
     Klassentest()
     {
@@ -236,7 +211,7 @@ void katalog(benchmark::State &state)
             }
         }
     }
-    JaRueckfragen r;
+    bench::JaRueckfragen r;
     const double ea = bench::medianSekunden(
         [&] {
             for (const QString &v : vorlagen) {

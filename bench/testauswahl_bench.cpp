@@ -31,31 +31,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class JaRueckfragen final : public Rueckfragen
-{
-public:
-    void melde(Art, const QString &) override {}
-    Knopf frage(Art, const QString &, Knoepfe k) override
-    {
-        return k == Knoepfe::OkAbbruch || k == Knoepfe::Ok ? Knopf::Ok : Knopf::Ja;
-    }
-    void piep() override {}
-    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
-                              const QString &) override
-    {
-        return {};
-    }
-    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
-    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-};
-
 class KeinOeffner final : public Oeffner
 {
 public:
@@ -68,7 +43,7 @@ struct Umgebung
 {
     Testordner t;
     Einstellungen e;
-    JaRueckfragen r;
+    bench::JaRueckfragen r;
     KeinOeffner o;
     FesteUhr uhr{QDateTime(QDate(2024, 11, 5), QTime(9, 30))};
     StdZufall zufall{1};
@@ -239,14 +214,7 @@ BENCHMARK(benotenBisNotenfenster)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
     setzePauseVorNeuschreibenMs(0);
     setzeAbgabeRuhezeitMs(0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::mitQtAusfuehren<QApplication>(argc, argv);
 }
