@@ -126,7 +126,7 @@ Anwendung::Anwendung(Umgebung &umgebung)
 
 void Anwendung::testauswahlAnbinden(Rueckfragen &r)
 {
-    fensterSkalieren(&testauswahl, fensterSkalierung(&testauswahl, Fensterfamilie::Testauswahl));
+    testauswahl.setzeSkalierung(fensterSkalierung(&testauswahl, Fensterfamilie::Testauswahl));
     testauswahl.hide();
     hauptfenster.setzeTestauswahl(&testauswahl);
     QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::modusGewuenscht, &hauptfenster,
