@@ -105,7 +105,7 @@ Anwendung::Anwendung(Umgebung &umgebung)
                      });
     // Lueckentest: die Testauswahl oeffnet es mit neuerTest/testOeffnen; bis sie sich hier
     // anmeldet, fuehrt "Zurueck zur Testauswahl" in die Uebersicht.
-    fensterSkalieren(&lueckentest, fensterSkalierung(&lueckentest, Fensterfamilie::Testauswahl));
+    lueckentest.setzeSkalierung(fensterSkalierung(&lueckentest, Fensterfamilie::Testauswahl));
     lueckentest.hide();
     QObject::connect(&lueckentest, &TFLueckentest::zurTestauswahl, &hauptfenster, [this] {
         lueckentest.hide();
