@@ -49,10 +49,10 @@ Anwendung::Anwendung(Umgebung &umgebung)
     , zufall(quint32(QDateTime::currentMSecsSinceEpoch()))
     , testauswahl(umgebung.e, umgebung.r, umgebung.o, umgebung.uhr, zufall)
     , notenfenster(umgebung.e, umgebung.r, umgebung.uhr)
-    , versetzung(umgebung.e, umgebung.r, umgebung.uhr, &hauptfenster)
     , konf(umgebung, &hauptfenster)
     , anfangsKonf(umgebung, &hauptfenster)
     , lueckentest(umgebung.e, umgebung.r)
+    , u(umgebung)
 {
     hauptfenster.setzeNotenverwaltung(&notenverwaltung);
     testauswahlAnbinden(umgebung.r);
@@ -80,12 +80,6 @@ Anwendung::Anwendung(Umgebung &umgebung)
                      });
 
     notenfenster.setzeSkalierung(fensterSkalierung(&notenfenster, Fensterfamilie::Notenverwaltung));
-    fensterSkalieren(&versetzung, fensterSkalierung(&versetzung, Fensterfamilie::Standard));
-    versetzung.hide();
-    QObject::connect(&versetzung, &TFVersetzung::zurUebersicht, &hauptfenster, [this] {
-        versetzung.hide();
-        hauptfenster.modusWechseln(kModusUebersicht);
-    });
 
     // Die Konfigurationsdialoge kennen das Hauptfenster nicht.
     QObject::connect(&hauptfenster, &TMainForm::anfangsKonfigurationGewuenscht, &anfangsKonf,
@@ -192,14 +186,31 @@ void Anwendung::testauswahlAnbinden(Rueckfragen &r)
         });
 }
 
+TFVersetzung &Anwendung::versetzung()
+{
+    if (!versetzungsdialog) {
+        versetzungsdialog =
+            std::make_unique<TFVersetzung>(u.e, u.r, u.uhr, &hauptfenster);
+        TFVersetzung *v = versetzungsdialog.get();
+        fensterSkalieren(v, fensterSkalierung(v, Fensterfamilie::Standard));
+        v->hide();
+        QObject::connect(v, &TFVersetzung::zurUebersicht, &hauptfenster, [this, v] {
+            v->hide();
+            hauptfenster.modusWechseln(kModusUebersicht);
+        });
+    }
+    return *versetzungsdialog;
+}
+
 void Anwendung::versetzungZeigen()
 {
     notenfenster.hide();
+    TFVersetzung &v = versetzung();
     // Die Einstellungen sind erst nach dem Start geladen: Listen jetzt fuellen.
-    versetzung.CBoxSchuljahrClick();
-    versetzung.show();
-    versetzung.raise();
-    versetzung.activateWindow();
+    v.CBoxSchuljahrClick();
+    v.show();
+    v.raise();
+    v.activateWindow();
 }
 
 void Anwendung::imNotenfenster(void (TFZensurenbearbeitung::*befehl)())
