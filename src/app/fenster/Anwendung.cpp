@@ -55,7 +55,7 @@ Anwendung::Anwendung(Umgebung &umgebung)
     , u(umgebung)
 {
     hauptfenster.setzeNotenverwaltung(&notenverwaltung);
-    testauswahlAnbinden(umgebung.r);
+    testauswahlAnbinden();
     hauptfenster.setzeKonfigDialogeVorhanden(true);
 
     // Das Notenfenster bittet um Modi; vorher hat es selbst die Speicherabfrage gestellt.
@@ -118,7 +118,7 @@ Anwendung::Anwendung(Umgebung &umgebung)
                                 [this] { imNotenfenster(&TFZensurenbearbeitung::schuelerSuchen); });
 }
 
-void Anwendung::testauswahlAnbinden(Rueckfragen &r)
+void Anwendung::testauswahlAnbinden()
 {
     testauswahl.setzeSkalierung(fensterSkalierung(&testauswahl, Fensterfamilie::Testauswahl));
     testauswahl.hide();
@@ -150,13 +150,9 @@ void Anwendung::testauswahlAnbinden(Rueckfragen &r)
     QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::programmEndeGewuenscht,
                      &hauptfenster, [this] { hauptfenster.programmBeenden(); });
     QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::testBearbeiten, &hauptfenster,
-                     [this, &r](const QString &pfad, bool alsVorlage, bool neu) {
+                     [this](const QString &pfad, bool alsVorlage, bool neu) {
+                         // Der Editor entsteht hier beim ersten Oeffnen eines Tests.
                          TestEditor *editor = hauptfenster.editor();
-                         if (!editor) {
-                             r.information(u"Der Testeditor ist in dieser Programmversion noch "
-                                           u"nicht enthalten."_s);
-                             return;
-                         }
                          const SpeicherAngaben &a = testauswahl.editorAngaben();
                          if (neu) {
                              editor->neuerTest(pfad, a);

@@ -48,7 +48,7 @@ private:
     std::unique_ptr<TFVersetzung> versetzungsdialog; // Kind des Hauptfensters, vor ihm abgebaut
 
     // Testauswahl anmelden und ihre Bitten verbinden.
-    void testauswahlAnbinden(Rueckfragen &r);
+    void testauswahlAnbinden();
     // Versetzungsdialog ueber dem Hauptfenster, Testauswahl und Notenfenster verborgen.
     void versetzungZeigen();
     // Notenverwaltung oeffnen und dort ein Klassenwerkzeug aufrufen.
