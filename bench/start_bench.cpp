@@ -37,9 +37,10 @@ public:
     bool programmStarten(const QString &, const QStringList &) override { return false; }
 };
 
-void bereitMelden(const char *zeile = "bereit\n")
+// Die Zeile "bereit" (mit dem Messwert des Kindes dahinter) fuer den Elternprozess, dann Ende.
+void bereitMelden(const QByteArray &wert = {})
 {
-    std::printf("%s", zeile);
+    std::printf("bereit%s%s\n", wert.isEmpty() ? "" : " ", wert.constData());
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }
@@ -49,8 +50,10 @@ void bereitMelden(const char *zeile = "bereit\n")
 class Zeichenwaechter final : public QObject
 {
 public:
-    explicit Zeichenwaechter(std::function<bool()> bedingung,
-                             std::function<void()> danach = [] { bereitMelden(); })
+    explicit Zeichenwaechter(std::function<bool()> bedingung)
+        : Zeichenwaechter(std::move(bedingung), [] { bereitMelden(); })
+    {}
+    Zeichenwaechter(std::function<bool()> bedingung, std::function<void()> danach)
         : bedingung(std::move(bedingung))
         , danach(std::move(danach))
     {
@@ -127,13 +130,11 @@ int kindErstesZeigen(int argc, char **argv, const QString &basis, bool noten)
     QWidget *ziel = noten ? static_cast<QWidget *>(&a.notenfenster) : &a.testauswahl;
     QElapsedTimer zeit;
     bool geklickt = false;
-    Zeichenwaechter fenster([&] { return geklickt && ziel->isVisible(); }, [&] {
-        const QByteArray zeile = "bereit " + QByteArray::number(zeit.nsecsElapsed() / 1e6) + "\n";
-        bereitMelden(zeile.constData());
-    });
+    const auto gezeichnet = [&] { bereitMelden(QByteArray::number(zeit.nsecsElapsed() / 1e6)); };
+    Zeichenwaechter fenster([&] { return geklickt && ziel->isVisible(); }, gezeichnet);
     fenster.nurFenster = ziel;
-    Zeichenwaechter start([&] { return !e.basisOrdner.isEmpty(); }, [&] {
-        app.removeEventFilter(&start);
+    // Der Klick erst nach dem Zeichnen der Uebersicht, im naechsten Durchgang der Schleife.
+    const auto klicken = [&] {
         QTimer::singleShot(0, &a.hauptfenster, [&] {
             app.installEventFilter(&fenster);
             geklickt = true;
@@ -144,7 +145,8 @@ int kindErstesZeigen(int argc, char **argv, const QString &basis, bool noten)
                 a.hauptfenster.TestKonstruierenClick();
             }
         });
-    });
+    };
+    Zeichenwaechter start([&] { return !e.basisOrdner.isEmpty(); }, klicken);
     app.installEventFilter(&start);
     a.starten();
     const int rc = QApplication::exec();

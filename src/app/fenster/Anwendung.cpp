@@ -185,8 +185,7 @@ void Anwendung::testauswahlAnbinden()
 TFVersetzung &Anwendung::versetzung()
 {
     if (!versetzungsdialog) {
-        versetzungsdialog =
-            std::make_unique<TFVersetzung>(u.e, u.r, u.uhr, &hauptfenster);
+        versetzungsdialog = std::make_unique<TFVersetzung>(u.e, u.r, u.uhr, &hauptfenster);
         TFVersetzung *v = versetzungsdialog.get();
         fensterSkalieren(v, fensterSkalierung(v, Fensterfamilie::Standard));
         v->hide();

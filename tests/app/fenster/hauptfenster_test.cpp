@@ -458,8 +458,7 @@ void HauptfensterTest::fensterEntstehenBeimErstenZeigen_data()
                                 << int(Fensterfamilie::Testauswahl);
     QTest::newRow("Testfunktionen") << u"konf"_s << u"BGo1"_s << int(Fensterfamilie::Standard);
     QTest::newRow("Anfangskonfiguration") << u"anfangsKonf"_s << u"ESchulName"_s << -1;
-    QTest::newRow("Testeditor") << u"editor"_s << u"RichEdit1"_s
-                                << int(Fensterfamilie::Standard);
+    QTest::newRow("Testeditor") << u"editor"_s << u"RichEdit1"_s << int(Fensterfamilie::Standard);
 }
 
 // Der Start baut nur die Uebersicht; die anderen Fenster entstehen beim ersten Zeigen und sind
