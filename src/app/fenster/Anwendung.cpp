@@ -49,13 +49,13 @@ Anwendung::Anwendung(Umgebung &umgebung)
     , zufall(quint32(QDateTime::currentMSecsSinceEpoch()))
     , testauswahl(umgebung.e, umgebung.r, umgebung.o, umgebung.uhr, zufall)
     , notenfenster(umgebung.e, umgebung.r, umgebung.uhr)
-    , versetzung(umgebung.e, umgebung.r, umgebung.uhr, &hauptfenster)
     , konf(umgebung, &hauptfenster)
     , anfangsKonf(umgebung, &hauptfenster)
     , lueckentest(umgebung.e, umgebung.r)
+    , u(umgebung)
 {
     hauptfenster.setzeNotenverwaltung(&notenverwaltung);
-    testauswahlAnbinden(umgebung.r);
+    testauswahlAnbinden();
     hauptfenster.setzeKonfigDialogeVorhanden(true);
 
     // Das Notenfenster bittet um Modi; vorher hat es selbst die Speicherabfrage gestellt.
@@ -80,12 +80,6 @@ Anwendung::Anwendung(Umgebung &umgebung)
                      });
 
     notenfenster.setzeSkalierung(fensterSkalierung(&notenfenster, Fensterfamilie::Notenverwaltung));
-    fensterSkalieren(&versetzung, fensterSkalierung(&versetzung, Fensterfamilie::Standard));
-    versetzung.hide();
-    QObject::connect(&versetzung, &TFVersetzung::zurUebersicht, &hauptfenster, [this] {
-        versetzung.hide();
-        hauptfenster.modusWechseln(kModusUebersicht);
-    });
 
     // Die Konfigurationsdialoge kennen das Hauptfenster nicht.
     QObject::connect(&hauptfenster, &TMainForm::anfangsKonfigurationGewuenscht, &anfangsKonf,
@@ -105,7 +99,7 @@ Anwendung::Anwendung(Umgebung &umgebung)
                      });
     // Lueckentest: die Testauswahl oeffnet es mit neuerTest/testOeffnen; bis sie sich hier
     // anmeldet, fuehrt "Zurueck zur Testauswahl" in die Uebersicht.
-    fensterSkalieren(&lueckentest, fensterSkalierung(&lueckentest, Fensterfamilie::Testauswahl));
+    lueckentest.setzeSkalierung(fensterSkalierung(&lueckentest, Fensterfamilie::Testauswahl));
     lueckentest.hide();
     QObject::connect(&lueckentest, &TFLueckentest::zurTestauswahl, &hauptfenster, [this] {
         lueckentest.hide();
@@ -124,9 +118,9 @@ Anwendung::Anwendung(Umgebung &umgebung)
                                 [this] { imNotenfenster(&TFZensurenbearbeitung::schuelerSuchen); });
 }
 
-void Anwendung::testauswahlAnbinden(Rueckfragen &r)
+void Anwendung::testauswahlAnbinden()
 {
-    fensterSkalieren(&testauswahl, fensterSkalierung(&testauswahl, Fensterfamilie::Testauswahl));
+    testauswahl.setzeSkalierung(fensterSkalierung(&testauswahl, Fensterfamilie::Testauswahl));
     testauswahl.hide();
     hauptfenster.setzeTestauswahl(&testauswahl);
     QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::modusGewuenscht, &hauptfenster,
@@ -156,13 +150,9 @@ void Anwendung::testauswahlAnbinden(Rueckfragen &r)
     QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::programmEndeGewuenscht,
                      &hauptfenster, [this] { hauptfenster.programmBeenden(); });
     QObject::connect(&testauswahl, &TSchuelerdatenEingabefenster::testBearbeiten, &hauptfenster,
-                     [this, &r](const QString &pfad, bool alsVorlage, bool neu) {
+                     [this](const QString &pfad, bool alsVorlage, bool neu) {
+                         // Der Editor entsteht hier beim ersten Oeffnen eines Tests.
                          TestEditor *editor = hauptfenster.editor();
-                         if (!editor) {
-                             r.information(u"Der Testeditor ist in dieser Programmversion noch "
-                                           u"nicht enthalten."_s);
-                             return;
-                         }
                          const SpeicherAngaben &a = testauswahl.editorAngaben();
                          if (neu) {
                              editor->neuerTest(pfad, a);
@@ -192,14 +182,30 @@ void Anwendung::testauswahlAnbinden(Rueckfragen &r)
         });
 }
 
+TFVersetzung &Anwendung::versetzung()
+{
+    if (!versetzungsdialog) {
+        versetzungsdialog = std::make_unique<TFVersetzung>(u.e, u.r, u.uhr, &hauptfenster);
+        TFVersetzung *v = versetzungsdialog.get();
+        fensterSkalieren(v, fensterSkalierung(v, Fensterfamilie::Standard));
+        v->hide();
+        QObject::connect(v, &TFVersetzung::zurUebersicht, &hauptfenster, [this, v] {
+            v->hide();
+            hauptfenster.modusWechseln(kModusUebersicht);
+        });
+    }
+    return *versetzungsdialog;
+}
+
 void Anwendung::versetzungZeigen()
 {
     notenfenster.hide();
+    TFVersetzung &v = versetzung();
     // Die Einstellungen sind erst nach dem Start geladen: Listen jetzt fuellen.
-    versetzung.CBoxSchuljahrClick();
-    versetzung.show();
-    versetzung.raise();
-    versetzung.activateWindow();
+    v.CBoxSchuljahrClick();
+    v.show();
+    v.raise();
+    v.activateWindow();
 }
 
 void Anwendung::imNotenfenster(void (TFZensurenbearbeitung::*befehl)())

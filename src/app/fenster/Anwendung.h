@@ -11,6 +11,8 @@
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 
+#include <memory>
+
 class Anwendung
 {
 public:
@@ -25,11 +27,15 @@ public:
     // Reihenfolge der Erzeugung: Hauptfenster, Testauswahl, Notenverwaltung, Versetzung,
     // Konfiguration fuer Testfunktionen, Anfangskonfiguration, Speicherabfrage, Lueckentest.
     // Die Fenster der Testauswahl und Notenverwaltung melden sich beim Hauptfenster an.
+    // Ihre Steuerelemente entstehen erst beim ersten Zeigen (der Testeditor mit der
+    // Speicherabfrage beim ersten Gebrauch); so wartet der Start nur auf die Uebersicht.
     TMainForm hauptfenster;
     StdZufall zufall;
     TSchuelerdatenEingabefenster testauswahl;
     TFZensurenbearbeitung notenfenster;
-    TFVersetzung versetzung;
+    // Der Versetzungsdialog liest schon beim Erzeugen Datum und Klassenlisten: er entsteht beim
+    // ersten Gebrauch.
+    TFVersetzung &versetzung();
     TFormKonf konf;
     TFormAnfangsKonf anfangsKonf;
     TFLueckentest lueckentest;
@@ -38,8 +44,11 @@ public:
     void starten();
 
 private:
+    Umgebung &u;
+    std::unique_ptr<TFVersetzung> versetzungsdialog; // Kind des Hauptfensters, vor ihm abgebaut
+
     // Testauswahl anmelden und ihre Bitten verbinden.
-    void testauswahlAnbinden(Rueckfragen &r);
+    void testauswahlAnbinden();
     // Versetzungsdialog ueber dem Hauptfenster, Testauswahl und Notenfenster verborgen.
     void versetzungZeigen();
     // Notenverwaltung oeffnen und dort ein Klassenwerkzeug aufrufen.

@@ -30,27 +30,9 @@ TFormKonf::TFormKonf(Umgebung &umgebung, QWidget *eltern)
     , u(umgebung)
     , logik(umgebung.e, umgebung.k, umgebung.r)
 {
-    aufbauen();
+    setObjectName(u"FormKonf"_s);
+    setWindowTitle(u"Mivo-Zuzovuvavev: Konfiguration für Testfunktionen"_s);
     setModal(false);
-    fensterSkalieren(this, fensterSkalierung(this, Fensterfamilie::Standard));
-
-    connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButton1Click(true); });
-    connect(RadioButton2, &QRadioButton::clicked, this, [this] { RadioButton2Click(true); });
-    connect(RadioButton3, &QRadioButton::clicked, this, [this] { RadioButton3Click(true); });
-    connect(BGo1, &QPushButton::clicked, this, &TFormKonf::BGo1Click);
-    connect(BGo2, &QPushButton::clicked, this, &TFormKonf::BGo2Click);
-    connect(BGo3, &QPushButton::clicked, this, &TFormKonf::BGo3Click);
-    connect(BOK, &QPushButton::clicked, this, &TFormKonf::BOKClick);
-    connect(BAbbrechen, &QPushButton::clicked, this, &QWidget::hide);
-    connect(EAusgabeOrdner, &QLineEdit::textChanged, ERueckgabeOrdner, &QLineEdit::setText);
-    connect(BMivoProgrammOrdnerAussuchen, &QPushButton::clicked, this,
-            [this] { aussuchen(EMivoProgrammOrdner, true); });
-    connect(BAusgabeOrdnerAussuchen, &QPushButton::clicked, this,
-            [this] { aussuchen(EAusgabeOrdner, false); });
-    connect(BAbgabeOrdnerAussuchen, &QPushButton::clicked, this,
-            [this] { aussuchen(EAbgabeOrdner, false); });
-    connect(BRueckgabeOrdnerAussuchen, &QPushButton::clicked, this,
-            [this] { aussuchen(ERueckgabeOrdner, false); });
 
     // Aktivierung bei jedem Wechsel aus einem anderen Fenster dieses Programms; nach eigenen
     // Meldungen und Dateidialogen nicht, sonst gingen Eingaben in den Feldern verloren.
@@ -72,8 +54,48 @@ TFormKonf::TFormKonf(Umgebung &umgebung, QWidget *eltern)
     });
 }
 
+void TFormKonf::aufbauen()
+{
+    // Die Steuerelemente entstehen beim ersten Oeffnen, nicht beim Programmstart.
+    if (aufgebaut) {
+        return;
+    }
+    aufgebaut = true;
+    oberflaecheAufbauen();
+    fensterSkalieren(this, fensterSkalierung(this, Fensterfamilie::Standard));
+
+    connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButton1Click(true); });
+    connect(RadioButton2, &QRadioButton::clicked, this, [this] { RadioButton2Click(true); });
+    connect(RadioButton3, &QRadioButton::clicked, this, [this] { RadioButton3Click(true); });
+    connect(BGo1, &QPushButton::clicked, this, &TFormKonf::BGo1Click);
+    connect(BGo2, &QPushButton::clicked, this, &TFormKonf::BGo2Click);
+    connect(BGo3, &QPushButton::clicked, this, &TFormKonf::BGo3Click);
+    connect(BOK, &QPushButton::clicked, this, &TFormKonf::BOKClick);
+    connect(BAbbrechen, &QPushButton::clicked, this, &QWidget::hide);
+    connect(EAusgabeOrdner, &QLineEdit::textChanged, ERueckgabeOrdner, &QLineEdit::setText);
+    connect(BMivoProgrammOrdnerAussuchen, &QPushButton::clicked, this,
+            [this] { aussuchen(EMivoProgrammOrdner, true); });
+    connect(BAusgabeOrdnerAussuchen, &QPushButton::clicked, this,
+            [this] { aussuchen(EAusgabeOrdner, false); });
+    connect(BAbgabeOrdnerAussuchen, &QPushButton::clicked, this,
+            [this] { aussuchen(EAbgabeOrdner, false); });
+    connect(BRueckgabeOrdnerAussuchen, &QPushButton::clicked, this,
+            [this] { aussuchen(ERueckgabeOrdner, false); });
+}
+
+void TFormKonf::setVisible(bool sichtbar)
+{
+    if (sichtbar) {
+        aufbauen();
+    }
+    QDialog::setVisible(sichtbar);
+}
+
 KonfigFelder TFormKonf::felder() const
 {
+    if (!aufgebaut) {
+        return {};
+    }
     return {EMivoProgrammOrdner->text(), EAusgabeOrdner->text(), EAbgabeOrdner->text(),
             ERueckgabeOrdner->text(), ESchuelerOrdner->text()};
 }
@@ -89,11 +111,15 @@ void TFormKonf::felderSetzen(const KonfigFelder &f)
 
 void TFormKonf::setzeMivoProgrammOrdner(const QString &ordner)
 {
+    aufbauen();
     EMivoProgrammOrdner->setText(ordner);
 }
 
 int TFormKonf::bestaetigung() const
 {
+    if (!aufgebaut) {
+        return 0;
+    }
     return PGespeichert1->isVisibleTo(this)   ? 1
            : PGespeichert2->isVisibleTo(this) ? 2
            : PGespeichert3->isVisibleTo(this) ? 3
@@ -102,6 +128,7 @@ int TFormKonf::bestaetigung() const
 
 void TFormKonf::oeffnen()
 {
+    aufbauen();
     aktivierungErledigt = true;
     if (!isVisible()) {
         show();

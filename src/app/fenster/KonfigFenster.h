@@ -22,6 +22,10 @@ class TFormKonf : public QDialog
 public:
     TFormKonf(Umgebung &umgebung, QWidget *eltern = nullptr);
 
+    // Die Steuerelemente entstehen beim ersten Zeigen (oeffnen, show) oder mit
+    // setzeMivoProgrammOrdner; die Befehle darunter setzen sie voraus.
+    void setVisible(bool sichtbar) override;
+
     // Menuebefehl: zeigen (FormShow) und aktivieren (FormActivate).
     void oeffnen();
     // Der Menuebefehl des Hauptfensters: oeffnen, bei Ordnerkonfiguration 1 gleich "Go" 1.
@@ -56,7 +60,9 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    // Baut die Steuerelemente beim ersten Bedarf (einmal); KonfigFensterAufbau.cpp.
     void aufbauen();
+    void oberflaecheAufbauen();
     void zuruecksetzen(QRadioButton *behalten);
     void bestaetigungZeigen(int n);
     void auswaehlen(int n);
@@ -65,6 +71,7 @@ private:
 
     Umgebung &u;
     TestKonfiguration logik;
+    bool aufgebaut = false;
     bool einrichtungsMarke = false;
     bool aktivierungErledigt = false;
     QPointer<QWindow> letztesFenster;

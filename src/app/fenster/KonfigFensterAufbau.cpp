@@ -32,11 +32,8 @@ QFont fett(QFont f, qreal faktor = 1.0)
 
 } // namespace
 
-void TFormKonf::aufbauen()
+void TFormKonf::oberflaecheAufbauen()
 {
-    setObjectName(u"FormKonf"_s);
-    setWindowTitle(u"Mivo-Zuzovuvavev: Konfiguration für Testfunktionen"_s);
-
     auto *kopf = beschriftung(
         u"Konfiguration für die Testfunktionen: Durchführung, Benotung, Rückgabe"_s, this);
     kopf->setObjectName(u"LUeberschrift"_s);

@@ -45,7 +45,7 @@ TMainForm::TMainForm(Umgebung &umgebung, QWidget *eltern)
     setAttribute(Qt::WA_QuitOnClose, false);
     uebersichtAufbauen();
     menueAufbauen();
-    editorEinbauen();
+    arbeitsflaecheAufbauen();
 
     // FormCreate
     prozent = fensterSkalierung(this, Fensterfamilie::Standard);
@@ -298,7 +298,9 @@ void TMainForm::FormEinstellung(int modus)
             a->setVisible(false);
         }
         PUebersicht->setVisible(true);
-        testEditor->setVisible(false);
+        if (testEditor) {
+            testEditor->setVisible(false);
+        }
         Beenden1->setEnabled(false);
         aktivieren(AnfangsKonfiguration1, true);
         aktivieren(KonfigurationfrTestfunktionen1, true);
@@ -328,7 +330,11 @@ void TMainForm::FormEinstellung(int modus)
         aktivieren(AnfangsKonfiguration1, false);
         aktivieren(KonfigurationfrTestfunktionen1, false);
         PUebersicht->setVisible(false);
-        testEditor->setVisible(true);
+        // Der Durchgang beim Zeigen kehrt gleich zur Uebersicht zurueck: dafuer wird der Editor
+        // nicht gebaut.
+        if (testEditor || !imFormShow) {
+            editor()->setVisible(true);
+        }
         Beenden1->setEnabled(true);
         for (QAction *a : {Testvorlagedrucken1, Testspeichernwievorliegend1, Testspeichernunter1}) {
             a->setVisible(true);

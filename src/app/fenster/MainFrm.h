@@ -59,8 +59,9 @@ public:
     bool rueckgabeModus() const { return rueckgabe; }
     bool ersterDurchgang() const { return ersterLayoutDurchgang; }
     bool testauswahlVorhanden() const { return testauswahl != nullptr; }
-    // Der Testeditor (Modus 3); die Testauswahl oeffnet darin Tests.
-    TestEditor *editor() const { return testEditor; }
+    // Der Testeditor (Modus 3); die Testauswahl oeffnet darin Tests. Er entsteht beim ersten
+    // Gebrauch, damit der Programmstart nicht auf ihn wartet.
+    TestEditor *editor();
 
 signals:
     // Die Testauswahl hat sich an- oder abgemeldet.
@@ -78,8 +79,9 @@ protected:
 
 private:
     void uebersichtAufbauen();
-    // Testeditor: einbauen, und "*Editor offen*": erst die Speicherabfrage, dann die Aktion.
-    void editorEinbauen();
+    // Arbeitsflaeche (Uebersicht, spaeter der Editor) und die Menuebefehle des Editors;
+    // "*Editor offen*": erst die Speicherabfrage, dann die Aktion.
+    void arbeitsflaecheAufbauen();
     bool editorAbfrage(int nachSpeichernAktion);
     void editorVerlassen(int nachSpeichernAktion);
     QAbstractButton *uebersichtsKnopf(const QKeyEvent *ereignis) const;

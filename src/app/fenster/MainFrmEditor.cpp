@@ -1,17 +1,18 @@
 // Der Testeditor im Hauptfenster (Modus 3): Einbau, Menuebefehle des Editors und der Weg
 // hinaus ueber die Speicherabfrage.
 #include "app/fenster/MainFrm.h"
+#include "app/fenster/Skalierung.h"
 #include "app/uebersicht.h"
 #include "authoring/fenster/TestEditor.h"
 
 #include <QAction>
+#include <QLayout>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
-void TMainForm::editorEinbauen()
+void TMainForm::arbeitsflaecheAufbauen()
 {
-    testEditor = new TestEditor(u, this);
     auto *flaeche = new QWidget(this);
     flaeche->setObjectName(u"PArbeitsflaeche"_s);
     takeCentralWidget();
@@ -19,14 +20,9 @@ void TMainForm::editorEinbauen()
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(0);
     l->addWidget(PUebersicht);
-    l->addWidget(testEditor);
-    testEditor->hide();
     setCentralWidget(flaeche);
 
-    connect(testEditor, &TestEditor::modusGewuenscht, this,
-            [this](Modus modus) { FormEinstellung(modus); });
-    connect(testEditor, &TestEditor::weiter, this, &TMainForm::editorVerlassen);
-
+    // Die Befehle sind nur im Editor sichtbar; dann ist er gebaut.
     befehlAnbinden("Testvorlagedrucken1", [this] {
         if (editorSichtbar && testEditor->testGeladen()) {
             testEditor->druckAbfrage();
@@ -49,6 +45,25 @@ void TMainForm::editorEinbauen()
             editorVerlassen(7);
         }
     });
+}
+
+TestEditor *TMainForm::editor()
+{
+    if (testEditor) {
+        return testEditor;
+    }
+    // Ohne Eltern gebaut und skaliert, wie ihn die Skalierung des Hauptfensters beim Erzeugen
+    // getroffen haette (eigene Schriften, Mindestgroessen, Abstaende); dann eingesetzt.
+    auto *neu = new TestEditor(u);
+    fensterSkalieren(neu, prozent);
+    centralWidget()->layout()->addWidget(neu);
+    neu->hide();
+    testEditor = neu;
+
+    connect(testEditor, &TestEditor::modusGewuenscht, this,
+            [this](Modus modus) { FormEinstellung(modus); });
+    connect(testEditor, &TestEditor::weiter, this, &TMainForm::editorVerlassen);
+    return testEditor;
 }
 
 bool TMainForm::editorAbfrage(int nachSpeichernAktion)

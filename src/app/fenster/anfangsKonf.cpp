@@ -18,7 +18,22 @@ TFormAnfangsKonf::TFormAnfangsKonf(Umgebung &umgebung, QWidget *eltern)
     setObjectName(u"FormAnfangsKonf"_s);
     setWindowTitle(u"Mivo-Zuzovuvavev: Grundlegende Konfiguration"_s);
     setModal(false);
+}
 
+void TFormAnfangsKonf::setVisible(bool sichtbar)
+{
+    if (sichtbar) {
+        aufbauen();
+    }
+    QDialog::setVisible(sichtbar);
+}
+
+void TFormAnfangsKonf::aufbauen()
+{
+    // Die Steuerelemente entstehen beim ersten Zeigen, nicht beim Programmstart.
+    if (ESchulName) {
+        return;
+    }
     auto *kopf = new QLabel(u"Mivo-Zuzovuvavev:  Anfangskonfiguration"_s, this);
     kopf->setObjectName(u"LUeberschrift"_s);
     QFont f = font();

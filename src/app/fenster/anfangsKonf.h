@@ -15,6 +15,8 @@ class TFormAnfangsKonf : public QDialog
 public:
     TFormAnfangsKonf(Umgebung &umgebung, QWidget *eltern = nullptr);
 
+    // Die Steuerelemente entstehen beim ersten Zeigen.
+    void setVisible(bool sichtbar) override;
     // Menuebefehl: Werte lesen und zeigen.
     void oeffnen();
     void ELehrerNameExit();
@@ -30,6 +32,8 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    void aufbauen();
+
     Umgebung &u;
     TestKonfiguration logik;
 

@@ -33,6 +33,11 @@ class TFLueckentest : public QWidget
 public:
     TFLueckentest(const Einstellungen &e, Rueckfragen &r, QWidget *eltern = nullptr);
 
+    // Skalierung in Prozent; angewandt, sobald die Steuerelemente entstehen (beim ersten Zeigen
+    // oder Oeffnen eines Tests). Bis dahin sind ihre Zeiger leer.
+    void setzeSkalierung(int prozent) { skalierung = prozent; }
+    void setVisible(bool sichtbar) override;
+
     // Neuer Lückentest für die Urdatei eines Testordners: leerer Text, Textbearbeitung.
     // false, wenn der Benutzer einen ungespeicherten Text behalten will.
     bool neuerTest(const QString &urdateiPfad);
@@ -68,35 +73,35 @@ public:
     double zoomFaktor() const;
 
     // Steuerelemente mit ihren Namen
-    QLabel *LTitel;
-    QLabel *LModus;
-    QLabel *LF1;
-    QLabel *LModus2;
-    QLabel *LNochLueckenOffen;
-    LueckenEdit *re1;
-    QTextEdit *re2;
-    QGroupBox *PListeRechts;
-    QGroupBox *RG_LW_Nr;
-    QListWidget *LBoxLWSchAL;
-    QListWidget *LBoxLWSchEL;
-    QListWidget *LBoxLWSchFL;
-    QGroupBox *GBoxAuswahlLW;
-    QListWidget *LBSchAuswahl;
-    QListWidget *LBSchAuswahlEL;
-    QLineEdit *EEinzelListenFenster;
-    QFrame *PRoteLinie;
-    QPushButton *BUrdateiSpeichern;
-    QPushButton *BUrdateiLaden;
-    QPushButton *BSchuelerTestDateiErzeugen;
-    QPushButton *BSchTestDateiDarstellen;
-    QPushButton *BSchuelertestdateiSpeichern;
-    QPushButton *BSchTestBenoten;
-    QPushButton *BEnde;
-    QPushButton *BZurTestauswahl;
-    QPushButton *BAuswahlLW;
-    QPushButton *BFreiesLW;
-    QPushButton *BEinzellistenLW;
-    QPushButton *BLueckeEntfernen;
+    QLabel *LTitel = nullptr;
+    QLabel *LModus = nullptr;
+    QLabel *LF1 = nullptr;
+    QLabel *LModus2 = nullptr;
+    QLabel *LNochLueckenOffen = nullptr;
+    LueckenEdit *re1 = nullptr;
+    QTextEdit *re2 = nullptr;
+    QGroupBox *PListeRechts = nullptr;
+    QGroupBox *RG_LW_Nr = nullptr;
+    QListWidget *LBoxLWSchAL = nullptr;
+    QListWidget *LBoxLWSchEL = nullptr;
+    QListWidget *LBoxLWSchFL = nullptr;
+    QGroupBox *GBoxAuswahlLW = nullptr;
+    QListWidget *LBSchAuswahl = nullptr;
+    QListWidget *LBSchAuswahlEL = nullptr;
+    QLineEdit *EEinzelListenFenster = nullptr;
+    QFrame *PRoteLinie = nullptr;
+    QPushButton *BUrdateiSpeichern = nullptr;
+    QPushButton *BUrdateiLaden = nullptr;
+    QPushButton *BSchuelerTestDateiErzeugen = nullptr;
+    QPushButton *BSchTestDateiDarstellen = nullptr;
+    QPushButton *BSchuelertestdateiSpeichern = nullptr;
+    QPushButton *BSchTestBenoten = nullptr;
+    QPushButton *BEnde = nullptr;
+    QPushButton *BZurTestauswahl = nullptr;
+    QPushButton *BAuswahlLW = nullptr;
+    QPushButton *BFreiesLW = nullptr;
+    QPushButton *BEinzellistenLW = nullptr;
+    QPushButton *BLueckeEntfernen = nullptr;
 
 signals:
     void zurTestauswahl();
@@ -108,7 +113,9 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    // Baut die Steuerelemente beim ersten Bedarf (einmal); LueckentestAufbau.cpp.
     void aufbauen();
+    void oberflaecheAufbauen();
     void modusSetzen(Modus m);
     void zustandAktualisieren();
     void leeren();
@@ -161,6 +168,8 @@ private:
 
     const Einstellungen &e;
     Rueckfragen &r;
+    bool aufgebaut = false;
+    int skalierung = 100;
     QString urdatei;
     Ansicht ansichtWert = Ansicht::Lehrer;
     Modus modusWert = Modus::Text;
@@ -175,7 +184,7 @@ private:
     // F4 in der Lehreransicht: Text und Tabelle vor der Probe, damit F1 zurückführt.
     std::unique_ptr<QTextDocument> probeText;
     LueckenListen probeListen;
-    QButtonGroup *sprung;
-    QGridLayout *sprungRaster;
+    QButtonGroup *sprung = nullptr;
+    QGridLayout *sprungRaster = nullptr;
     QPointF ziehPunkt; // globale Mausstelle beim Ziehen des Auswahlkastens
 };

@@ -10,99 +10,16 @@
 // unbekannte Ziel ({\*\...}, Formatvorlagen, Infoblock, Bilder, Formen, Kopf- und Fusszeilen)
 // wird uebersprungen; unbekannte Steuerwoerter werden uebergangen.
 
-#include "common/ansitext.h"
-#include "common/rtf/rtf.h"
-#include "common/rtf/rtfwoerter.h"
+#include "common/rtf/rtfleser.h"
 
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 
-#include <map>
-#include <optional>
-#include <vector>
+#include <algorithm>
+#include <cctype>
 
 using namespace Qt::StringLiterals;
-using namespace rtfintern;
 
-namespace {
-
-constexpr int kMaxFarben = 32767;
-constexpr int kMaxSchriften = 4096;
-constexpr int kMaxNamenslaenge = 256;
-
-enum class Ziel { Text, Schrifttabelle, Farbtabelle, Ueberspringen };
-
-struct Gruppe
-{
-    Zeichenformat z;
-    Absatzformat a;
-    Ziel ziel = Ziel::Text;
-    int uc = 1;
-};
-
-struct Schrift
-{
-    QString name;
-    int codeseite = 0; // 0: die des Dokuments
-};
-
-class Leser
-{
-public:
-    Leser(QByteArrayView daten, QTextDocument &doc)
-        : d(daten)
-        , doc(doc)
-        , cursor(&doc)
-    {}
-    RtfLeseErgebnis lesen();
-
-private:
-    // Zerlegung
-    void steuerwort(QByteArrayView wort, bool hatZahl, qint64 zahl);
-    void steuersymbol(char c);
-    void textbyte(char b);
-
-    // Ausgabe
-    void rohLeeren();
-    void text(const QString &t);
-    void zeichen(QChar c) { text(QString(c)); }
-    void laufLeeren();
-    void absatzEnde();
-    void neuerBlockFallsAusstehend();
-    QTextCharFormat zeichenformat(const Zeichenformat &z) const;
-
-    Gruppe &g() { return stapel.back(); }
-
-    QByteArrayView d;
-    qsizetype pos = 0;
-    QTextDocument &doc;
-    QTextCursor cursor;
-    std::vector<Gruppe> stapel;
-    QString fehler;
-    bool abbruch = false;
-    bool ende = false;
-
-    int codeseite = 1252;
-    int standardSchrift = 0;
-    std::map<int, Schrift> schriften;
-    int aktSchrift = 0; // in der Schrifttabelle
-    std::vector<std::optional<QColor>> farben;
-    int rot = 0, gruen = 0, blau = 0;
-    bool farbeGesetzt = false;
-
-    QByteArray roh; // noch nicht dekodierte Textbytes
-    int rohCodeseite = 1252;
-    int ucUebrig = 0; // noch zu ueberspringende Ersatzzeichen nach \uN
-
-    QString lauf;
-    Zeichenformat laufFormat;
-    Absatzformat letztesAbsatzformat; // des zuletzt beschriebenen Absatzes
-    bool absatzAusstehend = false;
-    bool absatzLeer = true;
-    int absaetze = 1;
-    Dekodierer dekodierer;
-};
+namespace rtfintern {
 
 RtfLeseErgebnis Leser::lesen()
 {
@@ -446,167 +363,14 @@ void Leser::steuerwort(QByteArrayView w, bool hatZahl, qint64 zahl)
     }
 }
 
-void Leser::rohLeeren()
-{
-    if (roh.isEmpty()) {
-        return;
-    }
-    const QString t = dekodierer.dekodieren(roh, rohCodeseite);
-    roh.clear();
-    text(t);
-}
-
-void Leser::text(const QString &t)
-{
-    if (stapel.empty()) {
-        return;
-    }
-    Gruppe &gr = g();
-    switch (gr.ziel) {
-    case Ziel::Ueberspringen:
-        return;
-    case Ziel::Schrifttabelle: {
-        auto it = schriften.find(aktSchrift);
-        if (it == schriften.end()) {
-            return;
-        }
-        for (const QChar c : t) {
-            if (c == u';') {
-                it->second.name = it->second.name.trimmed();
-                aktSchrift = -1;
-                return;
-            }
-            if (it->second.name.size() < kMaxNamenslaenge) {
-                it->second.name.append(c);
-            }
-        }
-        return;
-    }
-    case Ziel::Farbtabelle:
-        for (const QChar c : t) {
-            if (c == u';') {
-                if (int(farben.size()) < kMaxFarben) {
-                    farben.push_back(farbeGesetzt ? std::optional<QColor>(QColor(rot, gruen, blau))
-                                                  : std::nullopt);
-                }
-                rot = gruen = blau = 0;
-                farbeGesetzt = false;
-            }
-        }
-        return;
-    case Ziel::Text:
-        break;
-    }
-    if (t.isEmpty()) {
-        return;
-    }
-    // Steuerzeichen aus \uN oder fremden Codeseiten wuerden im Dokument neue Bloecke oder
-    // Objekte anlegen; nur der Tabulator bleibt.
-    for (const QChar c : t) {
-        if ((c.unicode() < 0x20 && c != u'\t') || c == QChar::ParagraphSeparator ||
-            c == QChar::ObjectReplacementCharacter) {
-            QString sauber = t;
-            sauber.removeIf([](QChar x) {
-                return (x.unicode() < 0x20 && x != u'\t') || x == QChar::ParagraphSeparator ||
-                       x == QChar::ObjectReplacementCharacter;
-            });
-            if (sauber.isEmpty()) {
-                return;
-            }
-            text(sauber);
-            return;
-        }
-    }
-    neuerBlockFallsAusstehend();
-    if (abbruch) {
-        return;
-    }
-    if (!lauf.isEmpty() && !(laufFormat == gr.z)) {
-        laufLeeren();
-    }
-    laufFormat = gr.z;
-    letztesAbsatzformat = gr.a;
-    lauf += t;
-    absatzLeer = false;
-}
-
-void Leser::neuerBlockFallsAusstehend()
-{
-    if (!absatzAusstehend) {
-        return;
-    }
-    absatzAusstehend = false;
-    if (++absaetze > kRtfMaxAbsaetze) {
-        fehler = u"Die Daten haben zu viele Absätze (mehr als %1)."_s.arg(kRtfMaxAbsaetze);
-        abbruch = true;
-        return;
-    }
-    cursor.insertBlock(QTextBlockFormat(), zeichenformat(g().z));
-    absatzLeer = true;
-}
-
-void Leser::laufLeeren()
-{
-    if (lauf.isEmpty()) {
-        return;
-    }
-    cursor.insertText(lauf, zeichenformat(laufFormat));
-    lauf.clear();
-}
-
-void Leser::absatzEnde()
-{
-    neuerBlockFallsAusstehend();
-    if (abbruch) {
-        return;
-    }
-    laufLeeren();
-    cursor.setBlockFormat(blockformat(g().a));
-    if (absatzLeer) {
-        // Das Format eines leeren Absatzes (Schriftgroesse der Absatzmarke) bleibt erhalten.
-        cursor.setBlockCharFormat(zeichenformat(g().z));
-    }
-    absatzAusstehend = true;
-}
-
-QTextCharFormat Leser::zeichenformat(const Zeichenformat &z) const
-{
-    QTextCharFormat f;
-    const int idx = z.schrift >= 0 ? z.schrift : standardSchrift;
-    const auto it = schriften.find(idx);
-    if (it != schriften.end() && !it->second.name.isEmpty()) {
-        f.setFontFamilies(QStringList{it->second.name});
-    }
-    f.setFontPointSize(z.halbpunkte / 2.0);
-    if (z.fett) {
-        f.setFontWeight(QFont::Bold);
-    }
-    if (z.kursiv) {
-        f.setFontItalic(true);
-    }
-    if (z.unterstrichen) {
-        f.setFontUnderline(true);
-    }
-    if (z.durchgestrichen) {
-        f.setFontStrikeOut(true);
-    }
-    if (z.farbe > 0 && z.farbe < int(farben.size()) && farben[z.farbe]) {
-        f.setForeground(*farben[z.farbe]);
-    }
-    if (z.hintergrund > 0 && z.hintergrund < int(farben.size()) && farben[z.hintergrund]) {
-        f.setBackground(*farben[z.hintergrund]);
-    }
-    return f;
-}
-
-} // namespace
+} // namespace rtfintern
 
 RtfLeseErgebnis rtfLesen(QByteArrayView rtf, QTextDocument &doc)
 {
     // Das Einlesen soll keinen Rueckgaengig-Verlauf anlegen (Zeit und Speicher).
     const bool rueckgaengig = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false);
-    Leser l(rtf, doc);
+    rtfintern::Leser l(rtf, doc);
     const RtfLeseErgebnis e = l.lesen();
     doc.setUndoRedoEnabled(rueckgaengig);
     return e;

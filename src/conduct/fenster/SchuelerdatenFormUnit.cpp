@@ -3,6 +3,7 @@
 
 #include "app/fenster/ColorButton.h"
 #include "app/fenster/MainFrm.h"
+#include "app/fenster/Skalierung.h"
 #include "app/konfiguration.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
@@ -33,17 +34,36 @@ TSchuelerdatenEingabefenster::TSchuelerdatenEingabefenster(Einstellungen &e, Rue
 {
     setObjectName(u"TSchuelerdatenEingabefenster"_s);
     setWindowTitle(u"Festlegen der Testbezeichnung"_s);
-    aufbauen();
     TimerTestsMitnehmen.setObjectName(u"TimerTestsMitnehmen"_s);
     TimerTestsMitnehmen.setInterval(600);
     connect(&TimerTestsMitnehmen, &QTimer::timeout, this, [this] { TestsMitnehmen(); });
-    installEventFilter(this);
 }
 
 TSchuelerdatenEingabefenster::~TSchuelerdatenEingabefenster() = default;
 
+void TSchuelerdatenEingabefenster::aufbauen()
+{
+    // Der Programmstart wartet nicht auf die Steuerelemente; sie entstehen beim ersten Zeigen.
+    if (aufgebaut) {
+        return;
+    }
+    aufgebaut = true;
+    oberflaecheAufbauen();
+    installEventFilter(this);
+    fensterSkalieren(this, skalierung);
+}
+
+void TSchuelerdatenEingabefenster::setVisible(bool sichtbar)
+{
+    if (sichtbar) {
+        aufbauen();
+    }
+    QMainWindow::setVisible(sichtbar);
+}
+
 void TSchuelerdatenEingabefenster::modusZeigen(Layout layout, bool alleSchuljahre)
 {
+    aufbauen();
     TimerTestsMitnehmen.stop();
     konstruktion = layout == Layout::Konstruktion;
     rueckgabe = layout == Layout::Rueckgabe;

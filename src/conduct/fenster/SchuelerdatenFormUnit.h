@@ -3,7 +3,8 @@
 // austeilen, einsammeln, benoten, zurueckgeben und drucken. Einmal beim Start erzeugt; das
 // Hauptfenster zeigt es in Konstruktion, Durchfuehrung oder Rueckgabe. Gerechnet wird in der
 // Logik (conduct/); das Fenster ruft sie und zeigt die Ergebnisse. Um einen anderen Modus, den
-// Editor oder das Notenfenster bittet es mit Signalen.
+// Editor oder das Notenfenster bittet es mit Signalen. Die Steuerelemente entstehen erst beim
+// ersten Zeigen (modusZeigen oder show); bis dahin sind ihre Zeiger leer.
 
 #include "app/fenster/Modusfenster.h"
 #include "app/uebersicht.h"
@@ -44,6 +45,10 @@ public:
     TSchuelerdatenEingabefenster(Einstellungen &e, Rueckfragen &r, Oeffner &o, const Uhr &uhr,
                                  Zufall &zufall, QWidget *eltern = nullptr);
     ~TSchuelerdatenEingabefenster() override;
+
+    // Skalierung in Prozent; angewandt, sobald die Steuerelemente entstehen.
+    void setzeSkalierung(int prozent) { skalierung = prozent; }
+    void setVisible(bool sichtbar) override;
 
     // Testauswahl
     QWidget *fenster() override { return this; }
@@ -194,7 +199,9 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
+    // Baut die Steuerelemente beim ersten Bedarf (einmal).
     void aufbauen();
+    void oberflaecheAufbauen();
     QWidget *namensfeldAufbauen();
     QWidget *listeAufbauen();
     QWidget *knopfspalteAufbauen();
@@ -230,6 +237,8 @@ private:
     const Uhr &uhr;
     Zufall &zufall;
 
+    bool aufgebaut = false;
+    int skalierung = 100;
     bool konstruktion = true;
     bool rueckgabe = false;
     bool gewaehlt = false;

@@ -52,7 +52,7 @@ QLabel *hinweis(const QString &text)
 
 } // namespace
 
-void TSchuelerdatenEingabefenster::aufbauen()
+void TSchuelerdatenEingabefenster::oberflaecheAufbauen()
 {
     auto *zentrum = new QWidget;
     auto *gesamt = new QVBoxLayout(zentrum);

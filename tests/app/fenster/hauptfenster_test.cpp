@@ -1,6 +1,8 @@
 #include "app/fenster/ColorButton.h"
 #include "app/skalierung.h"
 #include "app/uebersicht.h"
+#include "authoring/fenster/TestEditor.h"
+#include "authoring/formatierung.h"
 #include "fenstertesthilfe.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 
@@ -33,6 +35,8 @@ private slots:
     void menueInDerUebersicht();
     void modusknoepfeHover();
     void skaliertBeimErzeugen();
+    void fensterEntstehenBeimErstenZeigen_data();
+    void fensterEntstehenBeimErstenZeigen();
     void notenverwaltungMitEchtemFenster();
     void versetzungAusDemMenue();
 };
@@ -43,7 +47,7 @@ void HauptfensterTest::versetzungAusDemMenue()
     QVERIFY(l.starten());
     l.klassenBereitstellen();
     l.r.leeren();
-    TFVersetzung &v = l.a->versetzung;
+    TFVersetzung &v = l.a->versetzung();
     QVERIFY(!v.isVisible());
 
     QAction *befehl = l.befehl("KlasseinneuesSchuljahrversetzen1");
@@ -438,11 +442,63 @@ void HauptfensterTest::skaliertBeimErzeugen()
     // Gesetzte Mindestgroessen wachsen mit.
     auto *b = l.finde<QPushButton>(&l.haupt(), "BNotenverwaltung");
     QCOMPARE(b->minimumHeight(), int(rundeGerade(64LL * erwartet, 100)));
-    // Auch der Testfunktionen-Dialog gehoert zur Familie.
+    // Auch der Testfunktionen-Dialog gehoert zur Familie (skaliert, sobald er gebaut ist).
+    l.a->konf.show();
     QCOMPARE(l.a->konf.font().pointSizeF(), vorher.pointSizeF() * erwartet / 100.0);
+    l.a->konf.hide();
     // Oben am Bildschirm, so hoch wie er.
     QCOMPARE(l.haupt().geometry().top(), s->availableGeometry().top());
     QCOMPARE(l.haupt().height(), s->availableGeometry().height());
+}
+
+void HauptfensterTest::fensterEntstehenBeimErstenZeigen_data()
+{
+    QTest::addColumn<QString>("fenster");
+    QTest::addColumn<QString>("steuerelement");
+    QTest::addColumn<int>("familie"); // -1: nicht skaliert
+    QTest::newRow("Testauswahl") << u"testauswahl"_s << u"CBoxKlasse"_s
+                                 << int(Fensterfamilie::Testauswahl);
+    QTest::newRow("Lückentest") << u"lueckentest"_s << u"BUrdateiSpeichern"_s
+                                << int(Fensterfamilie::Testauswahl);
+    QTest::newRow("Testfunktionen") << u"konf"_s << u"BGo1"_s << int(Fensterfamilie::Standard);
+    QTest::newRow("Anfangskonfiguration") << u"anfangsKonf"_s << u"ESchulName"_s << -1;
+    QTest::newRow("Testeditor") << u"editor"_s << u"RichEdit1"_s << int(Fensterfamilie::Standard);
+}
+
+// Der Start baut nur die Uebersicht; die anderen Fenster entstehen beim ersten Zeigen und sind
+// dann so skaliert, als waeren sie beim Start gebaut worden.
+void HauptfensterTest::fensterEntstehenBeimErstenZeigen()
+{
+    QFETCH(QString, fenster);
+    QFETCH(QString, steuerelement);
+    QFETCH(int, familie);
+    const QFont vorher = QApplication::font();
+    Lauf l;
+    QVERIFY(l.starten());
+    QWidget *w = fenster == u"testauswahl"_s   ? static_cast<QWidget *>(&l.a->testauswahl)
+                 : fenster == u"lueckentest"_s ? &l.a->lueckentest
+                 : fenster == u"konf"_s        ? &l.a->konf
+                 : fenster == u"anfangsKonf"_s ? static_cast<QWidget *>(&l.a->anfangsKonf)
+                                               : &l.haupt();
+    QVERIFY(!w->findChild<QWidget *>(steuerelement));
+    if (fenster == u"editor"_s) {
+        w = l.haupt().editor();
+    } else {
+        w->show();
+    }
+    QVERIFY(w->findChild<QWidget *>(steuerelement));
+    const QScreen *s = l.haupt().screen();
+    const int erwartet =
+        familie < 0 ? 100
+                    : Bildschirmaufloesung_beliebig(s->geometry().width(), s->geometry().height(),
+                                                    s->logicalDotsPerInch(),
+                                                    static_cast<Fensterfamilie>(familie));
+    QCOMPARE(w->font().pointSizeF(), vorher.pointSizeF() * erwartet / 100.0);
+    if (fenster == u"editor"_s) {
+        QCOMPARE(w->findChild<QWidget *>(steuerelement)->font().pointSizeF(),
+                 editorSchrift().pointSizeF() * erwartet / 100.0);
+        QCOMPARE(l.haupt().editor(), w); // einmal gebaut
+    }
 }
 
 QTEST_MAIN(HauptfensterTest)

@@ -1,0 +1,99 @@
+#pragma once
+// Der Leser der RTF-Schicht (nur fuer rtfleser.cpp und rtfausgabe.cpp): Zustand eines
+// Lesedurchgangs, Gruppenstapel, Schrift- und Farbtabelle, ausstehender Text.
+
+#include "common/rtf/rtf.h"
+#include "common/rtf/rtfwoerter.h"
+
+#include <QColor>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include <map>
+#include <optional>
+#include <vector>
+
+class QTextDocument;
+
+namespace rtfintern {
+
+constexpr int kMaxFarben = 32767;
+constexpr int kMaxSchriften = 4096;
+constexpr int kMaxNamenslaenge = 256;
+
+enum class Ziel { Text, Schrifttabelle, Farbtabelle, Ueberspringen };
+
+struct Gruppe
+{
+    Zeichenformat z;
+    Absatzformat a;
+    Ziel ziel = Ziel::Text;
+    int uc = 1;
+};
+
+struct Schrift
+{
+    QString name;
+    int codeseite = 0; // 0: die des Dokuments
+};
+
+// Ein Lesedurchgang: rtfleser.cpp zerlegt die Bytes (Gruppen, Steuerwoerter, Textbytes),
+// rtfausgabe.cpp dekodiert den Text und schreibt Laeufe und Absaetze in das Dokument.
+class Leser
+{
+public:
+    Leser(QByteArrayView daten, QTextDocument &doc)
+        : d(daten)
+        , doc(doc)
+        , cursor(&doc)
+    {}
+    RtfLeseErgebnis lesen();
+
+private:
+    // Zerlegung
+    void steuerwort(QByteArrayView wort, bool hatZahl, qint64 zahl);
+    void steuersymbol(char c);
+    void textbyte(char b);
+
+    // Ausgabe
+    void rohLeeren();
+    void text(const QString &t);
+    void zeichen(QChar c) { text(QString(c)); }
+    void laufLeeren();
+    void absatzEnde();
+    void neuerBlockFallsAusstehend();
+    QTextCharFormat zeichenformat(const Zeichenformat &z) const;
+
+    Gruppe &g() { return stapel.back(); }
+
+    QByteArrayView d;
+    qsizetype pos = 0;
+    QTextDocument &doc;
+    QTextCursor cursor;
+    std::vector<Gruppe> stapel;
+    QString fehler;
+    bool abbruch = false;
+    bool ende = false;
+
+    int codeseite = 1252;
+    int standardSchrift = 0;
+    std::map<int, Schrift> schriften;
+    int aktSchrift = 0; // in der Schrifttabelle
+    std::vector<std::optional<QColor>> farben;
+    int rot = 0, gruen = 0, blau = 0;
+    bool farbeGesetzt = false;
+
+    QByteArray roh; // noch nicht dekodierte Textbytes
+    int rohCodeseite = 1252;
+    int ucUebrig = 0; // noch zu ueberspringende Ersatzzeichen nach \uN
+
+    QString lauf;
+    Zeichenformat laufFormat;
+    Absatzformat letztesAbsatzformat; // des zuletzt beschriebenen Absatzes
+    bool absatzAusstehend = false;
+    bool absatzLeer = true;
+    int absaetze = 1;
+    Dekodierer dekodierer;
+};
+
+} // namespace rtfintern
