@@ -1,6 +1,7 @@
 #include "app/fenster/MainFrm.h"
 
 #include "app/fenster/ColorButton.h"
+#include "app/fenster/Einpassung.h"
 #include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
 #include "app/konfiguration.h"
@@ -290,6 +291,7 @@ void TMainForm::FormEinstellung(int modus)
             // Auf den Inhalt der Uebersicht und die Bildschirmhoehe bringen.
             if (screen()) {
                 resize(uebersichtsBreite(), screen()->availableGeometry().height());
+                fensterEinpassen(this);
             }
         }
         editorSichtbar = false;

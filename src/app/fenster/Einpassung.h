@@ -1,0 +1,23 @@
+#pragma once
+// Haelt Fenster und Dialoge ganz auf dem Bildschirm: Rahmen und Titelleiste eingerechnet.
+
+#include <QObject>
+
+class QWidget;
+
+// Passt ein Fenster in den freien Bereich seines Bildschirms ein. Den Rahmen kennt man erst,
+// wenn die Fensterverwaltung das Fenster gezeigt hat; bis dahin gilt der zuletzt gesehene
+// Rahmen oder eine Schaetzung.
+void fensterEinpassen(QWidget *fenster);
+
+// Passt jedes Fenster und jeden Dialog beim Zeigen ein und noch einmal, sobald der Rahmen
+// bekannt ist. Einmal an der Anwendung anmelden.
+class Bildschirmeinpassung final : public QObject
+{
+public:
+    using QObject::QObject;
+    static void anmelden();
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+};
