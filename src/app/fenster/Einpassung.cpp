@@ -97,7 +97,15 @@ void nachZeigen(QWidget *fenster)
 
 void fensterEinpassen(QWidget *fenster)
 {
-    einpassen(fenster, fenster->geometry(), false);
+    fensterEinpassen(fenster, fenster->geometry());
+}
+
+void fensterEinpassen(QWidget *fenster, const QRect &wunsch)
+{
+    const QRect gesetzt = einpassen(fenster, wunsch, false);
+    // Kennt man den Rahmen noch nicht, passt das Nachpruefen nach dem Zeigen vom Wunsch aus ein.
+    fenster->setProperty(kWunsch, wunsch);
+    fenster->setProperty(kGesetzt, gesetzt);
 }
 
 void Bildschirmeinpassung::anmelden()
@@ -143,7 +151,7 @@ bool Bildschirmeinpassung::eventFilter(QObject *objekt, QEvent *ereignis)
                               groesse->size().height() > alt.height())) {
             QTimer::singleShot(0, this, [spaeter] {
                 if (spaeter && spaeter->isVisible() && einzupassen(spaeter)) {
-                    fensterEinpassen(spaeter);
+                    einpassen(spaeter, spaeter->geometry(), false);
                 }
             });
         }

@@ -290,8 +290,9 @@ void TMainForm::FormEinstellung(int modus)
         if (!ersterLayoutDurchgang && (bildschirm.height() > 1023 || bildschirm.width() > 1280)) {
             // Auf den Inhalt der Uebersicht und die Bildschirmhoehe bringen.
             if (screen()) {
-                resize(uebersichtsBreite(), screen()->availableGeometry().height());
-                fensterEinpassen(this);
+                const QRect frei = screen()->availableGeometry();
+                fensterEinpassen(this, QRect(geometry().x(), frei.top(), uebersichtsBreite(),
+                                             frei.height()));
             }
         }
         editorSichtbar = false;
