@@ -33,11 +33,11 @@ QRect fensterEinpassen(const QRect &frei, const QMargins &rahmen, const QRect &f
     if (frei.isEmpty()) {
         return fenster;
     }
-    const Strecke waagerecht = einpassen(frei.x(), frei.width(), std::max(0, rahmen.left()),
-                                         std::max(0, rahmen.right()),
-                                         {fenster.x(), fenster.width()});
-    const Strecke senkrecht = einpassen(frei.y(), frei.height(), std::max(0, rahmen.top()),
-                                        std::max(0, rahmen.bottom()),
-                                        {fenster.y(), fenster.height()});
+    const Strecke waagerecht =
+        einpassen(frei.x(), frei.width(), std::max(0, rahmen.left()), std::max(0, rahmen.right()),
+                  {fenster.x(), fenster.width()});
+    const Strecke senkrecht =
+        einpassen(frei.y(), frei.height(), std::max(0, rahmen.top()), std::max(0, rahmen.bottom()),
+                  {fenster.y(), fenster.height()});
     return {waagerecht.anfang, senkrecht.anfang, waagerecht.laenge, senkrecht.laenge};
 }

@@ -19,8 +19,8 @@ void EinpassenTest::einpassen_data()
     const QRect klein(0, 0, 1366, 768);
     const QMargins r(1, 22, 1, 5); // Titelleiste 22, Rand 1, Griffleiste unten 5
 
-    QTest::newRow("passt, bleibt") << klein << r << QRect(100, 100, 800, 600)
-                                   << QRect(100, 100, 800, 600);
+    QTest::newRow("passt, bleibt")
+        << klein << r << QRect(100, 100, 800, 600) << QRect(100, 100, 800, 600);
     QTest::newRow("passt genau mit Rahmen")
         << klein << r << QRect(1, 22, 1364, 741) << QRect(1, 22, 1364, 741);
     // Oben am Bildschirm in voller Hoehe: die Titelleiste lag darueber, der Rand darunter.
@@ -30,26 +30,24 @@ void EinpassenTest::einpassen_data()
         << klein << r << QRect(214, 22, 1280, 1000) << QRect(85, 22, 1280, 741);
     QTest::newRow("breiter als der Bildschirm")
         << klein << r << QRect(0, 30, 2000, 500) << QRect(1, 30, 1364, 500);
-    QTest::newRow("rechts hinaus") << klein << r << QRect(1000, 100, 600, 400)
-                                   << QRect(765, 100, 600, 400);
+    QTest::newRow("rechts hinaus")
+        << klein << r << QRect(1000, 100, 600, 400) << QRect(765, 100, 600, 400);
     QTest::newRow("unten hinaus") << klein << r << QRect(100, 500, 600, 400)
                                   << QRect(100, 363, 600, 400);
     QTest::newRow("rechts unten knapp: ein Pixel zu weit")
         << klein << r << QRect(765, 363, 601, 401) << QRect(764, 362, 601, 401);
-    QTest::newRow("negative Position") << klein << r << QRect(-50, -30, 400, 300)
-                                       << QRect(1, 22, 400, 300);
+    QTest::newRow("negative Position")
+        << klein << r << QRect(-50, -30, 400, 300) << QRect(1, 22, 400, 300);
     QTest::newRow("ohne Rahmen, ganzer Bereich")
         << klein << QMargins() << QRect(0, 0, 1366, 768) << QRect(0, 0, 1366, 768);
     QTest::newRow("negativer Rahmen zaehlt als keiner")
-        << klein << QMargins(-3, -3, -3, -3) << QRect(-5, 0, 1366, 768)
-        << QRect(0, 0, 1366, 768);
+        << klein << QMargins(-3, -3, -3, -3) << QRect(-5, 0, 1366, 768) << QRect(0, 0, 1366, 768);
     // Leiste oben: der freie Bereich beginnt nicht bei 0.
     QTest::newRow("Leiste oben") << QRect(0, 28, 1600, 872) << r << QRect(0, 0, 1600, 900)
                                  << QRect(1, 50, 1598, 845);
     // Zweiter Bildschirm rechts und links vom ersten.
     QTest::newRow("zweiter Bildschirm rechts")
-        << QRect(1920, 0, 1366, 768) << r << QRect(1900, 10, 500, 400)
-        << QRect(1921, 22, 500, 400);
+        << QRect(1920, 0, 1366, 768) << r << QRect(1900, 10, 500, 400) << QRect(1921, 22, 500, 400);
     QTest::newRow("zweiter Bildschirm rechts, zu gross")
         << QRect(1920, 0, 1366, 768) << r << QRect(2500, 100, 1280, 1000)
         << QRect(2005, 22, 1280, 741);

@@ -53,8 +53,8 @@ const QScreen *bildschirmVon(const QWidget *fenster)
 bool einzupassen(const QWidget *w)
 {
     const Qt::WindowType art = w->windowType();
-    return w->isWindow() && (art == Qt::Window || art == Qt::Dialog) &&
-           !w->isMaximized() && !w->isFullScreen();
+    return w->isWindow() && (art == Qt::Window || art == Qt::Dialog) && !w->isMaximized() &&
+           !w->isFullScreen();
 }
 
 // platzDerVerwaltung: die Fensterverwaltung waehlt den Platz, nur die Groesse zaehlt.
@@ -147,8 +147,8 @@ bool Bildschirmeinpassung::eventFilter(QObject *objekt, QEvent *ereignis)
         // wieder eingepasst; Verkleinern und Verschieben bleiben der Lehrkraft ueberlassen.
         const auto *groesse = static_cast<QResizeEvent *>(ereignis);
         const QSize alt = groesse->oldSize();
-        if (alt.isValid() && (groesse->size().width() > alt.width() ||
-                              groesse->size().height() > alt.height())) {
+        if (alt.isValid() &&
+            (groesse->size().width() > alt.width() || groesse->size().height() > alt.height())) {
             QTimer::singleShot(0, this, [spaeter] {
                 if (spaeter && spaeter->isVisible() && einzupassen(spaeter)) {
                     einpassen(spaeter, spaeter->geometry(), false);

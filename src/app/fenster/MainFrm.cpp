@@ -291,8 +291,8 @@ void TMainForm::FormEinstellung(int modus)
             // Auf den Inhalt der Uebersicht und die Bildschirmhoehe bringen.
             if (screen()) {
                 const QRect frei = screen()->availableGeometry();
-                fensterEinpassen(this, QRect(geometry().x(), frei.top(), uebersichtsBreite(),
-                                             frei.height()));
+                fensterEinpassen(
+                    this, QRect(geometry().x(), frei.top(), uebersichtsBreite(), frei.height()));
             }
         }
         editorSichtbar = false;

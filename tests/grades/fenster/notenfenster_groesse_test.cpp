@@ -95,9 +95,9 @@ void NotenfensterGroesseTest::passtMitJederAnsicht()
     }
 
     const QSize mindestens = u.f->minimumSizeHint().expandedTo(u.f->minimumSize());
-    QVERIFY2(mindestens.width() <= kPlatz.width() && mindestens.height() <= kPlatz.height(),
-             qPrintable(u"Mindestgroesse %1 x %2"_s.arg(mindestens.width())
-                            .arg(mindestens.height())));
+    QVERIFY2(
+        mindestens.width() <= kPlatz.width() && mindestens.height() <= kPlatz.height(),
+        qPrintable(u"Mindestgroesse %1 x %2"_s.arg(mindestens.width()).arg(mindestens.height())));
     // Keine Ansicht vergroessert das Fenster (die Klassenliste neben den Unteransichten tat es).
     QVERIFY2(u.f->width() <= kPlatz.width() && u.f->height() <= kPlatz.height(),
              qPrintable(u"Groesse %1 x %2"_s.arg(u.f->width()).arg(u.f->height())));
