@@ -1,5 +1,6 @@
 #include "app/fenster/Anwendung.h"
 
+#include "app/fenster/Einpassung.h"
 #include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
 #include "authoring/fenster/TestEditor.h"
@@ -42,6 +43,7 @@ Anwendung::Aussehen::Aussehen()
         QApplication::setStyle(new MivoStil);
     }
     QApplication::setWindowIcon(Willkommensbild::symbol());
+    Bildschirmeinpassung::anmelden();
 }
 
 Anwendung::Anwendung(Umgebung &umgebung)

@@ -18,7 +18,8 @@ class Anwendung
 public:
     explicit Anwendung(Umgebung &umgebung);
 
-    // Programmweites Aussehen (Stil, Hinweiszeiten, Symbol), vor dem ersten Fenster gesetzt.
+    // Programmweites Aussehen (Stil, Hinweiszeiten, Symbol, Fenster ganz auf dem Bildschirm),
+    // vor dem ersten Fenster gesetzt.
     struct Aussehen
     {
         Aussehen();

@@ -1,6 +1,7 @@
 #include "app/fenster/MainFrm.h"
 
 #include "app/fenster/ColorButton.h"
+#include "app/fenster/Einpassung.h"
 #include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
 #include "app/konfiguration.h"
@@ -290,7 +291,9 @@ void TMainForm::FormEinstellung(int modus)
         if (!ersterLayoutDurchgang && (bildschirm.height() > 1023 || bildschirm.width() > 1280)) {
             // Auf den Inhalt der Uebersicht und die Bildschirmhoehe bringen.
             if (screen()) {
-                resize(uebersichtsBreite(), screen()->availableGeometry().height());
+                const QRect frei = screen()->availableGeometry();
+                fensterEinpassen(
+                    this, QRect(geometry().x(), frei.top(), uebersichtsBreite(), frei.height()));
             }
         }
         editorSichtbar = false;

@@ -71,7 +71,8 @@ int fensterSkalierung(const QWidget *fenster, Fensterfamilie familie)
     if (!bildschirm) {
         return 100;
     }
-    const QSize g = bildschirm->geometry().size();
+    // Leisten des Desktops nehmen dem Fenster Platz: es zaehlt der freie Bereich.
+    const QSize g = bildschirm->availableGeometry().size();
     return Bildschirmaufloesung_beliebig(g.width(), g.height(), bildschirm->logicalDotsPerInch(),
                                          familie);
 }

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-// Faktor in Prozent fuer den Bildschirm, auf dem das Fenster erscheint.
+// Faktor in Prozent fuer den freien Bereich des Bildschirms, auf dem das Fenster erscheint.
 int fensterSkalierung(const QWidget *fenster, Fensterfamilie familie);
 // Skaliert Schriften, gesetzte Mindest-/Hoechstgroessen und Layoutabstaende um prozent / 100.
 void fensterSkalieren(QWidget *fenster, int prozent);

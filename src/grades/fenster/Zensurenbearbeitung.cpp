@@ -67,7 +67,8 @@ void TFZensurenbearbeitung::aufbauen()
     BNeueKlasse->setFocusPolicy(Qt::StrongFocus);
     zenArtButtonsFuellen();
     zustandAktualisieren();
-    resize(1280, 1000);
+    // Entwurfsgroesse, skaliert; beim Zeigen passt es sich in den Bildschirm ein.
+    resize(1280 * skalierung / 100, 1000 * skalierung / 100);
     fensterSkalieren(this, skalierung);
 }
 
@@ -202,7 +203,11 @@ void TFZensurenbearbeitung::zeige(Unteransicht ansicht)
     if (ansicht != Unteransicht::Tabelle) {
         LBoxKlassen->hide();
     }
-    PAnsichten->setCurrentWidget(seite);
+    QWidget *rahmen = seite; // die Unteransichten liegen in Rollbereichen
+    while (rahmen->parentWidget() != PAnsichten) {
+        rahmen = rahmen->parentWidget();
+    }
+    PAnsichten->setCurrentWidget(rahmen);
     if (zurTabelle && vorher != Unteransicht::Einzelliste) {
         // Was die Unteransicht ueber der Tabelle angezeigt hat, gilt nicht mehr; nach der
         // Einzelliste bleibt das Datum der eben bestaetigten Liste stehen.

@@ -21,9 +21,33 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStackedWidget>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Rollbereich einer Unteransicht: die Ansicht ist so sichtbar wie ihre Seite im Stapel, damit
+// sie wie ohne Rahmen erkennt, ob sie gerade gezeigt wird.
+class Rollrahmen final : public QScrollArea
+{
+public:
+    explicit Rollrahmen(QWidget *ansicht)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(ansicht);
+        ansicht->hide();
+    }
+    void setVisible(bool sichtbar) override
+    {
+        widget()->setVisible(sichtbar);
+        QScrollArea::setVisible(sichtbar);
+    }
+};
+
+} // namespace
 
 void TFZensurenbearbeitung::ansichtenAufbauen()
 {
@@ -43,7 +67,13 @@ void TFZensurenbearbeitung::ansichtenAufbauen()
     for (QWidget *w :
          std::initializer_list<QWidget *>{tabelle, einzelliste, einzelschueler, notenarten,
                                           neueKlasseAnsicht, suchAnsicht, zufallsgruppenAnsicht}) {
-        PAnsichten->addWidget(w);
+        if (w == tabelle) {
+            PAnsichten->addWidget(w);
+            continue;
+        }
+        // Die Tabelle rollt selbst; die Unteransichten rollen im Rahmen, wenn das Fenster
+        // kleiner ist als ihre Gitter, statt es ueber den Bildschirm hinaus zu vergroessern.
+        PAnsichten->addWidget(new Rollrahmen(w));
     }
     PAnsichten->setCurrentWidget(tabelle);
 }
