@@ -90,43 +90,54 @@ private:
     bool gezeichnet = false;
 };
 
-int kindProgramm(int argc, char **argv, const QString &basis, bool mitEinstellungen)
+// Das Lehrerprogramm in einem Kindprozess, mit Einstellungen und Rueckfragen ohne Fenster.
+struct Kind
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Mivo-Zuzovuvavev"_s);
+    Kind(int &argc, char **argv, const QString &basis)
+        : app(argc, argv)
+    {
+        QApplication::setApplicationName(u"Mivo-Zuzovuvavev"_s);
+        e.programmOrdner = basis;
+    }
+    // Laeuft bis zum Ende; eine unerwartete Meldung ist ein Fehler.
+    int ausfuehren()
+    {
+        const int rc = QApplication::exec();
+        if (!r.protokoll.isEmpty()) {
+            std::fprintf(stderr, "Unerwartete Meldung: %s\n", qPrintable(r.protokoll[0].text));
+            return 1;
+        }
+        return rc;
+    }
+    QApplication app;
     Einstellungen e;
-    e.programmOrdner = basis;
     SkriptRueckfragen r;
     KeinOeffner o;
     SystemUhr uhr;
-    Konfiguration k(e, r);
+    Konfiguration k{e, r};
     Umgebung u{e, k, r, o, uhr};
+};
+
+int kindProgramm(int argc, char **argv, const QString &basis, bool mitEinstellungen)
+{
+    Kind kind(argc, argv, basis);
+    Einstellungen &e = kind.e;
+    QApplication &app = kind.app;
     Zeichenwaechter waechter([&] { return !mitEinstellungen || !e.basisOrdner.isEmpty(); });
     app.installEventFilter(&waechter);
-    Anwendung a(u);
+    Anwendung a(kind.u);
     a.starten();
-    const int rc = QApplication::exec();
-    if (!r.protokoll.isEmpty()) {
-        std::fprintf(stderr, "Unerwartete Meldung: %s\n", qPrintable(r.protokoll[0].text));
-        return 1;
-    }
-    return rc;
+    return kind.ausfuehren();
 }
 
 // Nach dem Start (Einstellungen geladen) ein Modusknopf; meldet "bereit <ms>", sobald das
 // Fenster des Modus gezeichnet ist.
 int kindErstesZeigen(int argc, char **argv, const QString &basis, bool noten)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Mivo-Zuzovuvavev"_s);
-    Einstellungen e;
-    e.programmOrdner = basis;
-    SkriptRueckfragen r;
-    KeinOeffner o;
-    SystemUhr uhr;
-    Konfiguration k(e, r);
-    Umgebung u{e, k, r, o, uhr};
-    Anwendung a(u);
+    Kind kind(argc, argv, basis);
+    Einstellungen &e = kind.e;
+    QApplication &app = kind.app;
+    Anwendung a(kind.u);
     QWidget *ziel = noten ? static_cast<QWidget *>(&a.notenfenster) : &a.testauswahl;
     QElapsedTimer zeit;
     bool geklickt = false;
@@ -149,12 +160,7 @@ int kindErstesZeigen(int argc, char **argv, const QString &basis, bool noten)
     Zeichenwaechter start([&] { return !e.basisOrdner.isEmpty(); }, klicken);
     app.installEventFilter(&start);
     a.starten();
-    const int rc = QApplication::exec();
-    if (!r.protokoll.isEmpty()) {
-        std::fprintf(stderr, "Unerwartete Meldung: %s\n", qPrintable(r.protokoll[0].text));
-        return 1;
-    }
-    return rc;
+    return kind.ausfuehren();
 }
 
 int kindLeer(int argc, char **argv)
