@@ -9,7 +9,7 @@
 
 namespace bench {
 
-class JaRueckfragen final : public Rueckfragen
+class JaRueckfragen final : public RueckfragenOhneAuswahl
 {
 public:
     void melde(Art, const QString &) override {}
@@ -18,20 +18,6 @@ public:
         return k == Knoepfe::OkAbbruch || k == Knoepfe::Ok ? Knopf::Ok : Knopf::Ja;
     }
     void piep() override {}
-    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
-                              const QString &) override
-    {
-        return {};
-    }
-    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
-    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
 };
 
 inline QStringList vorlage40(const QString &thema)

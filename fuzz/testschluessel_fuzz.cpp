@@ -8,26 +8,12 @@
 
 namespace {
 
-class Stumm final : public Rueckfragen
+class Stumm final : public RueckfragenOhneAuswahl
 {
 public:
     void melde(Art, const QString &) override {}
     Knopf frage(Art, const QString &, Knoepfe) override { return Knopf::Nein; }
     void piep() override {}
-    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
-                              const QString &) override
-    {
-        return {};
-    }
-    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
-    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
 };
 
 } // namespace

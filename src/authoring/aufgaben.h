@@ -14,7 +14,7 @@
 #include "common/rueckfragen.h"
 
 // Sammelt Meldungen, statt sie zu zeigen; Fragen werden mit Nein beantwortet.
-class SammelRueckfragen final : public Rueckfragen
+class SammelRueckfragen final : public RueckfragenOhneAuswahl
 {
 public:
     QStringList texte;
@@ -25,20 +25,6 @@ public:
         return Knopf::Nein;
     }
     void piep() override {}
-    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
-                              const QString &) override
-    {
-        return {};
-    }
-    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
-    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
 };
 
 // Zeilen, die nur Tabulatoren enthalten, werden leer.

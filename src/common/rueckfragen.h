@@ -40,3 +40,24 @@ public:
     void warnung(const QString &text) { melde(Art::Warnung, text); }
     void fehler(const QString &text) { melde(Art::Fehler, text); }
 };
+
+// Rueckfragen ohne Auswahldialoge (Werkzeuge, Messungen): jede Datei-, Ordner- und Textauswahl
+// gilt als abgebrochen.
+class RueckfragenOhneAuswahl : public Rueckfragen
+{
+public:
+    QString dateiZumOeffnen(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString dateiZumSpeichern(const QString &, const QString &, const QString &,
+                              const QString &) override
+    {
+        return {};
+    }
+    QString ordnerWaehlen(const QString &, const QString &) override { return {}; }
+    std::optional<QString> textEingabe(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+};
