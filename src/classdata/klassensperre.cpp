@@ -4,6 +4,7 @@
 #include "common/ansitext.h"
 #include "common/fremdordner.h"
 #include "common/rueckfragen.h"
+#include "common/sperrdatei.h"
 
 #include <QFileInfo>
 
@@ -33,16 +34,19 @@ Klassensperre::~Klassensperre()
 bool Klassensperre::sperreHolen()
 {
     if (!gehalten && sperre) {
-        gehalten = sperre->tryLock(0);
+        gehalten = sperre->sperren(0);
     }
     return gehalten;
 }
 
 QString Klassensperre::werHaelt() const
 {
-    qint64 pid = 0;
-    QString rechner, programm;
-    if (!sperre || !sperre->getLockInfo(&pid, &rechner, &programm) || rechner.isEmpty()) {
+    if (!sperre) {
+        return {};
+    }
+    const Sperrdatei::Halter h = sperre->halter();
+    const QString &rechner = h.rechner, &programm = h.programm;
+    if (rechner.isEmpty()) {
         return {};
     }
     return u" (Rechner \""_s + rechner + u'"' +
@@ -53,13 +57,12 @@ bool Klassensperre::oeffnen(const QString &pfad, Rueckfragen &r)
 {
     schliessen();
     datei = pfad;
-    sperre = std::make_unique<QLockFile>(pfad + kKlassensperreEndung);
-    sperre->setStaleLockTime(kKlassensperreVerwaistMs);
+    sperre = std::make_unique<Sperrdatei>(pfad + kKlassensperreEndung, kKlassensperreVerwaistMs);
     stand = inhalt(pfad);
     if (sperreHolen()) {
         return true;
     }
-    if (sperre->error() == QLockFile::LockFailedError) {
+    if (sperre->anlegbar()) {
         r.warnung(u"Die Klasse "_s + klassenname(pfad) +
                   u" ist bereits geöffnet, in einem anderen Programmfenster oder auf einem "
                   "anderen Rechner"_s +
@@ -105,7 +108,7 @@ bool Klassensperre::speichern(const Klasse &klasse, Rueckfragen &r)
 void Klassensperre::schliessen()
 {
     if (gehalten && sperre) {
-        sperre->unlock();
+        sperre->freigeben();
     }
     gehalten = false;
     sperre.reset();

@@ -1,6 +1,6 @@
 #pragma once
-// Eine Klassendatei, die eine Programminstanz geoeffnet hat. Die Sperrdatei (Pfad + ".sperre",
-// QLockFile) zeigt anderen Instanzen, auch auf anderen Rechnern, dass die Klasse offen ist. Eine
+// Eine Klassendatei, die eine Programminstanz geoeffnet hat. Die Sperre (Pfad + ".sperre",
+// Sperrdatei) zeigt anderen Instanzen, auch auf anderen Rechnern, dass die Klasse offen ist. Eine
 // zweite Instanz darf die Klasse trotzdem oeffnen, erfaehrt es aber ("... ist bereits geöffnet"),
 // und kein Speichern ueberschreibt stillschweigend eine Fassung, die ein anderes Programm seit dem
 // Oeffnen geschrieben hat: dann wird gefragt.
@@ -9,9 +9,9 @@
 // klassenlisteSchreiben, schliessen() beim Verwerfen der Klasse (oder Zerstoeren).
 
 #include "classdata/klasse.h"
+#include "common/sperrdatei.h"
 
 #include <QByteArray>
-#include <QLockFile>
 #include <QString>
 
 #include <memory>
@@ -52,7 +52,7 @@ private:
     bool sperreHolen();
     QString werHaelt() const;
     QString datei;
-    std::unique_ptr<QLockFile> sperre;
+    std::unique_ptr<Sperrdatei> sperre;
     bool gehalten = false;
     QByteArray stand; // Inhalt der Datei beim Oeffnen bzw. nach dem letzten Speichern
 };

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
 #include <QThread>
 
 #include <array>
@@ -62,8 +63,17 @@ QString DateiFehler::meldung() const
     case Art::Schreibfehler:
         return u"Die Datei "_s + pfad + u" konnte nicht geschrieben werden! (Fehler "_s +
                QString::number(nummer) + u")"_s;
+    case Art::Unerreichbar:
+        return serverUnerreichbarText(pfad, grund);
     }
     return {};
+}
+
+QString serverUnerreichbarText(const QString &pfad, const QString &grund)
+{
+    return u"Der Schulserver ist nicht erreichbar: "_s + pfad + u" ("_s + grund +
+           u"). Es wurde nichts verändert; bitte die Verbindung prüfen und noch einmal "
+           "versuchen."_s;
 }
 
 QString ansiDekodieren(QByteArrayView bytes)

@@ -24,16 +24,21 @@ struct DateiFehler
         NichtDarstellbar,
         Schreibfehler,
         Verknuepfung, // an der Stelle liegt eine Verknuepfung; ihr wird nicht gefolgt
+        Unerreichbar, // die Verbindung zum Server (Schulserver) ist verloren
     };
     Art art = Art::Keiner;
     QString pfad;
     int nummer = 0;  // Fehlernummer des Dateisystems (QFileDevice::FileError), 0 wenn keine
     QString zeichen; // bei NichtDarstellbar: das erste nicht darstellbare Zeichen
+    QString grund;   // bei Unerreichbar: die Beschreibung der Fehlernummer
 
     bool ok() const { return art == Art::Keiner; }
     // Verstaendliche deutsche Meldung, die die Datei nennt.
     QString meldung() const;
 };
+
+// "Der Schulserver ist nicht erreichbar: PFAD (Grund). ..." fuer eine verlorene Verbindung.
+QString serverUnerreichbarText(const QString &pfad, const QString &grund);
 
 QString ansiDekodieren(QByteArrayView bytes);
 // nullopt, wenn ein Zeichen in CP1252 nicht darstellbar ist; dann steht es in *erstesFremdes.

@@ -9,13 +9,14 @@
 #include <QByteArray>
 #include <QString>
 
-// Liest hoechstens grenze Bytes ohne einer Verknuepfung zu folgen. Verknuepfung, Ordner, Geraete
-// und FIFOs werden abgewiesen, ohne sie zu oeffnen oder zu blockieren.
+// Liest hoechstens grenze Bytes ohne einer Verknuepfung zu folgen. Verknuepfung, Datei mit einem
+// zweiten harten Verweis, Ordner, Geraete und FIFOs werden abgewiesen, ohne zu blockieren.
 BytesErgebnis ohneVerknuepfungLesen(const QString &pfad, qint64 grenze = kGrenzeFremdeDatei);
 
-// Schreibt daten ganz oder gar nicht an pfad. Eine Verknuepfung an pfad wird abgewiesen (Art
-// Verknuepfung), ihr Ziel nie beschrieben; eine vorhandene Datei wird durch ein Umbenennen ersetzt
-// und behaelt ihre Zugriffsrechte.
+// Schreibt daten ganz oder gar nicht an pfad, erst sichtbar, wenn sie auf der Platte sind. Eine
+// Verknuepfung an pfad wird abgewiesen (Art Verknuepfung), ihr Ziel nie beschrieben; eine
+// vorhandene Datei wird durch ein Umbenennen ersetzt (ohne ihre Zugriffsrechte zu uebernehmen:
+// ein Schulserver kennt kein chmod).
 DateiFehler ohneVerknuepfungSchreiben(const QString &pfad, const QByteArray &daten);
 
 // Dasselbe fuer ANSI-Zeilen (CP1252, CR LF).
@@ -23,11 +24,9 @@ ZeilenErgebnis ansiZeilenOhneVerknuepfungLesen(const QString &pfad,
                                                qint64 grenze = kGrenzeFremdeDatei);
 DateiFehler ansiZeilenOhneVerknuepfungSchreiben(const QString &pfad, const QStringList &zeilen);
 
-// Haengt daten an pfad an (legt die Datei an); eine Verknuepfung an pfad wird abgewiesen.
-DateiFehler ohneVerknuepfungAnhaengen(const QString &pfad, const QByteArray &daten);
-
 // Benennt einen Eintrag um, ohne einer Verknuepfung zu folgen (eine Verknuepfung wird als solche
-// umbenannt). Ohne ersetzen schlaegt es fehl, wenn ziel schon existiert. Nie kopieren.
+// umbenannt). Ohne ersetzen schlaegt es fehl, wenn ziel schon existiert (auf einem Schulserver
+// nur fuer Namen, die niemand sonst gleichzeitig anlegt). Nie kopieren. errno ist gesetzt.
 bool eintragUmbenennen(const QString &quelle, const QString &ziel, bool ersetzen);
 
 // Tauscht zwei Eintraege in einem Schritt (ohne Unterstuetzung des Dateisystems: false).

@@ -2,6 +2,7 @@
 
 #include "common/ansitext.h"
 #include "common/fremdordner.h"
+#include "common/plattform.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -225,12 +226,16 @@ bool ordnerErsetzen(const QString &ordner, const QList<std::pair<QString, QByteA
             return false;
         }
     }
+    // Ohne Tausch in einem Schritt (Schulserver): alt wegbenennen, neu an seine Stelle; ein
+    // Abbruch dazwischen wird von ordnerTauschAufraeumen abgeschlossen.
     if (!vorhanden(ziel)) {
         if (eintragUmbenennen(neu, ziel, false)) {
+            plattform::ordnerSynchronisieren(QFileInfo(ziel).path());
             return true;
         }
     } else if (ordnerTauschen(neu, ziel) ||
                (eintragUmbenennen(ziel, alt, false) && eintragUmbenennen(neu, ziel, false))) {
+        plattform::ordnerSynchronisieren(QFileInfo(ziel).path());
         baumLoeschen(vorhanden(alt) ? alt : neu);
         return true;
     }

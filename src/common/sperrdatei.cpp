@@ -1,58 +1,108 @@
 #include "common/sperrdatei.h"
 
 #include "common/ansitext.h"
+#include "common/ordner.h"
+#include "common/plattform.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSysInfo>
 #include <QThread>
 
 #include <cerrno>
-#include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray inhalt()
+const QString kInhaber = u"inhaber"_s;
+
+// Die Sperre zum Entfernen einer verwaisten Sperre lebt nur Augenblicke; ebenso lange darf ein
+// Sperrordner ohne lesbaren Inhaber (Stromausfall) oder ein halb angelegter Arbeitsordner liegen.
+constexpr qint64 kKurzVerwaistMs = 10 * 1000;
+
+QString zufallsKennung()
+{
+    return QString::number(QRandomGenerator::global()->generate64(), 36);
+}
+
+QByteArray inhalt(const QString &kennung)
 {
     const QString programm =
         QCoreApplication::instance() ? QCoreApplication::applicationName() : QString();
-    return QByteArray::number(qint64(::getpid())) + '\n' + programm.toUtf8() + '\n' +
-           QSysInfo::machineHostName().toUtf8() + '\n';
+    const plattform::Prozess p = plattform::eigenerProzess();
+    return QByteArray::number(p.pid) + '\n' + programm.toUtf8() + '\n' +
+           QSysInfo::machineHostName().toUtf8() + '\n' + QByteArray::number(p.startzeit) + '\n' +
+           p.boot.toUtf8() + '\n' + kennung.toUtf8() + '\n';
 }
 
-bool anlegen(const QString &pfad, const QByteArray &daten)
+// Die Datei mit dem Inhaber: im Sperrordner, bei einer Sperrdatei frueherer Fassungen sie selbst.
+QString inhaberDatei(const QString &sperre)
 {
-    const int fd = ::open(QFile::encodeName(pfad).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return false;
-    }
-    const bool ok = ::write(fd, daten.constData(), size_t(daten.size())) == daten.size();
-    ::close(fd);
-    if (!ok) {
-        ::unlink(QFile::encodeName(pfad).constData());
-    }
-    return ok;
+    return plattform::eintrag(sperre).typ == plattform::Eintrag::Typ::Ordner
+               ? sperre + kTrenner + kInhaber
+               : sperre;
 }
 
-Sperrdatei::Halter lesen(const QString &pfad)
+Sperrdatei::Halter lesen(const QString &sperre)
 {
     Sperrdatei::Halter h;
-    const QList<QByteArray> z = bytesLesen(pfad, 4096).bytes.split('\n');
+    const QList<QByteArray> z = bytesLesen(inhaberDatei(sperre), 4096).bytes.split('\n');
     h.pid = z.value(0).toLongLong();
     h.programm = QString::fromUtf8(z.value(1));
     h.rechner = QString::fromUtf8(z.value(2));
+    h.startzeit = z.value(3).toLongLong();
+    h.boot = QString::fromUtf8(z.value(4));
+    h.kennung = QString::fromUtf8(z.value(5));
     return h;
 }
 
-// Die Sperre zum Entfernen einer verwaisten Sperre lebt nur Augenblicke.
-constexpr qint64 kEntfernsperreVerwaistMs = 10 * 1000;
+qint64 alterMs(const QString &pfad)
+{
+    const plattform::Eintrag e = plattform::eintrag(pfad);
+    if (e.typ == plattform::Eintrag::Typ::Fehlt) {
+        return -1;
+    }
+    return qAbs(QDateTime::currentMSecsSinceEpoch() - e.geaendertMs);
+}
+
+QString nebenname(const QString &pfad, const QString &art, const QString &kennung)
+{
+    const QFileInfo info(pfad);
+    return info.path() + kTrenner + u'.' + info.fileName() + u'.' + art + u'-' + kennung;
+}
+
+// Legt die Sperre pfad an: ein Arbeitsordner mit dem Inhaber wird auf pfad umbenannt. 0: gelungen;
+// sonst errno (auch, wenn pfad schon belegt ist).
+int sperrordnerAnlegen(const QString &pfad, const QString &kennung)
+{
+    const QString neu = nebenname(pfad, u"neu"_s, kennung);
+    int nummer = plattform::ordnerAnlegen(neu);
+    if (nummer) {
+        return nummer;
+    }
+    nummer = plattform::dateiAnlegen(neu + kTrenner + kInhaber, inhalt(kennung));
+    if (!nummer) {
+        nummer = plattform::umbenennen(neu, pfad);
+    }
+    if (nummer) {
+        baumLoeschen(neu);
+    }
+    return nummer;
+}
+
+// Entfernt eine Sperre: erst wegbenennen (danach ist sie nicht mehr sichtbar), dann loeschen.
+bool sperreWegraeumen(const QString &pfad)
+{
+    const QString weg = nebenname(pfad, u"alt"_s, zufallsKennung());
+    if (plattform::umbenennen(pfad, weg) != 0) {
+        return false;
+    }
+    baumLoeschen(weg);
+    return true;
+}
 
 } // namespace
 
@@ -66,43 +116,87 @@ Sperrdatei::~Sperrdatei()
     freigeben();
 }
 
-bool Sperrdatei::verwaist(const QString &datei, qint64 grenzeMs) const
+bool Sperrdatei::verwaist(const QString &sperre, qint64 grenzeMs) const
 {
-    const Halter h = lesen(datei);
-    if (h.rechner == QSysInfo::machineHostName() && h.pid > 0 && ::kill(pid_t(h.pid), 0) != 0 &&
-        errno == ESRCH) {
-        return true;
+    const Halter h = lesen(sperre);
+    if (h.rechner == QSysInfo::machineHostName() && h.pid > 0) {
+        const plattform::Lebt lebt = plattform::prozessLebt({h.pid, h.startzeit, h.boot});
+        if (lebt == plattform::Lebt::Nein) {
+            return true;
+        }
+        // Mit Startzeit ist der Prozess eindeutig: er lebt, die Sperre gilt, wie alt sie auch ist.
+        if (lebt == plattform::Lebt::Ja && h.startzeit > 0) {
+            return false;
+        }
     }
-    const QDateTime geaendert = QFileInfo(datei).lastModified();
-    return geaendert.isValid() && qAbs(geaendert.msecsTo(QDateTime::currentDateTime())) > grenzeMs;
+    const qint64 alter = alterMs(inhaberDatei(sperre));
+    if (h.pid <= 0 || h.rechner.isEmpty()) {
+        // Ohne Inhaber (frueher: Abbruch zwischen Anlegen und Schreiben; Stromausfall).
+        return alter < 0 || alter > kKurzVerwaistMs;
+    }
+    return alter > grenzeMs;
+}
+
+bool Sperrdatei::verwaisteEntfernen()
+{
+    // Zwei Programme, die dieselbe verwaiste Sperre sehen, duerfen nicht beide entfernen: das
+    // zweite entfernte sonst die frische Sperre des ersten. Die Entfernsperre traegt selbst ihren
+    // Inhaber, damit auch sie nach einem Abbruch sofort als verwaist erkannt wird.
+    const QString entfernen = pfad + u".entfernen"_s;
+    if (sperrordnerAnlegen(entfernen, zufallsKennung()) != 0) {
+        if (plattform::eintrag(entfernen).typ != plattform::Eintrag::Typ::Fehlt &&
+            verwaist(entfernen, kKurzVerwaistMs)) {
+            sperreWegraeumen(entfernen);
+        }
+        return false;
+    }
+    const bool entfernt = verwaist(pfad, verwaistMs) && sperreWegraeumen(pfad);
+    sperreWegraeumen(entfernen);
+    return entfernt;
+}
+
+void Sperrdatei::resteEntfernen() const
+{
+    // Arbeitsordner abgebrochener Laeufe: ".NAME.neu-*" (nicht umbenannt), ".NAME.alt-*"
+    // (weggenannt, nicht geloescht).
+    const QFileInfo info(pfad);
+    const QString anfang = u'.' + info.fileName() + u'.';
+    QStringList namen;
+    if (plattform::ordnerLesen(info.path(), namen) != 0) {
+        return;
+    }
+    for (const QString &n : namen) {
+        if (!n.startsWith(anfang)) {
+            continue;
+        }
+        QString rest = n.mid(anfang.size());
+        if (rest.startsWith(u"entfernen."_s)) {
+            rest = rest.mid(10);
+        }
+        const QString p = info.path() + kTrenner + n;
+        if (rest.startsWith(u"alt-"_s) ||
+            (rest.startsWith(u"neu-"_s) && alterMs(p) > kKurzVerwaistMs)) {
+            baumLoeschen(p);
+        }
+    }
 }
 
 bool Sperrdatei::einmal()
 {
-    if (anlegen(pfad, inhalt())) {
+    kennung = zufallsKennung();
+    fehlernummer = sperrordnerAnlegen(pfad, kennung);
+    if (!fehlernummer) {
+        resteEntfernen();
         return true;
     }
-    if (errno != EEXIST) {
+    if (plattform::eintrag(pfad).typ == plattform::Eintrag::Typ::Fehlt) {
+        // Nicht belegt und trotzdem nicht angelegt: Ordner fehlt oder ist schreibgeschuetzt,
+        // Server weg.
         anlegenMoeglich = false;
         return false;
     }
-    if (!verwaist(pfad, verwaistMs)) {
-        return false;
-    }
-    // Zwei Programme, die dieselbe verwaiste Sperre sehen, duerfen nicht beide entfernen: das
-    // zweite entfernte sonst die frische Sperre des ersten.
-    const QString entfernen = pfad + u".entfernen"_s;
-    if (!anlegen(entfernen, inhalt())) {
-        if (errno == EEXIST && verwaist(entfernen, kEntfernsperreVerwaistMs)) {
-            QFile::remove(entfernen);
-        }
-        return false;
-    }
-    if (verwaist(pfad, verwaistMs)) {
-        QFile::remove(pfad);
-    }
-    QFile::remove(entfernen);
-    return anlegen(pfad, inhalt());
+    fehlernummer = 0;
+    return false;
 }
 
 bool Sperrdatei::sperren(int wartezeitMs)
@@ -111,22 +205,25 @@ bool Sperrdatei::sperren(int wartezeitMs)
         return true;
     }
     anlegenMoeglich = true;
+    fehlernummer = 0;
     const qint64 ende = QDateTime::currentMSecsSinceEpoch() + wartezeitMs;
     int pause = 20;
     for (;;) {
-        haelt = einmal();
+        haelt = einmal() ||
+                (anlegenMoeglich && verwaist(pfad, verwaistMs) && verwaisteEntfernen() && einmal());
         if (haelt || !anlegenMoeglich || QDateTime::currentMSecsSinceEpoch() >= ende) {
             return haelt;
         }
-        QThread::msleep(ulong(pause));
+        // Ein wenig Zufall, damit zwei Wartende nicht im Gleichschritt anfragen.
+        QThread::msleep(ulong(pause + QRandomGenerator::global()->bounded(pause / 2 + 1)));
         pause = std::min(pause * 2, 200);
     }
 }
 
 void Sperrdatei::freigeben()
 {
-    if (haelt) {
-        QFile::remove(pfad);
+    if (haelt && lesen(pfad).kennung == kennung) {
+        sperreWegraeumen(pfad);
     }
     haelt = false;
 }

@@ -1,9 +1,15 @@
 #pragma once
-// Eine Sperrdatei wie QLockFile (angelegt mit O_EXCL, darin Prozessnummer, Programm und Rechner;
-// verwaist, wenn ihr Prozess auf diesem Rechner nicht mehr laeuft oder sie aelter als die
-// Verwaisungszeit ist), aber ohne die Synchronisation auf die Platte bei jedem Sperren: die kostet
-// auf langsamen Platten mehr als ein ganzer Einsammel- oder Benotungsschritt. Ein Stromausfall
-// hinterlaesst hoechstens eine verwaiste Sperre, die ohnehin erkannt wird.
+// Eine Sperre, die auch zwischen zwei Rechnern an derselben Freigabe eines Schulservers haelt.
+// Die Sperre ist ein Ordner: er entsteht unter einem eigenen Namen mit der Datei "inhaber"
+// (Prozessnummer, Programm, Rechner, Startzeit und Startkennung des Rechners) und wird dann auf
+// den Sperrnamen umbenannt. Das Umbenennen eines Ordners auf einen vorhandenen, nicht leeren
+// Ordner lehnt der Server ab; so ist die Sperre nie ohne Inhaber sichtbar und nie doppelt
+// vergeben. Freigegeben wird durch Wegbenennen und Loeschen.
+//
+// Verwaist ist eine Sperre, deren Prozess auf diesem Rechner nicht mehr laeuft (auch: der Rechner
+// wurde neu gestartet, die Nummer gehoert inzwischen einem anderen Prozess), oder die aelter als
+// die Verwaisungszeit ist; eine verwaiste Sperre wird sofort uebernommen. Eine Sperrdatei
+// frueherer Fassungen (eine Datei mit denselben ersten drei Zeilen) wird ebenso erkannt.
 
 #include <QString>
 
@@ -19,23 +25,33 @@ public:
     bool sperren(int wartezeitMs);
     void freigeben();
     bool gehalten() const { return haelt; }
-    // false nach sperren(): die Datei liess sich nicht anlegen (nicht, weil ein anderer sie haelt).
+    // false nach sperren(): die Sperre liess sich nicht anlegen (nicht, weil ein anderer sie
+    // haelt).
     bool anlegbar() const { return anlegenMoeglich; }
+    // Fehlernummer, wenn die Sperre nicht anlegbar war (z. B. verlorene Verbindung).
+    int anlegefehler() const { return fehlernummer; }
 
     struct Halter
     {
         qint64 pid = 0;
         QString programm;
         QString rechner;
+        qint64 startzeit = 0;
+        QString boot;
+        QString kennung; // zufaellig je Sperren: die eigene Sperre von einer fremden unterscheiden
     };
-    // Wer die Sperre haelt, soweit es in der Datei steht.
+    // Wer die Sperre haelt, soweit es in ihr steht.
     Halter halter() const;
 
 private:
     bool einmal();
-    bool verwaist(const QString &datei, qint64 grenzeMs) const;
+    bool verwaist(const QString &sperre, qint64 grenzeMs) const;
+    bool verwaisteEntfernen();
+    void resteEntfernen() const;
     QString pfad;
     qint64 verwaistMs;
     bool haelt = false;
     bool anlegenMoeglich = true;
+    int fehlernummer = 0;
+    QString kennung;
 };

@@ -285,6 +285,41 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
 
 namespace {
 
+// Nimmt die erste Fehlermeldung einer Pruefung auf, statt sie zu zeigen.
+class ErsteMeldung final : public RueckfragenOhneAuswahl
+{
+public:
+    void melde(Art, const QString &t) override
+    {
+        if (text.isEmpty()) {
+            text = t;
+        }
+    }
+    Knopf frage(Art, const QString &, Knoepfe) override { return Knopf::Nein; }
+    void piep() override {}
+    QString text;
+};
+
+// Was das Benoten braucht und vor dem Zurueckziehen da sein muss: Schueler in der Klasse und
+// brauchbare Vorlagen. Leer, wenn alles da ist, sonst die Meldung.
+QString benotungsvoraussetzung(const TestPfade &test, const Klasse &klasse)
+{
+    if (klassenGroesse(klasse) == 0) {
+        return u"Die Klassendatei des Tests enthält keine Schüler. Es wird nichts benotet."_s;
+    }
+    for (const QChar gruppe : {u'A', u'B'}) {
+        if (gruppe == u'B' && !istGewoehnlicheDatei(test.vorlage(gruppe))) {
+            continue;
+        }
+        ErsteMeldung m;
+        Gruppenvorlage v;
+        if (vorlagePruefen(test.vorlage(gruppe), v, m) != Ablauf::Ok) {
+            return m.text + u" Der Test bleibt bereitgestellt."_s;
+        }
+    }
+    return {};
+}
+
 // Der Tag einer Uhr, die sonst die Systemzeit liefert.
 class TagesUhr final : public Uhr
 {
@@ -311,12 +346,27 @@ Ablauf benotungStarten(const TestPfade &test, const Einstellungen &e, const Klas
     if (!sperre.sperren(r)) {
         return Ablauf::Abgebrochen;
     }
-    // Was bis zum Klingeln abgegeben wurde, wird noch eingesammelt; danach zurueckziehen und
-    // einsammeln, was dazwischen kam.
+    ordnerTauschAufraeumen(test.kopienOrdner());
+    ordnerTauschAufraeumen(test.abgabenOrdner());
+    // Erst pruefen, was das Benoten braucht: eine unbrauchbare Vorlage oder Klasse beendet den
+    // Test nicht fuer Schueler, die noch schreiben.
+    if (const QString mangel = benotungsvoraussetzung(test, klasse); !mangel.isEmpty()) {
+        r.fehler(mangel);
+        return Ablauf::Abgebrochen;
+    }
+    const Normtabelle norm = pfad.isEmpty() ? standardNormtabelle() : normTabelleEinlesen(pfad, r);
+    // Was bis zum Klingeln abgegeben wurde, wird noch eingesammelt; danach zurueckziehen (zuerst
+    // die Signaldatei) und einsammeln, was dazwischen kam, auch was gerade noch geschrieben wird:
+    // ein Schuelerprogramm, das nach seinem Umbenennen die Signaldatei nicht mehr findet, nimmt
+    // seine Abgabe zurueck und sagt es dem Schueler. Jede bestaetigte Abgabe wird so benotet.
     abgabenLeerenGesperrt(test, e, z, uhr, r);
     bereitgestellteTestsLoeschen(test, e);
-    abgabenLeerenGesperrt(test, e, z, uhr, r);
-    const Normtabelle norm = pfad.isEmpty() ? standardNormtabelle() : normTabelleEinlesen(pfad, r);
+    const Leerung l = abgabenLeerenGesperrt(test, e, z, uhr, r);
+    // Eine Abgabe, die liegen blieb, wuerde als fehlend benotet: nichts schreiben, sie nennen.
+    if (!l.offen.isEmpty()) {
+        r.fehler(l.offen + u"\r\nEs wurde nichts benotet."_s);
+        return Ablauf::Abgebrochen;
+    }
     return testsBenoten(test, klasse, norm, uhr.heute(), lauf, r);
 }
 

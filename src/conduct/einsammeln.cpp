@@ -4,16 +4,20 @@
 #include "common/ansitext.h"
 #include "common/fremdordner.h"
 #include "common/ordner.h"
+#include "common/plattform.h"
 #include "common/rueckfragen.h"
 #include "conduct/testdokument.h"
 #include "conduct/testsperre.h"
 #include "conduct/verteilung.h"
+#include "outside/abgabe.h"
 #include "outside/schuelerprogramm.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <cerrno>
@@ -52,31 +56,66 @@ void setzeAbgabeRuhezeitMs(int ms)
 
 namespace {
 
-// Eine Abgabe, die gerade eingesammelt wird, liegt unter diesem Namen im Abgabeordner. Er passt
-// auf kein Abgabemuster; bricht das Einsammeln ab, legt der naechste Schritt sie zurueck.
+// Eine Abgabe, die gerade eingesammelt wird, liegt unter ".NAME.XXXXXX.wird-eingesammelt" im
+// Abgabeordner: ein neuer Name je Versuch, der auf kein Abgabemuster passt. Bricht das Einsammeln
+// ab, nimmt der naechste Schritt sie auf; ein dort gepflanzter Eintrag versperrt niemandem etwas.
 const QString kBeiseiteEndung = u".wird-eingesammelt"_s;
+const QString kStoerungSchluessel = u"\x01stoerung"_s;
 
 QString beiseiteName(const QString &name)
 {
-    return u'.' + name + kBeiseiteEndung;
+    static const char zeichen[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString endung(6, Qt::Uninitialized);
+    for (QChar &c : endung) {
+        c = QLatin1Char(zeichen[QRandomGenerator::global()->bounded(62)]);
+    }
+    return u'.' + name + u'.' + endung + kBeiseiteEndung;
+}
+
+QRegularExpression musterAusdruck(const QString &muster)
+{
+    return QRegularExpression::fromWildcard(muster, Qt::CaseInsensitive);
+}
+
+bool passtAufMuster(const QString &name, const QRegularExpression &muster)
+{
+    return muster.match(name).hasMatch();
+}
+
+// Der Abgabename eines beiseite gelegten Eintrags (auch der frueheren Form ohne Zufallsteil);
+// leer, wenn name keiner ist.
+QString beiseiteAbgabe(const QString &name, const QRegularExpression &muster)
+{
+    if (!name.startsWith(u'.') || !name.endsWith(kBeiseiteEndung)) {
+        return {};
+    }
+    const QString kern = name.mid(1).chopped(kBeiseiteEndung.size());
+    if (kern.size() > 7 && kern[kern.size() - 7] == u'.' &&
+        passtAufMuster(kern.chopped(7), muster)) {
+        return kern.chopped(7);
+    }
+    return passtAufMuster(kern, muster) ? kern : QString();
 }
 
 // Grund, warum ein Eintrag des Abgabeordners nicht eingesammelt wird; leer, wenn er taugt.
-QString abweisungsgrund(const QFileInfo &info)
+QString abweisungsgrund(const QString &name, const plattform::Eintrag &info)
 {
-    if (info.isSymLink()) {
+    switch (info.typ) {
+    case plattform::Eintrag::Typ::Verknuepfung:
         return u"ist eine Verknüpfung"_s;
-    }
-    if (info.isDir()) {
+    case plattform::Eintrag::Typ::Ordner:
         return u"ist ein Ordner"_s;
-    }
-    if (!info.isFile()) {
+    case plattform::Eintrag::Typ::Datei:
+        break;
+    default:
         return u"ist keine gewöhnliche Datei"_s;
     }
-    if (info.size() > sp::kGrenzeAbgabe) {
+    if (info.verweise > 1) {
+        return u"ist eine Verknüpfung (ein zweiter Verweis auf eine Datei)"_s;
+    }
+    if (info.groesse > sp::kGrenzeAbgabe) {
         return u"ist größer als 1 MiB"_s;
     }
-    const QString name = info.fileName();
     if (!sp::dateinameTauglich(name) || !ansiDarstellbar(name)) {
         return u"hat einen Namen, den nicht jedes Dateisystem annimmt"_s;
     }
@@ -88,6 +127,16 @@ struct Vorlage
     QStringList zeilen;
     Loesung loesung;
 };
+
+std::optional<Vorlage> vorlageLesen(const TestPfade &test)
+{
+    const ZeilenErgebnis g = ansiZeilenLesen(test.vorlage(u'A'));
+    const std::optional<Loesung> l = g.ok() ? loesungAusZeilen(g.zeilen) : std::nullopt;
+    if (!l || l->fragen == 0) {
+        return std::nullopt;
+    }
+    return Vorlage{g.zeilen, *l};
+}
 
 // Gelesen wird ueber einen ohne Verknuepfung geoeffneten Deskriptor; Grund leer, wenn die Abgabe
 // zu diesem Test gehoert.
@@ -105,7 +154,7 @@ QString inhaltsgrund(const BytesErgebnis &b, const Vorlage &v)
     case DateiFehler::Art::KeinText:
         return u"ist keine gewöhnliche Datei"_s;
     default:
-        return u"lässt sich nicht lesen (Fehler "_s + QString::number(b.fehler.nummer) + u')';
+        return u"lässt sich nicht lesen ("_s + plattform::fehlerText(b.fehler.nummer) + u')';
     }
     if (b.bytes.isEmpty()) {
         return u"ist leer"_s;
@@ -121,6 +170,14 @@ QString inhaltsgrund(const BytesErgebnis &b, const Vorlage &v)
     return {};
 }
 
+// Ein Lesefehler (nicht: fremder Inhalt) einer Abgabe dieses Tests: sie bleibt liegen und
+// haelt das Benoten auf.
+bool istLesefehler(const BytesErgebnis &b)
+{
+    return b.fehler.art == DateiFehler::Art::Lesefehler ||
+           b.fehler.art == DateiFehler::Art::Unerreichbar;
+}
+
 void einmalMelden(Einsammlung &z, const QString &schluessel, const QString &text, Rueckfragen &r)
 {
     if (!z.abgewiesen.contains(schluessel)) {
@@ -129,146 +186,287 @@ void einmalMelden(Einsammlung &z, const QString &schluessel, const QString &text
     }
 }
 
-// Legt beiseite genommene Abgaben eines abgebrochenen Einsammelns unter ihren Namen zurueck.
-void beiseiteZuruecklegen(const QString &eingang)
+bool frisch(const plattform::Eintrag &info)
 {
-    const QStringList reste = QDir(eingang).entryList(
-        {u".*"_s + kBeiseiteEndung}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    for (const QString &rest : reste) {
-        const QString name = rest.mid(1).chopped(kBeiseiteEndung.size());
-        eintragUmbenennen(eingang + rest, eingang + name, false);
-    }
+    return QDateTime::currentMSecsSinceEpoch() - info.geaendertMs < ruhezeitMs;
 }
 
-Einsammelschritt schritt(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
-                         const Uhr &uhr, Rueckfragen &r, bool *frischUebergangen = nullptr)
+class Schritt
 {
-    Einsammelschritt s;
-    if (e.abgabeOrdner.isEmpty()) {
+public:
+    Schritt(const TestPfade &test, const Einstellungen &e, Einsammlung &z, const Uhr &uhr,
+            Rueckfragen &r)
+        : test(test)
+        , z(z)
+        , uhr(uhr)
+        , r(r)
+        , eingang(sp::abgabeEingang(e.abgabeOrdner, e.lehrername))
+        , ziel(test.abgabenOrdner())
+        , muster(musterAusdruck(sp::abgabeMuster(test.klassenkuerzel())))
+    {}
+
+    Einsammelschritt ausfuehren(bool *frischUebergangen);
+
+private:
+    // Die verlorene Verbindung: einmal gemeldet, der Schritt endet ohne Aenderung.
+    Einsammelschritt stoerung(const QString &pfad, int nummer)
+    {
+        z.stoerung = plattform::serverUnerreichbarMeldung(pfad, nummer);
+        einmalMelden(z, kStoerungSchluessel, z.stoerung, r);
+        Einsammelschritt s;
+        s.stoerung = z.stoerung;
         return s;
     }
-    const QString eingang = sp::abgabeEingang(e.abgabeOrdner, e.lehrername);
-    ordnerAnlegen(sp::abgabeLehrerOrdner(e.abgabeOrdner, e.lehrername));
+    void abweisen(const QString &name, const QString &grund)
+    {
+        einmalMelden(z, name,
+                     u"Die abgegebene Datei "_s + eingang + name + u' ' + grund +
+                         u" und wird nicht eingesammelt."_s,
+                     r);
+    }
+    void nichtEingesammelt(const QString &name, const QString &grund)
+    {
+        z.nichtEingesammelt.insert(name, grund);
+        abweisen(name, grund);
+    }
+    // Schreibt die beiseite gelegte Abgabe dauerhaft nach "T2-Ausge" und entfernt sie erst dann.
+    // Liegt sie beiseite und laesst sich nicht nehmen, bleibt sie fuer den naechsten Schritt.
+    enum class Genommen { Ja, Fremd, Fehler };
+    Genommen nehmen(const QString &beiseite, const QString &name, Einsammelschritt &s);
+    Einsammelschritt eingesammelt(const QString &name);
+
+    const TestPfade &test;
+    Einsammlung &z;
+    const Uhr &uhr;
+    Rueckfragen &r;
+    const QString eingang, ziel;
+    const QRegularExpression muster;
+    Vorlage v;
+};
+
+Schritt::Genommen Schritt::nehmen(const QString &beiseite, const QString &name, Einsammelschritt &s)
+{
+    const BytesErgebnis b = ohneVerknuepfungLesen(beiseite, sp::kGrenzeAbgabe);
+    if (b.fehler.art == DateiFehler::Art::Unerreichbar) {
+        s = stoerung(beiseite, b.fehler.nummer);
+        return Genommen::Fehler;
+    }
+    if (const QString grund = inhaltsgrund(b, v); !grund.isEmpty()) {
+        if (istLesefehler(b)) {
+            nichtEingesammelt(name, grund);
+            return Genommen::Fehler;
+        }
+        return Genommen::Fremd;
+    }
+    const QString vorhanden = dateiOhneFall(ziel, name);
+    const DateiFehler f =
+        ohneVerknuepfungSchreiben(ziel + (vorhanden.isEmpty() ? name : vorhanden), b.bytes);
+    if (f.art == DateiFehler::Art::Unerreichbar) {
+        s = stoerung(ziel, f.nummer);
+        return Genommen::Fehler;
+    }
+    if (!f.ok()) {
+        nichtEingesammelt(name,
+                          u"konnte nicht nach "_s + ziel + u" verschoben werden: "_s + f.meldung());
+        return Genommen::Fehler;
+    }
+    plattform::dateiEntfernen(beiseite);
+    return Genommen::Ja;
+}
+
+Einsammelschritt Schritt::eingesammelt(const QString &name)
+{
+    Einsammelschritt s;
+    z.abgewiesen.remove(name);
+    z.nichtEingesammelt.remove(name);
+    s.eingesammelt = true;
+    s.name = name;
+    s.verschobenNach = ziel;
+    z.abgegeben << name.chopped(2);
+    bool schonGezaehlt = false;
+    for (const QString &g : z.gesammelt) {
+        schonGezaehlt = schonGezaehlt || g.compare(name, Qt::CaseInsensitive) == 0;
+    }
+    if (!schonGezaehlt) {
+        ++z.zaehler;
+        if (z.gesammelt.size() < kMaxGesammelt) {
+            z.gesammelt << name;
+        }
+    }
+    protokollSchreiben(test, uhr, z.zaehler, z.ersteAbgabe);
+    z.ersteAbgabe = false;
+    return s;
+}
+
+Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen)
+{
+    Einsammelschritt s;
     ordnerAnlegen(eingang);
+    const plattform::Eintrag ordner = plattform::eintrag(eingang.chopped(1));
+    if (ordner.fehler) {
+        return stoerung(eingang, ordner.fehler);
+    }
     // Ein Abgabeordner, der selbst eine Verknuepfung ist, fuehrt anderswohin: nichts einsammeln.
-    if (!istEchterOrdner(eingang.chopped(1))) {
+    if (ordner.typ != plattform::Eintrag::Typ::Ordner) {
         einmalMelden(z, eingang,
                      u"Der Abgabeordner "_s + eingang +
                          u" ist kein gewöhnlicher Ordner; es wird nichts eingesammelt."_s,
                      r);
         return s;
     }
-    Vorlage v;
-    {
+    const std::optional<Vorlage> vorlage = vorlageLesen(test);
+    if (!vorlage) {
         const QString pfad = test.vorlage(u'A');
-        const ZeilenErgebnis g = ansiZeilenLesen(pfad);
-        const std::optional<Loesung> l = g.ok() ? loesungAusZeilen(g.zeilen) : std::nullopt;
-        if (!l || l->fragen == 0) {
-            einmalMelden(z, pfad,
-                         u"Die Testvorlage "_s + pfad +
-                             u" lässt sich nicht lesen oder enthält keine Aufgaben; ohne sie "
-                             "lässt sich keine Abgabe diesem Test zuordnen. Es wird nichts "
-                             "eingesammelt."_s,
-                         r);
-            return s;
-        }
-        v = {g.zeilen, *l};
+        einmalMelden(z, pfad,
+                     u"Die Testvorlage "_s + pfad +
+                         u" lässt sich nicht lesen oder enthält keine Aufgaben; ohne sie "
+                         "lässt sich keine Abgabe diesem Test zuordnen. Es wird nichts "
+                         "eingesammelt."_s,
+                     r);
+        return s;
     }
-    const QString ziel = test.abgabenOrdner();
+    v = *vorlage;
+    if (!z.aufgeraeumt) {
+        // Reste abgebrochener Laeufe: ein halber Ordnertausch des Austeilens, Temporaerdateien
+        // eines abgebrochenen Schreibens ("NAME.XXXXXX").
+        ordnerTauschAufraeumen(ziel);
+        QStringList alle, namen;
+        plattform::ordnerLesen(ziel, alle);
+        for (const QString &n : std::as_const(alle)) {
+            if (n.size() > 7 && passtAufMuster(n.chopped(7), muster)) {
+                namen << n.chopped(7);
+            }
+        }
+        namen << QFileInfo(test.protokollDatei()).fileName();
+        speicherresteEntfernen(ziel, namen);
+        z.aufgeraeumt = true;
+    }
     ordnerAnlegen(ziel);
-    beiseiteZuruecklegen(eingang);
+    QStringList namen;
+    if (const int nummer = plattform::ordnerLesen(eingang, namen)) {
+        return stoerung(eingang, nummer);
+    }
+    z.stoerung.clear();
+    z.abgewiesen.remove(kStoerungSchluessel);
 
-    // Alle Eintraege, die auf das Muster passen, Verknuepfungen und Ordner eingeschlossen.
-    const QFileInfoList kandidaten = QDir(eingang).entryInfoList(
-        {sp::abgabeMuster(test.klassenkuerzel())},
-        QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo &info : kandidaten) {
+    // Zuerst, was ein abgebrochener Schritt beiseite gelegt hat, die aelteste zuerst: eine
+    // spaetere Abgabe desselben Schuelers liegt wieder unter ihrem Namen und gewinnt danach.
+    QList<std::pair<qint64, QString>> beiseite;
+    for (const QString &n : namen) {
+        if (!beiseiteAbgabe(n, muster).isEmpty()) {
+            beiseite.append({plattform::eintrag(eingang + n).geaendertMs, n});
+        }
+    }
+    std::sort(beiseite.begin(), beiseite.end());
+    for (const auto &[zeit, n] : beiseite) {
+        const QString name = beiseiteAbgabe(n, muster);
+        const plattform::Eintrag info = plattform::eintrag(eingang + n);
+        if (info.fehler) {
+            return stoerung(eingang + n, info.fehler);
+        }
+        QString grund = abweisungsgrund(name, info);
+        if (grund.isEmpty()) {
+            switch (nehmen(eingang + n, name, s)) {
+            case Genommen::Ja:
+                return eingesammelt(name);
+            case Genommen::Fehler:
+                if (!s.stoerung.isEmpty()) {
+                    return s;
+                }
+                continue;
+            case Genommen::Fremd:
+                grund = u"gehört nicht zu diesem Test"_s;
+                break;
+            }
+        }
+        abweisen(n, grund);
+    }
+
+    std::sort(namen.begin(), namen.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    for (const QString &name : std::as_const(namen)) {
+        if (!passtAufMuster(name, muster)) {
+            continue;
+        }
         // Gemeldet wird einmal; geprueft wird bei jedem Schritt, damit eine ersetzte Abgabe
         // oder ein spaeter gelingendes Verschieben doch noch eingesammelt wird.
-        const QString name = info.fileName();
-        const auto abweisen = [&](const QString &grund) {
-            einmalMelden(z, name,
-                         u"Die abgegebene Datei "_s + eingang + name + u' ' + grund +
-                             u" und wird nicht eingesammelt."_s,
-                         r);
-        };
-        if (const QString grund = abweisungsgrund(info); !grund.isEmpty()) {
-            abweisen(grund);
+        const plattform::Eintrag info = plattform::eintrag(eingang + name);
+        if (info.fehler) {
+            return stoerung(eingang + name, info.fehler);
+        }
+        if (info.typ == plattform::Eintrag::Typ::Fehlt) {
+            continue;
+        }
+        if (const QString grund = abweisungsgrund(name, info); !grund.isEmpty()) {
+            abweisen(name, grund);
             continue;
         }
         // Erst an Ort und Stelle pruefen: Abgaben anderer Tests werden nicht angeruehrt.
-        if (const QString grund =
-                inhaltsgrund(ohneVerknuepfungLesen(eingang + name, sp::kGrenzeAbgabe), v);
-            !grund.isEmpty()) {
-            if (info.lastModified().msecsTo(QDateTime::currentDateTime()) < ruhezeitMs) {
+        const BytesErgebnis vorab = ohneVerknuepfungLesen(eingang + name, sp::kGrenzeAbgabe);
+        if (vorab.fehler.art == DateiFehler::Art::Unerreichbar) {
+            return stoerung(eingang + name, vorab.fehler.nummer);
+        }
+        if (vorab.fehler.art == DateiFehler::Art::Fehlt) {
+            continue; // eben genommen oder zurueckgezogen
+        }
+        if (const QString grund = inhaltsgrund(vorab, v); !grund.isEmpty()) {
+            if (frisch(info)) {
                 if (frischUebergangen) {
                     *frischUebergangen = true;
                 }
                 continue;
             }
-            abweisen(grund);
+            if (istLesefehler(vorab)) {
+                nichtEingesammelt(name, grund);
+            } else {
+                abweisen(name, grund);
+            }
             continue;
         }
         // Beiseite nehmen (ein Umbenennen nimmt eine Verknuepfung als solche mit) und das
         // Genommene selbst noch einmal pruefen: dazwischen kann der Eintrag getauscht worden sein.
-        const QString beiseite = eingang + beiseiteName(name);
-        if (!eintragUmbenennen(eingang + name, beiseite, false)) {
-            const int nummer = errno;
-            // Verschwunden: ein anderes Programm hat sie genommen; das ist kein Fehler.
-            if (QFileInfo(eingang + name).exists() || QFileInfo(eingang + name).isSymLink()) {
-                abweisen(u"konnte nicht nach "_s + ziel + u" verschoben werden (Fehler "_s +
-                         QString::number(nummer) + u")"_s);
+        const QString weg = eingang + beiseiteName(name);
+        if (const int nummer = plattform::umbenennen(eingang + name, weg)) {
+            if (nummer == ENOENT) {
+                continue; // verschwunden: zurueckgezogen oder von einem anderen Programm genommen
+            }
+            if (plattform::istVerbindungsfehler(nummer)) {
+                return stoerung(eingang + name, nummer);
+            }
+            nichtEingesammelt(name, u"konnte nicht nach "_s + ziel + u" verschoben werden ("_s +
+                                        plattform::fehlerText(nummer) + u')');
+            continue;
+        }
+        switch (nehmen(weg, name, s)) {
+        case Genommen::Ja:
+            return eingesammelt(name);
+        case Genommen::Fehler:
+            // Liegt beiseite und wird beim naechsten Schritt wieder aufgenommen.
+            if (!s.stoerung.isEmpty()) {
+                return s;
+            }
+            continue;
+        case Genommen::Fremd:
+            // Dazwischen getauscht: zuruecklegen, wenn der Name frei ist, sonst liegen lassen.
+            if (plattform::umbenennenOhneErsetzen(weg, eingang + name) != 0) {
+                abweisen(name, u"wurde beim Einsammeln ausgetauscht"_s);
             }
             continue;
         }
-        const BytesErgebnis b = ohneVerknuepfungLesen(beiseite, sp::kGrenzeAbgabe);
-        const QString grund = inhaltsgrund(b, v);
-        const DateiFehler f =
-            grund.isEmpty() ? ohneVerknuepfungSchreiben(ziel + (dateiOhneFall(ziel, name).isEmpty()
-                                                                    ? name
-                                                                    : dateiOhneFall(ziel, name)),
-                                                        b.bytes)
-                            : DateiFehler{};
-        if (!grund.isEmpty() || !f.ok()) {
-            // Zuruecklegen; ein getauschter fremder Eintrag, der nicht mehr zurueck kann, geht.
-            const bool frisch = QFileInfo(beiseite).lastModified().msecsTo(
-                                    QDateTime::currentDateTime()) < ruhezeitMs;
-            if (!eintragUmbenennen(beiseite, eingang + name, false) && !grund.isEmpty() &&
-                !frisch) {
-                QFile::remove(beiseite);
-            }
-            if (!grund.isEmpty() && frisch) {
-                if (frischUebergangen) {
-                    *frischUebergangen = true;
-                }
-                continue;
-            }
-            abweisen(grund.isEmpty()
-                         ? u"konnte nicht nach "_s + ziel + u" verschoben werden: "_s + f.meldung()
-                         : grund);
-            continue;
-        }
-        QFile::remove(beiseite);
-        z.abgewiesen.remove(name);
-        s.eingesammelt = true;
-        s.name = name;
-        s.verschobenNach = ziel;
-        z.abgegeben << name.chopped(2);
-        bool schonGezaehlt = false;
-        for (const QString &g : z.gesammelt) {
-            schonGezaehlt = schonGezaehlt || g.compare(name, Qt::CaseInsensitive) == 0;
-        }
-        if (!schonGezaehlt) {
-            ++z.zaehler;
-            if (z.gesammelt.size() < kMaxGesammelt) {
-                z.gesammelt << name;
-            }
-        }
-        protokollSchreiben(test, uhr, z.zaehler, z.ersteAbgabe);
-        z.ersteAbgabe = false;
-        return s;
     }
     return s;
+}
+
+Einsammelschritt schritt(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
+                         const Uhr &uhr, Rueckfragen &r, bool *frischUebergangen = nullptr)
+{
+    if (e.abgabeOrdner.isEmpty()) {
+        return {};
+    }
+    ordnerAnlegen(sp::abgabeLehrerOrdner(e.abgabeOrdner, e.lehrername));
+    return Schritt(test, e, z, uhr, r).ausfuehren(frischUebergangen);
 }
 
 // Obergrenze der Schritte einer Leerung: ein Abgabeordner, in den ohne Ende geschrieben wird,
@@ -309,19 +507,100 @@ Leerung abgabenLeerenGesperrt(const TestPfade &test, const Einstellungen &e, Ein
     for (int i = 0; i < kMaxLeerungsschritte; ++i) {
         bool frisch = false;
         const Einsammelschritt s = schritt(test, e, z, uhr, r, &frisch);
+        if (!s.stoerung.isEmpty()) {
+            break;
+        }
         if (s.eingesammelt) {
             l.namen << s.name;
             l.verschobenNach = s.verschobenNach;
             continue;
         }
         // Eine Abgabe wird vielleicht gerade noch geschrieben: kurz auf sie warten.
-        if (!frisch || gewartet >= ruhezeitMs) {
+        if ((!frisch && !abgabeImEntstehen(test, e)) || gewartet >= ruhezeitMs) {
             break;
         }
         QThread::msleep(100);
         gewartet += 100;
     }
+    l.offen = abgabenOffen(test, e, z);
     return l;
+}
+
+bool abgabeImEntstehen(const TestPfade &test, const Einstellungen &e)
+{
+    if (e.abgabeOrdner.isEmpty()) {
+        return false;
+    }
+    const QString eingang = sp::abgabeEingang(e.abgabeOrdner, e.lehrername);
+    const QRegularExpression muster = musterAusdruck(sp::abgabeMuster(test.klassenkuerzel()));
+    QStringList namen;
+    plattform::ordnerLesen(eingang, namen);
+    for (const QString &n : std::as_const(namen)) {
+        const QString teil = schuelerseite::abgabeZwischenname(QString());
+        const QString anfang = teil.left(1), ende = teil.mid(1);
+        if (n.startsWith(anfang) && n.endsWith(ende) &&
+            passtAufMuster(n.mid(anfang.size()).chopped(ende.size()), muster) &&
+            frisch(plattform::eintrag(eingang + n))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString abgabenOffen(const TestPfade &test, const Einstellungen &e, const Einsammlung &z)
+{
+    if (!z.stoerung.isEmpty()) {
+        return z.stoerung;
+    }
+    if (e.abgabeOrdner.isEmpty()) {
+        return {};
+    }
+    const QString eingang = sp::abgabeEingang(e.abgabeOrdner, e.lehrername);
+    QStringList namen;
+    if (const int nummer = plattform::ordnerLesen(eingang, namen)) {
+        return nummer == ENOENT ? QString() : plattform::serverUnerreichbarMeldung(eingang, nummer);
+    }
+    const std::optional<Vorlage> v = vorlageLesen(test);
+    if (!v) {
+        return {};
+    }
+    const QRegularExpression muster = musterAusdruck(sp::abgabeMuster(test.klassenkuerzel()));
+    QStringList offen;
+    for (const QString &n : std::as_const(namen)) {
+        const QString beiseite = beiseiteAbgabe(n, muster);
+        const QString name = beiseite.isEmpty() ? n : beiseite;
+        if (beiseite.isEmpty() && !passtAufMuster(n, muster)) {
+            continue;
+        }
+        const plattform::Eintrag info = plattform::eintrag(eingang + n);
+        if (info.fehler) {
+            return plattform::serverUnerreichbarMeldung(eingang + n, info.fehler);
+        }
+        if (!abweisungsgrund(name, info).isEmpty()) {
+            continue;
+        }
+        const BytesErgebnis b = ohneVerknuepfungLesen(eingang + n, sp::kGrenzeAbgabe);
+        if (b.fehler.art == DateiFehler::Art::Unerreichbar) {
+            return plattform::serverUnerreichbarMeldung(eingang + n, b.fehler.nummer);
+        }
+        if (b.fehler.art == DateiFehler::Art::Fehlt ||
+            (!inhaltsgrund(b, *v).isEmpty() && !istLesefehler(b))) {
+            continue; // inzwischen genommen, oder keine Abgabe dieses Tests
+        }
+        const QString grund = z.nichtEingesammelt.value(name);
+        const QString eintrag =
+            name + u" ("_s + (grund.isEmpty() ? u"liegt noch im Abgabeordner"_s : grund) + u')';
+        if (!offen.contains(eintrag)) {
+            offen << eintrag;
+        }
+    }
+    if (offen.isEmpty()) {
+        return {};
+    }
+    return u"Diese Abgaben konnten nicht aus "_s + eingang + u" eingesammelt werden:\r\n"_s +
+           offen.join(u"\r\n"_s) +
+           u"\r\nDie Abgaben bleiben dort erhalten. Bitte die Ursache beheben und dann noch "
+           "einmal versuchen."_s;
 }
 
 Leerung alleAbgabenEinsammeln(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
@@ -344,7 +623,12 @@ Beendigung durchfuehrungBeenden(const TestPfade &test, const Einstellungen &e, E
     }
     b.eingesammelt = abgabenLeerenGesperrt(test, e, z, uhr, r).namen;
     b.warLeer = bereitgestellteTestsLoeschen(test, e);
-    b.eingesammelt << abgabenLeerenGesperrt(test, e, z, uhr, r).namen;
+    const Leerung danach = abgabenLeerenGesperrt(test, e, z, uhr, r);
+    b.eingesammelt << danach.namen;
+    b.offen = danach.offen;
+    if (!b.offen.isEmpty()) {
+        r.fehler(b.offen);
+    }
     b.ok = true;
     return b;
 }

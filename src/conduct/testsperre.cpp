@@ -1,6 +1,8 @@
 #include "conduct/testsperre.h"
 
+#include "common/ansitext.h"
 #include "common/ordner.h"
+#include "common/plattform.h"
 #include "common/rueckfragen.h"
 #include "common/sperrdatei.h"
 
@@ -68,6 +70,9 @@ void Testsperre::freigeben()
 QString Testsperre::belegtMeldung() const
 {
     const QString pfad = test.testOrdner() + kTestsperreName;
+    if (datei && !datei->anlegbar() && plattform::istVerbindungsfehler(datei->anlegefehler())) {
+        return plattform::serverUnerreichbarMeldung(test.testOrdner(), datei->anlegefehler());
+    }
     if (!datei || !datei->anlegbar()) {
         return u"Die Sperrdatei "_s + pfad +
                u" lässt sich nicht anlegen. Ist der Testordner schreibgeschützt? "

@@ -1,9 +1,9 @@
 #pragma once
 // Ein Schreiber je Test: Austeilen, Einsammeln, Benoten und Zurueckgeben eines Tests halten die
-// Sperrdatei "Testablauf.sperre" im Testordner (Sperrdatei, wie QLockFile). Programmfenster und
-// mivo-werkzeug sperren gleich, auch auf verschiedenen Rechnern, wenn der Testordner geteilt ist.
-// Eine Sperre eines beendeten Programms auf demselben Rechner gilt sofort als verwaist, eine fremde
-// nach zehn Minuten.
+// Sperre "Testablauf.sperre" im Testordner (Sperrdatei: ein Ordner mit dem Inhaber).
+// Programmfenster und mivo-werkzeug sperren gleich, auch auf verschiedenen Rechnern, wenn der
+// Testordner geteilt ist. Eine Sperre eines beendeten Programms auf demselben Rechner gilt sofort
+// als verwaist, eine fremde nach zehn Minuten.
 
 #include "conduct/testname.h"
 

@@ -101,15 +101,20 @@ std::optional<int> protokollZaehlen(const TestPfade &test)
 
 bool protokollSchreiben(const TestPfade &test, const Uhr &uhr, int nummer, bool trennlinie)
 {
-    // Angehaengt, nicht neu geschrieben: keine Pause vor dem Neuschreiben je Abgabe, und eine
-    // Verknuepfung an Stelle des Protokolls wird nie beschrieben.
+    // Unter der Testsperre ganz neu geschrieben statt angehaengt (O_APPEND haelt auf einem
+    // Schulserver nicht): keine Zeile geht verloren, eine Verknuepfung wird nie beschrieben.
     QStringList zeilen;
     if (trennlinie) {
         zeilen << QString(47, u'-');
     }
     zeilen << uhr.jetzt().toString(u"dd.MM.yyyy, hh:mm"_s) + u" Uhr"_s + u": Abgabe  "_s +
                   QString::number(nummer) + u". Sch."_s;
-    return ohneVerknuepfungAnhaengen(test.protokollDatei(), ansiZeilenAlsBytes(zeilen)).ok();
+    const BytesErgebnis alt = ohneVerknuepfungLesen(test.protokollDatei());
+    if (!alt.ok() && alt.fehler.art != DateiFehler::Art::Fehlt) {
+        return false;
+    }
+    return ohneVerknuepfungSchreiben(test.protokollDatei(), alt.bytes + ansiZeilenAlsBytes(zeilen))
+        .ok();
 }
 
 bool protokollLoeschen(const TestPfade &test)
@@ -203,31 +208,41 @@ std::optional<Ablauf> vorlagenLaden(const TestPfade &test, int anzahl, Gruppenvo
     return std::nullopt;
 }
 
+// Schreibt alle Kopien (bzw. Platzhalter) in einen neuen Ordner und tauscht ihn dann in einem
+// Schritt gegen "T1-Kopie" (bzw. "T2-Ausge"): ein abgebrochenes Austeilen hinterlaesst nie
+// alte und neue Kopien gemischt.
 bool durchgang(const TestPfade &test, const Klasse &klasse, const Gruppenvorlage (&g)[2],
                bool platzhalter, Rueckfragen &r)
 {
     const QString ziel = platzhalter ? test.abgabenOrdner() : test.kopienOrdner();
-    QStringList gruppen, namen;
+    QStringList gruppen;
+    QList<std::pair<QString, QByteArray>> dateien;
     const int n = klassenGroesse(klasse);
-    for (int nr = 1; nr <= n; ++nr) {
-        const Schueler &s = klasse.schueler(nr);
-        namen << sp::persoenlicherDateiname(s.vorname, s.nachname, test.klassenkuerzel());
-    }
-    speicherresteEntfernen(ziel, namen);
     for (int nr = 1; nr <= n; ++nr) {
         const Schueler &s = klasse.schueler(nr);
         const int gi = (nr % 2 == 1) ? 0 : 1;
         const QStringList kopie =
             persoenlicheKopie(g[gi].zeilen, g[gi].loesung, s.vorname, s.nachname, platzhalter);
-        // "T2-Ausge" nimmt Dateien der Schueler auf: einer Verknuepfung wird nie gefolgt.
-        const DateiFehler f = ansiZeilenOhneVerknuepfungSchreiben(ziel + namen[nr - 1], kopie);
+        DateiFehler f;
+        const QByteArray bytes = ansiZeilenAlsBytes(kopie, &f);
         if (!f.ok()) {
+            f.pfad =
+                ziel + sp::persoenlicherDateiname(s.vorname, s.nachname, test.klassenkuerzel());
             r.fehler(u"Die Testkopie von Schüler Nr. "_s + QString::number(nr) + u" ("_s +
                      s.vorname + u' ' + s.nachname + u") wurde nicht geschrieben. "_s +
                      f.meldung() + u" Die Testdurchführung wird abgebrochen."_s);
             return false;
         }
+        dateien.append(
+            {sp::persoenlicherDateiname(s.vorname, s.nachname, test.klassenkuerzel()), bytes});
         gruppen << s.vorname << s.nachname << (gi == 0 ? u"A"_s : u"B"_s);
+    }
+    // "T2-Ausge" nimmt Dateien der Schueler auf: einer Verknuepfung wird nie gefolgt.
+    QString fehler;
+    if (!ordnerErsetzen(ziel, dateien, &fehler)) {
+        r.fehler(fehler + u" Die Testdurchführung wird abgebrochen; die bisherigen Kopien bleiben "
+                          "unverändert."_s);
+        return false;
     }
     const DateiFehler f = ansiZeilenSchreiben(test.gruppenDatei(), gruppen);
     if (!f.ok()) {
@@ -397,14 +412,15 @@ bool bereitgestellteTestsLoeschen(const TestPfade &test, const Einstellungen &e)
     const QString code = test.klassenkuerzel();
     const QString ordner = sp::ausgabeKlassenOrdner(e.ausgabeOrdner, e.lehrername, code);
     const bool leer = dateienNachMuster(ordner, u"*"_s).isEmpty();
+    // Zuerst die Signaldatei: ab da nimmt kein Schuelerprogramm eine Abgabe mehr an.
+    if (!e.ausgabeOrdner.isEmpty()) {
+        dateiLoeschen(e.ausgabeOrdner + sp::signalDateiname(code, e.lehrername, test.testKuerzel));
+    }
     if (!e.ausgabeOrdner.isEmpty() && istEchterOrdner(ordner)) {
         for (const QString &name : dateienNachMuster(ordner, u"*"_s)) {
             dateiLoeschen(ordner + name);
         }
         baumLoeschen(ordner + sp::kBilderOrdner);
-    }
-    if (!e.ausgabeOrdner.isEmpty()) {
-        dateiLoeschen(e.ausgabeOrdner + sp::signalDateiname(code, e.lehrername, test.testKuerzel));
     }
     return leer;
 }

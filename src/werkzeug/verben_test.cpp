@@ -183,6 +183,11 @@ int einsammeln(WerkzeugKontext &k)
     for (const QString &name : l.namen) {
         k.aus << name << Qt::endl;
     }
+    // Eine Abgabe, die liegen blieb, oder ein unerreichbarer Server: kein Erfolg.
+    if (l.ok && !l.offen.isEmpty()) {
+        k.r.fehler(l.offen);
+        return 2;
+    }
     return l.ok ? 0 : 2;
 }
 

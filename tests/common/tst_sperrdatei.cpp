@@ -1,13 +1,19 @@
 // Die Sperrdatei: ein Halter zur Zeit; eine verwaiste Sperre wird uebernommen, eine lebende nie.
+#include "common/plattform.h"
 #include "common/sperrdatei.h"
 #include "unterstuetzung/testumgebung.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QSysInfo>
 #include <QTest>
+#include <QThread>
 
+#include <atomic>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -34,22 +40,37 @@ private slots:
         QVERIFY(!c.anlegbar());
     }
 
-    // Eine vorgefundene Sperre: (Rechner, Prozess, Alter) -> uebernommen?
+    // Eine vorgefundene Sperre: (Form, Rechner, Prozess, Alter) -> uebernommen?
+    // Formen: "datei" wie fruehere Fassungen (drei Zeilen), "leer" (abgebrochen vor dem
+    // Schreiben), "ordner" mit Startzeit und Startkennung dieses Prozesses, "andere Startzeit"
+    // (die Nummer gehoert inzwischen einem anderen Prozess), "anderer Start" (neu gestartet).
     void vorgefunden_data()
     {
+        QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("rechner");
         QTest::addColumn<bool>("prozessLebt");
         QTest::addColumn<int>("alterS");
         QTest::addColumn<bool>("uebernommen");
         const QString hier = QSysInfo::machineHostName();
-        QTest::newRow("hier, lebt") << hier << true << 5 << false;
-        QTest::newRow("hier, beendet") << hier << false << 5 << true;
-        QTest::newRow("anderer Rechner, frisch") << u"pc-andere"_s << false << 5 << false;
-        QTest::newRow("anderer Rechner, alt") << u"pc-andere"_s << true << 120 << true;
-        QTest::newRow("hier, lebt, alt") << hier << true << 120 << true;
+        const QString d = u"datei"_s, o = u"ordner"_s;
+        QTest::newRow("hier, lebt") << d << hier << true << 5 << false;
+        QTest::newRow("hier, beendet") << d << hier << false << 5 << true;
+        QTest::newRow("anderer Rechner, frisch") << d << u"pc-andere"_s << false << 5 << false;
+        QTest::newRow("anderer Rechner, alt") << d << u"pc-andere"_s << true << 120 << true;
+        QTest::newRow("hier, lebt, alt") << d << hier << true << 120 << true;
+        QTest::newRow("leer, frisch") << u"leer"_s << hier << true << 2 << false;
+        QTest::newRow("leer, 30 s") << u"leer"_s << hier << true << 30 << true;
+        QTest::newRow("Ordner, lebt, alt") << o << hier << true << 120 << false;
+        QTest::newRow("Ordner, beendet") << o << hier << false << 5 << true;
+        QTest::newRow("Ordner, anderer Rechner, frisch")
+            << o << u"pc-andere"_s << true << 5 << false;
+        QTest::newRow("Nummer wiederverwendet")
+            << u"andere Startzeit"_s << hier << true << 5 << true;
+        QTest::newRow("neu gestartet") << u"anderer Start"_s << hier << true << 5 << true;
     }
     void vorgefunden()
     {
+        QFETCH(QString, form);
         QFETCH(QString, rechner);
         QFETCH(bool, prozessLebt);
         QFETCH(int, alterS);
@@ -57,9 +78,20 @@ private slots:
         Testordner t;
         // Eine Prozessnummer, die es nicht gibt, oder die eigene.
         const qint64 pid = prozessLebt ? qint64(::getpid()) : qint64(999999999);
-        t.schreibe(u"x.sperre"_s,
-                   QByteArray::number(pid) + "\nanderes\n" + rechner.toUtf8() + '\n');
-        QFile f(t.datei(u"x.sperre"_s));
+        const plattform::Prozess eigen = plattform::eigenerProzess();
+        QByteArray inhalt = QByteArray::number(pid) + "\nanderes\n" + rechner.toUtf8() + '\n';
+        QString datei = t.datei(u"x.sperre"_s);
+        if (form == u"leer"_s) {
+            inhalt.clear();
+        } else if (form != u"datei"_s) {
+            QVERIFY(QDir().mkpath(t.datei(u"x.sperre"_s)));
+            datei = t.datei(u"x.sperre/inhaber"_s);
+            inhalt += QByteArray::number(eigen.startzeit + (form == u"andere Startzeit"_s)) + '\n' +
+                      (form == u"anderer Start"_s ? QByteArray("frueher") : eigen.boot.toUtf8()) +
+                      "\nkennung\n";
+        }
+        dateiSchreiben(datei, inhalt);
+        QFile f(datei);
         QVERIFY(f.open(QIODevice::ReadWrite));
         QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-alterS),
                               QFileDevice::FileModificationTime));
@@ -69,6 +101,41 @@ private slots:
         QCOMPARE(s.halter().pid == qint64(::getpid()) && s.halter().programm != u"anderes"_s,
                  uebernommen);
         QVERIFY(!QFile::exists(t.datei(u"x.sperre.entfernen"_s)));
+        // Nur die Sperre selbst bleibt, keine Arbeitsordner.
+        QCOMPARE(QDir(t.pfad()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{u"x.sperre"_s});
+        s.freigeben();
+        QCOMPARE(QFileInfo::exists(t.datei(u"x.sperre"_s)), !uebernommen);
+    }
+
+    // Viele Programme ringen um dieselbe Sperre: nie zwei Halter zugleich.
+    void nieZweiHalter()
+    {
+        Testordner t;
+        std::atomic<int> halter{0}, doppelt{0}, gehalten{0};
+        std::vector<std::thread> faeden;
+        for (int i = 0; i < 6; ++i) {
+            faeden.emplace_back([&] {
+                for (int runde = 0; runde < 40; ++runde) {
+                    Sperrdatei s(t.datei(u"x.sperre"_s), 60000);
+                    if (s.sperren(2000)) {
+                        doppelt += halter.fetch_add(1) > 0;
+                        QThread::usleep(200);
+                        --halter;
+                        ++gehalten;
+                        s.freigeben();
+                    }
+                }
+            });
+        }
+        for (std::thread &f : faeden) {
+            f.join();
+        }
+        QCOMPARE(doppelt.load(), 0);
+        QVERIFY(gehalten.load() > 0);
+        QVERIFY(QDir(t.pfad())
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                    .isEmpty());
     }
 };
 

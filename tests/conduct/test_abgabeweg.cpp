@@ -18,6 +18,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 #include <QThread>
 
@@ -245,11 +247,11 @@ private slots:
         QCOMPARE(p->exitCode(), 2);
         QVERIFY(QString::fromUtf8(p->readAllStandardError())
                     .contains(u"Der Test 7xP1Bspl wird gerade von einem anderen Programm"_s));
-        auto nachher = baum(s.t.pfad());
-        nachher.remove(s.test.testOrdner() + kTestsperreName);
-        auto erwartet = vorher;
-        erwartet.remove(s.test.testOrdner() + kTestsperreName);
-        QCOMPARE(nachher, erwartet);
+        const auto ohneSperre = [&](QMap<QString, QByteArray> m) {
+            m.removeIf([&](auto it) { return it.key().contains(kTestsperreName); });
+            return m;
+        };
+        QCOMPARE(ohneSperre(baum(s.t.pfad())), ohneSperre(vorher));
         // Im selben Programm ebenso; der Zeitgeberschritt dagegen ohne Meldung und ohne Wirkung.
         s.abgeben(2);
         Einsammlung z;
@@ -323,8 +325,8 @@ private slots:
         QCOMPARE(dateiInhalt(lehrer), lehrerInhalt);
     }
 
-    // Eine Verknuepfung, die schon in "T2-Ausge" liegt: das Austeilen schreibt den Platzhalter
-    // nicht durch sie hindurch, sondern nennt den Schueler und bricht ab.
+    // Eine Verknuepfung, die schon in "T2-Ausge" liegt: das Austeilen ersetzt den ganzen Ordner
+    // und schreibt den Platzhalter nie durch sie hindurch.
     void platzhalterNieDurchVerknuepfung()
     {
         Schule s;
@@ -335,11 +337,10 @@ private slots:
         SkriptRueckfragen r;
         r.antworte(Rueckfragen::Knopf::Ok);
         FolgeZufall zufall({});
-        QCOMPARE(kopienAnfertigen(s.test, s.klasse, zufall, r), Kopien::Abgebrochen);
-        QCOMPARE(r.meldungen().size(), 1);
-        QVERIFY(r.meldungen()[0].startsWith(u"Die Testkopie von Schüler Nr. 3 ("_s));
-        QVERIFY(r.meldungen()[0].contains(u"ist eine Verknüpfung"_s));
+        QCOMPARE(kopienAnfertigen(s.test, s.klasse, zufall, r), Kopien::Neu);
         QCOMPARE(dateiInhalt(lehrer), QByteArray("Noten des Lehrers\r\n"));
+        QVERIFY(!QFileInfo(s.test.abgabenOrdner() + s.name(3)).isSymLink());
+        QVERIFY(lesen(s.test.abgabenOrdner() + s.name(3))[0].startsWith(u"krank:"_s));
     }
 
     // Eine Kopie, die sich nicht bereitstellen laesst, wird mit Namen gemeldet; die anderen
@@ -418,7 +419,7 @@ private slots:
         QStringList fremd = lesen(s.test.kopienOrdner() + s.name(4));
         fremd[12] = u"3)\t[1 P] Eine ganz andere Frage?"_s;
         QVERIFY(ansiZeilenSchreiben(s.eingang() + s.name(4), fremd).ok());
-        // Reste eines abgebrochenen Einsammelns werden zurueckgelegt und eingesammelt.
+        // Reste eines abgebrochenen Einsammelns werden zuerst eingesammelt.
         QVERIFY(ansiZeilenSchreiben(s.eingang() + u'.' + s.name(5) + u".wird-eingesammelt"_s,
                                     s.ausgefuellt(5))
                     .ok());
@@ -426,11 +427,158 @@ private slots:
         Einsammlung z;
         const Beendigung b = durchfuehrungBeenden(s.test, s.e, z, s.uhr, r);
         QVERIFY(b.ok);
-        QCOMPARE(b.eingesammelt, (QStringList{s.name(1), s.name(2), s.name(5)}));
+        QCOMPARE(b.eingesammelt, (QStringList{s.name(5), s.name(1), s.name(2)}));
         QCOMPARE(s.wartend(), QStringList{s.name(4)});
         QCOMPARE(r.meldungen().size(), 1);
         QVERIFY(r.meldungen()[0].contains(s.name(4) + u" gehört nicht zu diesem Test"_s));
         QVERIFY(!QFile::exists(s.e.ausgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s));
+    }
+
+    // Was ein abgebrochenes Einsammeln beiseite gelegt hat, wird aufgenommen; eine spaetere
+    // Abgabe desselben Schuelers gewinnt; ein dort gepflanzter Eintrag versperrt nichts.
+    void liegengeblieben_data()
+    {
+        QTest::addColumn<QString>("beiseite"); // Name des Rests, %1 = Abgabename
+        QTest::addColumn<QString>("art");      // alt (aeltere Abgabe), ordner, verknuepfung
+        QTest::addColumn<bool>("neuere");      // unter dem Abgabenamen liegt eine neuere Abgabe
+        QTest::newRow("alte Form, neuere Abgabe") << u".%1.wird-eingesammelt"_s << u"alt"_s << true;
+        QTest::newRow("neue Form, allein")
+            << u".%1.Ab12Cd.wird-eingesammelt"_s << u"alt"_s << false;
+        QTest::newRow("neue Form, neuere Abgabe")
+            << u".%1.Ab12Cd.wird-eingesammelt"_s << u"alt"_s << true;
+        QTest::newRow("gepflanzter Ordner") << u".%1.wird-eingesammelt"_s << u"ordner"_s << true;
+        QTest::newRow("gepflanzte Verknuepfung")
+            << u".%1.wird-eingesammelt"_s << u"verknuepfung"_s << true;
+    }
+    void liegengeblieben()
+    {
+        QFETCH(QString, beiseite);
+        QFETCH(QString, art);
+        QFETCH(bool, neuere);
+        Schule s;
+        QVERIFY(s.austeilen());
+        QDir().mkpath(s.eingang());
+        const QString rest = s.eingang() + beiseite.arg(s.name(1));
+        const QStringList aelter = ankreuzen(lesen(s.test.kopienOrdner() + s.name(1)), u"aaaa"_s);
+        if (art == u"alt"_s) {
+            QVERIFY(ansiZeilenSchreiben(rest, aelter).ok());
+            QFile f(rest);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                  QFileDevice::FileModificationTime));
+        } else if (art == u"ordner"_s) {
+            QVERIFY(QDir().mkpath(rest));
+        } else {
+            QVERIFY(QFile::link(s.t.pfad() + u"lehrer.txt"_s, rest));
+        }
+        if (neuere) {
+            s.abgeben(1);
+        }
+        SkriptRueckfragen r;
+        Einsammlung z;
+        const Leerung l = alleAbgabenEinsammeln(s.test, s.e, z, s.uhr, r);
+        QVERIFY2(l.offen.isEmpty(), qPrintable(l.offen));
+        QCOMPARE(lesen(s.test.abgabenOrdner() + s.name(1)), neuere ? s.ausgefuellt(1) : aelter);
+        QVERIFY(!QFile::exists(s.eingang() + s.name(1)));
+        QCOMPARE(QFileInfo::exists(rest) || QFileInfo(rest).isSymLink(), art != u"alt"_s);
+    }
+
+    // Eine Abgabe, die sich nicht nach "T2-Ausge" schreiben laesst: "Tests benoten" nennt den
+    // Schueler, benotet niemanden als fehlend und schreibt nichts; die Abgabe bleibt erhalten.
+    // Danach (Ursache behoben) gelingt alles.
+    void liegengebliebeneAbgabeHaeltBenotenAuf()
+    {
+        Schule s;
+        QVERIFY(s.austeilen());
+        s.abgeben(1);
+        s.abgeben(2);
+        QVERIFY(QFile::remove(s.test.abgabenOrdner() + s.name(2)));
+        QVERIFY(QDir().mkpath(s.test.abgabenOrdner() + s.name(2)));
+        const auto vorher = baum(s.test.benotetOrdner());
+        SkriptRueckfragen r;
+        Einsammlung z;
+        Benotungslauf lauf;
+        QCOMPARE(benotungStarten(s.test, s.e, s.klasse, std::nullopt, s.uhr, z, lauf, r),
+                 Ablauf::Abgebrochen);
+        QVERIFY2(r.meldungen().filter(s.name(2) + u" ("_s).size() == 1,
+                 qPrintable(r.meldungen().join(u'\n')));
+        QVERIFY(r.meldungen().last().contains(u"Es wurde nichts benotet."_s));
+        QCOMPARE(baum(s.test.benotetOrdner()), vorher);
+        const QStringList rest = s.wartend();
+        QCOMPARE(rest.size(), 1);
+        QCOMPARE(lesen(s.eingang() + rest[0]), s.ausgefuellt(2));
+        // Das Werkzeug endet ebenso mit einem Fehler.
+        std::unique_ptr<QProcess> p(s.werkzeug({u"einsammeln"_s, kJahr, u"7xP1Bspl"_s}));
+        QVERIFY(p->waitForFinished(60000));
+        QCOMPARE(p->exitCode(), 2);
+        QVERIFY(QDir(s.test.abgabenOrdner()).rmdir(s.name(2)));
+        r.leeren();
+        QCOMPARE(benotungStarten(s.test, s.e, s.klasse, std::nullopt, s.uhr, z, lauf, r),
+                 Ablauf::Ok);
+        QCOMPARE(lauf.ergebnisse[2].noteE, u"1+"_s);
+        QVERIFY(s.wartend().isEmpty());
+    }
+
+    // Das Einsammeln wird an zufaelligen Stellen hart beendet, waehrend die Schueler immer
+    // wieder neu abgeben: keine Abgabe geht verloren, keine blockiert die naechste, und am Ende
+    // liegt von jedem Schueler die letzte Abgabe in "T2-Ausge".
+    void einsammelnUnterKills()
+    {
+        Schule s;
+        QVERIFY(s.austeilen());
+        constexpr int kSchueler = 12;
+        constexpr int kRunden = 120;
+        const QStringList argumente{u"einsammeln"_s, kJahr, u"7xP1Bspl"_s};
+        std::array<QByteArray, kSchueler + 1> letzte{};
+        const QString varianten[] = {u"bbbbababbb"_s, u"aaaaaaaaaa"_s, u"cbcbcbcbcb"_s,
+                                     u"dddddddddd"_s};
+        QRandomGenerator zufall(4711);
+        const auto abgeben = [&](int nr, int runde) {
+            const QStringList kopie =
+                ankreuzen(lesen(s.test.kopienOrdner() + s.name(nr)), varianten[(runde + nr) % 4]);
+            letzte[size_t(nr)] = ansiZeilenAlsBytes(kopie);
+            // Wie das Schuelerprogramm: unter einem Zwischennamen schreiben, dann umbenennen.
+            const QString zwischen = s.eingang() + u'~' + s.name(nr) + u".teil~"_s;
+            dateiSchreiben(zwischen, letzte[size_t(nr)]);
+            QVERIFY(QFile::rename(zwischen, s.eingang() + s.name(nr)) ||
+                    (QFile::remove(s.eingang() + s.name(nr)) &&
+                     QFile::rename(zwischen, s.eingang() + s.name(nr))));
+        };
+        QDir().mkpath(s.eingang());
+        for (int runde = 0; runde < kRunden; ++runde) {
+            for (int nr = 1; nr <= kSchueler; ++nr) {
+                if (zufall.bounded(3) == 0 || runde == 0) {
+                    abgeben(nr, runde);
+                }
+            }
+            std::unique_ptr<QProcess> p(s.werkzeug(argumente));
+            QVERIFY(p->waitForStarted());
+            QThread::usleep(zufall.bounded(1000, 60000));
+            p->kill();
+            QVERIFY(p->waitForFinished(10000));
+            // Jede letzte Abgabe liegt noch im Abgabeordner (auch beiseite) oder in "T2-Ausge".
+            const QStringList wartend = s.wartend();
+            for (int nr = 1; nr <= kSchueler; ++nr) {
+                bool da = dateiInhalt(s.test.abgabenOrdner() + s.name(nr)) == letzte[size_t(nr)];
+                for (const QString &w : wartend) {
+                    da = da || (w.contains(s.name(nr)) && !w.startsWith(u'~') &&
+                                dateiInhalt(s.eingang() + w) == letzte[size_t(nr)]);
+                }
+                QVERIFY2(da, qPrintable(u"Runde %1, Platz %2: %3"_s.arg(runde).arg(nr).arg(
+                                 wartend.join(u", "_s))));
+            }
+        }
+        std::unique_ptr<QProcess> p(s.werkzeug(argumente));
+        QVERIFY(p->waitForFinished(60000));
+        QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+        QVERIFY2(s.wartend().isEmpty(), qPrintable(s.wartend().join(u", "_s)));
+        for (int nr = 1; nr <= kSchueler; ++nr) {
+            QCOMPARE(dateiInhalt(s.test.abgabenOrdner() + s.name(nr)), letzte[size_t(nr)]);
+        }
+        QVERIFY(QDir(s.test.abgabenOrdner())
+                    .entryList(QDir::Files | QDir::Hidden)
+                    .filter(QRegularExpression(u"\\.[A-Za-z0-9]{6}$"_s))
+                    .isEmpty());
     }
 
     // Eine beschaedigte Vorlage beim Benoten: klare Meldung, nichts geschrieben.
@@ -489,6 +637,18 @@ private slots:
                  Ablauf::Abgebrochen);
         QVERIFY2(r.meldungen().filter(meldung).size() == 1, qPrintable(r.meldungen().join(u'\n')));
         QCOMPARE(baum(s.test.benotetOrdner()), vorher);
+        // "Tests benoten" prueft die Vorlage, bevor es den Test zurueckzieht: wer noch schreibt,
+        // kann weiter abgeben.
+        if (art != u"gekuerzt"_s) {
+            const Bereitstellung b = testBereitStellen(s.test, s.e, s.uhr, r);
+            QVERIFY(QFile::exists(b.signalDatei));
+            r.leeren();
+            QCOMPARE(benotungStarten(s.test, s.e, s.klasse, std::nullopt, s.uhr, z, lauf, r),
+                     Ablauf::Abgebrochen);
+            QVERIFY(QFile::exists(b.signalDatei));
+            QCOMPARE(QDir(b.zielOrdner).entryList(QDir::Files).size(), 25);
+            QCOMPARE(baum(s.test.benotetOrdner()), vorher);
+        }
     }
 
     // Eine unlesbare Klassendatei (zufaellige Bytes) haelt das Benoten an, bevor etwas

@@ -106,9 +106,15 @@ void TSchuelerdatenEingabefenster::NeuenTestClick()
     angaben = angabenAusFeldern();
     festgelegt = true;
     emit testBearbeiten(zielPfad, false, true);
-    // Rat bei den ersten Tests eines Schuljahres ("." und ".." zaehlen mit).
+    // Rat bei den ersten Tests eines Schuljahres ("." und ".." zaehlen mit); die Sperren offener
+    // Klassen ("*.sperre") und ihre Arbeitsordner (".*") sind keine Tests.
     const QDir jahr(test.schuljahrOrdner());
-    if (jahr.entryList(QDir::Dirs | QDir::NoSymLinks | QDir::Hidden).size() < 4) {
+    const QStringList ordner = jahr.entryList(QDir::Dirs | QDir::NoSymLinks | QDir::Hidden);
+    qsizetype zahl = 0;
+    for (const QString &o : ordner) {
+        zahl += o == u"."_s || o == u".."_s || (!o.startsWith(u'.') && !o.endsWith(u".sperre"_s));
+    }
+    if (zahl < 4) {
         r.information(kBedenken);
     }
 }

@@ -1,0 +1,85 @@
+#pragma once
+// Die Systemaufrufe der Logik an einem Ort; eine Portierung schreibt diese Datei neu.
+//
+// Gebaut wird nur auf dem, was jede Anbindung eines Schulservers (SMB ueber Kern, gvfs oder
+// smbnetfs) kann: exklusives Anlegen, Lesen, Schreiben, fsync, Umbenennen ueber eine vorhandene
+// Datei, Umbenennen eines Ordners, mkdir, Loeschen, Auflisten. Nicht benutzt werden harte
+// Verweise, Umbenennungs-Flags, chmod und symbolische Verknuepfungen. Jede Funktion gibt die
+// Fehlernummer des Systems zurueck (0: gelungen), damit eine verlorene Verbindung als solche
+// gemeldet werden kann.
+
+#include "common/ansitext.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace plattform {
+
+struct Eintrag
+{
+    enum class Typ { Fehlt, Datei, Ordner, Verknuepfung, Sonstiges };
+    Typ typ = Typ::Fehlt;
+    qint64 groesse = 0;
+    qint64 verweise = 0;            // Zahl der harten Verweise
+    qint64 geaendertMs = 0;         // Aenderungszeit, ms seit 1970
+    bool schreibgeschuetzt = false; // kein Schreibrecht fuer irgendwen
+    int fehler = 0; // errno, wenn der Eintrag nicht befragt werden konnte (nicht ENOENT)
+};
+// Befragt den Eintrag selbst (eine Verknuepfung wird nicht verfolgt).
+Eintrag eintrag(const QString &pfad);
+
+// Alle Namen eines Ordners ausser "." und "..". Ergebnis: errno oder 0 (ein Lesefehler mitten im
+// Auflisten wird gemeldet, nie als kuerzere Liste verschwiegen).
+int ordnerLesen(const QString &ordner, QStringList &namen);
+
+// Liest hoechstens grenze Bytes ueber einen ohne Verknuepfung geoeffneten Deskriptor.
+// Verknuepfungen, Dateien mit mehreren harten Verweisen, Ordner, Geraete und FIFOs werden
+// abgewiesen, ohne zu blockieren.
+BytesErgebnis ohneVerknuepfungLesen(const QString &pfad, qint64 grenze);
+
+// Schreibt daten ganz oder gar nicht an pfad und erst dann sichtbar, wenn sie auf der Platte
+// sind: Temporaerdatei "pfad.XXXXXX" exklusiv anlegen, schreiben, fsync, ueber das Ziel
+// umbenennen, den Ordner synchronisieren. Eine Verknuepfung oder ein Ordner an pfad wird
+// abgewiesen, eine schreibgeschuetzte Datei nicht ersetzt.
+DateiFehler dauerhaftSchreiben(const QString &pfad, const QByteArray &daten);
+
+// Legt eine neue Datei exklusiv an und schreibt daten hinein, ohne Synchronisation (fuer kleine
+// Dateien, deren Verlust bei einem Stromausfall nur Warten kostet).
+int dateiAnlegen(const QString &pfad, const QByteArray &daten);
+// Umbenennen; eine vorhandene Datei am Ziel wird ersetzt, ein Eintrag nie verfolgt.
+int umbenennen(const QString &quelle, const QString &ziel);
+// Umbenennen, ohne ein vorhandenes Ziel zu ersetzen (EEXIST). Wo das Dateisystem es nicht in
+// einem Schritt kann (Schulserver), wird vorher nachgesehen: nur fuer Namen, die niemand sonst
+// gleichzeitig anlegt.
+int umbenennenOhneErsetzen(const QString &quelle, const QString &ziel);
+// Vertauscht zwei Ordner in einem Schritt, wo das Dateisystem es kann (sonst EINVAL o. ae.).
+int ordnerTauschen(const QString &a, const QString &b);
+// Legt einen Ordner an; EEXIST, wenn es den Namen schon gibt (auf dem Server atomar).
+int ordnerAnlegen(const QString &pfad);
+int dateiEntfernen(const QString &pfad);
+int ordnerEntfernen(const QString &pfad);
+// Bringt die Eintraege eines Ordners (nach Umbenennen/Anlegen) auf die Platte; wo ein
+// Dateisystem das nicht kann, ohne Fehler.
+void ordnerSynchronisieren(const QString &ordner);
+
+// Fehlernummern einer verlorenen Verbindung zum Server (oder einer abgehaengten Einbindung).
+bool istVerbindungsfehler(int nummer);
+// Kurze deutsche Beschreibung einer Fehlernummer.
+QString fehlerText(int nummer);
+// Die Meldung einer verlorenen Verbindung beim Zugriff auf pfad.
+QString serverUnerreichbarMeldung(const QString &pfad, int nummer);
+
+// Ein Prozess, eindeutig auch ueber Neustarts und wiederverwendete Prozessnummern hinweg.
+struct Prozess
+{
+    qint64 pid = 0;
+    qint64 startzeit = 0; // Start seit dem Hochfahren, in Takten des Systems; 0: unbekannt
+    QString boot;         // Kennung dieses Hochfahrens; leer: unbekannt
+};
+Prozess eigenerProzess();
+enum class Lebt { Ja, Nein, Unbekannt };
+// Ob der Prozess auf diesem Rechner noch laeuft (unbekannte Angaben werden nicht verglichen).
+Lebt prozessLebt(const Prozess &p);
+
+} // namespace plattform
