@@ -5,6 +5,7 @@
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
 #include "conduct/katalog.h"
+#include "conduct/testdokument.h"
 
 #include <QFileInfo>
 
@@ -49,6 +50,82 @@ bool bilderMitnehmen(const QString &von, const QString &nach)
         ok = dateiKopieren(von + d, nach + d, false) && ok;
     }
     return ok;
+}
+
+// Die Vorlage der Gruppe B neben einer Vorlage der Gruppe A ("....__A"); leer fuer andere Dateien.
+QString gruppeBNeben(const QString &pfad)
+{
+    if (!pfad.endsWith(u".__A"_s, Qt::CaseInsensitive)) {
+        return {};
+    }
+    return pfad.chopped(1) + (pfad.back() == u'a' ? u'b' : u'B');
+}
+
+// Die Antwortfolge der vorhandenen B-Vorlage, je Frage gegen die bisherige A-Vorlage (mit ihr
+// zugleich geschrieben: gleiche Texte, die Loesungszeile trennt gleiche Texte), sonst gegen die
+// neue. nullopt mit Grund, wenn die Zahl der Aufgaben nicht mehr stimmt oder eine Frage offen
+// bleibt.
+std::optional<Buchstabenzuordnung> bisherigeFolge(const QStringList &altA, const QStringList &neuA,
+                                                  const QStringList &b, int fragen, QString &grund)
+{
+    if (fragezeilen(b).size() != fragen || fragen > kMaxFragen) {
+        grund = u"Die Zahl der Aufgaben hat sich geändert."_s;
+        return std::nullopt;
+    }
+    const Antworten ab = antwortenJeFrage(b), aa = antwortenJeFrage(altA),
+                    an = antwortenJeFrage(neuA);
+    Buchstabenzuordnung folge = gleicheBuchstaben();
+    for (int q = 1; q <= fragen; ++q) {
+        std::optional<std::array<qint8, 4>> z;
+        for (const Antworten *a : {&aa, &an}) {
+            for (const bool mitLoesung : {true, false}) {
+                if (!z) {
+                    z = antwortenZuordnen((*a)[q], ab[q], mitLoesung);
+                }
+            }
+        }
+        if (!z) {
+            grund = u"Die Antworten von Aufgabe "_s + QString::number(q) +
+                    u" lassen sich denen der bisherigen Vorlage nicht zuordnen."_s;
+            return std::nullopt;
+        }
+        folge[q] = *z;
+    }
+    return folge;
+}
+
+// Die Vorlage B folgt jeder Aenderung von A und behaelt dabei ihre Antwortfolge: mit ihr wurde
+// schon ausgeteilt. Geht das nicht, bleibt B, wie sie ist, mit einer Warnung.
+void gruppeBFolgen(const QString &pfadB, const QStringList &altA, const QStringList &neuA,
+                   Rueckfragen &r)
+{
+    const ZeilenErgebnis b = ansiZeilenLesen(pfadB);
+    QString grund;
+    std::optional<QStringList> neuB;
+    if (!b.ok()) {
+        grund = b.fehler.meldung();
+    } else if (const std::optional<Buchstabenzuordnung> folge =
+                   bisherigeFolge(altA, neuA, b.zeilen, int(fragezeilen(neuA).size()), grund)) {
+        neuB = gruppeBInFolge(neuA, *folge, int(fragezeilen(neuA).size()));
+        if (!neuB) {
+            grund = u"Die Vorlage für Gruppe A ist noch nicht vollständig (je Aufgabe die "
+                    "Antworten a) bis d), eine davon mit der Punktezahl; Zeile 3 endet mit "
+                    "\"A\")."_s;
+        }
+    }
+    if (neuB && *neuB == b.zeilen) {
+        return;
+    }
+    if (neuB) {
+        const DateiFehler f = ansiZeilenSchreiben(pfadB, *neuB);
+        if (f.ok()) {
+            return;
+        }
+        grund = f.meldung();
+    }
+    r.warnung(u"Die Testvorlage für Gruppe B  "_s + pfadB + u"  wurde nicht angepasst. "_s + grund +
+              u"\r\nBeim nächsten Austeilen bitte die Vorlage für Gruppe B neu erzeugen "
+              "lassen."_s);
 }
 
 } // namespace
@@ -150,12 +227,18 @@ bool Test_speichern(const QStringList &zeilen, const QString &pfad, Rueckfragen 
         r.fehler(kopf);
         return false;
     }
+    const QString pfadB = gruppeBNeben(pfad);
+    const bool mitB = !pfadB.isEmpty() && istGewoehnlicheDatei(pfadB);
+    const QStringList altA = mitB ? ansiZeilenLesen(pfad).zeilen : QStringList();
     const DateiFehler f = ansiZeilenSchreiben(pfad, zeilen);
     if (!f.ok()) {
         r.fehler(kopf + u"\r\n"_s +
                  (f.art == DateiFehler::Art::NichtDarstellbar ? nichtDarstellbarMeldung(f.zeichen)
                                                               : f.meldung()));
         return false;
+    }
+    if (mitB) {
+        gruppeBFolgen(pfadB, altA, zeilen, r);
     }
     return true;
 }

@@ -41,7 +41,9 @@ QString kopfzeileThema(const SpeicherAngaben &a);
 void kopfzeilenSetzen(QStringList &zeilen, const SpeicherAngaben &a);
 
 // Schreibt die Zeilen atomar (CP1252, CR LF) und legt die Ordner an. false nach der Meldung
-// "Der Test  ... konnte nicht gespeichert werden!".
+// "Der Test  ... konnte nicht gespeichert werden!". Liegt neben einer Vorlage A (".__A") schon
+// eine Vorlage B, wird sie aus der neuen A in ihrer bisherigen Antwortfolge neu geschrieben (mit
+// dieser Folge wurde ausgeteilt); geht das nicht, bleibt sie mit einer Warnung, wie sie ist.
 bool Test_speichern(const QStringList &zeilen, const QString &pfad, Rueckfragen &r);
 
 // Speichern unter den Angaben: fragt, bevor ein anderer vorhandener Test ersetzt wird, und nimmt

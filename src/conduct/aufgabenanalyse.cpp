@@ -55,15 +55,6 @@ Antworttexte antworttexte(const QStringList &vorlage)
     return t;
 }
 
-Buchstabenzuordnung gleicheBuchstaben()
-{
-    Buchstabenzuordnung z{};
-    for (auto &frage : z) {
-        frage = {0, 1, 2, 3};
-    }
-    return z;
-}
-
 qint8 buchstabenIndex(const QString &antwort)
 {
     if (antwort.size() == 1 && antwort[0] >= u'a' && antwort[0] <= u'd') {
@@ -117,13 +108,13 @@ AnalyseVorlagen analyseVorlagenLesen(const TestPfade &test)
 }
 
 Antwortbogen antwortbogen(const Kreuze &kreuze, const Einzelergebnis &ergebnis, int fragen,
-                          const Buchstabenzuordnung *zuordnungB)
+                          const Buchstabenzuordnung *zuordnung)
 {
     Antwortbogen bogen;
     for (int q = 1; q <= std::min(fragen, kMaxFragen); ++q) {
         qint8 w = kreuze.kreuzAnzahl[q] == 1 ? buchstabenIndex(kreuze.antwort[q]) : kAntwortKeine;
-        if (zuordnungB != nullptr && w != kAntwortKeine) {
-            w = (*zuordnungB)[q][w];
+        if (zuordnung != nullptr && w != kAntwortKeine) {
+            w = (*zuordnung)[q][w];
         }
         bogen.wahl[q] = w;
         bogen.geloest[q] = ergebnis.punkte[q] > 0;

@@ -48,8 +48,6 @@ struct Aufgabenanalyse
     QList<Fragenanalyse> fragen;
 };
 
-// Gruppe-B-Buchstabe (0..3) -> Gruppe-A-Buchstabe (0..3) je Frage 1..40.
-using Buchstabenzuordnung = std::array<std::array<qint8, 4>, kMaxFragen + 1>;
 // Ordnet jede Antwort der B-Vorlage der A-Antwort gleichen Textes zu (Leerraum am Rand zaehlt
 // nicht); eine Antwort ohne passenden Text behaelt ihren Buchstaben.
 Buchstabenzuordnung gruppeBZuordnung(const QStringList &vorlageA, const QStringList &vorlageB);
@@ -64,9 +62,10 @@ struct AnalyseVorlagen
 };
 AnalyseVorlagen analyseVorlagenLesen(const TestPfade &test);
 
-// Der Bogen aus den Kreuzen einer Kopie und ihren Punkten; zuordnungB nur fuer Gruppe B.
+// Der Bogen aus den Kreuzen einer Kopie und ihren Punkten; zuordnung fuehrt die Buchstaben der
+// Kopie auf die der Gruppe A zurueck (nullptr: gleiche Buchstaben).
 Antwortbogen antwortbogen(const Kreuze &kreuze, const Einzelergebnis &ergebnis, int fragen,
-                          const Buchstabenzuordnung *zuordnungB);
+                          const Buchstabenzuordnung *zuordnung);
 
 // schluessel: Fragenummern, Zahl der Fragen und Loesungen der Gruppe A.
 Aufgabenanalyse aufgabenanalyseBerechnen(const Loesung &schluessel,

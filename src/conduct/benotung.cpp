@@ -98,7 +98,7 @@ struct Gruppenvorlage
     Loesung loesung;
 };
 
-// Liest und prueft die Vorlage einer Gruppe, bevor irgendetwas geschrieben wird.
+// Liest und prueft die Vorlage, bevor irgendetwas geschrieben wird.
 Ablauf vorlagePruefen(const QString &pfad, Gruppenvorlage &v, Rueckfragen &r)
 {
     const ZeilenErgebnis g = ansiZeilenLesen(pfad);
@@ -131,6 +131,99 @@ Ablauf vorlagePruefen(const QString &pfad, Gruppenvorlage &v, Rueckfragen &r)
     return Ablauf::Ok;
 }
 
+// Der Schluessel der Vorlage A in der Antwortfolge einer ausgeteilten Kopie.
+struct KopienSchluessel
+{
+    Loesung loesung;           // Buchstaben der Kopie; Nummern und Punkte wie in A
+    Buchstabenzuordnung folge; // Stelle der Kopie -> Stelle in A
+};
+
+// Eine Kopie der Gruppe A (Zeile 3 endet mit "A") hat die Folge von A. Jede andere wird je Frage
+// ueber gleiche Antworttexte zugeordnet: zuerst einer Kopie der Gruppe A derselben Austeilung
+// (bezugA; sie traegt noch die Texte, die ausgeteilt wurden), dann der Vorlage A selbst; eine
+// einzelne seither geaenderte Antwort ergibt sich als die uebrige. nullopt mit Grund, wenn die
+// Zahl der Aufgaben nicht mehr die der Vorlage ist oder eine Frage offen bleibt.
+std::optional<KopienSchluessel> schluesselDerKopie(const QStringList &ausgeteilt,
+                                                   const Gruppenvorlage &a,
+                                                   const Antworten &antwortenA,
+                                                   const Antworten *bezugA, QString &grund)
+{
+    const int fragen = int(fragezeilen(ausgeteilt).size());
+    if (fragen != a.loesung.fragen) {
+        grund = u"die Testvorlage hat jetzt "_s + QString::number(a.loesung.fragen) +
+                u" Aufgaben, die ausgeteilte Kopie "_s + QString::number(fragen) + u'.';
+        return std::nullopt;
+    }
+    KopienSchluessel k{a.loesung, gleicheBuchstaben()};
+    if (ausgeteilt.value(2).endsWith(u'A')) {
+        return k;
+    }
+    const Antworten kopie = antwortenJeFrage(ausgeteilt);
+    for (int q = 1; q <= fragen; ++q) {
+        std::optional<std::array<qint8, 4>> z;
+        if (bezugA != nullptr) {
+            z = antwortenZuordnen((*bezugA)[q], kopie[q], false);
+        }
+        if (!z) {
+            z = antwortenZuordnen(antwortenA[q], kopie[q], false);
+        }
+        int stelle = -1;
+        for (int i = 0; z && i < 4; ++i) {
+            if (antwortenA[q][(*z)[i]].loesung) {
+                stelle = i;
+            }
+        }
+        if (stelle < 0 || kopie[q][stelle].buchstabe.isNull()) {
+            grund = u"die Antworten von Aufgabe "_s + QString::number(q) +
+                    u" der ausgeteilten Kopie lassen sich denen der Testvorlage nicht mehr "
+                    "zuordnen."_s;
+            return std::nullopt;
+        }
+        k.folge[q] = *z;
+        k.loesung.loesung[q] = QString(kopie[q][stelle].buchstabe);
+    }
+    return k;
+}
+
+// Eine Kopie in einem Ordner des Tests, ohne einer Verknuepfung zu folgen; fehlt sie: Fehlt.
+ZeilenErgebnis kopieLesen(const QString &ordner, const QString &name)
+{
+    const QString gefunden = sp::dateinameTauglich(name) ? dateiOhneFall(ordner, name) : QString();
+    if (gefunden.isEmpty()) {
+        ZeilenErgebnis e;
+        e.fehler.art = DateiFehler::Art::Fehlt;
+        e.fehler.pfad = ordner + name;
+        return e;
+    }
+    return ansiZeilenOhneVerknuepfungLesen(ordner + gefunden, sp::kGrenzeAbgabe);
+}
+
+// Eine Meldung fuer alle Schueler, deren Kopie sich nicht benoten liess; gleiche Gruende
+// zusammen.
+QString nichtBenotetMeldung(const QList<std::pair<QString, QString>> &meldungen)
+{
+    QStringList gruende;
+    QList<QStringList> namen;
+    for (const auto &[wer, grund] : meldungen) {
+        const qsizetype i = gruende.indexOf(grund);
+        if (i < 0) {
+            gruende << grund;
+            namen.append({wer});
+        } else {
+            namen[i] << wer;
+        }
+    }
+    QString text;
+    for (qsizetype i = 0; i < gruende.size(); ++i) {
+        text +=
+            namen[i].join(u", "_s) +
+            (namen[i].size() == 1 ? u" wurde nicht benotet: "_s : u" wurden nicht benotet: "_s) +
+            gruende[i] + u"\r\n"_s;
+    }
+    return text + u"\r\nDamit keine Note fehlt, wird nichts benotet; die bisherigen benoteten "
+                  "Kopien bleiben unverändert."_s;
+}
+
 } // namespace
 
 Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabelle &norm,
@@ -146,14 +239,37 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
         return Ablauf::Abgebrochen;
     }
     const std::array<Gruppeneintrag, kMaxSchueler + 1> gruppen = gruppenDateiPruefen(test, r);
+    Gruppenvorlage vorlageA;
+    if (const Ablauf a = vorlagePruefen(test.vorlage(u'A'), vorlageA, r); a != Ablauf::Ok) {
+        return a;
+    }
+    lauf.loesung = vorlageA.loesung;
+    const Antworten antwortenA = antwortenJeFrage(vorlageA.zeilen);
+    auto dateiname = [&](int nr) {
+        const Schueler &s = klasse.schueler(nr);
+        return sp::persoenlicherDateiname(s.vorname, s.nachname, test.klassenkuerzel());
+    };
+    // Bezug fuer die Antwortfolge: die erste ausgeteilte Kopie der Gruppe A, erst bei Bedarf
+    // gelesen.
+    bool bezugGesucht = false;
+    std::optional<Antworten> bezugA;
+    auto bezug = [&]() -> const Antworten * {
+        for (int nr = 1; !bezugGesucht && nr <= lauf.klassenGroesse; ++nr) {
+            const ZeilenErgebnis k = kopieLesen(test.kopienOrdner(), dateiname(nr));
+            if (k.ok() && k.zeilen.value(2).endsWith(u'A')) {
+                bezugA = antwortenJeFrage(k.zeilen);
+                break;
+            }
+        }
+        bezugGesucht = true;
+        return bezugA ? &*bezugA : nullptr;
+    };
 
     // Erst alles im Speicher: benotete Kopien, Zusammenfassung und Aufgabenanalyse ersetzen den
     // vorigen Lauf gemeinsam oder gar nicht.
-    std::optional<Gruppenvorlage> vorlagen[2];
     std::array<QStringList, kMaxSchueler + 1> benotet{};
-    std::array<QString, kMaxSchueler + 1> dateiname{};
-    QStringList unpassend;
-    const AnalyseVorlagen analyseVorlagen = analyseVorlagenLesen(test);
+    std::array<QString, kMaxSchueler + 1> namen{};
+    QList<std::pair<QString, QString>> nichtBenotet;
     QString gruppe = u"A"_s;
     for (int nr = 1; nr <= lauf.klassenGroesse; ++nr) {
         const Schueler &s = klasse.schueler(nr);
@@ -165,43 +281,54 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
                 break;
             }
         }
-        const QString name =
-            sp::persoenlicherDateiname(s.vorname, s.nachname, test.klassenkuerzel());
-        const QString gefunden =
-            sp::dateinameTauglich(name) ? dateiOhneFall(test.abgabenOrdner(), name) : QString();
-        const QString pfad = test.abgabenOrdner() + (gefunden.isEmpty() ? name : gefunden);
-        if (gefunden.isEmpty()) {
-            r.warnung(u"  Datei  "_s + pfad + u"  nicht da!  "_s);
+        const QString name = dateiname(nr);
+        const ZeilenErgebnis kopie = kopieLesen(test.abgabenOrdner(), name);
+        if (kopie.fehler.art == DateiFehler::Art::Fehlt) {
+            r.warnung(u"  Datei  "_s + kopie.fehler.pfad + u"  nicht da!  "_s);
             continue;
         }
-        const ZeilenErgebnis kopie = ansiZeilenOhneVerknuepfungLesen(pfad, sp::kGrenzeAbgabe);
+        const QString wer = s.vorname + u' ' + s.nachname + u" ("_s + name + u')';
         if (!kopie.ok()) {
-            r.warnung(kopie.fehler.meldung());
+            nichtBenotet.append({wer, kopie.fehler.meldung()});
             continue;
         }
-        const int gi = gruppe == u"B"_s ? 1 : 0;
-        if (!vorlagen[gi]) {
-            Gruppenvorlage v;
-            if (const Ablauf a = vorlagePruefen(test.vorlage(gruppe[0]), v, r); a != Ablauf::Ok) {
-                return a;
-            }
-            vorlagen[gi] = v;
-        }
-        const Loesung &l = vorlagen[gi]->loesung;
-        lauf.loesung = l;
         const Kreuze kreuze = kreuzeEinlesen(kopie.zeilen);
         if (kreuze.zuVieleFragen) {
-            r.warnung(u"Die Datei "_s + pfad + u" enthält mehr als "_s +
-                      QString::number(kMaxFragen) + u" Aufgaben und wird nicht bewertet!"_s);
-            continue;
-        }
-        // Nur gegen die eigene Vorlage: eine Kopie eines anderen Tests oder einer seither
-        // geaenderten Vorlage bekaeme sonst eine falsche Note.
-        if (!passtZurVorlage(kopie.zeilen, vorlagen[gi]->zeilen, l)) {
-            unpassend << pfad;
+            nichtBenotet.append({wer, u"die abgegebene Kopie enthält mehr als "_s +
+                                          QString::number(kMaxFragen) + u" Aufgaben."_s});
             continue;
         }
         const Kopfbefund kopf = kopfPruefen(kopie.zeilen, gruppe);
+        // Abgegeben werden darf nur die Kopie, die der Schueler zuletzt bekam; der Platzhalter ist
+        // selbst eine ausgeteilte Kopie ohne Kreuze.
+        QStringList ausgeteilt = kopie.zeilen;
+        if (!kopf.krank) {
+            const ZeilenErgebnis k1 = kopieLesen(test.kopienOrdner(), name);
+            if (!k1.ok()) {
+                nichtBenotet.append(
+                    {wer, u"ohne die ausgeteilte Kopie in T1-Kopie lässt sich die abgegebene "
+                          "nicht prüfen. "_s +
+                              k1.fehler.meldung()});
+                continue;
+            }
+            const QStringList soll = aufgabenUndAntworten(k1.zeilen);
+            if (soll.isEmpty() || aufgabenUndAntworten(kopie.zeilen) != soll) {
+                nichtBenotet.append(
+                    {wer, u"die abgegebene Kopie gehört zu einer früheren Austeilung oder zu "
+                          "einem anderen Test (ihre Aufgaben oder die Reihenfolge ihrer Antworten "
+                          "weichen von der ausgeteilten Kopie in T1-Kopie ab)."_s});
+                continue;
+            }
+            ausgeteilt = k1.zeilen;
+        }
+        QString grund;
+        const std::optional<KopienSchluessel> schluessel =
+            schluesselDerKopie(ausgeteilt, vorlageA, antwortenA, bezug(), grund);
+        if (!schluessel) {
+            nichtBenotet.append({wer, grund});
+            continue;
+        }
+        const Loesung &l = schluessel->loesung;
         lauf.falschPositioniert[nr] = kreuze.falschPositioniert;
         lauf.gruppenFehler[nr] = kopf.gruppenFehler;
         Einzelergebnis e = punkteUndNoteBerechnen(l, kreuze, norm, lauf.klassenTreffer);
@@ -214,7 +341,7 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
         }
         lauf.thema = kopie.zeilen.value(3).mid(7, 60);
         benotet[nr] = benoteteKopie(kopie.zeilen, l, e);
-        dateiname[nr] = name;
+        namen[nr] = name;
         for (int zeile = 0; zeile < kNormZeilen; ++zeile) {
             if (norm[size_t(zeile)].noteE == e.noteE) {
                 ++lauf.notenZaehler[size_t(zeile)];
@@ -223,15 +350,13 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
         }
         lauf.benotet[nr] = true;
         if (!kopf.krank && !kopf.gruppenFehler) {
-            lauf.antwortboegen << antwortbogen(kreuze, e, l.fragen,
-                                               gi == 1 ? &analyseVorlagen.zuordnungB : nullptr);
+            lauf.antwortboegen << antwortbogen(kreuze, e, l.fragen, &schluessel->folge);
         }
         lauf.ergebnisse[nr] = {s.vorname.left(1), s.nachname.left(8), e.noteE, e.punkteGesamt};
     }
-    if (!unpassend.isEmpty()) {
-        r.warnung(u"Diese Kopien passen nicht zur Testvorlage (andere Aufgaben, andere "
-                  "Aufgabenzahl oder leer) und werden nicht benotet: "_s +
-                  unpassend.join(u", "_s));
+    if (!nichtBenotet.isEmpty()) {
+        r.fehler(nichtBenotetMeldung(nichtBenotet));
+        return Ablauf::Abgebrochen;
     }
     if (std::find(lauf.benotet.begin(), lauf.benotet.end(), true) == lauf.benotet.end()) {
         r.fehler(u"Für keinen Schüler der Klasse liegt eine benotbare Kopie in "_s +
@@ -255,9 +380,8 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
         }
         letzteZeile2 = benotet[nr].value(1);
         DateiFehler f;
-        f.pfad = test.benotetOrdner() + dateiname[nr];
-        dateien.append(
-            {dateiname[nr], ansiZeilenAlsBytes(mitKlassenzeilen(benotet[nr], lauf), &f)});
+        f.pfad = test.benotetOrdner() + namen[nr];
+        dateien.append({namen[nr], ansiZeilenAlsBytes(mitKlassenzeilen(benotet[nr], lauf), &f)});
         if (!f.ok()) {
             r.fehler(f.meldung() + u" Es wird nichts benotet."_s);
             return Ablauf::Abgebrochen;
@@ -267,8 +391,7 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
     f.pfad = test.zusammenfassung();
     dateien.append({QFileInfo(test.zusammenfassung()).fileName(),
                     ansiZeilenAlsBytes(zusammenfassungZeilen(test, lauf, kopf, letzteZeile2), &f)});
-    lauf.analyse = aufgabenanalyseBerechnen(
-        analyseVorlagen.ok ? analyseVorlagen.schluesselA : lauf.loesung, lauf.antwortboegen);
+    lauf.analyse = aufgabenanalyseBerechnen(vorlageA.loesung, lauf.antwortboegen);
     DateiFehler fa;
     fa.pfad = aufgabenanalysePfad(test);
     dateien.append(

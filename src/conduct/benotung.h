@@ -2,8 +2,9 @@
 // Benoten einer Klasse: jede Kopie in "T2-Ausge" wird Frage fuer Frage bewertet (volle Punkte nur
 // fuer genau ein Kreuz auf der richtigen Antwort), ueber die Normtabelle benotet und als benotete
 // Kopie nach "T3-Benot" geschrieben; danach die Klassenzeilen und die Zusammenfassung.
-// Eine unbrauchbare Kopie (fehlt, Verknuepfung, zu gross, binaer, mehr als 40 Fragen, anderer
-// Test) wird mit einer Meldung uebergangen; die anderen Schueler werden benotet.
+// Eine fehlende Kopie wird gemeldet und uebergangen. Eine Kopie, die sich nicht benoten laesst
+// (Verknuepfung, zu gross, binaer, mehr als 40 Fragen, nicht die ausgeteilte), haelt den ganzen
+// Lauf an: kein Schueler verliert still seine Note.
 
 #include "classdata/klasse.h"
 #include "conduct/benotungslauf.h"
@@ -52,10 +53,24 @@ Einzelergebnis punkteUndNoteBerechnen(const Loesung &l, const Kreuze &k, const N
 
 // Der ganze Lauf nach dem Einlesen der Normtabelle; der Aufrufer haelt die Testsperre. Erst wird
 // alles geprueft und im Speicher gebaut, dann ersetzen die benoteten Kopien und die Zusammenfassung
-// den Inhalt von "T3-Benot" gemeinsam. Eine unbrauchbare Vorlage (ohne Aufgaben, ohne
-// Loesungszeile) oder keine einzige benotbare Kopie: Meldung, Abgebrochen, nichts geschrieben.
-// Eine Kopie, die nicht zur Vorlage passt, wird genannt und nicht benotet. ProgrammEnde bei einem
-// Nummerierungsfehler einer Vorlage.
+// den Inhalt von "T3-Benot" gemeinsam.
+//
+// Welcher Schluessel: immer der der aktuellen Vorlage A (Punkte, richtige Antwort), in der
+// Antwortfolge, die der Schueler bekam. Massgeblich ist seine Kopie in "T1-Kopie": die abgegebene
+// muss ihr in Fragezeilen und Antworten (ab dem Buchstaben, also ohne Kreuze) gleichen, sonst
+// stammt sie aus einer frueheren Austeilung oder einem anderen Test. Ein Platzhalter ("krank:")
+// ist selbst eine ausgeteilte Kopie und wird nicht verglichen. Die Folge einer Kopie der Gruppe A
+// ist die von A; die einer anderen Kopie ergibt sich je Frage aus gleichen Antworttexten, zuerst
+// gegen die ausgeteilte Kopie eines Schuelers der Gruppe A (sie traegt die Texte der Austeilung,
+// auch wenn der Lehrer A seither berichtigt hat), dann gegen A selbst; eine einzelne geaenderte
+// Antwort ist die uebrige. Die Vorlage B wird dazu nicht gebraucht: nach einem abgebrochenen
+// neuen Austeilen kann sie eine andere Folge haben als die Kopien.
+//
+// Abgebrochen mit Meldung, nichts geschrieben: unbrauchbare Vorlage A (ohne Aufgaben, ohne
+// Loesungszeile), keine einzige benotbare Kopie, oder eine Kopie, die sich nicht benoten laesst
+// (unlesbar, zu gross, mehr als 40 Fragen, nicht die ausgeteilte, ohne ausgeteilte Kopie, Zahl der
+// Aufgaben oder Antworten passen nicht mehr zu A); eine Meldung nennt alle diese Schueler mit
+// Grund. ProgrammEnde bei einem Nummerierungsfehler der Vorlage.
 Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabelle &norm,
                     const QDate &heute, Benotungslauf &lauf, Rueckfragen &r);
 

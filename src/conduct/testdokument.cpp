@@ -25,6 +25,40 @@ QString fragenummer(const QString &zeile)
     return zeichenAn(zeile, 2) == u')' ? zeile.left(1) : zeile.left(2);
 }
 
+const QString kBuchstaben = QStringLiteral("abcd");
+
+// Die vier Zeilen ab zeilen[ab]: stehen a) bis d) in dieser Folge (Buchstabe an Stelle 2 oder
+// 3), und wie viele davon sind Loesungszeilen?
+struct Antwortblock
+{
+    QStringList vier;
+    bool reihenfolgeOk = true;
+    int loesungszeilen = 0;
+};
+
+Antwortblock antwortblock(const QStringList &zeilen, qsizetype ab)
+{
+    Antwortblock b;
+    for (int i = 0; i < 4; ++i) {
+        const QString z = ab + i < zeilen.size() ? zeilen[ab + i] : QString();
+        b.vier << z;
+        if (zeichenAn(z, 2) != kBuchstaben[i] && zeichenAn(z, 3) != kBuchstaben[i]) {
+            b.reihenfolgeOk = false;
+        }
+        if (istZiffer(zeichenAn(z, 1), '1')) {
+            ++b.loesungszeilen;
+        }
+    }
+    return b;
+}
+
+// Die Antwortzeile mit dem Buchstaben ihres neuen Platzes; die Loesungszeile behaelt ihre Punkte.
+QString mitBuchstabe(QString z, int platz)
+{
+    z[istAntwortBuchstabe(zeichenAn(z, 2)) ? 1 : 2] = kBuchstaben[platz];
+    return z;
+}
+
 } // namespace
 
 bool istFragezeile(const QString &zeile)
@@ -91,41 +125,22 @@ Ablauf loesungEinlesen(const QString &vorlage, Loesung &loesung, Rueckfragen &r)
 bool antwortenMischen(const QStringList &zeilen, qsizetype ab, const QString &frage,
                       QStringList &ziel, Zufall &zufall, Rueckfragen &r)
 {
-    static const QString buchstaben = u"abcd"_s;
-    QStringList vier;
-    bool reihenfolgeOk = true;
-    int loesungszeilen = 0;
-    for (int i = 0; i < 4; ++i) {
-        const QString z = ab + i < zeilen.size() ? zeilen[ab + i] : QString();
-        vier << z;
-        if (zeichenAn(z, 2) != buchstaben[i] && zeichenAn(z, 3) != buchstaben[i]) {
-            reihenfolgeOk = false;
-        }
-        if (istZiffer(zeichenAn(z, 1), '1')) {
-            ++loesungszeilen;
-        }
-    }
-    if (!reihenfolgeOk) {
+    const Antwortblock b = antwortblock(zeilen, ab);
+    if (!b.reihenfolgeOk) {
         r.fehler(
             u"   Die Reihenfolge der a-b-c-d - Nummerierung der Antworten in\r\n   Aufgabe "_s +
             frage + u" ist falsch! "_s);
     }
-    if (loesungszeilen != 1) {
+    if (b.loesungszeilen != 1) {
         r.fehler(u"   Die Angabe der Punktezahl in Aufgabe "_s + frage + u" ist falsch."_s);
     }
-    if (!reihenfolgeOk || loesungszeilen != 1) {
+    if (!b.reihenfolgeOk || b.loesungszeilen != 1) {
         return false;
     }
     // Gleichverteilt unter den noch nicht geschriebenen Zeilen ziehen.
     QList<int> offen{0, 1, 2, 3};
     for (int platz = 0; platz < 4; ++platz) {
-        QString z = vier[offen.takeAt(zufall.zahl(int(offen.size())))];
-        if (istAntwortBuchstabe(zeichenAn(z, 2))) {
-            z[1] = buchstaben[platz];
-        } else {
-            z[2] = buchstaben[platz];
-        }
-        ziel << z;
+        ziel << mitBuchstabe(b.vier[offen.takeAt(zufall.zahl(int(offen.size())))], platz);
     }
     return true;
 }
@@ -149,6 +164,46 @@ std::optional<QStringList> gruppeBZeilen(const QStringList &zeilenA, Zufall &zuf
             }
             i += 4;
         }
+    }
+    return b;
+}
+
+std::optional<QStringList> gruppeBInFolge(const QStringList &zeilenA,
+                                          const Buchstabenzuordnung &folge, int fragen)
+{
+    if (zeilenA.size() < 3 || !zeilenA[2].endsWith(u'A') || fragen > kMaxFragen) {
+        return std::nullopt;
+    }
+    QStringList b;
+    b.reserve(zeilenA.size());
+    int q = 0;
+    for (qsizetype i = 0; i < zeilenA.size(); ++i) {
+        const QString &z = zeilenA[i];
+        b << (i == 2 ? z.chopped(1) + u'B' : z);
+        if (!istFragezeile(z)) {
+            continue;
+        }
+        if (++q > fragen) {
+            return std::nullopt;
+        }
+        const Antwortblock block = antwortblock(zeilenA, i + 1);
+        std::array<bool, 4> genommen{};
+        for (const qint8 a : folge[q]) {
+            if (a < 0 || a > 3 || genommen[a]) {
+                return std::nullopt;
+            }
+            genommen[a] = true;
+        }
+        if (!block.reihenfolgeOk || block.loesungszeilen != 1) {
+            return std::nullopt;
+        }
+        for (int platz = 0; platz < 4; ++platz) {
+            b << mitBuchstabe(block.vier[folge[q][platz]], platz);
+        }
+        i += 4;
+    }
+    if (q != fragen) {
+        return std::nullopt;
     }
     return b;
 }
@@ -215,6 +270,89 @@ bool passtZurVorlage(const QStringList &kopie, const QStringList &vorlage, const
 {
     const QStringList erwartet = fragezeilen(persoenlicheKopie(vorlage, loesung, {}, {}));
     return !erwartet.isEmpty() && fragezeilen(kopie) == erwartet;
+}
+
+QStringList aufgabenUndAntworten(const QStringList &kopie)
+{
+    QStringList aus;
+    for (qsizetype i = 0; i < kopie.size(); ++i) {
+        if (!istFragezeile(kopie[i])) {
+            continue;
+        }
+        aus << kopie[i];
+        for (qsizetype j = i + 1; j <= i + 4; ++j) {
+            const QString z = kopie.value(j);
+            const int p = antwortStelle(z, 2);
+            aus << (p > 0 ? z.mid(p - 1) : z);
+        }
+    }
+    return aus;
+}
+
+Antworten antwortenJeFrage(const QStringList &zeilen)
+{
+    Antworten a{};
+    int q = 0;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        if (!istFragezeile(zeilen[i])) {
+            continue;
+        }
+        if (++q > kMaxFragen) {
+            break;
+        }
+        for (int j = 0; j < 4; ++j) {
+            const QString z = zeilen.value(i + 1 + j);
+            const int p = antwortStelle(z, 2);
+            Antwort &w = a[q][j];
+            w.buchstabe = p > 0 ? z[p - 1] : QChar();
+            w.text = (p > 0 ? z.mid(p + 1) : z).trimmed();
+            w.loesung = istZiffer(zeichenAn(z, 1), '1') && zeichenAn(z, 4) == u')';
+        }
+    }
+    return a;
+}
+
+Buchstabenzuordnung gleicheBuchstaben()
+{
+    Buchstabenzuordnung z{};
+    for (auto &frage : z) {
+        frage = {0, 1, 2, 3};
+    }
+    return z;
+}
+
+std::optional<std::array<qint8, 4>>
+antwortenZuordnen(const std::array<Antwort, 4> &a, const std::array<Antwort, 4> &b, bool mitLoesung)
+{
+    std::array<qint8, 4> z{-1, -1, -1, -1};
+    std::array<bool, 4> vergeben{};
+    for (int ib = 0; ib < 4; ++ib) {
+        for (int ia = 0; ia < 4; ++ia) {
+            if (!vergeben[ia] && a[ia].text == b[ib].text &&
+                (!mitLoesung || a[ia].loesung == b[ib].loesung)) {
+                z[ib] = qint8(ia);
+                vergeben[ia] = true;
+                break;
+            }
+        }
+    }
+    int offenB = -1, offenA = -1, offen = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (z[i] < 0) {
+            offenB = i;
+            ++offen;
+        }
+        if (!vergeben[i]) {
+            offenA = i;
+        }
+    }
+    if (offen > 1) {
+        return std::nullopt;
+    }
+    if (offen == 1) {
+        z[offenB] = qint8(offenA);
+    }
+    return z;
 }
 
 int antwortStelle(const QString &zeile, int erste)

@@ -81,6 +81,39 @@ QStringList fragezeilen(const QStringList &zeilen);
 // einer geaenderten Vorlage oder eine leere Datei passt nicht.
 bool passtZurVorlage(const QStringList &kopie, const QStringList &vorlage, const Loesung &loesung);
 
+// Die Fragezeilen und die vier Antworten jeder Frage ab ihrem Buchstaben ("b) Text"), ohne
+// Kreuze davor: darin gleicht eine ausgefuellte Kopie der ausgeteilten.
+QStringList aufgabenUndAntworten(const QStringList &kopie);
+
+// Die vier Zeilen nach jeder Fragezeile einer Vorlage oder Kopie: Buchstabe, Text hinter ")"
+// ohne Leerraum am Rand, und ob es die Loesungszeile ist (nur in Vorlagen erkennbar).
+struct Antwort
+{
+    QChar buchstabe; // leer, wenn die Zeile keine Antwortzeile ist
+    QString text;
+    bool loesung = false;
+};
+using Antworten = std::array<std::array<Antwort, 4>, kMaxFragen + 1>; // Fragen 1..40
+Antworten antwortenJeFrage(const QStringList &zeilen);
+
+// Je Frage 1..40 fuer die Stellen a..d einer Kopie oder Vorlage die Stelle (0..3) derselben
+// Antwort in der Vorlage der Gruppe A.
+using Buchstabenzuordnung = std::array<std::array<qint8, 4>, kMaxFragen + 1>;
+Buchstabenzuordnung gleicheBuchstaben();
+
+// Ordnet die vier Antworten b den vier Antworten a zu (Ergebnis[i] = Stelle in a): zuerst nach
+// gleichem Text (mitLoesung: und gleicher Loesungszeile); bleibt dann genau eine uebrig, gehoert
+// sie zur letzten freien. nullopt, wenn zwei oder mehr Antworten keinen gleichen Text finden.
+std::optional<std::array<qint8, 4>> antwortenZuordnen(const std::array<Antwort, 4> &a,
+                                                      const std::array<Antwort, 4> &b,
+                                                      bool mitLoesung);
+
+// Gruppe-B-Vorlage aus der Gruppe-A-Vorlage in einer gegebenen Antwortfolge (folge[q][i] = die
+// A-Stelle, die an B-Stelle i steht), sonst wie gruppeBZeilen. nullopt, wenn A fuer eine Frage
+// keine vier Antwortzeilen a) bis d) hat oder ihre Zahl nicht die der Folge ist.
+std::optional<QStringList> gruppeBInFolge(const QStringList &zeilenA,
+                                          const Buchstabenzuordnung &folge, int fragen);
+
 // Kreuze einer ausgefuellten Kopie.
 struct Kreuze
 {

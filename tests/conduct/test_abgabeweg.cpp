@@ -2,6 +2,7 @@
 // die waehrend des Einsammelns eingetauscht wird, Abgaben in der letzten Sekunde, beschaedigte
 // Vorlagen und Klassendateien beim Benoten, Platzhalter und Namen mit Fuellpunkt.
 #include "app/konfiguration.h"
+#include "authoring/testspeichern.h"
 #include "classdata/klassendatei.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
@@ -59,6 +60,28 @@ QStringList ankreuzen(QStringList kopie, const QString &loesung)
             ++q;
         } else if (q >= 1 && q <= loesung.size() && z.startsWith(u'\t') && z.size() > 2 &&
                    z[1] == loesung[q - 1] && z[2] == u')') {
+            z = u'x' + z;
+        }
+    }
+    return kopie;
+}
+
+// Kreuzt je Frage die Antwort an, deren Text dem der Loesungszeile von vorlageA gleicht: richtig
+// nach diesem Schluessel, gleich in welcher Reihenfolge die Kopie die Antworten zeigt.
+QStringList richtigNachText(QStringList kopie, const QStringList &vorlageA)
+{
+    QStringList texte;
+    for (const QString &z : vorlageA) {
+        if (z.size() > 4 && z[0].isDigit() && z[3] == u')') {
+            texte << z.mid(4);
+        }
+    }
+    int q = 0;
+    for (QString &z : kopie) {
+        if (istFragezeile(z)) {
+            ++q;
+        } else if (q >= 1 && z.startsWith(u'\t') && z.size() > 3 && z[2] == u')' &&
+                   z.mid(3) == texte.value(q - 1)) {
             z = u'x' + z;
         }
     }
@@ -589,7 +612,7 @@ private slots:
         QTest::newRow("leer") << u"leer"_s << u"enthält keine Aufgaben"_s;
         QTest::newRow("nur Kopf") << u"kopf"_s << u"enthält keine Aufgaben"_s;
         QTest::newRow("ohne Loesungszeile") << u"ohneLoesung"_s << u"fehlt bei Aufgabe 3"_s;
-        QTest::newRow("gekuerzt") << u"gekuerzt"_s << u"Für keinen Schüler"_s;
+        QTest::newRow("gekuerzt") << u"gekuerzt"_s << u"die Testvorlage hat jetzt 9 Aufgaben"_s;
         QTest::newRow("fehlt") << u"fehlt"_s << u"wurde nicht gefunden"_s;
     }
     void beschaedigteVorlage()
@@ -652,7 +675,7 @@ private slots:
     }
 
     // Eine unlesbare Klassendatei (zufaellige Bytes) haelt das Benoten an, bevor etwas
-    // geschrieben wird; eine Kopie eines anderen Tests wird genannt und nicht benotet.
+    // geschrieben wird; ebenso eine Kopie eines anderen Tests, die genannt wird.
     void falscheKlasseUndFremdeKopie()
     {
         Schule s;
@@ -681,12 +704,120 @@ private slots:
         QVERIFY(ansiZeilenSchreiben(s.test.abgabenOrdner() + s.name(2), fremd).ok());
         r.leeren();
         QCOMPARE(testsBenoten(s.test, s.klasse, standardNormtabelle(), QDate(2024, 11, 6), lauf, r),
+                 Ablauf::Abgebrochen);
+        QCOMPARE(r.meldungen().size(), 1);
+        QVERIFY2(r.meldungen()[0].startsWith(u"Jonas Bauer ("_s + s.name(2) +
+                                             u") wurde nicht benotet: die abgegebene Kopie "
+                                             "gehört zu einer früheren Austeilung oder zu einem "
+                                             "anderen Test"_s),
+                 qPrintable(r.meldungen()[0]));
+        QCOMPARE(baum(s.test.benotetOrdner()), vorher);
+    }
+
+    // Was nach dem Austeilen geschieht, aendert nie still eine Note: jede Kopie wird mit dem
+    // Schluessel der aktuellen Vorlage A in der Antwortfolge benotet, die der Schueler bekam (seine
+    // Kopie in "T1-Kopie"); die Vorlage B folgt jeder Aenderung von A in ihrer Reihenfolge. Eine
+    // Kopie einer frueheren Austeilung wird genannt, und es wird nichts geschrieben.
+    void nachDemAusteilen_data()
+    {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<bool>("benotet");
+        QTest::newRow("Frage, Antwort und Schluessel in A berichtigt") << u"berichtigt"_s << true;
+        QTest::newRow("B neu gemischt, Kopien nicht neu") << u"neuGemischt"_s << true;
+        QTest::newRow("Kopie einer frueheren Austeilung") << u"alteKopie"_s << false;
+    }
+    void nachDemAusteilen()
+    {
+        QFETCH(QString, art);
+        QFETCH(bool, benotet);
+        Schule s;
+        QVERIFY(s.austeilen());
+        SkriptRueckfragen r;
+        auto abgeben = [&](int nr, const QStringList &zeilen) {
+            return ansiZeilenSchreiben(s.test.abgabenOrdner() + s.name(nr), zeilen).ok();
+        };
+        auto kopie = [&](int nr) { return lesen(s.test.kopienOrdner() + s.name(nr)); };
+        const QStringList altB = lesen(s.test.vorlage(u'B'));
+        QStringList erwartetB = altB;
+        QStringList alt;
+        if (art == u"berichtigt"_s) {
+            // Tippfehler in Frage 1 und in einer ihrer Antworten; Schluessel von Frage 2 war
+            // falsch.
+            auto berichtigen = [](QStringList v) {
+                for (QString &z : v) {
+                    z.replace(u"1)\tWas tust du zuerst,"_s, u"1)\tWas tust du als Erstes,"_s);
+                    z.replace(u") Ich packe in Ruhe"_s, u") Ich packe in aller Ruhe"_s);
+                    if (z.endsWith(u") Am Lehrerpult und an den Ausgängen"_s) && z[0] == u'1') {
+                        z.remove(0, 1);
+                    }
+                    if (z.endsWith(u") Im Sicherungskasten im Keller"_s)) {
+                        z.prepend(u'1');
+                    }
+                }
+                return v;
+            };
+            const QStringList neuA = berichtigen(lesen(s.test.vorlage(u'A')));
+            erwartetB = berichtigen(altB);
+            // Platz 1 (A) und 2 (B) kreuzen an, was nach dem berichtigten Schluessel richtig ist.
+            QVERIFY(abgeben(1, richtigNachText(kopie(1), neuA)));
+            QVERIFY(abgeben(2, richtigNachText(kopie(2), neuA)));
+            QVERIFY(Test_speichern(neuA, s.test.vorlage(u'A'), r));
+            QVERIFY2(r.meldungen().isEmpty(), qPrintable(r.meldungen().join(u'\n')));
+        } else if (art == u"neuGemischt"_s) {
+            // Ein abgebrochenes zweites Austeilen: B neu gemischt, die Kopien noch die alten.
+            QVERIFY(abgeben(1, s.ausgefuellt(1)));
+            QVERIFY(abgeben(2, s.ausgefuellt(2)));
+            r.antworte(Rueckfragen::Knopf::Ja);
+            FolgeZufall zufall({});
+            QCOMPARE(gruppeBVorlageErzeugen(s.test, zufall, r), Ablauf::Ok);
+            erwartetB = lesen(s.test.vorlage(u'B'));
+            QVERIFY(erwartetB != altB);
+        } else {
+            // Platz 2 arbeitet noch an seiner ersten Kopie, als neu ausgeteilt wird.
+            alt = s.ausgefuellt(2);
+            r.antworte(Rueckfragen::Knopf::Ja).antworte(Rueckfragen::Knopf::Ok);
+            FolgeZufall zufall({});
+            QCOMPARE(kopienAnfertigen(s.test, s.klasse, zufall, r), Kopien::Neu);
+            erwartetB = lesen(s.test.vorlage(u'B'));
+            QVERIFY(erwartetB != altB);
+            QVERIFY(abgeben(1, s.ausgefuellt(1)));
+        }
+        r.leeren();
+        Benotungslauf lauf;
+        QCOMPARE(testsBenoten(s.test, s.klasse, standardNormtabelle(), QDate(2024, 11, 6), lauf, r),
                  Ablauf::Ok);
-        QCOMPARE(r.meldungen().filter(u"passen nicht zur Testvorlage"_s).size(), 1);
-        QVERIFY(r.meldungen().filter(u"passen nicht zur Testvorlage"_s)[0].contains(
-            s.test.abgabenOrdner() + s.name(2)));
-        QVERIFY(!QFile::exists(s.test.benotetOrdner() + s.name(2)));
-        QVERIFY(QFile::exists(s.test.benotetOrdner() + s.name(1)));
+        if (!benotet) {
+            const auto vorher = baum(s.test.benotetOrdner());
+            QVERIFY(abgeben(2, alt));
+            r.leeren();
+            QCOMPARE(
+                testsBenoten(s.test, s.klasse, standardNormtabelle(), QDate(2024, 11, 6), lauf, r),
+                Ablauf::Abgebrochen);
+            QCOMPARE(r.meldungen().size(), 1);
+            const Schueler &b = s.klasse.schueler(2);
+            QVERIFY2(r.meldungen()[0].contains(b.vorname + u' ' + b.nachname + u" ("_s) &&
+                         r.meldungen()[0].contains(u"früheren Austeilung"_s),
+                     qPrintable(r.meldungen()[0]));
+            QCOMPARE(baum(s.test.benotetOrdner()), vorher);
+            return;
+        }
+        QVERIFY2(r.meldungen().isEmpty(), qPrintable(r.meldungen().join(u'\n')));
+        for (int nr = 1; nr <= 25; ++nr) {
+            QVERIFY2(lauf.benotet[nr], qPrintable(s.name(nr)));
+        }
+        for (int nr = 1; nr <= 2; ++nr) {
+            const QString nachname = s.klasse.schueler(nr).nachname.left(8);
+            bool gefunden = false;
+            for (const Benotungsergebnis &e : lauf.ergebnisse) {
+                if (e.nachname == nachname) {
+                    QCOMPARE(e.punkte, qint16(17));
+                    QCOMPARE(e.noteE, u"1+"_s);
+                    gefunden = true;
+                }
+            }
+            QVERIFY(gefunden);
+        }
+        QCOMPARE(lesen(s.test.vorlage(u'B')), erwartetB);
     }
 
     // Abwesend ist nur der Platzhalter ("krank:" am Anfang von Zeile 1), nicht ein Name.
