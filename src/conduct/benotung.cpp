@@ -424,21 +424,17 @@ public:
 };
 
 // Was das Benoten braucht und vor dem Zurueckziehen da sein muss: Schueler in der Klasse und
-// brauchbare Vorlagen. Leer, wenn alles da ist, sonst die Meldung.
+// eine brauchbare Vorlage A. Leer, wenn alles da ist, sonst die Meldung.
 QString benotungsvoraussetzung(const TestPfade &test, const Klasse &klasse)
 {
     if (klassenGroesse(klasse) == 0) {
         return u"Die Klassendatei des Tests enthält keine Schüler. Es wird nichts benotet."_s;
     }
-    for (const QChar gruppe : {u'A', u'B'}) {
-        if (gruppe == u'B' && !istGewoehnlicheDatei(test.vorlage(gruppe))) {
-            continue;
-        }
-        ErsteMeldung m;
-        Gruppenvorlage v;
-        if (vorlagePruefen(test.vorlage(gruppe), v, m) != Ablauf::Ok) {
-            return m.text + u" Der Test bleibt bereitgestellt."_s;
-        }
+    // Benotet wird mit dem Schluessel der Vorlage A; B wird dazu nicht gebraucht.
+    ErsteMeldung m;
+    Gruppenvorlage v;
+    if (vorlagePruefen(test.vorlage(u'A'), v, m) != Ablauf::Ok) {
+        return m.text + u" Der Test bleibt bereitgestellt."_s;
     }
     return {};
 }

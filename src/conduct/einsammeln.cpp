@@ -138,9 +138,21 @@ std::optional<Vorlage> vorlageLesen(const TestPfade &test)
     return Vorlage{g.zeilen, *l};
 }
 
+// Fragen und Antworten der ausgeteilten Kopie dieses Namens in "T1-Kopie"; leer ohne sie.
+QStringList ausgeteilteKopie(const TestPfade &test, const QString &name)
+{
+    const QString gefunden = dateiOhneFall(test.kopienOrdner(), name);
+    if (gefunden.isEmpty()) {
+        return {};
+    }
+    const ZeilenErgebnis k =
+        ansiZeilenOhneVerknuepfungLesen(test.kopienOrdner() + gefunden, sp::kGrenzeAbgabe);
+    return k.ok() ? aufgabenUndAntworten(k.zeilen) : QStringList();
+}
+
 // Gelesen wird ueber einen ohne Verknuepfung geoeffneten Deskriptor; Grund leer, wenn die Abgabe
 // zu diesem Test gehoert.
-QString inhaltsgrund(const BytesErgebnis &b, const Vorlage &v)
+QString inhaltsgrund(const BytesErgebnis &b, const Vorlage &v, const QStringList &ausgeteilt)
 {
     switch (b.fehler.art) {
     case DateiFehler::Art::Keiner:
@@ -163,7 +175,11 @@ QString inhaltsgrund(const BytesErgebnis &b, const Vorlage &v)
     if (!z.ok()) {
         return u"ist keine Textdatei"_s;
     }
-    if (!passtZurVorlage(z.zeilen, v.zeilen, v.loesung)) {
+    // Passt sie zur Vorlage oder zur ausgeteilten Kopie dieses Namens (die Vorlage kann seit dem
+    // Austeilen berichtigt sein), gehoert sie zu diesem Test; ob sie die ausgeteilte ist,
+    // entscheidet das Benoten und nennt sie sonst.
+    if (!passtZurVorlage(z.zeilen, v.zeilen, v.loesung) &&
+        (ausgeteilt.isEmpty() || aufgabenUndAntworten(z.zeilen) != ausgeteilt)) {
         return u"gehört nicht zu diesem Test (ihre Aufgaben stimmen nicht mit der Testvorlage "
                "überein)"_s;
     }
@@ -183,6 +199,17 @@ void einmalMelden(Einsammlung &z, const QString &schluessel, const QString &text
     if (!z.abgewiesen.contains(schluessel)) {
         z.abgewiesen.insert(schluessel);
         r.warnung(text);
+    }
+}
+
+// Ein beiseite gelegter Eintrag, der keine Abgabe ist: eine Verknuepfung (auch ein zweiter harter
+// Verweis) wird entfernt, nie ihr Ziel; Dateien und Ordner bleiben.
+void verknuepfungEntfernen(const QString &pfad)
+{
+    const plattform::Eintrag e = plattform::eintrag(pfad);
+    if (e.typ == plattform::Eintrag::Typ::Verknuepfung ||
+        (e.typ == plattform::Eintrag::Typ::Datei && e.verweise > 1)) {
+        plattform::dateiEntfernen(pfad);
     }
 }
 
@@ -251,7 +278,7 @@ Schritt::Genommen Schritt::nehmen(const QString &beiseite, const QString &name, 
         s = stoerung(beiseite, b.fehler.nummer);
         return Genommen::Fehler;
     }
-    if (const QString grund = inhaltsgrund(b, v); !grund.isEmpty()) {
+    if (const QString grund = inhaltsgrund(b, v, ausgeteilteKopie(test, name)); !grund.isEmpty()) {
         if (istLesefehler(b)) {
             nichtEingesammelt(name, grund);
             return Genommen::Fehler;
@@ -379,6 +406,7 @@ Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen)
                 break;
             }
         }
+        verknuepfungEntfernen(eingang + n);
         abweisen(n, grund);
     }
 
@@ -411,7 +439,8 @@ Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen)
         if (vorab.fehler.art == DateiFehler::Art::Fehlt) {
             continue; // eben genommen oder zurueckgezogen
         }
-        if (const QString grund = inhaltsgrund(vorab, v); !grund.isEmpty()) {
+        if (const QString grund = inhaltsgrund(vorab, v, ausgeteilteKopie(test, name));
+            !grund.isEmpty()) {
             if (frisch(info)) {
                 if (frischUebergangen) {
                     *frischUebergangen = true;
@@ -449,8 +478,10 @@ Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen)
             }
             continue;
         case Genommen::Fremd:
-            // Dazwischen getauscht: zuruecklegen, wenn der Name frei ist, sonst liegen lassen.
+            // Dazwischen getauscht: zuruecklegen, wenn der Name frei ist; eine Verknuepfung, die
+            // nicht zurueck kann, wird entfernt (nie ihr Ziel), anderes bleibt liegen.
             if (plattform::umbenennenOhneErsetzen(weg, eingang + name) != 0) {
+                verknuepfungEntfernen(weg);
                 abweisen(name, u"wurde beim Einsammeln ausgetauscht"_s);
             }
             continue;
@@ -584,7 +615,7 @@ QString abgabenOffen(const TestPfade &test, const Einstellungen &e, const Einsam
             return plattform::serverUnerreichbarMeldung(eingang + n, b.fehler.nummer);
         }
         if (b.fehler.art == DateiFehler::Art::Fehlt ||
-            (!inhaltsgrund(b, *v).isEmpty() && !istLesefehler(b))) {
+            (!inhaltsgrund(b, *v, ausgeteilteKopie(test, name)).isEmpty() && !istLesefehler(b))) {
             continue; // inzwischen genommen, oder keine Abgabe dieses Tests
         }
         const QString grund = z.nichtEingesammelt.value(name);
