@@ -256,11 +256,13 @@ private:
         z.nichtEingesammelt.insert(name, grund);
         abweisen(name, grund);
     }
-    // Schreibt die beiseite gelegte Abgabe dauerhaft nach "T2-Ausge" und entfernt sie erst dann.
-    // Liegt sie beiseite und laesst sich nicht nehmen, bleibt sie fuer den naechsten Schritt.
+    // Schreibt die beiseite gelegte Abgabe dauerhaft nach "T2-Ausge". Laesst sie sich nicht
+    // nehmen, bleibt sie beiseite liegen fuer den naechsten Schritt.
     enum class Genommen { Ja, Fremd, Fehler };
     Genommen nehmen(const QString &beiseite, const QString &name, Einsammelschritt &s);
-    Einsammelschritt eingesammelt(const QString &name);
+    // Zaehlt und protokolliert die Abgabe, dann erst verschwindet sie aus dem Abgabeordner: ein
+    // Abbruch dazwischen doppelt hoechstens eine Protokollzeile, verliert aber keine.
+    Einsammelschritt eingesammelt(const QString &name, const QString &beiseite);
 
     const TestPfade &test;
     Einsammlung &z;
@@ -297,11 +299,10 @@ Schritt::Genommen Schritt::nehmen(const QString &beiseite, const QString &name, 
                           u"konnte nicht nach "_s + ziel + u" verschoben werden: "_s + f.meldung());
         return Genommen::Fehler;
     }
-    plattform::dateiEntfernen(beiseite);
     return Genommen::Ja;
 }
 
-Einsammelschritt Schritt::eingesammelt(const QString &name)
+Einsammelschritt Schritt::eingesammelt(const QString &name, const QString &beiseite)
 {
     Einsammelschritt s;
     z.abgewiesen.remove(name);
@@ -322,6 +323,7 @@ Einsammelschritt Schritt::eingesammelt(const QString &name)
     }
     protokollSchreiben(test, uhr, z.zaehler, z.ersteAbgabe);
     z.ersteAbgabe = false;
+    plattform::dateiEntfernen(beiseite);
     return s;
 }
 
@@ -395,7 +397,7 @@ Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen)
         if (grund.isEmpty()) {
             switch (nehmen(eingang + n, name, s)) {
             case Genommen::Ja:
-                return eingesammelt(name);
+                return eingesammelt(name, eingang + n);
             case Genommen::Fehler:
                 if (!s.stoerung.isEmpty()) {
                     return s;
@@ -470,7 +472,7 @@ Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen)
         }
         switch (nehmen(weg, name, s)) {
         case Genommen::Ja:
-            return eingesammelt(name);
+            return eingesammelt(name, weg);
         case Genommen::Fehler:
             // Liegt beiseite und wird beim naechsten Schritt wieder aufgenommen.
             if (!s.stoerung.isEmpty()) {
