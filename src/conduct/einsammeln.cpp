@@ -145,6 +145,9 @@ Einsammelschritt schritt(const TestPfade &test, const Einstellungen &e, Einsamml
 {
     Einsammelschritt s;
     if (e.abgabeOrdner.isEmpty()) {
+        if (e.ordnerFehler.contains(Kopf::testAbgabe)) {
+            einmalMelden(z, Kopf::testAbgabe, e.ordnerFehler.value(Kopf::testAbgabe), r);
+        }
         return s;
     }
     const QString eingang = sp::abgabeEingang(e.abgabeOrdner, e.lehrername);

@@ -87,9 +87,14 @@ Rueckgabe testZurueckgeben(const TestPfade &test, const Einstellungen &e, bool s
     }
     ordnerTauschAufraeumen(test.benotetOrdner());
     const QString code = test.klassenkuerzel();
+    if (e.rueckgabeOrdner.isEmpty()) {
+        r.fehler(
+            e.ordnerFehlt(Kopf::testRueckgabe,
+                          u"Der Bereitstellungsordner konnte nicht korrekt erstellt werden!"_s));
+        return g;
+    }
     g.zielOrdner = rueckgabeOrdnerDerKlasse(test, e);
-    if (e.rueckgabeOrdner.isEmpty() || !ordnerAnlegen(g.zielOrdner) ||
-        !istEchterOrdner(g.zielOrdner)) {
+    if (!ordnerAnlegen(g.zielOrdner) || !istEchterOrdner(g.zielOrdner)) {
         r.fehler(u"Der Bereitstellungsordner konnte nicht korrekt erstellt werden!"_s);
         return g;
     }

@@ -193,7 +193,9 @@ QString rueckgabeSpeichern(const Konfig &k, const RueckgabeDokument &d, QString 
     }
     const QString ordner = eigenerOrdner(k);
     if (ordner.isEmpty()) {
-        return u"Dein eigener Ordner ist nicht erreichbar ("_s + k.schuelerOrdner + u")."_s;
+        return k.schuelerFehler.isEmpty()
+                   ? u"Dein eigener Ordner ist nicht erreichbar ("_s + k.schuelerOrdner + u")."_s
+                   : u"Dein eigener Ordner ist nicht erreichbar. "_s + k.schuelerFehler;
     }
     const BytesErgebnis g = bytesLesen(d.pfad, kGrenzeFremdeDatei);
     if (!istGewoehnlicheDatei(d.pfad) || !g.ok()) {

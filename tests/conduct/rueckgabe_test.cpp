@@ -10,6 +10,7 @@
 #include "unterstuetzung/testumgebung.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 #include <QTextBlock>
@@ -188,6 +189,45 @@ private slots:
                      .ok);
         QCOMPARE(r.letzteMeldung(),
                  u"Der Bereitstellungsordner konnte nicht korrekt erstellt werden!"_s);
+    }
+
+    // Eine unbrauchbare Ordnerangabe wird nie relativ zum Arbeitsordner benutzt: die Rueckgabe
+    // weigert sich mit der Meldung, die Datei und Zeile nennt, legt nichts an und loescht nichts.
+    void unbrauchbarerRueckgabeordner()
+    {
+        Aufbau a;
+        Testordner arbeit;
+        arbeit.schreibe(u"Rueckgabe/Meier/7x/fremd.txt"_s, "gehört jemand anderem");
+        const QString server = a.ordner.pfad() + u"Server/"_s;
+        QVERIFY(QDir().mkpath(server));
+        a.ordner.schreibe(u"Mivo-Kl-cf.txt"_s, "[Mivo-Programm-Ordner]\r\n" +
+                                                   QFile::encodeName(server) +
+                                                   "\r\n[Lehrername]\r\nMeier\r\n"
+                                                   "[Lehrer-Klassen-Ordner]\r\n" +
+                                                   QFile::encodeName(a.ordner.pfad()) + "\r\n");
+        dateiSchreiben(server + u"Mivo-cf.txt"_s,
+                       "[Test-Ausgabe]\r\n" + QFile::encodeName(server) + "\r\n[Test-Abgabe]\r\n" +
+                           QFile::encodeName(server) + "\r\n[Test-Rueckgabe]\r\nRueckgabe\r\n");
+        Einstellungen e;
+        e.programmOrdner = a.ordner.pfad();
+        SkriptRueckfragen r;
+        Konfiguration k(e, r);
+        const QString vorher = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(arbeit.pfad()));
+        const bool geladen = k.einstellungenLaden();
+        const Rueckgabe g =
+            testZurueckgeben(a.test, e, true, FesteUhr(QDateTime(QDate(2026, 12, 7), {})), r);
+        QVERIFY(QDir::setCurrent(vorher));
+        QVERIFY(geladen);
+        QVERIFY(!g.ok);
+        const QString meldung = u"In der Datei "_s + server +
+                                u"Mivo-cf.txt, Zeile 6, steht unter [Test-Rueckgabe] keine "
+                                "brauchbare Ordnerangabe („Rueckgabe“): sie ist kein "
+                                "vollständiger Pfad. Dieser Ordner wird nicht benutzt"_s;
+        QVERIFY2(r.letzteMeldung().startsWith(meldung), qPrintable(r.letzteMeldung()));
+        QCOMPARE(dateien(arbeit.pfad()), QStringList{u"Rueckgabe"_s});
+        QCOMPARE(dateien(arbeit.pfad() + u"Rueckgabe/Meier/7x/"_s), QStringList{u"fremd.txt"_s});
+        QCOMPARE(dateien(server), QStringList{u"Mivo-cf.txt"_s});
     }
 
     void zuruecknehmen()

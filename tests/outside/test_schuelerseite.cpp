@@ -30,50 +30,102 @@ class TestSchuelerseite : public QObject
 {
     Q_OBJECT
 private slots:
+    // %O steht fuer den Testordner (ohne Trenner am Ende), %D fuer die gelesene Datei.
     void konfig_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("ausgabe"); // leer: nicht eingerichtet
         QTest::addColumn<QString>("rueckgabe");
         QTest::addColumn<QString>("schule");
-        const QByteArray voll = "[Test-Ausgabe]\r\n/s/aus\r\n[Test-Abgabe]\r\n/s/ab/\r\n"
-                                "[Test-Rueckgabe]\r\n/s/rueck\r\n[Schueler]\r\nH:\\\r\n"
+        // Anfang der Meldung einer unbrauchbaren Ordnerangabe (ohne Konfig in e.meldung, sonst
+        // in rueckgabeFehler oder schuelerFehler); leer: keine.
+        QTest::addColumn<QString>("fehler");
+        const QByteArray voll = "[Test-Ausgabe]\r\n%O/aus\r\n[Test-Abgabe]\r\n%O/ab/\r\n"
+                                "[Test-Rueckgabe]\r\n%O/rueck\r\n[Schueler]\r\n%O/ich\\\r\n"
                                 "[Schule]\r\nGesamtschule S\xfc"
                                 "d\\\r\n";
         QTest::newRow("vollstaendig")
-            << voll << u"/s/aus/"_s << u"/s/rueck/"_s << u"Gesamtschule Süd"_s;
+            << voll << u"%O/aus/"_s << u"%O/rueck/"_s << u"Gesamtschule Süd"_s << QString();
         QTest::newRow("letzter nicht leerer Wert gewinnt")
-            << QByteArray("[Test-Ausgabe]\r\n/a\r\n[Test-Ausgabe]\r\n\r\n[Test-Abgabe]\r\n/b\r\n")
-            << u"/a/"_s << u"/a/"_s << QString();
+            << QByteArray(
+                   "[Test-Ausgabe]\r\n%O/a\r\n[Test-Ausgabe]\r\n\r\n[Test-Abgabe]\r\n%O/b\r\n")
+            << u"%O/a/"_s << u"%O/a/"_s << QString() << QString();
         QTest::newRow("Wert sieht aus wie Kopf")
             << QByteArray("[Test-Ausgabe]\r\n[Test-Abgabe]\r\n/x\r\n") << QString() << QString()
-            << QString();
+            << QString()
+            << u"Mivo kann seine Einstellungen nicht benutzen: In der Datei %D, Zeile 2, steht "
+               "unter [Test-Ausgabe] keine brauchbare Ordnerangabe („[Test-Abgabe]“): sie ist "
+               "kein vollständiger Pfad."_s;
         QTest::newRow("Kopf in der letzten Zeile")
             << QByteArray("[Test-Abgabe]\n/b\n[Test-Ausgabe]") << QString() << QString()
-            << QString();
+            << QString() << QString();
         QTest::newRow("leere Vorlage") << QByteArray("[Test-Ausgabe]\r\n\r\n[Test-Abgabe]\r\n\r\n")
-                                       << QString() << QString() << QString();
+                                       << QString() << QString() << QString() << QString();
         QTest::newRow("binaer") << QByteArray("[Test-Ausgabe]\r\n\0\0", 20) << QString()
-                                << QString() << QString();
+                                << QString() << QString() << QString();
         QTest::newRow("riesig") << QByteArray(200 * 1024, 'x') << QString() << QString()
-                                << QString();
+                                << QString() << QString();
+        const QByteArray ab = "[Test-Abgabe]\r\n%O/ab\r\n";
+        QTest::newRow("Ausgabe relativ")
+            << QByteArray("[Test-Ausgabe]\r\nAusgabe\r\n" + ab) << QString() << QString()
+            << QString()
+            << u"Mivo kann seine Einstellungen nicht benutzen: In der Datei %D, Zeile 2, steht "
+               "unter [Test-Ausgabe] keine brauchbare Ordnerangabe („Ausgabe“): sie ist kein "
+               "vollständiger Pfad."_s;
+        QTest::newRow("Abgabe mit Steuerzeichen")
+            << QByteArray("[Test-Ausgabe]\r\n%O/aus\r\n[Test-Abgabe]\r\n%O/a\tb\r\n") << QString()
+            << QString() << QString()
+            << u"Mivo kann seine Einstellungen nicht benutzen: In der Datei %D, Zeile 4, steht "
+               "unter [Test-Abgabe] keine brauchbare Ordnerangabe („%O/a\\x09b“): sie enthält "
+               "Steuerzeichen oder nicht druckbare Zeichen."_s;
+        QTest::newRow("Abgabe ohne Elternordner")
+            << QByteArray("[Test-Ausgabe]\r\n%O/aus\r\n[Test-Abgabe]\r\n%O/x/y/ab\r\n") << QString()
+            << QString() << QString()
+            << u"Mivo kann seine Einstellungen nicht benutzen: In der Datei %D, Zeile 4, steht "
+               "unter [Test-Abgabe] keine brauchbare Ordnerangabe („%O/x/y/ab“): weder der Ordner "
+               "noch der Ordner darüber existiert."_s;
+        // Ein unbrauchbarer Rueckgabeordner ist nicht der Ausgabeordner: Tests gehen, Rueckgaben
+        // nicht.
+        QTest::newRow("Rueckgabe nur Backslash")
+            << QByteArray("[Test-Ausgabe]\r\n%O/aus\r\n" + ab + "[Test-Rueckgabe]\r\n\\\r\n")
+            << u"%O/aus/"_s << QString() << QString()
+            << u"In der Datei %D, Zeile 6, steht unter [Test-Rueckgabe] keine brauchbare "
+               "Ordnerangabe („\\“): sie ist kein vollständiger Pfad."_s;
+        QTest::newRow("eigener Ordner als Laufwerk")
+            << QByteArray("[Test-Ausgabe]\r\n%O/aus\r\n" + ab + "[Schueler]\r\nH:\\\r\n")
+            << u"%O/aus/"_s << u"%O/aus/"_s << QString()
+            << u"In der Datei %D, Zeile 6, steht unter [Schueler] keine brauchbare "
+               "Ordnerangabe („H:\\“): sie ist kein vollständiger Pfad."_s;
     }
     void konfig()
     {
         QFETCH(QByteArray, inhalt);
         QFETCH(QString, ausgabe);
+        QFETCH(QString, rueckgabe);
+        QFETCH(QString, fehler);
         Testordner t;
-        t.schreibe(u"Mivo-cf.txt"_s, inhalt);
-        const KonfigErgebnis e = konfigLesen(t.datei(u"Mivo-cf.txt"_s));
+        const QString o = t.pfad().chopped(1);
+        const QString d = t.datei(u"Mivo-cf.txt"_s);
+        t.schreibe(u"Mivo-cf.txt"_s, inhalt.replace("%O", QFile::encodeName(o)));
+        fehler.replace(u"%O"_s, o).replace(u"%D"_s, d);
+        const KonfigErgebnis e = konfigLesen(d);
         if (ausgabe.isEmpty()) {
             QVERIFY(!e.konfig);
-            QVERIFY(e.meldung.contains(t.datei(u"Mivo-cf.txt"_s)));
+            QVERIFY(e.meldung.contains(d));
+            QVERIFY2(e.meldung.startsWith(fehler), qPrintable(e.meldung));
             return;
         }
         QVERIFY2(e.konfig, qPrintable(e.meldung));
-        QCOMPARE(e.konfig->ausgabeOrdner, ausgabe);
-        QTEST(e.konfig->rueckgabeOrdner, "rueckgabe");
+        QCOMPARE(e.konfig->ausgabeOrdner, ausgabe.replace(u"%O"_s, o));
+        QCOMPARE(e.konfig->rueckgabeOrdner, rueckgabe.replace(u"%O"_s, o));
         QTEST(e.konfig->schule, "schule");
+        const QString gemeldet = e.konfig->rueckgabeFehler + e.konfig->schuelerFehler;
+        QVERIFY2(fehler.isEmpty() ? gemeldet.isEmpty() : gemeldet.startsWith(fehler),
+                 qPrintable(gemeldet));
+        if (!e.konfig->schuelerFehler.isEmpty()) {
+            QVERIFY(rueckgabeSpeichern(*e.konfig, RueckgabeDokument{{}, {}, {}, true})
+                        .contains(fehler));
+        }
     }
 
     void konfigFehlt()
