@@ -11,7 +11,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTest>
+
+#include <cerrno>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace schuelerseite;
@@ -23,6 +27,56 @@ QByteArray kopieBytes(int fragen = 3)
 {
     return ansiZeilenAlsBytes(schuelerhilfe::kopie(u"Lena"_s, u"Albrecht"_s, fragen));
 }
+
+// Stellt eine Freigabe nach: die ersten Aufrufe eines Zugriffs scheitern mit einer
+// Fehlernummer, und nach dem Umbenennen kann die Lehrkraft dazwischenkommen. Gewartet wird nicht.
+class Freigabe final : public Abgabezugriff
+{
+public:
+    QMap<QString, QList<int>> stoerungen; // Zugriff -> Fehlernummern der ersten Aufrufe
+    std::function<void()> nachUmbenennen;
+    std::function<void()> vorEntfernen; // nur beim Herausnehmen der Abgabe selbst
+    QString ziel;
+    int gewartet = 0;
+
+    int neuAnlegen(const QString &pfad, const QByteArray &bytes) override
+    {
+        const int f = stoerung(u"anlegen"_s);
+        return f != 0 ? f : Abgabezugriff::neuAnlegen(pfad, bytes);
+    }
+    int umbenennen(const QString &quelle, const QString &nach) override
+    {
+        if (const int f = stoerung(u"umbenennen"_s)) {
+            return f;
+        }
+        const int f = Abgabezugriff::umbenennen(quelle, nach);
+        if (f == 0 && nachUmbenennen) {
+            nachUmbenennen();
+        }
+        return f;
+    }
+    int entfernen(const QString &pfad) override
+    {
+        if (pfad != ziel) {
+            return Abgabezugriff::entfernen(pfad);
+        }
+        if (const int f = stoerung(u"entfernen"_s)) {
+            return f;
+        }
+        if (vorEntfernen) {
+            vorEntfernen();
+        }
+        return Abgabezugriff::entfernen(pfad);
+    }
+    void warten(int ms) override { gewartet += ms; }
+
+private:
+    int stoerung(const QString &zugriff)
+    {
+        QList<int> &f = stoerungen[zugriff];
+        return f.isEmpty() ? 0 : f.takeFirst();
+    }
+};
 
 } // namespace
 
@@ -428,6 +482,95 @@ private slots:
         QVERIFY(!e.meldung.isEmpty());
         QVERIFY(QDir(woanders.pfad()).isEmpty());
         QVERIFY(!QFile::exists(s.eingang() + abgabeZwischenname(u"Albrecht.L7x"_s)));
+    }
+
+    // Eine belegte Datei (die Einsammlung liest gerade die vorige Abgabe) wird bis zu 5 s
+    // abgewartet; dann gibt es eine Meldung, und die fruehere Abgabe ist unversehrt. Nach dem
+    // Umbenennen laeutet die Glocke: ist der Test inzwischen beendet, nimmt die Abgabe sich wieder
+    // heraus und sagt es, es sei denn, die Einsammlung hat sie schon genommen.
+    void abgabeAufDerFreigabe_data()
+    {
+        QTest::addColumn<QString>("fall");
+        QTest::addColumn<QList<int>>("anlegen");
+        QTest::addColumn<QList<int>>("umbenennen");
+        QTest::addColumn<QList<int>>("entfernen");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QByteArray>("liegt"); // Inhalt unter dem persoenlichen Namen danach
+        QTest::addColumn<int>("gewartet");
+        const QList<int> keine;
+        const int ab = int(AbgabeErgebnis::Art::Abgegeben);
+        const int beendet = int(AbgabeErgebnis::Art::TestBeendet);
+        const int nicht = int(AbgabeErgebnis::Art::NichtMoeglich);
+        QTest::newRow("Umbenennen kurz belegt")
+            << QString() << keine << QList<int>{EACCES, EBUSY, EPERM} << keine << ab
+            << QByteArray("neu") << 50 + 100 + 200;
+        QTest::newRow("Anlegen kurz belegt") << QString() << QList<int>{EEXIST, EBUSY} << keine
+                                             << keine << ab << QByteArray("neu") << 50 + 100;
+        QTest::newRow("Umbenennen bleibt belegt")
+            << QString() << keine << QList<int>(40, EBUSY) << keine << nicht << QByteArray("alt")
+            << kAbgabeWartezeitMs;
+        QTest::newRow("Platte voll")
+            << QString() << QList<int>{ENOSPC} << keine << keine << nicht << QByteArray("alt") << 0;
+        QTest::newRow("Test beendet beim Umbenennen")
+            << u"beendet"_s << keine << keine << keine << beendet << QByteArray() << 0;
+        QTest::newRow("beendet, Abgabe kurz belegt")
+            << u"beendet"_s << keine << keine << QList<int>{EBUSY} << beendet << QByteArray() << 50;
+        QTest::newRow("eingesammelt, dann beendet")
+            << u"eingesammelt"_s << keine << keine << keine << ab << QByteArray() << 0;
+        QTest::newRow("beendet, beim Herausnehmen eingesammelt")
+            << u"beimEntfernenEingesammelt"_s << keine << keine << QList<int>{EACCES} << ab
+            << QByteArray() << 50;
+    }
+    void abgabeAufDerFreigabe()
+    {
+        QFETCH(QString, fall);
+        schuelerhilfe::Server s;
+        s.bereitstellen({{u"Lena"_s, u"Albrecht"_s}});
+        const Bereitgestellt t = s.test();
+        QCOMPARE(abgeben(s.k, t, u"Albrecht.L7x"_s, "alt").art, AbgabeErgebnis::Art::Abgegeben);
+        const QString ziel = s.eingang() + u"Albrecht.L7x"_s;
+        const QString eingesammelt = s.t.datei(u"T2-Ausge.Albrecht.L7x"_s);
+        Freigabe f;
+        f.ziel = ziel;
+        QFETCH(QList<int>, anlegen);
+        QFETCH(QList<int>, umbenennen);
+        QFETCH(QList<int>, entfernen);
+        f.stoerungen = {
+            {u"anlegen"_s, anlegen}, {u"umbenennen"_s, umbenennen}, {u"entfernen"_s, entfernen}};
+        const auto einsammeln = [&] { QVERIFY(QFile::rename(ziel, eingesammelt)); };
+        if (!fall.isEmpty()) {
+            f.nachUmbenennen = [&] {
+                if (fall == u"eingesammelt"_s) {
+                    einsammeln();
+                }
+                QVERIFY(QFile::remove(t.signalDatei));
+            };
+        }
+        if (fall == u"beimEntfernenEingesammelt"_s) {
+            f.vorEntfernen = einsammeln;
+        }
+        const AbgabeErgebnis e = abgeben(s.k, t, u"Albrecht.L7x"_s, "neu", f);
+        QTEST(int(e.art), "art");
+        QTEST(f.gewartet, "gewartet");
+        QTEST(QFile::exists(ziel) ? dateiInhalt(ziel) : QByteArray(), "liegt");
+        QVERIFY(!QFile::exists(s.eingang() + abgabeZwischenname(u"Albrecht.L7x"_s)));
+        if (fall.startsWith(u"eingesammelt"_s) || fall == u"beimEntfernenEingesammelt"_s) {
+            QCOMPARE(dateiInhalt(eingesammelt), QByteArray("neu"));
+        }
+        switch (e.art) {
+        case AbgabeErgebnis::Art::Abgegeben:
+            QCOMPARE(e.meldung, u"Dein Test ist abgegeben. Du kannst Mivo jetzt schließen."_s);
+            break;
+        case AbgabeErgebnis::Art::TestBeendet:
+            QVERIFY2(e.meldung.startsWith(u"Deine Abgabe kam zu spät: Deine Lehrkraft hat den "
+                                          "Test gerade beendet. Diese Abgabe wurde NICHT "
+                                          "angenommen"_s),
+                     qPrintable(e.meldung));
+            break;
+        case AbgabeErgebnis::Art::NichtMoeglich:
+            QVERIFY(e.meldung.startsWith(u"Dein Test konnte nicht abgegeben werden"_s));
+            break;
+        }
     }
 
     void eigenerOrdnerUndRueckgabe()
