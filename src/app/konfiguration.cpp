@@ -15,6 +15,15 @@ const QString crlf = u"\r\n"_s;
 // Konfigurationsdateien sind klein; alles darueber ist keine Konfiguration.
 constexpr qint64 kGrenzeKonfiguration = 1024 * 1024;
 
+// Die Koepfe, deren Wert ein Ordner ist, in dem dieses Programm anlegt, liest oder loescht.
+// [Lehrer-Klassen-Ordner] nicht: jeder Start ersetzt ihn durch den Programmordner. [Schueler]
+// nicht: nur das Schuelerprogramm benutzt ihn (und prueft ihn dort).
+bool istOrdnerKopf(const QString &kopf)
+{
+    return kopf == Kopf::programmOrdner || kopf == Kopf::testAusgabe || kopf == Kopf::testAbgabe ||
+           kopf == Kopf::testRueckgabe;
+}
+
 QString lesefehlerText(const QString &datei)
 {
     return u"Die Datei "_s + datei + u" existiert, aber sie lässt sich nicht lesen!"_s;
@@ -86,6 +95,7 @@ Konfiguration::Konfiguration(Einstellungen &einstellungen, Rueckfragen &rueckfra
 QString Konfiguration::leseAusDateiDenOrdner(const QString &datei, const QString &kopf)
 {
     QString ergebnis;
+    e.ordnerFehler.remove(kopf);
     const QFileInfo info(datei);
     if (!datei.isEmpty() && (info.exists() || info.isSymLink())) {
         const ZeilenErgebnis gelesen = ansiZeilenLesen(datei, kGrenzeKonfiguration);
@@ -94,9 +104,22 @@ QString Konfiguration::leseAusDateiDenOrdner(const QString &datei, const QString
         } else {
             // Die letzte nicht leere Wertzeile gewinnt.
             const QStringList &z = gelesen.zeilen;
+            qsizetype wertZeile = -1;
             for (qsizetype i : kopfZeilen(z, kopf)) {
                 if (i + 1 < z.size() && !z[i + 1].isEmpty()) {
                     ergebnis = mitTrenner(z[i + 1]);
+                    wertZeile = i + 1;
+                }
+            }
+            if (wertZeile >= 0 && istOrdnerKopf(kopf)) {
+                ergebnis = ordnerAusAngabe(z[wertZeile]);
+                const QString fehler = ordnerAngabeFehler(z[wertZeile], datei, wertZeile + 1, kopf);
+                if (!fehler.isEmpty()) {
+                    e.ordnerFehler.insert(kopf, fehler);
+                    r.fehler(fehler + crlf +
+                             u"Bitte tragen Sie die Ordner über 'Optionen  >  2. Konfiguration "_s
+                             u"für Testfunktionen' neu ein."_s);
+                    ergebnis.clear();
                 }
             }
         }
@@ -105,9 +128,10 @@ QString Konfiguration::leseAusDateiDenOrdner(const QString &datei, const QString
         r.warnung(
             u"Der Pfad zum Schülertestmodul (Datei  Mivo-cf.txt) wurde nicht gefunden:"_s + crlf +
             u"     "_s +
-            (datei.isEmpty()
-                 ? u"(In Mivo-Kl-cf.txt ist noch kein Mivo-Programm-Ordner eingetragen.)"_s
-                 : datei) +
+            (!datei.isEmpty() ? datei
+             : e.ordnerFehler.contains(Kopf::programmOrdner)
+                 ? u"(Der Mivo-Programm-Ordner in Mivo-Kl-cf.txt ist unbrauchbar.)"_s
+                 : u"(In Mivo-Kl-cf.txt ist noch kein Mivo-Programm-Ordner eingetragen.)"_s) +
             crlf + crlf +
             u"In diesem Zustand sind nur die Notenverwaltung und die Testkonstruktion "_s
             u"möglich; ein Test kann nicht durchgeführt werden."_s +

@@ -3,6 +3,7 @@
 // (Ordner des Schuelerprogramms). Zeilenformat: eine Kopfzeile "[Name]", der Wert steht in der
 // Zeile direkt darunter; alle anderen Zeilen bleiben beim Schreiben unveraendert.
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -48,12 +49,20 @@ struct Einstellungen
     bool schulKonfigFehlt = false;
     bool speicherErfolg = true;
     bool programmEndet = false;
+    // Kopf -> Meldung einer unbrauchbaren Ordnerangabe (der Ordner selbst ist dann leer).
+    QMap<QString, QString> ordnerFehler;
 
     QString lehrerCfDatei() const { return programmOrdner + kLehrerCfName; }
     // Schulname ohne den abschliessenden Trenner, wie ihn das Hauptfenster zeigt.
     QString schulnameAnzeige() const
     {
         return schulname.isEmpty() ? QString() : schulname.chopped(1);
+    }
+    // Fuer einen Schritt, der den Ordner unter kopf braucht und keinen hat: die Meldung der
+    // unbrauchbaren Angabe, sonst ersatz.
+    QString ordnerFehlt(const QString &kopf, const QString &ersatz) const
+    {
+        return ordnerFehler.value(kopf, ersatz);
     }
 };
 

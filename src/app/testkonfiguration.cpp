@@ -128,7 +128,13 @@ void TestKonfiguration::UebergabeOrdnerLesenUndZeigen(KonfigFelder &f)
 void TestKonfiguration::UebergabeOrdnerLesenPruefenUndZeigen(KonfigFelder &f)
 {
     UebergabeOrdnerLesenUndZeigen(f);
-    for (const QString &o : {f.ausgabe, f.abgabe, f.rueckgabe}) {
+    for (const auto &[o, kopf] :
+         {std::pair{f.ausgabe, Kopf::testAusgabe}, std::pair{f.abgabe, Kopf::testAbgabe},
+          std::pair{f.rueckgabe, Kopf::testRueckgabe}}) {
+        // Eine unbrauchbare Angabe ist beim Lesen schon gemeldet.
+        if (o.isEmpty() && e.ordnerFehler.contains(kopf)) {
+            continue;
+        }
         if (!istEchterOrdner(o)) {
             r.fehler(u"Das Verzeichnis   "_s + o + u"   existiert nicht!"_s + crlf +
                      u"Wenden Sie sich an den Administrator. Er sollte den Ordner erstellen."_s);
@@ -217,8 +223,11 @@ TestKonfiguration::Anfangswerte TestKonfiguration::anfangsKonfLaden()
         // Sonst schriebe das Speichern den Schulnamen in eine leere Pfadangabe.
         e.schuelerCfDatei = w.mivoProgrammOrdner + kSchuelerCfName;
     }
+    // Ohne (brauchbaren) Ordner gibt es keine Mivo-cf.txt; nie eine im Arbeitsordner lesen.
     const QString schule =
-        k.leseAusDateiDenOrdner(w.mivoProgrammOrdner + kSchuelerCfName, Kopf::schule);
+        w.mivoProgrammOrdner.isEmpty()
+            ? QString()
+            : k.leseAusDateiDenOrdner(w.mivoProgrammOrdner + kSchuelerCfName, Kopf::schule);
     w.schulname = schule.isEmpty() ? QString() : schule.chopped(1);
     if (k.leseOptionen()) {
         w.lehrername = wertNachKopf(k.optionenPuffer, Kopf::lehrername).value_or(QString());

@@ -1,6 +1,7 @@
 #include "app/uebersicht.h"
 
 #include "app/konfiguration.h"
+#include "common/ansitext.h"
 #include "common/oeffner.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
@@ -87,11 +88,20 @@ bool dateiAnzeigen(const QString &pfad, Rueckfragen &r, Oeffner &o)
 void schuelerCfEinsehen(const Einstellungen &e, Konfiguration &k, Rueckfragen &r, Oeffner &o)
 {
     const QString ordner = k.leseAusDateiDenOrdner(e.lehrerCfDatei(), Kopf::programmOrdner);
-    if (ordner.startsWith(u"C:"_s, Qt::CaseInsensitive)) {
+    // Der Hinweis gilt dem eingetragenen Wert, auch wo er kein brauchbarer Ordner ist.
+    const QString eingetragen =
+        wertNachKopf(ansiZeilenLesen(e.lehrerCfDatei()).zeilen, Kopf::programmOrdner)
+            .value_or(QString());
+    if (eingetragen.startsWith(u"C:"_s, Qt::CaseInsensitive)) {
         r.fehler(
             u"Die Konfigurationsdatei  Mivo-cf.txt  für das Schülertestprogramm liegt auf dem "_s
             u"geschützten System-Laufwerk C: und kann daher nur vom Systemadministrator "_s
             u"verändert werden (s. Bedienungsanleitung)."_s);
+    }
+    // Ohne (brauchbaren) Ordner nie eine Mivo-cf.txt im Arbeitsordner zeigen.
+    if (ordner.isEmpty()) {
+        r.warnung(u"Die Datei  "_s + kSchuelerCfName + u"  wurde nicht gefunden!"_s);
+        return;
     }
     dateiAnzeigen(ordner + kSchuelerCfName, r, o);
 }

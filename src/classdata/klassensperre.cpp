@@ -73,6 +73,30 @@ bool Klassensperre::oeffnen(const QString &pfad, Rueckfragen &r)
     return false;
 }
 
+bool Klassensperre::alleinOeffnen(const QString &pfad, Rueckfragen &r)
+{
+    schliessen();
+    datei = pfad;
+    sperre = std::make_unique<QLockFile>(pfad + kKlassensperreEndung);
+    sperre->setStaleLockTime(kKlassensperreVerwaistMs);
+    stand = inhalt(pfad);
+    if (sperreHolen()) {
+        return true;
+    }
+    if (sperre->error() == QLockFile::LockFailedError) {
+        r.fehler(u"Die Klasse "_s + klassenname(pfad) +
+                 u" ist in einem anderen Programm geöffnet"_s + werHaelt() +
+                 u". Sie wird hier nicht geschrieben; es wurde nichts geändert. Schließen Sie die "
+                 "Klasse dort und versuchen Sie es dann noch einmal."_s);
+    } else {
+        r.fehler(u"Die Klasse "_s + klassenname(pfad) +
+                 u" lässt sich nicht sperren (Sperrdatei "_s + pfad + kKlassensperreEndung +
+                 u"). Sie wird nicht geschrieben; es wurde nichts geändert."_s);
+    }
+    schliessen();
+    return false;
+}
+
 bool Klassensperre::speichern(const Klasse &klasse, Rueckfragen &r)
 {
     if (datei.isEmpty()) {

@@ -35,6 +35,10 @@ public:
     // andere Instanz sie geoeffnet, Meldung und false; geladen werden darf sie trotzdem (beim
     // Speichern wird dann gefragt). Eine vorher geoeffnete Klasse wird geschlossen.
     bool oeffnen(const QString &pfad, Rueckfragen &r);
+    // Fuer Programme ohne Fenster, die die Klasse nur schreiben: wie oeffnen, aber haelt eine
+    // andere Instanz sie offen (oder laesst sich die Sperre nicht anlegen), Meldung, dass nichts
+    // geschrieben wird, false und keine Sperre; dann darf nichts geschrieben werden.
+    bool alleinOeffnen(const QString &pfad, Rueckfragen &r);
     // Speichert die Klasse (klassenlisteSchreiben). Hat ein anderes Programm die Datei seit dem
     // Oeffnen oder letzten Speichern geschrieben oder haelt eine andere Instanz sie offen, wird
     // gefragt; nur "Ja" ueberschreibt. Reste eines unterbrochenen Speicherns derselben Datei werden

@@ -2,6 +2,7 @@
 
 #include "classdata/klasse.h"
 #include "classdata/klassendatei.h"
+#include "classdata/klassensperre.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
@@ -59,7 +60,7 @@ QStringList versetzungsListe(const QString &schuljahrOrdner)
 }
 
 QString klasseVersetzen(const QString &quellPfad, const QString &zielOrdner, Klasse &klasse,
-                        Rueckfragen &r)
+                        Rueckfragen &r, Klassensperre *sperre)
 {
     if (!klassenlisteLesen(quellPfad, klasse, r)) {
         return {};
@@ -87,6 +88,9 @@ QString klasseVersetzen(const QString &quellPfad, const QString &zielOrdner, Kla
         if (antwort != Rueckfragen::Knopf::Ja) {
             return {};
         }
+    }
+    if (sperre) {
+        return sperre->alleinOeffnen(ziel, r) && sperre->speichern(klasse, r) ? ziel : QString();
     }
     return klassenlisteSchreiben(ziel, klasse, r) ? ziel : QString();
 }

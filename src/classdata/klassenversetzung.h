@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class Klasse;
+class Klassensperre;
 class Rueckfragen;
 
 inline const QString kKeineKlasse = QStringLiteral("Keine Klasse");
@@ -27,8 +28,10 @@ QStringList versetzungsListe(const QString &schuljahrOrdner);
 // Versetzt die Klassendatei quellPfad in den Ordner zielOrdner (wird angelegt). Gibt es dort schon
 // eine Datei des neuen Namens, wird nur nach "Ja" ueberschrieben. klasse haelt danach die
 // versetzte Klasse ohne Noten. Ergebnis: der geschriebene Pfad, leer wenn nichts geschrieben wurde.
+// Mit sperre wird nur geschrieben, wenn kein anderes Programm die Zielklasse offen haelt
+// (Klassensperre::alleinOeffnen).
 QString klasseVersetzen(const QString &quellPfad, const QString &zielOrdner, Klasse &klasse,
-                        Rueckfragen &r);
+                        Rueckfragen &r, Klassensperre *sperre = nullptr);
 
 // "Alle Klassen versetzen": jede Klasse der Liste des endenden Jahres, erste bis letzte.
 // Ergebnis: die geschriebenen Pfade.

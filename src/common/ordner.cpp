@@ -39,6 +39,52 @@ QString mitTrenner(const QString &ordner)
     return ordner + kTrenner;
 }
 
+QString ordnerAusAngabe(const QString &wert)
+{
+    QString w = wert;
+    if (kTrenner != u'\\' && w.endsWith(u'\\')) {
+        w.chop(1);
+    }
+    return mitTrenner(w);
+}
+
+QString ordnerAngabeFehler(const QString &wert, const QString &datei, qsizetype zeile,
+                           const QString &kopf)
+{
+    QString sichtbar;
+    bool unlesbar = false;
+    for (const QChar c : wert) {
+        // U+FFFD: ein Byte, das die Zeichentabelle nicht kennt.
+        if (!c.isPrint() || c == QChar::ReplacementCharacter) {
+            unlesbar = true;
+            sichtbar +=
+                u"\\x"_s + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+        } else {
+            sichtbar += c;
+        }
+    }
+    const QString ordner = ordnerAusAngabe(wert);
+    const QString ohne =
+        ordner.size() > 1 && ordner.endsWith(kTrenner) ? ordner.chopped(1) : ordner;
+    QString grund;
+    if (unlesbar) {
+        grund = u"sie enthält Steuerzeichen oder nicht druckbare Zeichen"_s;
+    } else if (ohne.isEmpty() || !QDir::isAbsolutePath(ohne) || ohne.startsWith(u':')) {
+        // ":/..." ist fuer Qt eine eingebaute Ressource, kein Ordner.
+        grund = u"sie ist kein vollständiger Pfad"_s;
+    } else if (QDir(ohne).isRoot()) {
+        grund = u"sie nennt die Wurzel des Dateisystems"_s;
+    } else if (!QFileInfo(ohne).isDir() && !QFileInfo(QFileInfo(ohne).absolutePath()).isDir()) {
+        grund = u"weder der Ordner noch der Ordner darüber existiert"_s;
+    } else {
+        return {};
+    }
+    return u"In der Datei "_s + datei + u", Zeile "_s + QString::number(zeile) +
+           u", steht unter "_s + kopf + u" keine brauchbare Ordnerangabe („"_s + sichtbar +
+           u"“): "_s + grund +
+           u". Dieser Ordner wird nicht benutzt; dort wird nichts angelegt und nichts gelöscht."_s;
+}
+
 QStringList dateienNachMuster(const QString &ordner, const QString &muster)
 {
     return eintraegeNachMuster(ordner, muster, QDir::Files);

@@ -13,6 +13,16 @@ inline constexpr QChar kTrenner = u'/';
 
 QString mitTrenner(const QString &ordner);
 
+// Eine Ordnerangabe aus einer Konfigurationsdatei als Ordner mit Trenner am Ende. Unter Windows
+// geschriebene Angaben enden mit einem Backslash; ausserhalb von Windows zaehlt er als Trenner.
+QString ordnerAusAngabe(const QString &wert);
+// Prueft eine Ordnerangabe (den Wert, wie er in der Datei steht), bevor irgendetwas in ihr
+// angelegt oder geloescht wird: ein vollstaendiger Pfad, nicht die Wurzel, ohne Steuer- oder nicht
+// druckbare Zeichen, und der Ordner oder sein Elternordner besteht. Leer, wenn sie taugt; sonst
+// die Meldung mit Datei, Zeile (ab 1) und Kopf. Jeder Leser einer Ordnerangabe ruft sie auf.
+QString ordnerAngabeFehler(const QString &wert, const QString &datei, qsizetype zeile,
+                           const QString &kopf);
+
 // Namen (ohne Ordner) der gewoehnlichen Dateien bzw. Unterordner, die auf das Muster passen
 // ("*.DTA" findet "l-7x-ph.dta"); nach Namen sortiert, ohne Ruecksicht auf Gross-/Kleinschreibung.
 QStringList dateienNachMuster(const QString &ordner, const QString &muster);

@@ -496,6 +496,9 @@ Einsammelschritt schritt(const TestPfade &test, const Einstellungen &e, Einsamml
                          const Uhr &uhr, Rueckfragen &r, bool *frischUebergangen = nullptr)
 {
     if (e.abgabeOrdner.isEmpty()) {
+        if (e.ordnerFehler.contains(Kopf::testAbgabe)) {
+            einmalMelden(z, Kopf::testAbgabe, e.ordnerFehler.value(Kopf::testAbgabe), r);
+        }
         return {};
     }
     ordnerAnlegen(sp::abgabeLehrerOrdner(e.abgabeOrdner, e.lehrername));

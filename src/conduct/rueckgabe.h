@@ -40,7 +40,10 @@ struct Rueckgabe
 };
 
 // Stellt die benoteten Kopien des Tests zurueck (unter der Testsperre; belegt: Meldung, nichts
-// geschehen). Ohne benotete Kopie bleibt der Rueckgabeordner unberuehrt.
+// geschehen). Ohne benotete Kopie, oder wenn eine nicht gelesen werden kann, bleibt der
+// Rueckgabeordner unberuehrt. Sie schreibt nur ihre eigenen Dateien (Dokumente, "sp-ind.txt",
+// die Bilder des Tests) und loescht nur Dokumente frueherer Rueckgaben dieses Tests; Fremdes
+// bleibt. Die Signaldatei kommt zuletzt, und nur wenn alles geschrieben ist (ok).
 Rueckgabe testZurueckgeben(const TestPfade &test, const Einstellungen &e, bool speichernErlaubt,
                            const Uhr &uhr, Rueckfragen &r);
 
@@ -48,9 +51,10 @@ Rueckgabe testZurueckgeben(const TestPfade &test, const Einstellungen &e, bool s
 // ("Mivo*") im Rueckgabeordner der Klasse, nach Dateinamen sortiert.
 QStringList zurueckgegebeneDokumente(const TestPfade &test, const Einstellungen &e);
 
-// Loescht alle Dateien des Rueckgabeordners der Klasse (mit "sp-ind.txt"), seinen Ordner
-// "Bilder" und die Signaldatei. Ergebnis: ob der Ordner schon leer war.
-bool rueckgabeZuruecknehmen(const TestPfade &test, const Einstellungen &e);
+// Loescht zuerst die Signaldatei, dann was die Rueckgabe geschrieben hat: die Dokumente dieses
+// Tests, "sp-ind.txt", die Bilder des Tests und den dann leeren Ordner "Bilder". Fremdes bleibt.
+// Was nicht geloescht werden kann, wird gemeldet. Ergebnis: ob nichts davon da war.
+bool rueckgabeZuruecknehmen(const TestPfade &test, const Einstellungen &e, Rueckfragen &r);
 
 // Druckbereich in Druckerpixeln aus Raendern in Zoll (links, oben, rechts, unten), der
 // Aufloesung, der Seitengroesse und dem physischen Versatz des Druckers. Gerundet wird zur

@@ -370,9 +370,14 @@ Bereitstellung testBereitStellen(const TestPfade &test, const Einstellungen &e, 
         return b;
     }
     const QString code = test.klassenkuerzel();
+    if (e.ausgabeOrdner.isEmpty()) {
+        r.fehler(
+            e.ordnerFehlt(Kopf::testAusgabe,
+                          u"Der Bereitstellungsordner konnte nicht korrekt erstellt werden!"_s));
+        return b;
+    }
     b.zielOrdner = sp::ausgabeKlassenOrdner(e.ausgabeOrdner, e.lehrername, code);
-    if (e.ausgabeOrdner.isEmpty() || !ordnerAnlegen(b.zielOrdner) ||
-        !istEchterOrdner(b.zielOrdner)) {
+    if (!ordnerAnlegen(b.zielOrdner) || !istEchterOrdner(b.zielOrdner)) {
         r.fehler(u"Der Bereitstellungsordner konnte nicht korrekt erstellt werden!"_s);
         return b;
     }

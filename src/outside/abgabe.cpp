@@ -7,13 +7,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <sys/stat.h>
 #include <system_error>
-
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
 
 using namespace Qt::StringLiterals;
 namespace sp = schuelerprogramm;
@@ -40,32 +42,36 @@ QString nichtMoeglich(const QString &ordner)
            u"deinem Lehrer Bescheid und versuche es dann noch einmal."_s;
 }
 
-// Schreibt die Bytes vollstaendig unter dem Zwischennamen und benennt dann um; das Umbenennen
-// ersetzt eine fruehere Abgabe (auch eine Verknuepfung an ihrer Stelle, nie deren Ziel).
-bool schreibenUndUmbenennen(const QString &zwischen, const QString &ziel, const QByteArray &bytes)
+const QString kBescheid = u"Sag bitte deiner Lehrerin oder deinem Lehrer Bescheid."_s;
+
+// Fehler, hinter denen auf einer Freigabe eine gerade benutzte Datei stecken kann.
+bool belegt(int fehler)
 {
-    if (!dateiLoeschen(zwischen)) {
-        return false;
+    return fehler == EBUSY || fehler == EACCES || fehler == EPERM || fehler == EEXIST ||
+           fehler == ETXTBSY || fehler == EAGAIN;
+}
+
+// Wiederholt schritt, solange er auf eine belegte Datei trifft, mit wachsenden Pausen, bis alle
+// Schritte einer Abgabe zusammen kAbgabeWartezeitMs gewartet haben. Ergebnis: das letzte.
+int mitGeduld(Abgabezugriff &z, int &gewartet, const std::function<int()> &schritt,
+              const std::function<bool(int)> &nochmal = belegt)
+{
+    int pause = 50;
+    for (;;) {
+        const int fehler = schritt();
+        if (fehler == 0 || !nochmal(fehler) || gewartet >= kAbgabeWartezeitMs) {
+            return fehler;
+        }
+        const int p = std::min(pause, kAbgabeWartezeitMs - gewartet);
+        z.warten(p);
+        gewartet += p;
+        pause = std::min(pause * 2, 1000);
     }
-    QFile datei(zwischen);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        return false;
-    }
-    bool ok = datei.write(bytes) == bytes.size() && datei.flush();
-#ifdef Q_OS_UNIX
-    ok = ok && ::fsync(datei.handle()) == 0;
-#endif
-    datei.close();
-    ok = ok && datei.error() == QFileDevice::NoError;
-    std::error_code fehler;
-    if (ok) {
-        std::filesystem::rename(fsPfad(zwischen), fsPfad(ziel), fehler);
-    }
-    if (!ok || fehler) {
-        QFile::remove(zwischen);
-        return false;
-    }
-    return true;
+}
+
+QByteArray nativ(const QString &pfad)
+{
+    return QFile::encodeName(pfad);
 }
 
 QString eigeneDatei(const Konfig &k, const QString &art, const Bereitgestellt &t,
@@ -110,8 +116,72 @@ QString abgabeZwischenname(const QString &datei)
     return u'~' + datei + u".teil~"_s;
 }
 
+int Abgabezugriff::neuAnlegen(const QString &pfad, const QByteArray &bytes)
+{
+    const int fd =
+        ::open(nativ(pfad).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return errno;
+    }
+    int fehler = 0;
+    for (qsizetype geschrieben = 0; geschrieben < bytes.size() && fehler == 0;) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + geschrieben, size_t(bytes.size() - geschrieben));
+        if (n > 0) {
+            geschrieben += n;
+        } else if (n < 0 && errno != EINTR) {
+            fehler = errno;
+        } else if (n == 0) {
+            fehler = EIO;
+        }
+    }
+    if (fehler == 0 && ::fsync(fd) != 0) {
+        fehler = errno;
+    }
+    if (::close(fd) != 0 && fehler == 0) {
+        fehler = errno;
+    }
+    if (fehler != 0) {
+        ::unlink(nativ(pfad).constData());
+    }
+    return fehler;
+}
+
+int Abgabezugriff::umbenennen(const QString &quelle, const QString &ziel)
+{
+    // Ersetzt eine fruehere Abgabe (auch eine Verknuepfung an ihrer Stelle, nie deren Ziel).
+    std::error_code fehler;
+    std::filesystem::rename(fsPfad(quelle), fsPfad(ziel), fehler);
+    return fehler ? (fehler.value() != 0 ? fehler.value() : EIO) : 0;
+}
+
+int Abgabezugriff::entfernen(const QString &pfad)
+{
+    return ::unlink(nativ(pfad).constData()) == 0 ? 0 : errno;
+}
+
+int Abgabezugriff::pruefen(const QString &pfad)
+{
+    struct stat st
+    {
+    };
+    return ::lstat(nativ(pfad).constData(), &st) == 0 ? 0 : errno;
+}
+
+void Abgabezugriff::warten(int ms)
+{
+    QThread::msleep(ulong(ms));
+}
+
 AbgabeErgebnis abgeben(const Konfig &k, const Bereitgestellt &test, const QString &datei,
                        const QByteArray &ausgefuellt)
+{
+    static Abgabezugriff system;
+    return abgeben(k, test, datei, ausgefuellt, system);
+}
+
+AbgabeErgebnis abgeben(const Konfig &k, const Bereitgestellt &test, const QString &datei,
+                       const QByteArray &ausgefuellt, Abgabezugriff &z)
 {
     AbgabeErgebnis e;
     if (!nochBereitgestellt(test)) {
@@ -136,10 +206,63 @@ AbgabeErgebnis abgeben(const Konfig &k, const Bereitgestellt &test, const QStrin
     if (!echterOrdner(eingang)) {
         QDir().mkdir(eingang);
     }
-    if (!echterOrdner(lehrerOrdner) || !echterOrdner(eingang) ||
-        !schreibenUndUmbenennen(eingang + abgabeZwischenname(datei), e.ziel, ausgefuellt)) {
+    if (!echterOrdner(lehrerOrdner) || !echterOrdner(eingang)) {
         e.meldung = nichtMoeglich(eingang);
         return e;
+    }
+
+    // Ganz unter dem Zwischennamen schreiben, dann an die Stelle der Abgabe umbenennen: die
+    // Einsammlung sieht nie eine halbe Datei, und eine fruehere Abgabe bleibt, bis die neue
+    // vollstaendig ist. Belegte Dateien werden abgewartet.
+    const QString zwischen = eingang + abgabeZwischenname(datei);
+    int gewartet = 0;
+    int fehler = mitGeduld(z, gewartet, [&] {
+        const int weg = z.entfernen(zwischen); // Rest einer abgebrochenen Abgabe
+        return weg != 0 && weg != ENOENT ? weg : z.neuAnlegen(zwischen, ausgefuellt);
+    });
+    if (fehler == 0) {
+        fehler = mitGeduld(z, gewartet, [&] { return z.umbenennen(zwischen, e.ziel); });
+    }
+    if (fehler != 0) {
+        z.entfernen(zwischen);
+        e.meldung = nichtMoeglich(eingang);
+        return e;
+    }
+
+    // Die Glocke: hat die Lehrkraft den Test inzwischen beendet, ist die Abgabe zu spaet gekommen
+    // und wird wieder herausgenommen, damit sie nicht still liegen bleibt. Hat die Einsammlung sie
+    // schon genommen, gilt sie.
+    const auto unklar = [&] {
+        e.art = AbgabeErgebnis::Art::NichtMoeglich;
+        e.meldung = u"Mivo kann nicht feststellen, ob deine Abgabe angenommen wurde: Der "_s
+                    u"Schulserver antwortet nicht richtig ("_s +
+                    eingang +
+                    u").\r\n\r\nDeine Antworten bleiben erhalten. Frag bitte deine Lehrerin "_s
+                    u"oder deinen Lehrer, ob dein Test angekommen ist."_s;
+        return e;
+    };
+    const int signal = mitGeduld(
+        z, gewartet, [&] { return z.pruefen(test.signalDatei); },
+        [](int f) { return f != ENOENT; });
+    if (signal != 0 && signal != ENOENT) {
+        return unklar();
+    }
+    if (signal == ENOENT) {
+        const int weg = mitGeduld(
+            z, gewartet, [&] { return z.entfernen(e.ziel); }, [](int f) { return f != ENOENT; });
+        if (weg == 0) {
+            e.art = AbgabeErgebnis::Art::TestBeendet;
+            e.meldung =
+                u"Deine Abgabe kam zu spät: Deine Lehrkraft hat den Test gerade beendet. Diese "_s
+                u"Abgabe wurde NICHT angenommen (hattest du vorher schon abgegeben, gilt die "_s
+                u"frühere).\r\n\r\nDeine Antworten sind nicht verloren: Mit \"In meinem Ordner "_s
+                u"speichern\" kannst du sie sichern. "_s +
+                kBescheid;
+            return e;
+        }
+        if (weg != ENOENT) {
+            return unklar();
+        }
     }
     e.art = AbgabeErgebnis::Art::Abgegeben;
     e.meldung = u"Dein Test ist abgegeben. Du kannst Mivo jetzt schließen."_s;
@@ -193,7 +316,9 @@ QString rueckgabeSpeichern(const Konfig &k, const RueckgabeDokument &d, QString 
     }
     const QString ordner = eigenerOrdner(k);
     if (ordner.isEmpty()) {
-        return u"Dein eigener Ordner ist nicht erreichbar ("_s + k.schuelerOrdner + u")."_s;
+        return k.schuelerFehler.isEmpty()
+                   ? u"Dein eigener Ordner ist nicht erreichbar ("_s + k.schuelerOrdner + u")."_s
+                   : u"Dein eigener Ordner ist nicht erreichbar. "_s + k.schuelerFehler;
     }
     const BytesErgebnis g = bytesLesen(d.pfad, kGrenzeFremdeDatei);
     if (!istGewoehnlicheDatei(d.pfad) || !g.ok()) {

@@ -17,18 +17,48 @@ namespace schuelerseite {
 // Zwischenname im Abgabeordner: endet mit "~", passt also auf kein Abgabemuster.
 QString abgabeZwischenname(const QString &datei);
 
+// Die Dateizugriffe der Abgabe und das Warten dazwischen. Auf einer Freigabe ist eine Datei
+// belegt (EBUSY, EACCES, EPERM, EEXIST), solange etwa die Einsammlung der Lehrkraft die vorige
+// Abgabe liest; Tests stellen das hiermit nach, ohne wirklich zu warten. Jede Funktion gibt 0
+// oder die Fehlernummer (errno) zurueck.
+class Abgabezugriff
+{
+public:
+    virtual ~Abgabezugriff() = default;
+    // Legt pfad neu an (nie eine vorhandene Datei, nie durch eine Verknuepfung), schreibt alle
+    // Bytes und bringt sie auf die Platte; scheitert es, bleibt nichts liegen.
+    virtual int neuAnlegen(const QString &pfad, const QByteArray &bytes);
+    // Benennt um; ein vorhandenes Ziel wird ersetzt.
+    virtual int umbenennen(const QString &quelle, const QString &ziel);
+    virtual int entfernen(const QString &pfad);
+    // 0, wenn pfad besteht; ENOENT, wenn nicht.
+    virtual int pruefen(const QString &pfad);
+    virtual void warten(int ms);
+};
+
+// So lange wird eine belegte Datei beim Abgeben hoechstens abgewartet.
+inline constexpr int kAbgabeWartezeitMs = 5000;
+
 struct AbgabeErgebnis
 {
     enum class Art {
         Abgegeben,
-        TestBeendet,  // Signaldatei fehlt: die Lehrkraft hat den Test beendet
-        NichtMoeglich // Abgabeordner fehlt oder ist nicht beschreibbar
+        TestBeendet,  // Signaldatei fehlt: die Lehrkraft hat den Test beendet (auch waehrend der
+                      // Abgabe: dann ist sie nicht angenommen)
+        NichtMoeglich // Abgabeordner fehlt, ist nicht beschreibbar oder bleibt belegt
     };
     Art art = Art::NichtMoeglich;
     QString meldung; // fuer den Schueler
     QString ziel;    // Pfad der Abgabe
 };
 
+// Gibt ab: schreibt unter dem Zwischennamen, benennt auf den persoenlichen Dateinamen um (eine
+// fruehere Abgabe wird ersetzt) und wartet dabei belegte Dateien bis kAbgabeWartezeitMs ab. Danach
+// die Glocke: ist die Signaldatei inzwischen weg, nimmt die Abgabe sich selbst wieder heraus
+// (TestBeendet, nicht angenommen); ist sie schon eingesammelt, gilt sie als abgegeben. So wird
+// jeder, dem "abgegeben" gesagt wird, mit dieser Kopie benotet.
+AbgabeErgebnis abgeben(const Konfig &k, const Bereitgestellt &test, const QString &datei,
+                       const QByteArray &ausgefuellt, Abgabezugriff &zugriff);
 AbgabeErgebnis abgeben(const Konfig &k, const Bereitgestellt &test, const QString &datei,
                        const QByteArray &ausgefuellt);
 

@@ -25,28 +25,36 @@ namespace {
 constexpr qint64 kGrenzeKonfig = 64 * 1024;
 constexpr qint64 kGrenzeSignal = 1024;
 
-QString wert(const QStringList &zeilen, const QString &kopf)
+struct Wert
 {
-    QString ergebnis;
+    QString text;
+    qsizetype zeile = 0; // ab 1; 0, wenn der Wert fehlt
+};
+
+Wert wert(const QStringList &zeilen, const QString &kopf)
+{
+    Wert ergebnis;
     for (qsizetype i : kopfZeilen(zeilen, kopf)) {
         if (i + 1 < zeilen.size() && !zeilen[i + 1].isEmpty()) {
-            ergebnis = zeilen[i + 1];
+            ergebnis = {zeilen[i + 1], i + 2};
         }
     }
     return ergebnis;
 }
 
-// Ordnerwerte der Datei enden unter Windows mit "\", hier mit dem Trenner.
-QString ordnerWert(QString w)
+// Der Ordner unter kopf; leer, wenn er fehlt oder unbrauchbar ist (dann *fehler gesetzt).
+QString ordnerWert(const QStringList &zeilen, const QString &kopf, const QString &pfad,
+                   QString *fehler)
 {
-    if (w.isEmpty()) {
-        return w;
+    const Wert w = wert(zeilen, kopf);
+    if (w.text.isEmpty()) {
+        return {};
     }
-    if (kTrenner != u'\\' && w.endsWith(u'\\')) {
-        w.chop(1);
-    }
-    return mitTrenner(w);
+    *fehler = ordnerAngabeFehler(w.text, pfad, w.zeile, kopf);
+    return fehler->isEmpty() ? ordnerAusAngabe(w.text) : QString();
 }
+
+const QString kBescheid = u"\r\nBitte sag deiner Lehrerin oder deinem Lehrer Bescheid."_s;
 
 // Zerlegt "KK-Lehrer-TESTKUERZ.tmp"; nur was die Vertragsfunktion genau so bildet, zaehlt.
 std::optional<Bereitgestellt> signalZerlegen(const QString &name)
@@ -126,16 +134,26 @@ KonfigErgebnis konfigLesen(const QString &pfad)
         return e;
     }
     Konfig k;
-    k.ausgabeOrdner = ordnerWert(wert(z.zeilen, Kopf::testAusgabe));
-    k.abgabeOrdner = ordnerWert(wert(z.zeilen, Kopf::testAbgabe));
-    k.rueckgabeOrdner = ordnerWert(wert(z.zeilen, Kopf::testRueckgabe));
-    k.schuelerOrdner = ordnerWert(wert(z.zeilen, Kopf::schueler));
-    k.schule = wert(z.zeilen, Kopf::schule);
+    QString ausgabeFehler, abgabeFehler;
+    k.ausgabeOrdner = ordnerWert(z.zeilen, Kopf::testAusgabe, pfad, &ausgabeFehler);
+    k.abgabeOrdner = ordnerWert(z.zeilen, Kopf::testAbgabe, pfad, &abgabeFehler);
+    k.rueckgabeOrdner = ordnerWert(z.zeilen, Kopf::testRueckgabe, pfad, &k.rueckgabeFehler);
+    k.schuelerOrdner = ordnerWert(z.zeilen, Kopf::schueler, pfad, &k.schuelerFehler);
+    k.schule = wert(z.zeilen, Kopf::schule).text;
     if (k.schule.endsWith(u'\\') || k.schule.endsWith(kTrenner)) {
         k.schule.chop(1);
     }
-    if (k.rueckgabeOrdner.isEmpty()) {
+    // Ohne Eintrag ist der Rueckgabeordner der Ausgabeordner; ein unbrauchbarer bleibt leer.
+    if (k.rueckgabeOrdner.isEmpty() && k.rueckgabeFehler.isEmpty()) {
         k.rueckgabeOrdner = k.ausgabeOrdner;
+    }
+    if (!k.rueckgabeFehler.isEmpty()) {
+        k.rueckgabeFehler += kBescheid;
+    }
+    if (!ausgabeFehler.isEmpty() || !abgabeFehler.isEmpty()) {
+        e.meldung = u"Mivo kann seine Einstellungen nicht benutzen: "_s +
+                    (ausgabeFehler.isEmpty() ? abgabeFehler : ausgabeFehler) + kBescheid;
+        return e;
     }
     if (k.ausgabeOrdner.isEmpty() || k.abgabeOrdner.isEmpty()) {
         e.meldung = u"Mivo ist noch nicht eingerichtet: In "_s + pfad +

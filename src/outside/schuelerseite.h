@@ -22,6 +22,10 @@ struct Konfig
     QString rueckgabeOrdner;
     QString schuelerOrdner;
     QString schule;
+    // Meldungen unbrauchbarer Angaben (der Ordner ist dann leer): ohne Rueckgabeordner gibt es
+    // keine Rueckgaben, ohne eigenen Ordner keinen Zwischenstand; Tests gehen trotzdem.
+    QString rueckgabeFehler;
+    QString schuelerFehler;
 };
 
 struct KonfigErgebnis
@@ -31,8 +35,9 @@ struct KonfigErgebnis
 };
 
 // Liest Mivo-cf.txt mit den Regeln der Konfigurationsdateien: Kopfzeile exakt, Wert in der
-// Zeile darunter, der letzte nicht leere Wert gewinnt, Ordnerwerte enden mit dem Trenner.
-// Ohne Ausgabe- oder Abgabeordner ist Mivo nicht eingerichtet.
+// Zeile darunter, der letzte nicht leere Wert gewinnt, Ordnerwerte enden mit dem Trenner und
+// werden geprueft (ordnerAngabeFehler). Ohne brauchbaren Ausgabe- oder Abgabeordner ist Mivo
+// nicht eingerichtet.
 KonfigErgebnis konfigLesen(const QString &pfad);
 
 // Klassenkuerzel aus der getippten Klasse ("10a" -> "0a", "7" -> "7."); leer, wenn der Text

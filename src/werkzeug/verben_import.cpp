@@ -5,6 +5,7 @@
 // bleibt ohne --ueberschreiben unberuehrt.
 
 #include "classdata/klassendatei.h"
+#include "classdata/klassensperre.h"
 #include "classdata/klassenverwaltung.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
@@ -13,6 +14,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
+
+#include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -83,7 +87,22 @@ int klasseImportieren(WerkzeugKontext &k)
         k.r.fehler(u"Die Datei "_s + pfad + u"  kann nicht geschrieben werden!"_s);
         return 2;
     }
-    if (!klassenlisteSchreiben(pfad, *neu, k.r)) {
+    // Weder die Klasse noch eine gleichnamige in anderer Schreibweise, die ein anderes Programm
+    // offen haelt, wird ersetzt.
+    Klassensperre sperre;
+    std::vector<std::unique_ptr<Klassensperre>> alte;
+    if (!sperre.alleinOeffnen(pfad, k.r)) {
+        return 2;
+    }
+    for (const QString &alt : vorhanden) {
+        if (alt != name) {
+            alte.push_back(std::make_unique<Klassensperre>());
+            if (!alte.back()->alleinOeffnen(ordner + alt, k.r)) {
+                return 2;
+            }
+        }
+    }
+    if (!sperre.speichern(*neu, k.r)) {
         return 2;
     }
     // Eine alte Datei in anderer Schreibweise (l-7x-ph.dta) gaebe sonst zwei gleiche Klassen.

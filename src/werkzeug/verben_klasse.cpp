@@ -1,6 +1,7 @@
 #include "werkzeug/klassen_json.h"
 
 #include "classdata/klassendatei.h"
+#include "classdata/klassensperre.h"
 #include "common/ansitext.h"
 #include "grades/notenmodell.h"
 #include "werkzeug/json.h"
@@ -50,7 +51,12 @@ int klasseSchreiben(WerkzeugKontext &k)
         k.fehler << k.argumente[0] << u": keine Klasse ("_s << text << u")"_s << Qt::endl;
         return 2;
     }
-    return klassenlisteSchreiben(k.argumente[1], klasse, k.r) ? 0 : 2;
+    // Nie eine Klasse ueberschreiben, die ein anderes Programm offen haelt.
+    Klassensperre sperre;
+    if (!sperre.alleinOeffnen(k.argumente[1], k.r)) {
+        return 2;
+    }
+    return sperre.speichern(klasse, k.r) ? 0 : 2;
 }
 
 const VerbRegistrierung

@@ -27,6 +27,10 @@ int zurueckgeben(WerkzeugKontext &k)
     if (!basisEinstellungenLaden(*basis, e, k.r)) {
         return 2;
     }
+    // Eine unbrauchbare Angabe hat das Lesen schon gemeldet.
+    if (e.rueckgabeOrdner.isEmpty() && e.ordnerFehler.contains(Kopf::testRueckgabe)) {
+        return 2;
+    }
     if (e.rueckgabeOrdner.isEmpty()) {
         k.fehler << u"Kein Rückgabeordner eingetragen ("_s << kSchuelerCfName << u")."_s
                  << Qt::endl;

@@ -147,6 +147,10 @@ int rueckgabeVerb(WerkzeugKontext &k)
     if (!a || !k.argumente.isEmpty()) {
         return 1;
     }
+    if (a->konfig.rueckgabeOrdner.isEmpty() && !a->konfig.rueckgabeFehler.isEmpty()) {
+        k.r.fehler(a->konfig.rueckgabeFehler);
+        return 2;
+    }
     const std::optional<Bereitgestellt> b =
         angebotFinden(a->konfig, a->klasse, a->test, Art::Rueckgabe);
     if (!b) {

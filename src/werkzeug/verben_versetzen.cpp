@@ -2,6 +2,7 @@
 // (eine vorhandene Datei wird ueberschrieben) und gibt den neuen Pfad aus.
 
 #include "classdata/klasse.h"
+#include "classdata/klassensperre.h"
 #include "classdata/klassenversetzung.h"
 #include "werkzeug/werkzeug.h"
 
@@ -15,7 +16,8 @@ int versetzen(WerkzeugKontext &k)
         return 1;
     }
     Klasse klasse;
-    const QString pfad = klasseVersetzen(k.argumente[0], k.argumente[1], klasse, k.r);
+    Klassensperre sperre; // eine Zielklasse, die ein anderes Programm offen haelt, bleibt
+    const QString pfad = klasseVersetzen(k.argumente[0], k.argumente[1], klasse, k.r, &sperre);
     if (pfad.isEmpty()) {
         return 2;
     }

@@ -3,6 +3,7 @@
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -49,44 +50,102 @@ private slots:
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("kopf");
         QTest::addColumn<QString>("wert");
+        // Meldung einer unbrauchbaren Ordnerangabe ohne den festen Schluss; %O ist der Testordner
+        // (ohne Trenner am Ende), %D die gelesene Datei.
+        QTest::addColumn<QString>("meldung");
         QTest::newRow("einfach") << crlf({"[Schule]", "Gesamtschule Nord\\"}) << u"[Schule]"_s
-                                 << u"Gesamtschule Nord\\/"_s;
-        QTest::newRow("trenner angehaengt")
-            << crlf({"[Test-Ausgabe]", "/srv/aus"}) << u"[Test-Ausgabe]"_s << u"/srv/aus/"_s;
-        QTest::newRow("trenner vorhanden")
-            << crlf({"[Test-Ausgabe]", "/srv/aus/"}) << u"[Test-Ausgabe]"_s << u"/srv/aus/"_s;
-        QTest::newRow("zweimal, letzter gewinnt")
-            << crlf({"[Schule]", "A", "x", "[Schule]", "B"}) << u"[Schule]"_s << u"B/"_s;
+                                 << u"Gesamtschule Nord\\/"_s << QString();
+        QTest::newRow("trenner angehaengt") << crlf({"[Test-Ausgabe]", "/srv/aus"})
+                                            << u"[Test-Ausgabe]"_s << u"/srv/aus/"_s << QString();
+        QTest::newRow("trenner vorhanden") << crlf({"[Test-Ausgabe]", "/srv/aus/"})
+                                           << u"[Test-Ausgabe]"_s << u"/srv/aus/"_s << QString();
+        QTest::newRow("zweimal, letzter gewinnt") << crlf({"[Schule]", "A", "x", "[Schule]", "B"})
+                                                  << u"[Schule]"_s << u"B/"_s << QString();
         QTest::newRow("zweimal, letzter leer")
-            << crlf({"[Schule]", "A", "[Schule]", ""}) << u"[Schule]"_s << u"A/"_s;
-        QTest::newRow("leerer wert") << crlf({"[Schule]", ""}) << u"[Schule]"_s << QString();
-        QTest::newRow("ordnerkonfiguration")
-            << crlf({"[Ordnerkonfiguration]", "2"}) << u"[Ordnerkonfiguration]"_s << u"2/"_s;
-        QTest::newRow("kopf als wert") << crlf({"[Test-Ausgabe]", "[Test-Abgabe]", "/srv/ab"})
-                                       << u"[Test-Ausgabe]"_s << u"[Test-Abgabe]/"_s;
+            << crlf({"[Schule]", "A", "[Schule]", ""}) << u"[Schule]"_s << u"A/"_s << QString();
+        QTest::newRow("leerer wert")
+            << crlf({"[Schule]", ""}) << u"[Schule]"_s << QString() << QString();
+        QTest::newRow("ordnerkonfiguration") << crlf({"[Ordnerkonfiguration]", "2"})
+                                             << u"[Ordnerkonfiguration]"_s << u"2/"_s << QString();
+        QTest::newRow("kopf als wert")
+            << crlf({"[Test-Ausgabe]", "[Test-Abgabe]", "/srv/ab"}) << u"[Test-Ausgabe]"_s
+            << QString()
+            << u"In der Datei %D, Zeile 2, steht unter [Test-Ausgabe] keine brauchbare "
+               "Ordnerangabe („[Test-Abgabe]“): sie ist kein vollständiger Pfad"_s;
         QTest::newRow("kopf als wert wird nicht gesehen")
             << crlf({"[Test-Ausgabe]", "[Test-Abgabe]", "/srv/ab"}) << u"[Test-Abgabe]"_s
-            << QString();
+            << QString() << QString();
         QTest::newRow("kopf in letzter zeile")
-            << QByteArray("x\r\n[Schule]") << u"[Schule]"_s << QString();
+            << QByteArray("x\r\n[Schule]") << u"[Schule]"_s << QString() << QString();
         QTest::newRow("gross/klein zaehlt")
-            << crlf({"[schule]", "A"}) << u"[Schule]"_s << QString();
+            << crlf({"[schule]", "A"}) << u"[Schule]"_s << QString() << QString();
         QTest::newRow("keine leerzeichen entfernt")
-            << crlf({"[Schule] ", "A"}) << u"[Schule]"_s << QString();
-        QTest::newRow("nur lf") << QByteArray("[Schule]\nA\n") << u"[Schule]"_s << u"A/"_s;
+            << crlf({"[Schule] ", "A"}) << u"[Schule]"_s << QString() << QString();
+        QTest::newRow("nur lf") << QByteArray("[Schule]\nA\n") << u"[Schule]"_s << u"A/"_s
+                                << QString();
         QTest::newRow("umlaut cp1252") << crlf({"[Schule]", "G\xfcnter-Grass-Schule"})
-                                       << u"[Schule]"_s << u"Günter-Grass-Schule/"_s;
-        QTest::newRow("fehlt") << crlf({"[Test-Abgabe]", "x"}) << u"[Schule]"_s << QString();
+                                       << u"[Schule]"_s << u"Günter-Grass-Schule/"_s << QString();
+        QTest::newRow("fehlt") << crlf({"[Test-Abgabe]", "x"}) << u"[Schule]"_s << QString()
+                               << QString();
+        const QString anfang = u"In der Datei %D, Zeile 2, steht unter "_s;
+        QTest::newRow("ordner relativ")
+            << crlf({"[Test-Rueckgabe]", "Rueckgabe"}) << u"[Test-Rueckgabe]"_s << QString()
+            << anfang + u"[Test-Rueckgabe] keine brauchbare Ordnerangabe („Rueckgabe“): sie ist "
+                        "kein vollständiger Pfad"_s;
+        QTest::newRow("windows-pfad")
+            << crlf({"[Test-Abgabe]", "H:\\Schule\\Abgabe\\"}) << u"[Test-Abgabe]"_s << QString()
+            << anfang +
+                   u"[Test-Abgabe] keine brauchbare Ordnerangabe („H:\\Schule\\Abgabe\\“): sie "
+                   "ist kein vollständiger Pfad"_s;
+        QTest::newRow("programmordner relativ")
+            << crlf({"[Mivo-Programm-Ordner]", "Mivo"}) << u"[Mivo-Programm-Ordner]"_s << QString()
+            << anfang + u"[Mivo-Programm-Ordner] keine brauchbare Ordnerangabe („Mivo“): sie ist "
+                        "kein vollständiger Pfad"_s;
+        QTest::newRow("steuerzeichen")
+            << crlf({"[Test-Ausgabe]", "%O/aus\x1b[2J"}) << u"[Test-Ausgabe]"_s << QString()
+            << anfang + u"[Test-Ausgabe] keine brauchbare Ordnerangabe („%O/aus\\x1B[2J“): sie "
+                        "enthält Steuerzeichen oder nicht druckbare Zeichen"_s;
+        QTest::newRow("wurzel") << crlf({"[Test-Rueckgabe]", "/"}) << u"[Test-Rueckgabe]"_s
+                                << QString()
+                                << anfang +
+                                       u"[Test-Rueckgabe] keine brauchbare Ordnerangabe („/“): "
+                                       "sie nennt die Wurzel des Dateisystems"_s;
+        QTest::newRow("elternordner fehlt")
+            << crlf({"[Test-Ausgabe]", "%O/fehlt/aus"}) << u"[Test-Ausgabe]"_s << QString()
+            << anfang + u"[Test-Ausgabe] keine brauchbare Ordnerangabe („%O/fehlt/aus“): weder "
+                        "der Ordner noch der Ordner darüber existiert"_s;
+        QTest::newRow("ordner fehlt, elternordner da")
+            << crlf({"[Test-Ausgabe]", "%O/aus"}) << u"[Test-Ausgabe]"_s << u"%O/aus/"_s
+            << QString();
+        QTest::newRow("backslash am ende ist trenner")
+            << crlf({"[Test-Ausgabe]", "%O\\"}) << u"[Test-Ausgabe]"_s << u"%O/"_s << QString();
     }
     void lesen()
     {
         QFETCH(QByteArray, inhalt);
         QFETCH(QString, kopf);
         QFETCH(QString, wert);
+        QFETCH(QString, meldung);
         Umgebung u;
-        u.o.schreibe(u"Mivo-cf.txt"_s, inhalt);
-        QCOMPARE(u.k.leseAusDateiDenOrdner(u.o.datei(u"Mivo-cf.txt"_s), kopf), wert);
-        QVERIFY(u.r.protokoll.isEmpty());
+        const QString ordner = u.o.pfad().chopped(1);
+        const QString datei = u.o.datei(u"Mivo-cf.txt"_s);
+        u.o.schreibe(u"Mivo-cf.txt"_s, inhalt.replace("%O", QFile::encodeName(ordner)));
+        QCOMPARE(u.k.leseAusDateiDenOrdner(datei, kopf), wert.replace(u"%O"_s, ordner));
+        if (meldung.isEmpty()) {
+            QVERIFY(u.r.protokoll.isEmpty());
+            QVERIFY(u.e.ordnerFehler.isEmpty());
+            return;
+        }
+        // Unbrauchbar: gemeldet mit Datei und Zeile, fuer die Schritte gemerkt, nichts angelegt.
+        meldung.replace(u"%O"_s, ordner).replace(u"%D"_s, datei);
+        QCOMPARE(u.r.protokoll.size(), 1);
+        QCOMPARE(u.r.protokoll[0].art, Rueckfragen::Art::Fehler);
+        QVERIFY2(
+            u.r.protokoll[0].text.startsWith(meldung + u". Dieser Ordner wird nicht benutzt"_s),
+            qPrintable(u.r.protokoll[0].text));
+        QVERIFY(u.e.ordnerFehler.value(kopf).startsWith(meldung));
+        QCOMPARE(QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{u"Mivo-cf.txt"_s});
     }
 
     void lesenFehlendeSchuelerdatei()
@@ -206,7 +265,8 @@ private slots:
 
     void unveraendertWirdNichtGeschrieben()
     {
-        // Der Start schreibt jedes Mal den Basisordner; steht er schon da, bleibt die Datei unberuehrt.
+        // Der Start schreibt jedes Mal den Basisordner; steht er schon da, bleibt die Datei
+        // unberuehrt.
         Umgebung u;
         const QString pfad = u.o.datei(u"Mivo-cf.txt"_s);
         u.o.schreibe(u"Mivo-cf.txt"_s, QByteArray("[Schule]\nA\n"));

@@ -10,6 +10,7 @@
 #include "unterstuetzung/testumgebung.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 #include <QTextBlock>
@@ -161,6 +162,81 @@ private slots:
                          u"Mivo-Test 2026-12-08 7xP1Bspl- Öztürk.A- benotet.Doc"_s}));
     }
 
+    // Im Rueckgabeordner liegt auch Fremdes (eine Notiz, die Rueckgabe eines anderen Tests, ein
+    // fremdes Bild): Zurueckgeben und Zuruecknehmen loeschen nur, was die Rueckgabe schrieb.
+    void fremdesBleibt()
+    {
+        Aufbau a;
+        SkriptRueckfragen r;
+        QVERIFY(
+            testZurueckgeben(a.test, a.e, true, FesteUhr(QDateTime(QDate(2026, 12, 7), {})), r).ok);
+        const QString anderer = u"Mivo-Test 2026-12-01 7xP2Elek- Schmidtb.K- benotet.Doc"_s;
+        dateiSchreiben(a.ziel() + u"notiz.txt"_s, "fremd");
+        dateiSchreiben(a.ziel() + anderer, "anderer Test");
+        dateiSchreiben(a.ziel() + u"Bilder/02-1.jpg"_s, "fremdes Bild");
+        const Rueckgabe g =
+            testZurueckgeben(a.test, a.e, false, FesteUhr(QDateTime(QDate(2026, 12, 8), {})), r);
+        QVERIFY2(g.ok, qPrintable(r.meldungen().join(u'\n')));
+        QCOMPARE(dateien(a.ziel()),
+                 (QStringList{u"Bilder"_s, anderer,
+                              u"Mivo-Test 2026-12-08 7xP1Bspl- Schmidtb.K- benotet.Doc"_s,
+                              u"Mivo-Test 2026-12-08 7xP1Bspl- Öztürk.A- benotet.Doc"_s,
+                              u"notiz.txt"_s}));
+        QCOMPARE(dateien(a.ziel() + u"Bilder"_s), (QStringList{u"01-1.jpg"_s, u"02-1.jpg"_s}));
+        QCOMPARE(zurueckgegebeneDokumente(a.test, a.e),
+                 (QStringList{u"Schmidtb.K"_s, u"Öztürk.A"_s}));
+
+        QVERIFY(!rueckgabeZuruecknehmen(a.test, a.e, r));
+        QVERIFY(!QFileInfo::exists(g.signalDatei));
+        QCOMPARE(dateien(a.ziel()), (QStringList{u"Bilder"_s, anderer, u"notiz.txt"_s}));
+        QCOMPARE(dateien(a.ziel() + u"Bilder"_s), QStringList{u"02-1.jpg"_s});
+        QCOMPARE(dateiInhalt(a.ziel() + u"notiz.txt"_s), QByteArray("fremd"));
+        QVERIFY(rueckgabeZuruecknehmen(a.test, a.e, r));
+        QCOMPARE(r.meldungen(), QStringList());
+    }
+
+    // Was nicht vollstaendig zurueckgegeben werden kann, wird den Schuelern nicht gezeigt, und
+    // die Meldung nennt, was fehlt. Eine unlesbare Kopie haelt alles an (die fruehere Rueckgabe
+    // bleibt, wie sie war); scheitert das Schreiben, ist auch die fruehere nicht mehr sichtbar.
+    void unvollstaendig_data()
+    {
+        QTest::addColumn<QString>("fall");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("Kopie unlesbar") << u"unlesbar"_s << u"Es wurde nichts zurückgegeben."_s;
+        QTest::newRow("Dokument nicht schreibbar")
+            << u"ordner"_s
+            << u"fehlt: Mivo-Test 2026-12-08 7xP1Bspl- Öztürk.A- benotet.Doc.\r\nDie "
+               "Signaldatei wurde nicht geschrieben"_s;
+    }
+    void unvollstaendig()
+    {
+        QFETCH(QString, fall);
+        QFETCH(QString, meldung);
+        Aufbau a;
+        SkriptRueckfragen r;
+        QVERIFY(
+            testZurueckgeben(a.test, a.e, true, FesteUhr(QDateTime(QDate(2026, 12, 7), {})), r).ok);
+        if (fall == u"unlesbar"_s) {
+            dateiSchreiben(a.test.benotetOrdner() + u"Kaputt.X7x"_s, QByteArray("Name\0\0", 6));
+        } else {
+            QVERIFY(QDir().mkpath(a.ziel() +
+                                  u"Mivo-Test 2026-12-08 7xP1Bspl- Öztürk.A- benotet.Doc"_s));
+        }
+        const QStringList vorher = dateien(a.ziel());
+        const Rueckgabe g =
+            testZurueckgeben(a.test, a.e, false, FesteUhr(QDateTime(QDate(2026, 12, 8), {})), r);
+        QVERIFY(!g.ok);
+        QVERIFY2(r.letzteMeldung().contains(meldung), qPrintable(r.letzteMeldung()));
+        QCOMPARE(r.protokoll.last().art, Rueckfragen::Art::Fehler);
+        if (fall == u"unlesbar"_s) {
+            QVERIFY(r.letzteMeldung().contains(u"Kaputt.X7x"_s));
+            QCOMPARE(dateien(a.ziel()), vorher); // nichts angeruehrt, die alte bleibt sichtbar
+            QVERIFY(QFileInfo::exists(a.e.rueckgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s));
+        } else {
+            QVERIFY(!QFileInfo::exists(a.e.rueckgabeOrdner + u"7x-Meier-7xP1Bspl.tmp"_s));
+        }
+    }
+
     // Ohne benotete Kopie: Meldung, und ein frueher zurueckgegebener Test bleibt liegen.
     void ohneBenoteteKopien()
     {
@@ -190,6 +266,45 @@ private slots:
                  u"Der Bereitstellungsordner konnte nicht korrekt erstellt werden!"_s);
     }
 
+    // Eine unbrauchbare Ordnerangabe wird nie relativ zum Arbeitsordner benutzt: die Rueckgabe
+    // weigert sich mit der Meldung, die Datei und Zeile nennt, legt nichts an und loescht nichts.
+    void unbrauchbarerRueckgabeordner()
+    {
+        Aufbau a;
+        Testordner arbeit;
+        arbeit.schreibe(u"Rueckgabe/Meier/7x/fremd.txt"_s, "gehört jemand anderem");
+        const QString server = a.ordner.pfad() + u"Server/"_s;
+        QVERIFY(QDir().mkpath(server));
+        a.ordner.schreibe(u"Mivo-Kl-cf.txt"_s, "[Mivo-Programm-Ordner]\r\n" +
+                                                   QFile::encodeName(server) +
+                                                   "\r\n[Lehrername]\r\nMeier\r\n"
+                                                   "[Lehrer-Klassen-Ordner]\r\n" +
+                                                   QFile::encodeName(a.ordner.pfad()) + "\r\n");
+        dateiSchreiben(server + u"Mivo-cf.txt"_s,
+                       "[Test-Ausgabe]\r\n" + QFile::encodeName(server) + "\r\n[Test-Abgabe]\r\n" +
+                           QFile::encodeName(server) + "\r\n[Test-Rueckgabe]\r\nRueckgabe\r\n");
+        Einstellungen e;
+        e.programmOrdner = a.ordner.pfad();
+        SkriptRueckfragen r;
+        Konfiguration k(e, r);
+        const QString vorher = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(arbeit.pfad()));
+        const bool geladen = k.einstellungenLaden();
+        const Rueckgabe g =
+            testZurueckgeben(a.test, e, true, FesteUhr(QDateTime(QDate(2026, 12, 7), {})), r);
+        QVERIFY(QDir::setCurrent(vorher));
+        QVERIFY(geladen);
+        QVERIFY(!g.ok);
+        const QString meldung = u"In der Datei "_s + server +
+                                u"Mivo-cf.txt, Zeile 6, steht unter [Test-Rueckgabe] keine "
+                                "brauchbare Ordnerangabe („Rueckgabe“): sie ist kein "
+                                "vollständiger Pfad. Dieser Ordner wird nicht benutzt"_s;
+        QVERIFY2(r.letzteMeldung().startsWith(meldung), qPrintable(r.letzteMeldung()));
+        QCOMPARE(dateien(arbeit.pfad()), QStringList{u"Rueckgabe"_s});
+        QCOMPARE(dateien(arbeit.pfad() + u"Rueckgabe/Meier/7x/"_s), QStringList{u"fremd.txt"_s});
+        QCOMPARE(dateien(server), QStringList{u"Mivo-cf.txt"_s});
+    }
+
     void zuruecknehmen()
     {
         Aufbau a;
@@ -197,11 +312,11 @@ private slots:
         const Rueckgabe g =
             testZurueckgeben(a.test, a.e, true, FesteUhr(QDateTime(QDate(2026, 12, 7), {})), r);
         QVERIFY(g.ok);
-        QVERIFY(!rueckgabeZuruecknehmen(a.test, a.e));
+        QVERIFY(!rueckgabeZuruecknehmen(a.test, a.e, r));
         QCOMPARE(dateien(a.ziel()), QStringList());
         QVERIFY(!QFileInfo::exists(g.signalDatei));
         QCOMPARE(zurueckgegebeneDokumente(a.test, a.e), QStringList());
-        QVERIFY(rueckgabeZuruecknehmen(a.test, a.e));
+        QVERIFY(rueckgabeZuruecknehmen(a.test, a.e, r));
         // Die benoteten Kopien im Testordner bleiben.
         QCOMPARE(dateien(a.test.benotetOrdner()).size(), 3);
     }

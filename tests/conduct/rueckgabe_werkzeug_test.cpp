@@ -39,6 +39,8 @@ private slots:
     {
         rueck = basis.pfad() + u"Server/Rueckgabe/"_s;
         QVERIFY(QDir().mkpath(basis.pfad() + u"Schulserver"_s));
+        // Die Transferordner duerfen fehlen, der Ordner darueber nicht.
+        QVERIFY(QDir().mkpath(basis.pfad() + u"Server"_s));
         QVERIFY(ansiZeilenSchreiben(basis.datei(u"Mivo-Kl-cf.txt"_s),
                                     {u"[Mivo-Programm-Ordner]"_s, basis.pfad() + u"Schulserver/"_s,
                                      u"[Lehrername]"_s, u"Meier"_s, u"[Lehrer-Klassen-Ordner]"_s,

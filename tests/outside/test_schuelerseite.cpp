@@ -11,7 +11,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTest>
+
+#include <cerrno>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace schuelerseite;
@@ -24,56 +28,158 @@ QByteArray kopieBytes(int fragen = 3)
     return ansiZeilenAlsBytes(schuelerhilfe::kopie(u"Lena"_s, u"Albrecht"_s, fragen));
 }
 
+// Stellt eine Freigabe nach: die ersten Aufrufe eines Zugriffs scheitern mit einer
+// Fehlernummer, und nach dem Umbenennen kann die Lehrkraft dazwischenkommen. Gewartet wird nicht.
+class Freigabe final : public Abgabezugriff
+{
+public:
+    QMap<QString, QList<int>> stoerungen; // Zugriff -> Fehlernummern der ersten Aufrufe
+    std::function<void()> nachUmbenennen;
+    std::function<void()> vorEntfernen; // nur beim Herausnehmen der Abgabe selbst
+    QString ziel;
+    int gewartet = 0;
+
+    int neuAnlegen(const QString &pfad, const QByteArray &bytes) override
+    {
+        const int f = stoerung(u"anlegen"_s);
+        return f != 0 ? f : Abgabezugriff::neuAnlegen(pfad, bytes);
+    }
+    int umbenennen(const QString &quelle, const QString &nach) override
+    {
+        if (const int f = stoerung(u"umbenennen"_s)) {
+            return f;
+        }
+        const int f = Abgabezugriff::umbenennen(quelle, nach);
+        if (f == 0 && nachUmbenennen) {
+            nachUmbenennen();
+        }
+        return f;
+    }
+    int entfernen(const QString &pfad) override
+    {
+        if (pfad != ziel) {
+            return Abgabezugriff::entfernen(pfad);
+        }
+        if (const int f = stoerung(u"entfernen"_s)) {
+            return f;
+        }
+        if (vorEntfernen) {
+            vorEntfernen();
+        }
+        return Abgabezugriff::entfernen(pfad);
+    }
+    void warten(int ms) override { gewartet += ms; }
+
+private:
+    int stoerung(const QString &zugriff)
+    {
+        QList<int> &f = stoerungen[zugriff];
+        return f.isEmpty() ? 0 : f.takeFirst();
+    }
+};
+
 } // namespace
 
 class TestSchuelerseite : public QObject
 {
     Q_OBJECT
 private slots:
+    // %O steht fuer den Testordner (ohne Trenner am Ende), %D fuer die gelesene Datei.
     void konfig_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("ausgabe"); // leer: nicht eingerichtet
         QTest::addColumn<QString>("rueckgabe");
         QTest::addColumn<QString>("schule");
-        const QByteArray voll = "[Test-Ausgabe]\r\n/s/aus\r\n[Test-Abgabe]\r\n/s/ab/\r\n"
-                                "[Test-Rueckgabe]\r\n/s/rueck\r\n[Schueler]\r\nH:\\\r\n"
+        // Anfang der Meldung einer unbrauchbaren Ordnerangabe (ohne Konfig in e.meldung, sonst
+        // in rueckgabeFehler oder schuelerFehler); leer: keine.
+        QTest::addColumn<QString>("fehler");
+        const QByteArray voll = "[Test-Ausgabe]\r\n%O/aus\r\n[Test-Abgabe]\r\n%O/ab/\r\n"
+                                "[Test-Rueckgabe]\r\n%O/rueck\r\n[Schueler]\r\n%O/ich\\\r\n"
                                 "[Schule]\r\nGesamtschule S\xfc"
                                 "d\\\r\n";
         QTest::newRow("vollstaendig")
-            << voll << u"/s/aus/"_s << u"/s/rueck/"_s << u"Gesamtschule Süd"_s;
+            << voll << u"%O/aus/"_s << u"%O/rueck/"_s << u"Gesamtschule Süd"_s << QString();
         QTest::newRow("letzter nicht leerer Wert gewinnt")
-            << QByteArray("[Test-Ausgabe]\r\n/a\r\n[Test-Ausgabe]\r\n\r\n[Test-Abgabe]\r\n/b\r\n")
-            << u"/a/"_s << u"/a/"_s << QString();
+            << QByteArray(
+                   "[Test-Ausgabe]\r\n%O/a\r\n[Test-Ausgabe]\r\n\r\n[Test-Abgabe]\r\n%O/b\r\n")
+            << u"%O/a/"_s << u"%O/a/"_s << QString() << QString();
         QTest::newRow("Wert sieht aus wie Kopf")
             << QByteArray("[Test-Ausgabe]\r\n[Test-Abgabe]\r\n/x\r\n") << QString() << QString()
-            << QString();
+            << QString()
+            << u"Mivo kann seine Einstellungen nicht benutzen: In der Datei %D, Zeile 2, steht "
+               "unter [Test-Ausgabe] keine brauchbare Ordnerangabe („[Test-Abgabe]“): sie ist "
+               "kein vollständiger Pfad."_s;
         QTest::newRow("Kopf in der letzten Zeile")
             << QByteArray("[Test-Abgabe]\n/b\n[Test-Ausgabe]") << QString() << QString()
-            << QString();
+            << QString() << QString();
         QTest::newRow("leere Vorlage") << QByteArray("[Test-Ausgabe]\r\n\r\n[Test-Abgabe]\r\n\r\n")
-                                       << QString() << QString() << QString();
+                                       << QString() << QString() << QString() << QString();
         QTest::newRow("binaer") << QByteArray("[Test-Ausgabe]\r\n\0\0", 20) << QString()
-                                << QString() << QString();
+                                << QString() << QString() << QString();
         QTest::newRow("riesig") << QByteArray(200 * 1024, 'x') << QString() << QString()
-                                << QString();
+                                << QString() << QString();
+        const QByteArray ab = "[Test-Abgabe]\r\n%O/ab\r\n";
+        QTest::newRow("Ausgabe relativ")
+            << QByteArray("[Test-Ausgabe]\r\nAusgabe\r\n" + ab) << QString() << QString()
+            << QString()
+            << u"Mivo kann seine Einstellungen nicht benutzen: In der Datei %D, Zeile 2, steht "
+               "unter [Test-Ausgabe] keine brauchbare Ordnerangabe („Ausgabe“): sie ist kein "
+               "vollständiger Pfad."_s;
+        QTest::newRow("Abgabe mit Steuerzeichen")
+            << QByteArray("[Test-Ausgabe]\r\n%O/aus\r\n[Test-Abgabe]\r\n%O/a\tb\r\n") << QString()
+            << QString() << QString()
+            << u"Mivo kann seine Einstellungen nicht benutzen: In der Datei %D, Zeile 4, steht "
+               "unter [Test-Abgabe] keine brauchbare Ordnerangabe („%O/a\\x09b“): sie enthält "
+               "Steuerzeichen oder nicht druckbare Zeichen."_s;
+        QTest::newRow("Abgabe ohne Elternordner")
+            << QByteArray("[Test-Ausgabe]\r\n%O/aus\r\n[Test-Abgabe]\r\n%O/x/y/ab\r\n") << QString()
+            << QString() << QString()
+            << u"Mivo kann seine Einstellungen nicht benutzen: In der Datei %D, Zeile 4, steht "
+               "unter [Test-Abgabe] keine brauchbare Ordnerangabe („%O/x/y/ab“): weder der Ordner "
+               "noch der Ordner darüber existiert."_s;
+        // Ein unbrauchbarer Rueckgabeordner ist nicht der Ausgabeordner: Tests gehen, Rueckgaben
+        // nicht.
+        QTest::newRow("Rueckgabe nur Backslash")
+            << QByteArray("[Test-Ausgabe]\r\n%O/aus\r\n" + ab + "[Test-Rueckgabe]\r\n\\\r\n")
+            << u"%O/aus/"_s << QString() << QString()
+            << u"In der Datei %D, Zeile 6, steht unter [Test-Rueckgabe] keine brauchbare "
+               "Ordnerangabe („\\“): sie ist kein vollständiger Pfad."_s;
+        QTest::newRow("eigener Ordner als Laufwerk")
+            << QByteArray("[Test-Ausgabe]\r\n%O/aus\r\n" + ab + "[Schueler]\r\nH:\\\r\n")
+            << u"%O/aus/"_s << u"%O/aus/"_s << QString()
+            << u"In der Datei %D, Zeile 6, steht unter [Schueler] keine brauchbare "
+               "Ordnerangabe („H:\\“): sie ist kein vollständiger Pfad."_s;
     }
     void konfig()
     {
         QFETCH(QByteArray, inhalt);
         QFETCH(QString, ausgabe);
+        QFETCH(QString, rueckgabe);
+        QFETCH(QString, fehler);
         Testordner t;
-        t.schreibe(u"Mivo-cf.txt"_s, inhalt);
-        const KonfigErgebnis e = konfigLesen(t.datei(u"Mivo-cf.txt"_s));
+        const QString o = t.pfad().chopped(1);
+        const QString d = t.datei(u"Mivo-cf.txt"_s);
+        t.schreibe(u"Mivo-cf.txt"_s, inhalt.replace("%O", QFile::encodeName(o)));
+        fehler.replace(u"%O"_s, o).replace(u"%D"_s, d);
+        const KonfigErgebnis e = konfigLesen(d);
         if (ausgabe.isEmpty()) {
             QVERIFY(!e.konfig);
-            QVERIFY(e.meldung.contains(t.datei(u"Mivo-cf.txt"_s)));
+            QVERIFY(e.meldung.contains(d));
+            QVERIFY2(e.meldung.startsWith(fehler), qPrintable(e.meldung));
             return;
         }
         QVERIFY2(e.konfig, qPrintable(e.meldung));
-        QCOMPARE(e.konfig->ausgabeOrdner, ausgabe);
-        QTEST(e.konfig->rueckgabeOrdner, "rueckgabe");
+        QCOMPARE(e.konfig->ausgabeOrdner, ausgabe.replace(u"%O"_s, o));
+        QCOMPARE(e.konfig->rueckgabeOrdner, rueckgabe.replace(u"%O"_s, o));
         QTEST(e.konfig->schule, "schule");
+        const QString gemeldet = e.konfig->rueckgabeFehler + e.konfig->schuelerFehler;
+        QVERIFY2(fehler.isEmpty() ? gemeldet.isEmpty() : gemeldet.startsWith(fehler),
+                 qPrintable(gemeldet));
+        if (!e.konfig->schuelerFehler.isEmpty()) {
+            QVERIFY(rueckgabeSpeichern(*e.konfig, RueckgabeDokument{{}, {}, {}, true})
+                        .contains(fehler));
+        }
     }
 
     void konfigFehlt()
@@ -376,6 +482,95 @@ private slots:
         QVERIFY(!e.meldung.isEmpty());
         QVERIFY(QDir(woanders.pfad()).isEmpty());
         QVERIFY(!QFile::exists(s.eingang() + abgabeZwischenname(u"Albrecht.L7x"_s)));
+    }
+
+    // Eine belegte Datei (die Einsammlung liest gerade die vorige Abgabe) wird bis zu 5 s
+    // abgewartet; dann gibt es eine Meldung, und die fruehere Abgabe ist unversehrt. Nach dem
+    // Umbenennen laeutet die Glocke: ist der Test inzwischen beendet, nimmt die Abgabe sich wieder
+    // heraus und sagt es, es sei denn, die Einsammlung hat sie schon genommen.
+    void abgabeAufDerFreigabe_data()
+    {
+        QTest::addColumn<QString>("fall");
+        QTest::addColumn<QList<int>>("anlegen");
+        QTest::addColumn<QList<int>>("umbenennen");
+        QTest::addColumn<QList<int>>("entfernen");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QByteArray>("liegt"); // Inhalt unter dem persoenlichen Namen danach
+        QTest::addColumn<int>("gewartet");
+        const QList<int> keine;
+        const int ab = int(AbgabeErgebnis::Art::Abgegeben);
+        const int beendet = int(AbgabeErgebnis::Art::TestBeendet);
+        const int nicht = int(AbgabeErgebnis::Art::NichtMoeglich);
+        QTest::newRow("Umbenennen kurz belegt")
+            << QString() << keine << QList<int>{EACCES, EBUSY, EPERM} << keine << ab
+            << QByteArray("neu") << 50 + 100 + 200;
+        QTest::newRow("Anlegen kurz belegt") << QString() << QList<int>{EEXIST, EBUSY} << keine
+                                             << keine << ab << QByteArray("neu") << 50 + 100;
+        QTest::newRow("Umbenennen bleibt belegt")
+            << QString() << keine << QList<int>(40, EBUSY) << keine << nicht << QByteArray("alt")
+            << kAbgabeWartezeitMs;
+        QTest::newRow("Platte voll")
+            << QString() << QList<int>{ENOSPC} << keine << keine << nicht << QByteArray("alt") << 0;
+        QTest::newRow("Test beendet beim Umbenennen")
+            << u"beendet"_s << keine << keine << keine << beendet << QByteArray() << 0;
+        QTest::newRow("beendet, Abgabe kurz belegt")
+            << u"beendet"_s << keine << keine << QList<int>{EBUSY} << beendet << QByteArray() << 50;
+        QTest::newRow("eingesammelt, dann beendet")
+            << u"eingesammelt"_s << keine << keine << keine << ab << QByteArray() << 0;
+        QTest::newRow("beendet, beim Herausnehmen eingesammelt")
+            << u"beimEntfernenEingesammelt"_s << keine << keine << QList<int>{EACCES} << ab
+            << QByteArray() << 50;
+    }
+    void abgabeAufDerFreigabe()
+    {
+        QFETCH(QString, fall);
+        schuelerhilfe::Server s;
+        s.bereitstellen({{u"Lena"_s, u"Albrecht"_s}});
+        const Bereitgestellt t = s.test();
+        QCOMPARE(abgeben(s.k, t, u"Albrecht.L7x"_s, "alt").art, AbgabeErgebnis::Art::Abgegeben);
+        const QString ziel = s.eingang() + u"Albrecht.L7x"_s;
+        const QString eingesammelt = s.t.datei(u"T2-Ausge.Albrecht.L7x"_s);
+        Freigabe f;
+        f.ziel = ziel;
+        QFETCH(QList<int>, anlegen);
+        QFETCH(QList<int>, umbenennen);
+        QFETCH(QList<int>, entfernen);
+        f.stoerungen = {
+            {u"anlegen"_s, anlegen}, {u"umbenennen"_s, umbenennen}, {u"entfernen"_s, entfernen}};
+        const auto einsammeln = [&] { QVERIFY(QFile::rename(ziel, eingesammelt)); };
+        if (!fall.isEmpty()) {
+            f.nachUmbenennen = [&] {
+                if (fall == u"eingesammelt"_s) {
+                    einsammeln();
+                }
+                QVERIFY(QFile::remove(t.signalDatei));
+            };
+        }
+        if (fall == u"beimEntfernenEingesammelt"_s) {
+            f.vorEntfernen = einsammeln;
+        }
+        const AbgabeErgebnis e = abgeben(s.k, t, u"Albrecht.L7x"_s, "neu", f);
+        QTEST(int(e.art), "art");
+        QTEST(f.gewartet, "gewartet");
+        QTEST(QFile::exists(ziel) ? dateiInhalt(ziel) : QByteArray(), "liegt");
+        QVERIFY(!QFile::exists(s.eingang() + abgabeZwischenname(u"Albrecht.L7x"_s)));
+        if (fall.startsWith(u"eingesammelt"_s) || fall == u"beimEntfernenEingesammelt"_s) {
+            QCOMPARE(dateiInhalt(eingesammelt), QByteArray("neu"));
+        }
+        switch (e.art) {
+        case AbgabeErgebnis::Art::Abgegeben:
+            QCOMPARE(e.meldung, u"Dein Test ist abgegeben. Du kannst Mivo jetzt schließen."_s);
+            break;
+        case AbgabeErgebnis::Art::TestBeendet:
+            QVERIFY2(e.meldung.startsWith(u"Deine Abgabe kam zu spät: Deine Lehrkraft hat den "
+                                          "Test gerade beendet. Diese Abgabe wurde NICHT "
+                                          "angenommen"_s),
+                     qPrintable(e.meldung));
+            break;
+        case AbgabeErgebnis::Art::NichtMoeglich:
+            QVERIFY(e.meldung.startsWith(u"Dein Test konnte nicht abgegeben werden"_s));
+            break;
+        }
     }
 
     void eigenerOrdnerUndRueckgabe()

@@ -163,7 +163,7 @@ void TSchuelerdatenEingabefenster::zurueckziehen()
         return;
     }
     if (rueckgabe) {
-        rueckgabeZuruecknehmen(test, e);
+        rueckgabeZuruecknehmen(test, e, r);
     } else {
         // Wartende Abgaben einsammeln, zurueckziehen, nachsammeln; alles unter der Testsperre.
         const Beendigung b = durchfuehrungBeenden(test, e, einsammlung, uhr, r);
@@ -196,7 +196,7 @@ void TSchuelerdatenEingabefenster::BBereitgestellteTestsLoeschenClick()
     }
     // Auch ohne laufende Durchfuehrung: Reste einer frueheren Bereitstellung entfernen.
     const bool warLeer =
-        rueckgabe ? rueckgabeZuruecknehmen(test, e) : bereitgestellteTestsLoeschen(test, e);
+        rueckgabe ? rueckgabeZuruecknehmen(test, e, r) : bereitgestellteTestsLoeschen(test, e);
     ListBoxBereitgestellt->clear();
     LZahlBereitgestellt->setText(u"0"_s);
     if (warLeer) {

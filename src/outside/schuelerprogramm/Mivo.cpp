@@ -234,7 +234,7 @@ void TMivo::klassenAnbieten()
     const QString getippt = CBoxKlasse->currentText();
     CBoxKlasse->clear();
     QStringList klassen = klassenMitSignal(k.ausgabeOrdner);
-    if (k.rueckgabeOrdner != k.ausgabeOrdner) {
+    if (!k.rueckgabeOrdner.isEmpty() && k.rueckgabeOrdner != k.ausgabeOrdner) {
         for (const QString &c : klassenMitSignal(k.rueckgabeOrdner)) {
             if (!klassen.contains(c)) {
                 klassen << c;
@@ -272,6 +272,10 @@ void TMivo::klasseSuchen(Art a)
         return;
     }
     const QString ordner = a == Art::Test ? k.ausgabeOrdner : k.rueckgabeOrdner;
+    if (ordner.isEmpty() && a == Art::Rueckgabe && !k.rueckgabeFehler.isEmpty()) {
+        r.fehler(k.rueckgabeFehler);
+        return;
+    }
     if (!echterOrdner(ordner)) {
         r.fehler(u"Mivo erreicht den Ordner auf dem Schulserver nicht ("_s + ordner +
                  u"). Bitte sag deiner Lehrerin oder deinem Lehrer Bescheid."_s);
@@ -380,7 +384,8 @@ void TMivo::testOeffnen(const Eintrag &e)
     testansicht->setFocus();
     if (eigenerOrdner(k).isEmpty()) {
         r.warnung(u"Dein eigener Ordner ist nicht erreichbar. Deine Antworten werden bis zum "_s
-                  u"Abgeben nur hier im Fenster gehalten: Schließe Mivo nicht vorher."_s);
+                  u"Abgeben nur hier im Fenster gehalten: Schließe Mivo nicht vorher."_s +
+                  (k.schuelerFehler.isEmpty() ? QString() : crlf + crlf + k.schuelerFehler));
     }
 }
 

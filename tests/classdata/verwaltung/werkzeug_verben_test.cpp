@@ -1,15 +1,21 @@
 #include "classdata/klassendatei.h"
 #include "classdata/klassenexport.h"
+#include "classdata/klassensperre.h"
 #include "grades/klassenbau.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 #include "werkzeug/werkzeug.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
 #include <QTextStream>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -197,6 +203,53 @@ private slots:
         QCOMPARE(liste.join(u' '), namen);
         QCOMPARE(k.notenart(5).langname, u"Tests, Klassenarbeiten usw."_s);
         QCOMPARE(k.gewicht(2), qint16(43));
+    }
+
+    // Jedes Verb, das eine Klassendatei schreibt, laesst eine Klasse in Ruhe, die ein anderes
+    // Programm offen haelt: Meldung, Rueckgabe 2, die Datei unveraendert. Danach geht es.
+    void offeneKlasseBleibt_data()
+    {
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QString>("ziel"); // die offene Klasse
+        QTest::newRow("klasse-schreiben") << u"klasse-schreiben"_s << u"L-7a-De.DTA"_s;
+        QTest::newRow("klasse-importieren --ueberschreiben")
+            << u"klasse-importieren"_s << u"L-7a-De.DTA"_s;
+        QTest::newRow("klasse-importieren, andere Schreibweise")
+            << u"klasse-importieren"_s << u"l-7a-de.dta"_s;
+        QTest::newRow("versetzen") << u"versetzen"_s << u"2017-18/L-10b-Bio.DTA"_s;
+    }
+    void offeneKlasseBleibt()
+    {
+        QFETCH(QString, verb);
+        QFETCH(QString, ziel);
+        Testordner o;
+        o.schreibe(u"namen.txt"_s, "Abel;Anna;w;a\r\n");
+        o.schreibe(u"gut.json"_s, R"({"schueler": [{"nachname": "Abel"}]})");
+        QVERIFY(QDir().mkpath(o.datei(u"2017-18"_s)));
+        const QByteArray alt(kKlassenDateiGroesse, 'x');
+        o.schreibe(ziel, alt);
+        QStringList aufruf{verb};
+        if (verb == u"klasse-schreiben"_s) {
+            aufruf << o.datei(u"gut.json"_s) << o.datei(ziel);
+        } else if (verb == u"klasse-importieren"_s) {
+            aufruf << o.datei(u"namen.txt"_s) << o.datei(u"L-7a-De.DTA"_s) << u"--ueberschreiben"_s;
+        } else {
+            aufruf << klassenPfad << o.datei(u"2017-18"_s);
+        }
+        auto andere = std::make_unique<Klassensperre>();
+        SkriptRueckfragen r;
+        QVERIFY(andere->oeffnen(o.datei(ziel), r));
+        const Lauf l = werkzeug(aufruf);
+        QCOMPARE(l.ergebnis, 2);
+        QVERIFY2(l.fehler.contains(u" ist in einem anderen Programm geöffnet"_s) &&
+                     l.fehler.contains(u"Sie wird hier nicht geschrieben; es wurde nichts "
+                                       "geändert."_s),
+                 qPrintable(l.fehler));
+        QCOMPARE(o.lies(ziel), alt);
+        QCOMPARE(QFileInfo(o.datei(ziel)).dir().entryList({u"*.DTA"_s}, QDir::Files).size(), 1);
+        andere.reset();
+        QCOMPARE(werkzeug(aufruf).ergebnis, 0);
+        QVERIFY(!QFile::exists(o.datei(ziel) + kKlassensperreEndung));
     }
 
     void klasseImportierenUeberschreibtNurMitSchalter()
