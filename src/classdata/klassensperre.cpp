@@ -77,13 +77,12 @@ bool Klassensperre::alleinOeffnen(const QString &pfad, Rueckfragen &r)
 {
     schliessen();
     datei = pfad;
-    sperre = std::make_unique<QLockFile>(pfad + kKlassensperreEndung);
-    sperre->setStaleLockTime(kKlassensperreVerwaistMs);
+    sperre = std::make_unique<Sperrdatei>(pfad + kKlassensperreEndung, kKlassensperreVerwaistMs);
     stand = inhalt(pfad);
     if (sperreHolen()) {
         return true;
     }
-    if (sperre->error() == QLockFile::LockFailedError) {
+    if (sperre->anlegbar()) {
         r.fehler(u"Die Klasse "_s + klassenname(pfad) +
                  u" ist in einem anderen Programm geöffnet"_s + werHaelt() +
                  u". Sie wird hier nicht geschrieben; es wurde nichts geändert. Schließen Sie die "

@@ -76,10 +76,13 @@ QString nebenname(const QString &pfad, const QString &art, const QString &kennun
 
 // Legt die Sperre pfad an: ein Arbeitsordner mit dem Inhaber wird auf pfad umbenannt. 0: gelungen;
 // sonst errno (auch, wenn pfad schon belegt ist).
-int sperrordnerAnlegen(const QString &pfad, const QString &kennung)
+int sperrordnerAnlegen(const QString &pfad, const QString &kennung, bool *anlegbar = nullptr)
 {
     const QString neu = nebenname(pfad, u"neu"_s, kennung);
     int nummer = plattform::ordnerAnlegen(neu);
+    if (anlegbar) {
+        *anlegbar = nummer == 0;
+    }
     if (nummer) {
         return nummer;
     }
@@ -184,14 +187,19 @@ void Sperrdatei::resteEntfernen() const
 bool Sperrdatei::einmal()
 {
     kennung = zufallsKennung();
-    fehlernummer = sperrordnerAnlegen(pfad, kennung);
+    bool arbeitsordner = false;
+    fehlernummer = sperrordnerAnlegen(pfad, kennung, &arbeitsordner);
     if (!fehlernummer) {
         resteEntfernen();
         return true;
     }
-    if (plattform::eintrag(pfad).typ == plattform::Eintrag::Typ::Fehlt) {
-        // Nicht belegt und trotzdem nicht angelegt: Ordner fehlt oder ist schreibgeschuetzt,
-        // Server weg.
+    if (!arbeitsordner) {
+        anlegenMoeglich = false;
+        return false;
+    }
+    // Belegt, oder eben wieder frei geworden (dann beim naechsten Versuch); nicht anlegbar nur,
+    // wenn schon der Arbeitsordner nicht entstand: Ordner fehlt, schreibgeschuetzt, Server weg.
+    if (plattform::istVerbindungsfehler(fehlernummer)) {
         anlegenMoeglich = false;
         return false;
     }
@@ -222,8 +230,16 @@ bool Sperrdatei::sperren(int wartezeitMs)
 
 void Sperrdatei::freigeben()
 {
-    if (haelt && lesen(pfad).kennung == kennung) {
-        sperreWegraeumen(pfad);
+    // Auf einem Schulserver scheitert das Wegbenennen, solange ein anderer Rechner gerade den
+    // Inhaber liest: ein paar Versuche, damit keine Sperre liegen bleibt.
+    for (int versuch = 0; haelt && versuch < 40; ++versuch) {
+        const QString inhaber = lesen(pfad).kennung;
+        if (plattform::eintrag(pfad).typ == plattform::Eintrag::Typ::Fehlt ||
+            (!inhaber.isEmpty() && inhaber != kennung) ||
+            (inhaber == kennung && sperreWegraeumen(pfad))) {
+            break;
+        }
+        QThread::msleep(ulong(10 + QRandomGenerator::global()->bounded(40)));
     }
     haelt = false;
 }

@@ -232,7 +232,8 @@ public:
         , muster(musterAusdruck(sp::abgabeMuster(test.klassenkuerzel())))
     {}
 
-    Einsammelschritt ausfuehren(bool *frischUebergangen);
+    // Sammelt hoechstens max Abgaben ein; die Namen in *namen (wenn gesetzt).
+    Einsammelschritt ausfuehren(bool *frischUebergangen, int max, QStringList *namen);
 
 private:
     // Die verlorene Verbindung: einmal gemeldet, der Schritt endet ohne Aenderung.
@@ -327,8 +328,18 @@ Einsammelschritt Schritt::eingesammelt(const QString &name, const QString &beise
     return s;
 }
 
-Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen)
+Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen, int max, QStringList *gesammelt)
 {
+    int anzahl = 0;
+    Einsammelschritt letzter;
+    // Eine Abgabe ist genommen: zaehlen und merken; true, wenn es genug sind.
+    const auto genug = [&](const QString &name, const QString &beiseite) {
+        letzter = eingesammelt(name, beiseite);
+        if (gesammelt) {
+            *gesammelt << name;
+        }
+        return ++anzahl >= max;
+    };
     Einsammelschritt s;
     ordnerAnlegen(eingang);
     const plattform::Eintrag ordner = plattform::eintrag(eingang.chopped(1));
@@ -397,7 +408,10 @@ Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen)
         if (grund.isEmpty()) {
             switch (nehmen(eingang + n, name, s)) {
             case Genommen::Ja:
-                return eingesammelt(name, eingang + n);
+                if (genug(name, eingang + n)) {
+                    return letzter;
+                }
+                continue;
             case Genommen::Fehler:
                 if (!s.stoerung.isEmpty()) {
                     return s;
@@ -472,7 +486,10 @@ Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen)
         }
         switch (nehmen(weg, name, s)) {
         case Genommen::Ja:
-            return eingesammelt(name, weg);
+            if (genug(name, weg)) {
+                return letzter;
+            }
+            continue;
         case Genommen::Fehler:
             // Liegt beiseite und wird beim naechsten Schritt wieder aufgenommen.
             if (!s.stoerung.isEmpty()) {
@@ -489,11 +506,12 @@ Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen)
             continue;
         }
     }
-    return s;
+    return anzahl > 0 ? letzter : s;
 }
 
 Einsammelschritt schritt(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
-                         const Uhr &uhr, Rueckfragen &r, bool *frischUebergangen = nullptr)
+                         const Uhr &uhr, Rueckfragen &r, bool *frischUebergangen = nullptr,
+                         int max = 1, QStringList *gesammelt = nullptr)
 {
     if (e.abgabeOrdner.isEmpty()) {
         if (e.ordnerFehler.contains(Kopf::testAbgabe)) {
@@ -502,7 +520,7 @@ Einsammelschritt schritt(const TestPfade &test, const Einstellungen &e, Einsamml
         return {};
     }
     ordnerAnlegen(sp::abgabeLehrerOrdner(e.abgabeOrdner, e.lehrername));
-    return Schritt(test, e, z, uhr, r).ausfuehren(frischUebergangen);
+    return Schritt(test, e, z, uhr, r).ausfuehren(frischUebergangen, max, gesammelt);
 }
 
 // Obergrenze der Schritte einer Leerung: ein Abgabeordner, in den ohne Ende geschrieben wird,
@@ -542,12 +560,13 @@ Leerung abgabenLeerenGesperrt(const TestPfade &test, const Einstellungen &e, Ein
     int gewartet = 0;
     for (int i = 0; i < kMaxLeerungsschritte; ++i) {
         bool frisch = false;
-        const Einsammelschritt s = schritt(test, e, z, uhr, r, &frisch);
+        // Alles, was eine Auflistung zeigt, in einem Schritt; dann nachsehen, was dazukam.
+        const Einsammelschritt s =
+            schritt(test, e, z, uhr, r, &frisch, kMaxLeerungsschritte, &l.namen);
         if (!s.stoerung.isEmpty()) {
             break;
         }
         if (s.eingesammelt) {
-            l.namen << s.name;
             l.verschobenNach = s.verschobenNach;
             continue;
         }

@@ -27,6 +27,7 @@
 #include <atomic>
 #include <sys/stat.h>
 #include <thread>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 namespace sp = schuelerprogramm;
@@ -603,6 +604,58 @@ private slots:
                     .entryList(QDir::Files | QDir::Hidden)
                     .filter(QRegularExpression(u"\\.[A-Za-z0-9]{6}$"_s))
                     .isEmpty());
+    }
+
+    // Die Glocke: Schuelerprogramme geben ab, waehrend "Tests benoten" beginnt. Wem
+    // "abgegeben" gesagt wurde (Ende 0), der ist mit dieser Abgabe benotet; wer nicht mehr
+    // angenommen wurde, ist als fehlend benotet und hat es erfahren.
+    void glocke()
+    {
+        setzeAbgabeRuhezeitMs(2000);
+        for (int runde = 0; runde < 3; ++runde) {
+            Schule s;
+            QVERIFY(s.austeilen());
+            const QString cf = s.basis + u"Mivo-Dateien (Schulserver)/Mivo-cf.txt"_s;
+            QDir().mkpath(s.eingang());
+            std::vector<std::unique_ptr<QProcess>> schueler;
+            for (int nr = 1; nr <= 25; ++nr) {
+                auto p = std::make_unique<QProcess>();
+                const QString warten = QString::number(0.05 * ((nr * 7 + runde * 3) % 25), 'f', 2);
+                p->start(u"sh"_s, {u"-c"_s, u"sleep "_s + warten + u"; exec \"$0\" \"$@\""_s,
+                                   QStringLiteral(MIVO_WERKZEUG), u"schueler-abgeben"_s, u"--cf"_s,
+                                   cf, u"--klasse"_s, u"7x"_s, u"--test"_s, u"7xP1Bspl"_s,
+                                   u"--datei"_s, s.name(nr), u"--kreuze"_s, u"1b"_s});
+                schueler.push_back(std::move(p));
+            }
+            QThread::msleep(500);
+            SkriptRueckfragen r;
+            Einsammlung z;
+            Benotungslauf lauf;
+            QCOMPARE(benotungStarten(s.test, s.e, s.klasse, std::nullopt, s.uhr, z, lauf, r),
+                     Ablauf::Ok);
+            int angenommen = 0;
+            QString ersterFehler;
+            for (int nr = 1; nr <= 25; ++nr) {
+                QProcess &p = *schueler[size_t(nr - 1)];
+                QVERIFY(p.waitForFinished(30000));
+                const bool abgegeben = p.exitCode() == 0;
+                angenommen += abgegeben;
+                const QString fehler = QString::fromUtf8(p.readAllStandardError());
+                if (!abgegeben && ersterFehler.isEmpty()) {
+                    ersterFehler = fehler;
+                }
+                QVERIFY2(abgegeben == (lauf.ergebnisse[nr].noteE != u"/"_s),
+                         qPrintable(u"Runde %1, Platz %2: Ende %3, Note %4, %5"_s.arg(runde)
+                                        .arg(nr)
+                                        .arg(p.exitCode())
+                                        .arg(lauf.ergebnisse[nr].noteE, fehler)));
+            }
+            // Nichts bleibt im Abgabeordner liegen (auch keine zurueckgenommene Abgabe).
+            QVERIFY2(s.wartend().filter(QRegularExpression(u"^[^~]"_s)).isEmpty(),
+                     qPrintable(s.wartend().join(u", "_s)));
+            QVERIFY2(angenommen > 0, qPrintable(ersterFehler));
+        }
+        setzeAbgabeRuhezeitMs(0);
     }
 
     // Eine beschaedigte Vorlage beim Benoten: klare Meldung, nichts geschrieben.
