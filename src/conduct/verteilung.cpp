@@ -361,6 +361,23 @@ QStringList sitzplanLesen(const TestPfade &test)
 
 // ---- Bereitstellen ------------------------------------------------------------------------
 
+namespace {
+
+// Entfernt aus dem Ausgabeordner der Klasse nur, was ein Bereitstellen dort schreibt: die
+// persoenlichen Kopien ("*.?" + Klassenkuerzel), Reste ihres unterbrochenen Schreibens und den
+// Ordner "Bilder". Was andere dort ablegten, bleibt.
+void ausgabeRaeumen(const QString &ordner, const QString &code)
+{
+    QStringList kopien = dateienNachMuster(ordner, sp::abgabeMuster(code));
+    speicherresteEntfernen(ordner, kopien);
+    for (const QString &name : std::as_const(kopien)) {
+        dateiLoeschen(ordner + name);
+    }
+    baumLoeschen(ordner + sp::kBilderOrdner);
+}
+
+} // namespace
+
 Bereitstellung testBereitStellen(const TestPfade &test, const Einstellungen &e, const Uhr &uhr,
                                  Rueckfragen &r)
 {
@@ -381,7 +398,7 @@ Bereitstellung testBereitStellen(const TestPfade &test, const Einstellungen &e, 
         r.fehler(u"Der Bereitstellungsordner konnte nicht korrekt erstellt werden!"_s);
         return b;
     }
-    ordnerLeeren(b.zielOrdner);
+    ausgabeRaeumen(b.zielOrdner, code);
     // Nur die persoenlichen Kopien; Reste eines unterbrochenen Speicherns bleiben zurueck.
     const QStringList dateien = dateienNachMuster(test.kopienOrdner(), sp::abgabeMuster(code));
     if (dateien.isEmpty()) {
@@ -422,10 +439,7 @@ bool bereitgestellteTestsLoeschen(const TestPfade &test, const Einstellungen &e)
         dateiLoeschen(e.ausgabeOrdner + sp::signalDateiname(code, e.lehrername, test.testKuerzel));
     }
     if (!e.ausgabeOrdner.isEmpty() && istEchterOrdner(ordner)) {
-        for (const QString &name : dateienNachMuster(ordner, u"*"_s)) {
-            dateiLoeschen(ordner + name);
-        }
-        baumLoeschen(ordner + sp::kBilderOrdner);
+        ausgabeRaeumen(ordner, code);
     }
     return leer;
 }

@@ -447,10 +447,15 @@ private slots:
         QVERIFY(ansiZeilenSchreiben(s.eingang() + u'.' + s.name(5) + u".wird-eingesammelt"_s,
                                     s.ausgefuellt(5))
                     .ok());
+        // Was ein anderer in den Ausgabeordner der Klasse legte, bleibt beim Zurueckziehen.
+        const QString fremdeDatei = s.e.ausgabeOrdner + u"Meier/7x/Stundenplan.txt"_s;
+        dateiSchreiben(fremdeDatei, "gehoert nicht zum Test");
         SkriptRueckfragen r;
         Einsammlung z;
         const Beendigung b = durchfuehrungBeenden(s.test, s.e, z, s.uhr, r);
         QVERIFY(b.ok);
+        QCOMPARE(dateiInhalt(fremdeDatei), QByteArray("gehoert nicht zum Test"));
+        QVERIFY(dateienNachMuster(s.e.ausgabeOrdner + u"Meier/7x/"_s, u"*.?7x"_s).isEmpty());
         QCOMPARE(b.eingesammelt, (QStringList{s.name(5), s.name(1), s.name(2)}));
         QCOMPARE(s.wartend(), QStringList{s.name(4)});
         QCOMPARE(r.meldungen().size(), 1);
