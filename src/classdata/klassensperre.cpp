@@ -53,13 +53,18 @@ QString Klassensperre::werHaelt() const
            (programm.isEmpty() ? QString() : u", Programm \""_s + programm + u'"') + u')';
 }
 
-bool Klassensperre::oeffnen(const QString &pfad, Rueckfragen &r)
+bool Klassensperre::anfangen(const QString &pfad)
 {
     schliessen();
     datei = pfad;
     sperre = std::make_unique<Sperrdatei>(pfad + kKlassensperreEndung, kKlassensperreVerwaistMs);
     stand = inhalt(pfad);
-    if (sperreHolen()) {
+    return sperreHolen();
+}
+
+bool Klassensperre::oeffnen(const QString &pfad, Rueckfragen &r)
+{
+    if (anfangen(pfad)) {
         return true;
     }
     if (sperre->anlegbar()) {
@@ -75,11 +80,7 @@ bool Klassensperre::oeffnen(const QString &pfad, Rueckfragen &r)
 
 bool Klassensperre::alleinOeffnen(const QString &pfad, Rueckfragen &r)
 {
-    schliessen();
-    datei = pfad;
-    sperre = std::make_unique<Sperrdatei>(pfad + kKlassensperreEndung, kKlassensperreVerwaistMs);
-    stand = inhalt(pfad);
-    if (sperreHolen()) {
+    if (anfangen(pfad)) {
         return true;
     }
     if (sperre->anlegbar()) {

@@ -53,6 +53,8 @@ public:
     QString pfad() const { return datei; }
 
 private:
+    // Schliesst die vorige Klasse, merkt den Stand der Datei und versucht die Sperre.
+    bool anfangen(const QString &pfad);
     bool sperreHolen();
     QString werHaelt() const;
     QString datei;
