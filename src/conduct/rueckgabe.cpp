@@ -195,6 +195,17 @@ Rueckgabe testZurueckgeben(const TestPfade &test, const Einstellungen &e, bool s
     // Jede Datei wird ganz geschrieben (und auf die Platte gebracht), bevor die Signaldatei sie
     // sichtbar macht. Geloescht werden nur eigene Dateien: Dokumente frueherer Tage dieses Tests,
     // "sp-ind.txt" bei einer Rueckgabe nur zum Lesen.
+    // Reste einer abgebrochenen Rueckgabe derselben Dateien ("NAME.XXXXXX") gehen vorher.
+    QStringList eigeneNamen{sp::kSpeicherIndikator};
+    for (const auto &d : std::as_const(dokumente)) {
+        eigeneNamen << d.first;
+    }
+    speicherresteEntfernen(g.zielOrdner, eigeneNamen);
+    QStringList bildNamen;
+    for (const auto &b : std::as_const(bilder)) {
+        bildNamen << b.first;
+    }
+    speicherresteEntfernen(g.zielOrdner + sp::kBilderOrdner + kTrenner, bildNamen);
     QStringList fehlt;
     QStringList neu;
     for (const auto &[name, bytes] : std::as_const(dokumente)) {

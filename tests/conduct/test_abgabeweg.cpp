@@ -609,6 +609,29 @@ private slots:
                     .entryList(QDir::Files | QDir::Hidden)
                     .filter(QRegularExpression(u"\\.[A-Za-z0-9]{6}$"_s))
                     .isEmpty());
+
+        // Ebenso Benoten und Zurueckgeben: nach jedem Abbruch gelingt der naechste Lauf ganz, ohne
+        // Reste und ohne eine Sperre, die wartet.
+        for (const QString &verb : {u"benoten"_s, u"zurueckgeben"_s}) {
+            for (int runde = 0; runde < 15; ++runde) {
+                std::unique_ptr<QProcess> k(s.werkzeug({verb, kJahr, u"7xP1Bspl"_s}));
+                QVERIFY(k->waitForStarted());
+                QThread::usleep(zufall.bounded(1000, 80000));
+                k->kill();
+                QVERIFY(k->waitForFinished(10000));
+            }
+            std::unique_ptr<QProcess> k(s.werkzeug({verb, kJahr, u"7xP1Bspl"_s}));
+            QVERIFY(k->waitForFinished(60000));
+            QVERIFY2(k->exitCode() == 0, k->readAllStandardError().constData());
+        }
+        QCOMPARE(dateienNachMuster(s.test.benotetOrdner(), u"*.?7x"_s).size(), 25);
+        QVERIFY(QDir(s.test.testOrdner()).entryList({u"*.neu"_s, u"*.alt"_s}).isEmpty());
+        const QString rueck = s.e.rueckgabeOrdner + u"Meier/7x/"_s;
+        QCOMPARE(QDir(rueck).entryList({u"Mivo-Test*"_s}, QDir::Files).size(), 25);
+        QVERIFY(QDir(rueck)
+                    .entryList(QDir::Files | QDir::Hidden)
+                    .filter(QRegularExpression(u"\\.[A-Za-z0-9]{6}$"_s))
+                    .isEmpty());
     }
 
     // Die Glocke: Schuelerprogramme geben ab, waehrend "Tests benoten" beginnt. Wem
