@@ -37,6 +37,11 @@ int pauseMs = 200;
 
 } // namespace
 
+QString DateiFehler::nummerText() const
+{
+    return grund.isEmpty() ? u"Fehler "_s + QString::number(nummer) : grund;
+}
+
 QString DateiFehler::meldung() const
 {
     switch (art) {
@@ -51,8 +56,8 @@ QString DateiFehler::meldung() const
     case Art::KeinText:
         return u"Die Datei "_s + pfad + u" ist keine Textdatei und wird nicht gelesen!"_s;
     case Art::Lesefehler:
-        return u"Die Datei "_s + pfad + u" existiert, aber sie lässt sich nicht lesen! (Fehler "_s +
-               QString::number(nummer) + u")"_s;
+        return u"Die Datei "_s + pfad + u" existiert, aber sie lässt sich nicht lesen! ("_s +
+               nummerText() + u")"_s;
     case Art::NichtDarstellbar:
         return u"Die Datei "_s + pfad + u" wurde nicht geschrieben: Das Zeichen \""_s + zeichen +
                u"\" lässt sich in dieser Datei nicht speichern."_s;
@@ -61,8 +66,8 @@ QString DateiFehler::meldung() const
                u" ist eine Verknüpfung; ihr wird nicht gefolgt, nichts wurde gelesen oder "
                "geschrieben."_s;
     case Art::Schreibfehler:
-        return u"Die Datei "_s + pfad + u" konnte nicht geschrieben werden! (Fehler "_s +
-               QString::number(nummer) + u")"_s;
+        return u"Die Datei "_s + pfad + u" konnte nicht geschrieben werden! ("_s + nummerText() +
+               u")"_s;
     case Art::Unerreichbar:
         return serverUnerreichbarText(pfad, grund);
     }

@@ -30,11 +30,13 @@ struct DateiFehler
     QString pfad;
     int nummer = 0;  // Fehlernummer des Dateisystems (QFileDevice::FileError), 0 wenn keine
     QString zeichen; // bei NichtDarstellbar: das erste nicht darstellbare Zeichen
-    QString grund;   // bei Unerreichbar: die Beschreibung der Fehlernummer
+    QString grund;   // Beschreibung der Fehlernummer des Systems ("kein Platz mehr, Fehler 28")
 
     bool ok() const { return art == Art::Keiner; }
     // Verstaendliche deutsche Meldung, die die Datei nennt.
     QString meldung() const;
+    // "kein Platz mehr, Fehler 28" oder "Fehler N".
+    QString nummerText() const;
 };
 
 // "Der Schulserver ist nicht erreichbar: PFAD (Grund). ..." fuer eine verlorene Verbindung.

@@ -236,6 +236,7 @@ DateiFehler dauerhaftSchreiben(const QString &pfad, const QByteArray &daten)
          (::access(nativ(pfad).constData(), W_OK) != 0 && errno == EACCES))) {
         f.art = DateiFehler::Art::Schreibfehler;
         f.nummer = QFileDevice::PermissionsError;
+        f.grund = u"schreibgeschützt"_s;
         return f;
     }
     QString temp;

@@ -655,7 +655,19 @@ private slots:
                                    u"--datei"_s, s.name(nr), u"--kreuze"_s, u"1b"_s});
                 schueler.push_back(std::move(p));
             }
-            QThread::msleep(500);
+            // Die Glocke laeutet, wenn die ersten abgegeben haben (auch auf einer langsamen
+            // Maschine), waehrend die anderen noch schreiben.
+            for (int i = 0; i < 300; ++i) {
+                int fertig = 0;
+                for (const auto &p : schueler) {
+                    p->waitForFinished(0);
+                    fertig += p->state() == QProcess::NotRunning && p->exitCode() == 0;
+                }
+                if (fertig >= 3) {
+                    break;
+                }
+                QThread::msleep(50);
+            }
             SkriptRueckfragen r;
             Einsammlung z;
             Benotungslauf lauf;
