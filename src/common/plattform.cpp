@@ -112,6 +112,14 @@ Eintrag eintrag(const QString &pfad)
     return e;
 }
 
+int eintragPruefen(const QString &pfad)
+{
+    struct stat st
+    {
+    };
+    return ::lstat(nativ(pfad).constData(), &st) == 0 ? 0 : errno;
+}
+
 int ordnerLesen(const QString &ordner, QStringList &namen)
 {
     namen.clear();
@@ -208,7 +216,7 @@ BytesErgebnis ohneVerknuepfungLesen(const QString &pfad, qint64 grenze)
     return e;
 }
 
-DateiFehler dauerhaftSchreiben(const QString &pfad, const QByteArray &daten)
+DateiFehler dauerhaftSchreiben(const QString &pfad, const QByteArray &daten, bool ordnerSynchron)
 {
     DateiFehler f;
     f.pfad = pfad;
@@ -274,20 +282,29 @@ DateiFehler dauerhaftSchreiben(const QString &pfad, const QByteArray &daten)
         ::unlink(nativ(temp).constData());
         return scheitern(nummer);
     }
-    ordnerSynchronisieren(QFileInfo(pfad).path());
+    if (ordnerSynchron) {
+        ordnerSynchronisieren(QFileInfo(pfad).path());
+    }
     return f;
 }
 
-int dateiAnlegen(const QString &pfad, const QByteArray &daten)
+int dateiAnlegen(const QString &pfad, const QByteArray &daten, bool dauerhaft)
 {
     Deskriptor d(::open(nativ(pfad).constData(),
                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (d.fd < 0) {
         return errno;
     }
-    const int nummer = schreibenAlles(d.fd, daten);
+    int nummer = schreibenAlles(d.fd, daten);
+    if (!nummer && dauerhaft) {
+        nummer = synchronisieren(d.fd);
+    }
     const int beimSchliessen = d.schliessen();
-    return nummer ? nummer : beimSchliessen;
+    nummer = nummer ? nummer : beimSchliessen;
+    if (nummer && dauerhaft) {
+        ::unlink(nativ(pfad).constData());
+    }
+    return nummer;
 }
 
 int umbenennen(const QString &quelle, const QString &ziel)

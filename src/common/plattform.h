@@ -28,6 +28,8 @@ struct Eintrag
 };
 // Befragt den Eintrag selbst (eine Verknuepfung wird nicht verfolgt).
 Eintrag eintrag(const QString &pfad);
+// 0, wenn es den Eintrag gibt (auch eine Verknuepfung), sonst errno (ENOENT: gibt es nicht).
+int eintragPruefen(const QString &pfad);
 
 // Alle Namen eines Ordners ausser "." und "..". Ergebnis: errno oder 0 (ein Lesefehler mitten im
 // Auflisten wird gemeldet, nie als kuerzere Liste verschwiegen).
@@ -42,11 +44,15 @@ BytesErgebnis ohneVerknuepfungLesen(const QString &pfad, qint64 grenze);
 // sind: Temporaerdatei "pfad.XXXXXX" exklusiv anlegen, schreiben, fsync, ueber das Ziel
 // umbenennen, den Ordner synchronisieren. Eine Verknuepfung oder ein Ordner an pfad wird
 // abgewiesen, eine schreibgeschuetzte Datei nicht ersetzt.
-DateiFehler dauerhaftSchreiben(const QString &pfad, const QByteArray &daten);
+// Ohne ordnerSynchron bringt der Aufrufer den Ordner selbst auf die Platte (einmal fuer viele
+// Dateien), bevor er sich auf sie verlaesst.
+DateiFehler dauerhaftSchreiben(const QString &pfad, const QByteArray &daten,
+                               bool ordnerSynchron = true);
 
-// Legt eine neue Datei exklusiv an und schreibt daten hinein, ohne Synchronisation (fuer kleine
-// Dateien, deren Verlust bei einem Stromausfall nur Warten kostet).
-int dateiAnlegen(const QString &pfad, const QByteArray &daten);
+// Legt eine neue Datei exklusiv an und schreibt daten hinein. Ohne dauerhaft keine Synchronisation
+// (fuer kleine Dateien, deren Verlust bei einem Stromausfall nur Warten kostet); mit dauerhaft
+// fsync, und bei einem Fehler wird die Datei wieder entfernt.
+int dateiAnlegen(const QString &pfad, const QByteArray &daten, bool dauerhaft = false);
 // Umbenennen; eine vorhandene Datei am Ziel wird ersetzt, ein Eintrag nie verfolgt.
 int umbenennen(const QString &quelle, const QString &ziel);
 // Umbenennen, ohne ein vorhandenes Ziel zu ersetzen (EEXIST). Wo das Dateisystem es nicht in

@@ -261,9 +261,16 @@ private:
     // nehmen, bleibt sie beiseite liegen fuer den naechsten Schritt.
     enum class Genommen { Ja, Fremd, Fehler };
     Genommen nehmen(const QString &beiseite, const QString &name, Einsammelschritt &s);
-    // Zaehlt und protokolliert die Abgabe, dann erst verschwindet sie aus dem Abgabeordner: ein
-    // Abbruch dazwischen doppelt hoechstens eine Protokollzeile, verliert aber keine.
+    // Zaehlt die Abgabe; ihre Protokollzeile und das Loeschen im Abgabeordner folgen in
+    // abschliessen.
     Einsammelschritt eingesammelt(const QString &name, const QString &beiseite);
+    // Fuer alle Abgaben des Schritts: "T2-Ausge" auf die Platte, die Protokollzeilen in einem
+    // Schreiben, dann erst die beiseite gelegten Abgaben loeschen. Ein Abbruch dazwischen doppelt
+    // hoechstens Protokollzeilen (die Abgabe wird wieder aufgenommen), verliert aber keine.
+    void abschliessen();
+    Einsammelschritt sammeln(bool *frischUebergangen, int max, QStringList *namen);
+    QList<std::pair<int, QString>> fertig; // Zaehlnummer, beiseite gelegte Datei
+    bool trennlinie = false;
 
     const TestPfade &test;
     Einsammlung &z;
@@ -289,8 +296,9 @@ Schritt::Genommen Schritt::nehmen(const QString &beiseite, const QString &name, 
         return Genommen::Fremd;
     }
     const QString vorhanden = dateiOhneFall(ziel, name);
-    const DateiFehler f =
-        ohneVerknuepfungSchreiben(ziel + (vorhanden.isEmpty() ? name : vorhanden), b.bytes);
+    // Der Ordner wird einmal fuer alle Abgaben des Schritts synchronisiert (abschliessen).
+    const DateiFehler f = plattform::dauerhaftSchreiben(
+        ziel + (vorhanden.isEmpty() ? name : vorhanden), b.bytes, false);
     if (f.art == DateiFehler::Art::Unerreichbar) {
         s = stoerung(ziel, f.nummer);
         return Genommen::Fehler;
@@ -322,13 +330,39 @@ Einsammelschritt Schritt::eingesammelt(const QString &name, const QString &beise
             z.gesammelt << name;
         }
     }
-    protokollSchreiben(test, uhr, z.zaehler, z.ersteAbgabe);
+    if (fertig.isEmpty()) {
+        trennlinie = z.ersteAbgabe;
+    }
     z.ersteAbgabe = false;
-    plattform::dateiEntfernen(beiseite);
+    fertig.append({z.zaehler, beiseite});
     return s;
 }
 
+void Schritt::abschliessen()
+{
+    if (fertig.isEmpty()) {
+        return;
+    }
+    plattform::ordnerSynchronisieren(ziel);
+    QList<int> nummern;
+    for (const auto &[nummer, beiseite] : std::as_const(fertig)) {
+        nummern << nummer;
+    }
+    protokollSchreiben(test, uhr, nummern, trennlinie);
+    for (const auto &[nummer, beiseite] : std::as_const(fertig)) {
+        plattform::dateiEntfernen(beiseite);
+    }
+    fertig.clear();
+}
+
 Einsammelschritt Schritt::ausfuehren(bool *frischUebergangen, int max, QStringList *gesammelt)
+{
+    const Einsammelschritt s = sammeln(frischUebergangen, max, gesammelt);
+    abschliessen();
+    return s;
+}
+
+Einsammelschritt Schritt::sammeln(bool *frischUebergangen, int max, QStringList *gesammelt)
 {
     int anzahl = 0;
     Einsammelschritt letzter;

@@ -101,14 +101,22 @@ std::optional<int> protokollZaehlen(const TestPfade &test)
 
 bool protokollSchreiben(const TestPfade &test, const Uhr &uhr, int nummer, bool trennlinie)
 {
+    return protokollSchreiben(test, uhr, QList<int>{nummer}, trennlinie);
+}
+
+bool protokollSchreiben(const TestPfade &test, const Uhr &uhr, const QList<int> &nummern,
+                        bool trennlinie)
+{
     // Unter der Testsperre ganz neu geschrieben statt angehaengt (O_APPEND haelt auf einem
     // Schulserver nicht): keine Zeile geht verloren, eine Verknuepfung wird nie beschrieben.
     QStringList zeilen;
     if (trennlinie) {
         zeilen << QString(47, u'-');
     }
-    zeilen << uhr.jetzt().toString(u"dd.MM.yyyy, hh:mm"_s) + u" Uhr"_s + u": Abgabe  "_s +
-                  QString::number(nummer) + u". Sch."_s;
+    for (const int nummer : nummern) {
+        zeilen << uhr.jetzt().toString(u"dd.MM.yyyy, hh:mm"_s) + u" Uhr"_s + u": Abgabe  "_s +
+                      QString::number(nummer) + u". Sch."_s;
+    }
     const BytesErgebnis alt = ohneVerknuepfungLesen(test.protokollDatei());
     if (!alt.ok() && alt.fehler.art != DateiFehler::Art::Fehlt) {
         return false;

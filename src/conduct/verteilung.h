@@ -34,6 +34,9 @@ std::optional<QString> namenskonflikt(const Klasse &klasse, const QString &klass
 // Protokoll der Abgaben. nullopt: kein Protokoll; sonst die Zahl der Abgabezeilen.
 std::optional<int> protokollZaehlen(const TestPfade &test);
 bool protokollSchreiben(const TestPfade &test, const Uhr &uhr, int nummer, bool trennlinie);
+// Mehrere Abgabezeilen in einem Schreiben.
+bool protokollSchreiben(const TestPfade &test, const Uhr &uhr, const QList<int> &nummern,
+                        bool trennlinie);
 bool protokollLoeschen(const TestPfade &test);
 // Gibt es ein Protokoll, wird gefragt, ob die bearbeiteten Tests geloescht werden sollen.
 enum class Bearbeitet {

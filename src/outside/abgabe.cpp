@@ -2,6 +2,7 @@
 
 #include "common/ansitext.h"
 #include "common/ordner.h"
+#include "common/plattform.h"
 #include "outside/schuelerprogramm.h"
 
 #include <QDir>
@@ -10,12 +11,7 @@
 #include <QThread>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <filesystem>
 #include <functional>
-#include <sys/stat.h>
-#include <system_error>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 namespace sp = schuelerprogramm;
@@ -23,15 +19,6 @@ namespace sp = schuelerprogramm;
 namespace schuelerseite {
 
 namespace {
-
-std::filesystem::path fsPfad(const QString &pfad)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(pfad.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(pfad).toStdString());
-#endif
-}
 
 QString nichtMoeglich(const QString &ordner)
 {
@@ -67,11 +54,6 @@ int mitGeduld(Abgabezugriff &z, int &gewartet, const std::function<int()> &schri
         gewartet += p;
         pause = std::min(pause * 2, 1000);
     }
-}
-
-QByteArray nativ(const QString &pfad)
-{
-    return QFile::encodeName(pfad);
 }
 
 QString eigeneDatei(const Konfig &k, const QString &art, const Bereitgestellt &t,
@@ -118,54 +100,23 @@ QString abgabeZwischenname(const QString &datei)
 
 int Abgabezugriff::neuAnlegen(const QString &pfad, const QByteArray &bytes)
 {
-    const int fd =
-        ::open(nativ(pfad).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return errno;
-    }
-    int fehler = 0;
-    for (qsizetype geschrieben = 0; geschrieben < bytes.size() && fehler == 0;) {
-        const ssize_t n =
-            ::write(fd, bytes.constData() + geschrieben, size_t(bytes.size() - geschrieben));
-        if (n > 0) {
-            geschrieben += n;
-        } else if (n < 0 && errno != EINTR) {
-            fehler = errno;
-        } else if (n == 0) {
-            fehler = EIO;
-        }
-    }
-    if (fehler == 0 && ::fsync(fd) != 0) {
-        fehler = errno;
-    }
-    if (::close(fd) != 0 && fehler == 0) {
-        fehler = errno;
-    }
-    if (fehler != 0) {
-        ::unlink(nativ(pfad).constData());
-    }
-    return fehler;
+    return plattform::dateiAnlegen(pfad, bytes, true);
 }
 
 int Abgabezugriff::umbenennen(const QString &quelle, const QString &ziel)
 {
     // Ersetzt eine fruehere Abgabe (auch eine Verknuepfung an ihrer Stelle, nie deren Ziel).
-    std::error_code fehler;
-    std::filesystem::rename(fsPfad(quelle), fsPfad(ziel), fehler);
-    return fehler ? (fehler.value() != 0 ? fehler.value() : EIO) : 0;
+    return plattform::umbenennen(quelle, ziel);
 }
 
 int Abgabezugriff::entfernen(const QString &pfad)
 {
-    return ::unlink(nativ(pfad).constData()) == 0 ? 0 : errno;
+    return plattform::dateiEntfernen(pfad);
 }
 
 int Abgabezugriff::pruefen(const QString &pfad)
 {
-    struct stat st
-    {
-    };
-    return ::lstat(nativ(pfad).constData(), &st) == 0 ? 0 : errno;
+    return plattform::eintragPruefen(pfad);
 }
 
 void Abgabezugriff::warten(int ms)
