@@ -368,8 +368,12 @@ bool EinzelschuelerAnsicht::BNeuenSchuelerClick()
     for (int art = 1; art <= kNotenarten; ++art) {
         SGNotenArt[art]->bearbeitungAbschliessen();
     }
+    // Gezeigt ist auch ein neuer Schueler, dessen Namen erst getippt sind: er zaehlt noch nicht
+    // zur Klassengroesse, sein Platz ist der hinter dem letzten Schueler.
     const int groesse = klassenGroesse(s.klasse);
-    const bool gezeigt = offen() && s.schuelerNr <= groesse && groesse > 0;
+    const bool gezeigt =
+        offen() && s.schuelerNr >= 1 &&
+        (s.schuelerNr <= groesse || (neuerSchueler && s.schuelerNr == groesse + 1));
     const int neu =
         neuenSchuelerAnlegen(s.klasse, gezeigt ? s.schuelerNr : 0, felder(), s.sortierung(), r);
     if (neu == 0) {

@@ -33,6 +33,8 @@ private slots:
     void naechsterVorheriger();
     void neuerSchuelerUnvollstaendig();
     void neuerSchuelerAufnehmen();
+    void neueSchuelerNacheinander_data();
+    void neueSchuelerNacheinander();
     void schuelerLoeschen();
     void nameSchonVorhanden();
     void nameMitFremdemZeichen();
@@ -196,6 +198,50 @@ void EinzelschuelerFensterTest::neuerSchuelerAufnehmen()
     QCOMPARE(u.f->tabelle->rowCount(), 8);
     QCOMPARE(u.f->sitzung.klasse.schueler(4).nachname, u"Ölmann"_s);
     QCOMPARE(u.f->sitzung.klasse.schueler(4).note(1, 0), u"2"_s);
+}
+
+void EinzelschuelerFensterTest::neueSchuelerNacheinander_data()
+{
+    QTest::addColumn<QStringList>("namen"); // je Schueler Vorname, Nachname, Geschlecht
+    QTest::newRow("zwei") << QStringList{u"Dora"_s, u"Dietz"_s, u"w"_s,
+                                         u"Emil"_s, u"Ernst"_s, u"m"_s};
+    QTest::newRow("drei") << QStringList{u"Dora"_s, u"Dietz"_s, u"w"_s,   u"Emil"_s, u"Ernst"_s,
+                                         u"m"_s,    u"Anton"_s, u"Aal"_s, u"m"_s};
+}
+
+// Jeder getippte neue Schueler bleibt, auch wenn gleich der naechste folgt.
+void EinzelschuelerFensterTest::neueSchuelerNacheinander()
+{
+    QFETCH(QStringList, namen);
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.klick(u"BEinzelSchueler"_s);
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    for (qsizetype i = 0; i < namen.size(); i += 3) {
+        u.klick(u"BNeuenSchueler"_s);
+        QTRY_VERIFY(s->EVorname->hasFocus());
+        Fensterumgebung::tippe(s->EVorname, namen[i]);
+        QTest::keyClick(s->EVorname, Qt::Key_Tab);
+        Fensterumgebung::tippe(s->ENachname, namen[i + 1]);
+        s->EGeschl->setFocus();
+        Fensterumgebung::tippe(s->EGeschl, namen[i + 2]);
+    }
+    u.klick(u"BOKSchueler"_s);
+    QCOMPARE(u.r.meldungen(), QStringList{});
+    const int erwartet = 3 + int(namen.size() / 3);
+    QCOMPARE(klassenGroesse(u.f->sitzung.klasse), erwartet);
+    QVERIFY(u.f->BKlasseSpeichernClick());
+    Klasse gelesen;
+    QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-8a-Ch.DTA"_s), gelesen, u.r));
+    QCOMPARE(klassenGroesse(gelesen), erwartet);
+    QStringList nachnamen;
+    for (int nr = 1; nr <= erwartet; ++nr) {
+        nachnamen << gelesen.schueler(nr).nachname;
+    }
+    for (qsizetype i = 0; i < namen.size(); i += 3) {
+        QVERIFY2(nachnamen.contains(namen[i + 1]), qPrintable(nachnamen.join(u' ')));
+    }
 }
 
 void EinzelschuelerFensterTest::schuelerLoeschen()
