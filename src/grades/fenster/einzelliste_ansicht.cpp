@@ -110,6 +110,12 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
     if (testnotenModus && !testnotenSlotOk(s.klasse, art, slot, r)) {
         return;
     }
+    // Die Testnoten gehoeren nur in die Liste, die mit OK bestaetigt wird: eine zuvor gewaehlte
+    // (verworfene) Liste wird nicht geschrieben.
+    if (testnotenModus) {
+        liste.reset();
+        datumFalsch = false;
+    }
     // Die Auswahl zeigt die Listen noch vor dem Loeschen der offenen; geschrieben ruecken die
     // spaeteren nach, die gewaehlte steht dann einen Platz weiter links.
     const bool nachgerueckt = liste && liste->geloescht && liste->art == art && slot > liste->slot;
