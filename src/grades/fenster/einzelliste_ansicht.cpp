@@ -375,7 +375,13 @@ bool EinzellistenAnsicht::BOKEinzellisteClick()
         s.geaendertMelden();
         emit datumGeaendert(zenDatumText(s.klasse, liste->art, liste->slot));
     }
+    // Bestaetigte Testnoten kommen sofort in die Klassendatei: ein spaeteres "Nein" in der
+    // Speicherabfrage verliert sonst den ganzen Test.
+    const bool testnotenBestaetigt = testnotenModus && liste.has_value();
     schliessen();
+    if (testnotenBestaetigt) {
+        s.speichern();
+    }
     return true;
 }
 

@@ -330,6 +330,12 @@ void EinzellisteFensterTest::testnoten()
     QCOMPARE(mit2Plus, 2);
     QCOMPARE(u.f->sitzung.klasse.erlaeuterung(5, 1), u"Säuren und Basen"_s);
     QCOMPARE(u.f->sitzung.klasse.datum(5, 1), u"2017-02-10"_s);
+    // Die bestaetigten Testnoten stehen schon in der Datei.
+    QVERIFY(!u.f->sitzung.geaendert());
+    Klasse gelesen;
+    QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-8a-Ch.DTA"_s), gelesen, u.r));
+    QCOMPARE(klasseAlsBytes(gelesen), klasseAlsBytes(u.f->sitzung.klasse));
+    QCOMPARE(gelesen.erlaeuterung(5, 1), u"Säuren und Basen"_s);
 }
 
 void EinzellisteFensterTest::testnotenAbbrechenLoeschtListe()
