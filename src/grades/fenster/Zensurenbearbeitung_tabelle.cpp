@@ -251,6 +251,11 @@ void TFZensurenbearbeitung::zurueckKnopf()
 
 void TFZensurenbearbeitung::escTaste()
 {
+    // Esc beendet den Zielmodus des Verschiebens, wo auch immer der Fokus steht.
+    if (einzelschueler->zielmodus()) {
+        einzelschueler->zielmodusBeenden();
+        return;
+    }
     if (LBoxKlassen->isVisible()) {
         LBoxKlassen->hide();
         return;
