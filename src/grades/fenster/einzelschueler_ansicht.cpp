@@ -478,18 +478,34 @@ void EinzelschuelerAnsicht::zielKlasseGewaehlt(const QString &zielPfad)
     if (!imZielmodus) {
         return;
     }
+    // Was im Zielmodus getippt wurde, zieht mit um.
+    feldUebernehmen();
     const int nr = s.schuelerNr;
-    if (schuelerVerschieben(s.klasse, nr, s.pfad(), zielPfad, r)) {
+    // Die Quelle wird gleich mit dem Ziel gespeichert. Die Felder zeigen vorher schon den
+    // naechsten Schueler: das Speichern uebernimmt die Felder in die Klasse.
+    const auto quelleSpeichern = [this, nr] {
         s.geaendertMelden();
         const int groesse = klassenGroesse(s.klasse);
+        s.schuelerNr = std::clamp(nr, 1, std::max(1, groesse));
         if (groesse == 0) {
-            zielmodusBeenden();
-            BAbbrechenSchuelerClick();
-            return;
+            for (QLineEdit *e : {EVorname, ENachname, EKlasse, EZusatz, EGeschl}) {
+                e->clear();
+            }
+        } else {
+            ladeSchueler(s.schuelerNr);
+            ladeNoten(s.schuelerNr);
         }
-        s.schuelerNr = std::min(nr, groesse);
-        ladeSchueler(s.schuelerNr);
-        ladeNoten(s.schuelerNr);
+        return s.speichern();
+    };
+    const bool verschoben =
+        schuelerVerschieben(s.klasse, nr, s.pfad(), zielPfad, r, quelleSpeichern);
+    if (!verschoben && klassenGroesse(s.klasse) >= nr) {
+        s.schuelerNr = nr;
+        ladeSchueler(nr);
+        ladeNoten(nr);
     }
     zielmodusBeenden();
+    if (verschoben && klassenGroesse(s.klasse) == 0) {
+        BAbbrechenSchuelerClick();
+    }
 }

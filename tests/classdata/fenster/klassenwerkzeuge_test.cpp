@@ -242,12 +242,28 @@ private slots:
                 QCOMPARE(angekommen.note(art, slot), lena.note(art, slot));
             }
         }
+        // Die Quelle ist mit dem Ziel gespeichert: ein "Nein" beim naechsten Speichern laesst
+        // den Schueler nicht in beiden Klassen.
+        Klasse quelle;
+        QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s), quelle, u.r));
+        QCOMPARE(klassenGroesse(quelle), 24);
+        QVERIFY(finde(quelle, u"Lena"_s, u"Albrecht"_s) == nullptr);
+        QCOMPARE(quelle.schueler(1).nachname, u"Bauer"_s);
 
         // Zweiter Klick auf den Knopf beendet den Zielmodus ohne Verschieben.
         u.klick(u"BSchuelerVerschieben"_s);
         u.klick(u"BSchuelerVerschieben"_s);
         QVERIFY(!u.f->LBoxKlassen->isVisible());
         QCOMPARE(klassenGroesse(u.f->sitzung.klasse), 24);
+
+        // Esc beendet den Zielmodus auch aus einem Namensfeld.
+        u.klick(u"BSchuelerVerschieben"_s);
+        QVERIFY(u.f->einzelschueler->zielmodus());
+        u.f->einzelschueler->EVorname->setFocus();
+        QTest::keyClick(u.f->einzelschueler->EVorname, Qt::Key_Escape);
+        QVERIFY(!u.f->LBoxKlassen->isVisible());
+        QVERIFY(!u.f->einzelschueler->zielmodus());
+        QCOMPARE(u.f->einzelschueler->BSchuelerVerschieben->text(), u"Schüler verschieben"_s);
     }
 
     void klasseLoeschen()
