@@ -109,6 +109,18 @@ bool TFZensurenbearbeitung::zellwertUebernehmen(int spalte, int zeile, const QSt
         });
         return false;
     }
+    // Eine Note in der ersten freien Spalte beginnt die Liste wie ein Klick: "neu" und heute.
+    const SpaltenInfo info = spaltenInfo(spalte);
+    if (!note->isEmpty() && info.slot == vorhandeneNoten(sitzung.klasse, info.art)) {
+        QString &erlaeuterung = sitzung.klasse.erlaeuterung(info.art, info.slot);
+        QString &datum = sitzung.klasse.datum(info.art, info.slot);
+        if (erlaeuterung.isEmpty()) {
+            erlaeuterung = u"neu"_s;
+        }
+        if (datum.isEmpty()) {
+            datum = uhr.heute().toString(u"yyyy-MM-dd"_s);
+        }
+    }
     noteInKlasseSchreiben(sitzung.klasse, spalte, zeile, *note);
     sitzung.geaendertMelden();
     sitzung.sortieren();
