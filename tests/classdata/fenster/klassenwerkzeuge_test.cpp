@@ -10,6 +10,7 @@
 #include "classdata/klassenexport.h"
 #include "common/zufall.h"
 #include "fensterumgebung.h"
+#include "grades/klassenbau.h"
 #include "grades/notenmodell.h"
 
 #include <QAction>
@@ -514,6 +515,20 @@ private slots:
         QCOMPARE(inhalt, exportBytes(u.f->sitzung.klasse).value());
         QVERIFY(inhalt.startsWith("Nachname;Vorname;Klasse;H0;"));
         QCOMPARE(inhalt.count("\r\n"), 26);
+
+        // Eine geladene Klasse ohne Schueler: nur die Kopfzeile.
+        klasseAblegen(u, u"L-5a-Mu.DTA"_s, standardKlasse());
+        u.r.antworte(Rueckfragen::Knopf::Nein);
+        u.oeffne(u"L-5a-Mu.DTA"_s);
+        QVERIFY(u.f->sitzung.offen());
+        QCOMPARE(u.f->sitzung.name(), u"L-5a-Mu"_s);
+        const QString leer = u.ordner.datei(u"L-5a-Mu- Export.csv"_s);
+        u.r.leeren();
+        u.r.dateiAntwort(leer);
+        menue(u, u"Klassendatenexportieren1"_s);
+        QCOMPARE(u.r.meldungen(), QStringList{u"File : "_s + leer + u"  wurde gespeichert."_s});
+        QCOMPARE(dateiInhalt(leer).count("\r\n"), 1);
+        QVERIFY(dateiInhalt(leer).startsWith("Nachname;Vorname;Klasse;H0;"));
     }
 
     void notenlisteVerschieben()
