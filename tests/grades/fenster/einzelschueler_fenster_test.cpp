@@ -432,8 +432,20 @@ void EinzelschuelerFensterTest::notenartenBuchstaben()
     u.oeffne(u"L-8a-Ch.DTA"_s);
     u.klick(u"BBezeichnungenUndGewichtungen"_s);
     NotenartenAnsicht *n = u.f->notenarten;
-    QVERIFY(n->kurzform[1]->toolTip().contains(u"      C\n"_s));
+    QVERIFY(n->kurzform[1]->toolTip().contains(u"      F\n"_s));
     QVERIFY(!n->kurzform[1]->toolTip().contains(u"      H\n"_s));
+    // Befehlstasten der Tabelle sind nicht frei.
+    for (const char16_t *b : {u"C", u"G", u"K", u"L", u"S"}) {
+        QVERIFY(!n->kurzform[1]->toolTip().contains(u"      "_s + QString::fromUtf16(b) + u'\n'));
+    }
+    n->kurzform[3]->setFocus();
+    n->kurzform[3]->setText(u"Klausur"_s);
+    n->kurzform[3]->setCursorPosition(0);
+    Fensterumgebung::tippe(n->kurzform[3], u"&"_s);
+    QCOMPARE(n->kurzform[3]->text(), u"Klausur"_s);
+    QCOMPARE(u.r.meldungen().size(), 1);
+    QVERIFY(u.r.meldungen()[0].startsWith(u"Der Buchstabe  'K'"_s));
+    u.r.leeren();
     n->kurzform[1]->setFocus();
     n->kurzform[1]->setText(u"Hausarbeit"_s);
     n->kurzform[1]->setCursorPosition(0);
@@ -447,6 +459,14 @@ void EinzelschuelerFensterTest::notenartenBuchstaben()
     QCOMPARE(u.r.meldungen().size(), 1);
     QVERIFY(u.r.meldungen()[0].startsWith(
         u"Der Buchstabe  'A'  ist als Navigationstaste schon vergeben."_s));
+
+    // Eine gespeicherte Kurzform mit einer Befehlstaste der Tabelle wird beim Oeffnen genannt.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    u.f->sitzung.klasse.notenart(5).kurzform = u"&Klausur"_s;
+    u.r.leeren();
+    u.klick(u"BBezeichnungenUndGewichtungen"_s);
+    QCOMPARE(u.r.meldungen().size(), 1);
+    QVERIFY2(u.r.meldungen()[0].contains(u"&Klausur  ('K')"_s), qPrintable(u.r.meldungen()[0]));
 }
 
 QTEST_MAIN(EinzelschuelerFensterTest)
