@@ -306,6 +306,13 @@ void TFZensurenbearbeitung::keyPressEvent(QKeyEvent *ereignis)
         escTaste();
         return;
     }
+    // Ohne Klasse ist die Tabelle verborgen; ihre Befehlstasten (etwa "w") gelten trotzdem.
+    const bool mitSteuerung = ereignis->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (aktuell == Unteransicht::Tabelle && !sitzung.offen() && !mitSteuerung &&
+        !ereignis->text().isEmpty() && ereignis->text()[0].isLetter()) {
+        befehlsTaste(ereignis->text()[0].toLower());
+        return;
+    }
     if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) &&
         aktuell == Unteransicht::Notenarten) {
         notenarten->ok();
