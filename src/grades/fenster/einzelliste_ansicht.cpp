@@ -373,7 +373,10 @@ bool EinzellistenAnsicht::BOKEinzellisteClick()
         }
         einzellistenDaten_nach_suk(s.klasse, *liste);
         s.geaendertMelden();
-        emit datumGeaendert(zenDatumText(s.klasse, liste->art, liste->slot));
+        // Die Zeile ueber der Tabelle nennt die bestaetigte Liste mit der eben getippten
+        // Erlaeuterung, nicht mehr "neu".
+        emit listeGezeigt(s.klasse.erlaeuterung(liste->art, liste->slot),
+                          zenDatumText(s.klasse, liste->art, liste->slot));
     }
     // Bestaetigte Testnoten kommen sofort in die Klassendatei: ein spaeteres "Nein" in der
     // Speicherabfrage verliert sonst den ganzen Test.

@@ -212,6 +212,8 @@ void EinzelschuelerAnsicht::ladeSchueler(int nr)
     EGeschl->setText(sch.geschlecht);
     LSchNr->setText(QString::number(nr) + u')');
     LNeuerSchueler->setVisible(neuerSchueler);
+    emit schuelerGezeigt(neuerSchueler ? u"Neue(r) Schüler(in)"_s
+                                       : sch.vorname + u' ' + sch.nachname);
 }
 
 void EinzelschuelerAnsicht::ladeNoten(int nr)

@@ -120,6 +120,7 @@ void EinzellisteFensterTest::neueListeTippenBisDatei()
     QCOMPARE(u.f->sitzung.klasse.erlaeuterung(5, 3), u"Übung Wärme"_s);
     QCOMPARE(u.f->sitzung.klasse.datum(5, 3), u"2017-02-10"_s);
     QCOMPARE(u.w<QLabel>(u"LZenDatum"_s)->text(), u"T4:  2017-02-10"_s);
+    QCOMPARE(u.w<QLabel>(u"LZenErlaeuterung"_s)->text(), u"Übung Wärme"_s);
 
     // Die Tabelle: Lena Albrecht (Tests 4, 4+, 3-, neu 1) hat im Schnitt 3.
     QCOMPARE(zellText(t, 3, 2), u"Albrecht"_s);

@@ -63,6 +63,7 @@ void EinzelschuelerFensterTest::anzeigeUndUmbruch()
     // Bernd: Muendlich 2 und (Zeile 2, Slot 12) 4.
     QVERIFY(s->BNaechsterSchuelerClick());
     QCOMPARE(s->ENachname->text(), u"Brandt"_s);
+    QCOMPARE(u.w<QLabel>(u"LZenErlaeuterung"_s)->text(), u"Bernd Brandt"_s);
     QCOMPARE(s->SGNotenArt[2]->text(1, 2), u"4"_s);
     QCOMPARE(s->LNotenSchnitt[2]->text(), u"3"_s);
     QCOMPARE(s->LNotenSchnitt[5]->text(), u"2,5"_s);
