@@ -167,6 +167,13 @@ QString ordnerNichtGefunden()
            u"Sie erneut."_s;
 }
 
+QString nochKeineKonfiguration()
+{
+    return u"Für die Testfunktionen ist noch kein Mivo-Programm-Ordner eingestellt. Es wird daher "_s
+           u"die Grundkonfiguration 1 (Testfunktionen am heimischen PC) eingestellt. Für die "_s
+           u"Testdurchführung im Schulnetz bitte die Konfiguration 2 oder 3 wählen."_s;
+}
+
 QString anfangsKonfGespeichert()
 {
     return u"Die Anfangskonfiguration wurde erfolgreich gespeichert."_s + crlf + crlf +

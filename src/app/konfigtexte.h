@@ -15,6 +15,8 @@ QString probelaufAnleitung();
 QString installation3Fertig();
 QString okOhneGo();
 QString ordnerNichtGefunden();
+// Noch nie ein Ordner eingetragen (frische Installation): kein Wort von einem Umzug.
+QString nochKeineKonfiguration();
 QString anfangsKonfGespeichert();
 inline const QString speicherProbleme =
     QStringLiteral("Es gab Probleme beim Speichern der Konfiguration!");

@@ -475,7 +475,7 @@ void loescheAlleSchueler(Klasse &klasse)
 }
 
 bool schuelerVerschieben(Klasse &klasse, int nr, const QString &quellPfad, const QString &zielPfad,
-                         Rueckfragen &r)
+                         Rueckfragen &r, const std::function<bool()> &quelleSpeichern)
 {
     if (nr < 1 || nr > klassenGroesse(klasse)) {
         return false;
@@ -514,12 +514,27 @@ bool schuelerVerschieben(Klasse &klasse, int nr, const QString &quellPfad, const
             return misslungen();
         }
     }
+    const Klasse zielVorher = zielKlasse;
     zielKlasse.schueler(groesse + 1) = schueler;
     pauseVorNeuschreiben();
     if (!klassenlisteSchreiben(zielPfad, zielKlasse, r)) {
         return misslungen();
     }
+    const Klasse quelleVorher = klasse;
     loescheEinenSchueler(klasse, nr);
+    if (quelleSpeichern && !quelleSpeichern()) {
+        // Die Quelle ist nicht geschrieben: der Schueler bleibt dort, das Ziel wird wie vorher.
+        klasse = quelleVorher;
+        pauseVorNeuschreiben();
+        if (!klassenlisteSchreiben(zielPfad, zielVorher, r)) {
+            r.fehler(u"Der Schüler/ die Schülerin steht jetzt auch in der Zielklasse "_s +
+                     zielPfad +
+                     u", weil die bisherige Klasse nicht gespeichert werden konnte. Bitte dort "
+                     u"löschen!"_s);
+            return false;
+        }
+        return misslungen();
+    }
     r.information(
         u"Der Schüler/ die Schülerin ist erfolgreich in die Zielklasse verschoben worden."_s);
     return true;

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class Rueckfragen;
@@ -128,8 +129,11 @@ void loescheAlleSchueler(Klasse &klasse);
 // Verschiebt Schueler nr der offenen Klasse (Datei quellPfad) nach Rueckfrage mit allen Noten in
 // die Klassendatei zielPfad. Verweigert bei gleichem Namen im Ziel, vollem Ziel, unlesbarem Ziel
 // oder wenn das Ziel die offene Klasse selbst ist. Ergebnis: ob verschoben wurde.
+// quelleSpeichern (falls gegeben) schreibt gleich nach dem Ziel die Quelle ohne den Schueler;
+// misslingt das, wird das Ziel wieder geschrieben, wie es war, und der Schueler bleibt in der
+// Quelle: er steht nie in zwei Klassen und nie in keiner.
 bool schuelerVerschieben(Klasse &klasse, int nr, const QString &quellPfad, const QString &zielPfad,
-                         Rueckfragen &r);
+                         Rueckfragen &r, const std::function<bool()> &quelleSpeichern = {});
 
 // Loescht die Klassendatei der offenen Klasse nach Rueckfrage; leert dann die Klasse im Speicher.
 // Ohne offene Klasse der Hinweis, erst eine Klasse zu waehlen (das Fenster oeffnet die Liste).

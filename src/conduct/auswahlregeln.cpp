@@ -64,7 +64,9 @@ std::optional<QString> klassentextPruefen(const QString &vorher, const QString &
 QString testlistenUeberschrift(bool festgelegt, const QString &testKuerzel, const QString &klasse,
                                const QString &geladen)
 {
-    if (!festgelegt) {
+    // Ein Kuerzel mit Platzhaltern (etwa nach dem Speichern im Editor, wenn die Felder wieder
+    // leer sind) benennt keinen Test.
+    if (!festgelegt || testKuerzel.isEmpty() || testKuerzel.contains(u'.')) {
         return u"Test/ Klasse auswählen:"_s;
     }
     QString s = u"Testauswahl:    "_s + klassenPraefix(testKuerzel) + testKuerzel;

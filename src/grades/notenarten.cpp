@@ -85,7 +85,9 @@ QString kurzformGeaendert(const QString &kurzform, const QString &eigenerBuchsta
         const QString buchstabe = ergebnis.mid(p + 1, 1).toUpper();
         const bool frei = buchstabe.size() == 1 && buchstabe[0] >= u'A' && buchstabe[0] <= u'Z' &&
                           freieBuchstaben.contains(buchstabe);
-        if (!frei && buchstabe != eigenerBuchstabe) {
+        const bool eigener = buchstabe == eigenerBuchstabe &&
+                             QString::fromUtf16(kZuweisbareBuchstaben).contains(buchstabe);
+        if (!frei && !eigener) {
             ergebnis.remove(p, 1);
             msgBuchstabeSchonVergeben(buchstabe, r);
         }
@@ -94,6 +96,25 @@ QString kurzformGeaendert(const QString &kurzform, const QString &eigenerBuchsta
         *tastenAnzeige = ergebnis.size() >= 2 ? ergebnis.mid(1, 1) : QString();
     }
     return ergebnis;
+}
+
+QString tabellenTastenHinweis(const NotenartenFelder &felder)
+{
+    QStringList betroffen;
+    for (const NotenartFelder &f : felder) {
+        const QString b = kurzformBuchstabe(f.kurzform);
+        if (!b.isEmpty() && QString::fromUtf16(kTabellenTasten).contains(b)) {
+            betroffen << u"  "_s + f.kurzform + u"  ('"_s + b + u"')"_s;
+        }
+    }
+    if (betroffen.isEmpty()) {
+        return {};
+    }
+    return u"Folgende Kurzformen beanspruchen einen Buchstaben, der in der Notentabelle schon "
+           u"eine Befehlstaste ist (C, G, K, L, S):\r\n"_s +
+           betroffen.join(u"\r\n"_s) +
+           u"\r\nDiese Taste wählt die Notenkategorie nicht. Bitte das  &  vor einen der "
+           u"freien Buchstaben setzen (s. Hinweis beim Feld der Kurzform)."_s;
 }
 
 QString kurzformHinweis(const QString &freieBuchstaben)

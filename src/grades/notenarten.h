@@ -10,8 +10,11 @@ class Klasse;
 class Rueckfragen;
 
 // Fest vergebene Navigationstasten und die Buchstaben, die Kurzformen mit "&" beanspruchen koennen.
+// C, G, K, L und S sind Befehlstasten der Tabelle (Schuljahr, Gesamtspalten, keine Aenderung,
+// Leerspalten, Speichern) und gehen ihnen vor: sie sind nicht zuweisbar.
 inline constexpr char16_t kNavigationstasten[] = u"ABDEINPUVWZ";
-inline constexpr char16_t kZuweisbareBuchstaben[] = u"CFGHJKLMOQRSTXY";
+inline constexpr char16_t kTabellenTasten[] = u"CGKLS";
+inline constexpr char16_t kZuweisbareBuchstaben[] = u"FHJMOQRTXY";
 
 // Die Editorfelder einer Notenart.
 struct NotenartFelder
@@ -48,6 +51,9 @@ QString kurzformGeaendert(const QString &kurzform, const QString &eigenerBuchsta
                           const QString &freieBuchstaben, Rueckfragen &r,
                           QString *tastenAnzeige = nullptr);
 void msgBuchstabeSchonVergeben(const QString &buchstabe, Rueckfragen &r);
+// Der Hinweis auf gespeicherte Kurzformen, deren "&"-Buchstabe eine Befehlstaste der Tabelle ist
+// (die Taste waehlt dann nicht die Notenart); leer, wenn keine.
+QString tabellenTastenHinweis(const NotenartenFelder &felder);
 
 // Der Hinweistext der Kurzformfelder mit den freien Buchstaben.
 QString kurzformHinweis(const QString &freieBuchstaben);

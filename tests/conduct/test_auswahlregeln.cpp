@@ -63,6 +63,8 @@ private slots:
                               << u"Testauswahl:     9IK1Info    (Kurs   K-9-I)"_s;
         QTest::newRow("keine Klasse") << true << u"7xP1Bspl"_s << u"---"_s << u"L-8a-M"_s
                                       << u"Testauswahl:     7xP1Bspl    (Klasse/Kurs: ?)"_s;
+        QTest::newRow("nur Platzhalter")
+            << true << u"........"_s << u"---"_s << QString() << u"Test/ Klasse auswählen:"_s;
         QTest::newRow("andere geladen") << true << u"7xP1Bspl"_s << u"X"_s << u"L-8a-M"_s
                                         << u"Testauswahl:     7xP1Bspl    (L-8a-M)"_s;
     }

@@ -14,10 +14,10 @@ private slots:
     void freieBuchstaben()
     {
         NotenartenFelder f = standardFelder();
-        QCOMPARE(restlicheZuweisungsbuchstabenBerechnen(f), u"CFGJKLQSXY"_s);
+        QCOMPARE(restlicheZuweisungsbuchstabenBerechnen(f), u"FJQXY"_s);
         f[0].kurzform = u"Haus&arbeit"_s; // A ist Navigationstaste: nicht in der Menge
         f[1].kurzform = u"&k&l"_s;
-        QCOMPARE(restlicheZuweisungsbuchstabenBerechnen(f), u"CFGHJMQSXY"_s);
+        QCOMPARE(restlicheZuweisungsbuchstabenBerechnen(f), u"FHJMQXY"_s);
     }
 
     void kurzformAendern_data()
@@ -37,7 +37,13 @@ private slots:
             << u"&Ausarbeit"_s << u"H"_s << u"Ausarbeit"_s << u"-"_s << vergebenA;
         QTest::newRow("a mitten") << u"Haus&arbeit"_s << u"H"_s << u"Hausarbeit"_s << u"-"_s
                                   << vergebenA;
-        QTest::newRow("K ist frei") << u"&kurz"_s << u""_s << u"&kurz"_s << u"k"_s << QString();
+        QTest::newRow("F ist frei") << u"&fein"_s << u""_s << u"&fein"_s << u"f"_s << QString();
+        // C, G, K, L, S gehoeren den Befehlstasten der Tabelle, auch als eigener Buchstabe.
+        QTest::newRow("K ist Tabellentaste") << u"&kurz"_s << u""_s << u"kurz"_s << u"-"_s
+                                             << QString(vergebenA).replace(u"'A'"_s, u"'K'"_s);
+        QTest::newRow("eigenes S ist Tabellentaste")
+            << u"&Schulaufg"_s << u"S"_s << u"Schulaufg"_s << u"-"_s
+            << QString(vergebenA).replace(u"'A'"_s, u"'S'"_s);
         QTest::newRow("M gehoert Art 2") << u"&Mathe"_s << u"H"_s << u"Mathe"_s << u"-"_s
                                          << QString(vergebenA).replace(u"'A'"_s, u"'M'"_s);
         QTest::newRow("& am Ende wartet")

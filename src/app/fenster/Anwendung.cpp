@@ -72,6 +72,8 @@ Anwendung::Anwendung(Umgebung &umgebung)
                      &TMainForm::hauptbefehl);
     QObject::connect(&hauptfenster, &TMainForm::testauswahlGemeldet, &notenfenster,
                      &TFZensurenbearbeitung::setzeTestfunktionenVorhanden);
+    // Die Testauswahl hat sich schon oben angemeldet, bevor das Notenfenster zuhoerte.
+    notenfenster.setzeTestfunktionenVorhanden(hauptfenster.testauswahlVorhanden());
     QObject::connect(&notenfenster, &TFZensurenbearbeitung::programmBeenden, &hauptfenster,
                      [this] { hauptfenster.programmBeenden(); });
     QObject::connect(&notenfenster, &TFZensurenbearbeitung::versetzungGewuenscht, &hauptfenster,

@@ -217,7 +217,11 @@ void TFormKonf::FormActivate()
         KonfigFelder f = felder();
         logik.UebergabeOrdnerLesenUndZeigen(f);
         felderSetzen(f);
-        u.r.warnung(KonfigText::ordnerNichtGefunden());
+        if (ordner.isEmpty()) {
+            u.r.information(KonfigText::nochKeineKonfiguration());
+        } else {
+            u.r.warnung(KonfigText::ordnerNichtGefunden());
+        }
         n = 1;
         schonGewaehlt = true;
     }

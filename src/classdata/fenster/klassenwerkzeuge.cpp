@@ -75,7 +75,7 @@ void Klassenwerkzeuge::klasseLoeschen()
 void Klassenwerkzeuge::klassendatenExportieren()
 {
     s.eingabenAbschliessen();
-    ::klassendatenExportieren(s.klasse, s.groesse() > 0, s.pfad(), r);
+    ::klassendatenExportieren(s.klasse, s.offen(), s.pfad(), r);
 }
 
 // --- Druck -------------------------------------------------------------------------------------

@@ -102,6 +102,11 @@ void TFZensurenbearbeitung::ansichtenVerbinden()
         }
     });
     connect(einzelliste, &EinzellistenAnsicht::datumGeaendert, LZenDatum, &QLabel::setText);
+    connect(einzelschueler, &EinzelschuelerAnsicht::schuelerGezeigt, this,
+            [this](const QString &name) {
+                LZenErlaeuterung->setText(name);
+                LZenDatum->clear();
+            });
     connect(einzelliste, &EinzellistenAnsicht::listeGezeigt, this,
             [this](const QString &erlaeuterung, const QString &datum) {
                 LZenErlaeuterung->setText(erlaeuterung);

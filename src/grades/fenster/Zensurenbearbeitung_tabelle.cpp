@@ -109,6 +109,18 @@ bool TFZensurenbearbeitung::zellwertUebernehmen(int spalte, int zeile, const QSt
         });
         return false;
     }
+    // Eine Note in der ersten freien Spalte beginnt die Liste wie ein Klick: "neu" und heute.
+    const SpaltenInfo info = spaltenInfo(spalte);
+    if (!note->isEmpty() && info.slot == vorhandeneNoten(sitzung.klasse, info.art)) {
+        QString &erlaeuterung = sitzung.klasse.erlaeuterung(info.art, info.slot);
+        QString &datum = sitzung.klasse.datum(info.art, info.slot);
+        if (erlaeuterung.isEmpty()) {
+            erlaeuterung = u"neu"_s;
+        }
+        if (datum.isEmpty()) {
+            datum = uhr.heute().toString(u"yyyy-MM-dd"_s);
+        }
+    }
     noteInKlasseSchreiben(sitzung.klasse, spalte, zeile, *note);
     sitzung.geaendertMelden();
     sitzung.sortieren();
@@ -251,6 +263,11 @@ void TFZensurenbearbeitung::zurueckKnopf()
 
 void TFZensurenbearbeitung::escTaste()
 {
+    // Esc beendet den Zielmodus des Verschiebens, wo auch immer der Fokus steht.
+    if (einzelschueler->zielmodus()) {
+        einzelschueler->zielmodusBeenden();
+        return;
+    }
     if (LBoxKlassen->isVisible()) {
         LBoxKlassen->hide();
         return;
@@ -287,6 +304,13 @@ void TFZensurenbearbeitung::keyPressEvent(QKeyEvent *ereignis)
             break;
         }
         escTaste();
+        return;
+    }
+    // Ohne Klasse ist die Tabelle verborgen; ihre Befehlstasten (etwa "w") gelten trotzdem.
+    const bool mitSteuerung = ereignis->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (aktuell == Unteransicht::Tabelle && !sitzung.offen() && !mitSteuerung &&
+        !ereignis->text().isEmpty() && ereignis->text()[0].isLetter()) {
+        befehlsTaste(ereignis->text()[0].toLower());
         return;
     }
     if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) &&

@@ -110,6 +110,12 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
     if (testnotenModus && !testnotenSlotOk(s.klasse, art, slot, r)) {
         return;
     }
+    // Die Testnoten gehoeren nur in die Liste, die mit OK bestaetigt wird: eine zuvor gewaehlte
+    // (verworfene) Liste wird nicht geschrieben.
+    if (testnotenModus) {
+        liste.reset();
+        datumFalsch = false;
+    }
     // Die Auswahl zeigt die Listen noch vor dem Loeschen der offenen; geschrieben ruecken die
     // spaeteren nach, die gewaehlte steht dann einen Platz weiter links.
     const bool nachgerueckt = liste && liste->geloescht && liste->art == art && slot > liste->slot;
@@ -367,9 +373,18 @@ bool EinzellistenAnsicht::BOKEinzellisteClick()
         }
         einzellistenDaten_nach_suk(s.klasse, *liste);
         s.geaendertMelden();
-        emit datumGeaendert(zenDatumText(s.klasse, liste->art, liste->slot));
+        // Die Zeile ueber der Tabelle nennt die bestaetigte Liste mit der eben getippten
+        // Erlaeuterung, nicht mehr "neu".
+        emit listeGezeigt(s.klasse.erlaeuterung(liste->art, liste->slot),
+                          zenDatumText(s.klasse, liste->art, liste->slot));
     }
+    // Bestaetigte Testnoten kommen sofort in die Klassendatei: ein spaeteres "Nein" in der
+    // Speicherabfrage verliert sonst den ganzen Test.
+    const bool testnotenBestaetigt = testnotenModus && liste.has_value();
     schliessen();
+    if (testnotenBestaetigt) {
+        s.speichern();
+    }
     return true;
 }
 

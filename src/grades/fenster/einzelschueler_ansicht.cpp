@@ -212,6 +212,8 @@ void EinzelschuelerAnsicht::ladeSchueler(int nr)
     EGeschl->setText(sch.geschlecht);
     LSchNr->setText(QString::number(nr) + u')');
     LNeuerSchueler->setVisible(neuerSchueler);
+    emit schuelerGezeigt(neuerSchueler ? u"Neue(r) Schüler(in)"_s
+                                       : sch.vorname + u' ' + sch.nachname);
 }
 
 void EinzelschuelerAnsicht::ladeNoten(int nr)
@@ -368,8 +370,12 @@ bool EinzelschuelerAnsicht::BNeuenSchuelerClick()
     for (int art = 1; art <= kNotenarten; ++art) {
         SGNotenArt[art]->bearbeitungAbschliessen();
     }
+    // Gezeigt ist auch ein neuer Schueler, dessen Namen erst getippt sind: er zaehlt noch nicht
+    // zur Klassengroesse, sein Platz ist der hinter dem letzten Schueler.
     const int groesse = klassenGroesse(s.klasse);
-    const bool gezeigt = offen() && s.schuelerNr <= groesse && groesse > 0;
+    const bool gezeigt =
+        offen() && s.schuelerNr >= 1 &&
+        (s.schuelerNr <= groesse || (neuerSchueler && s.schuelerNr == groesse + 1));
     const int neu =
         neuenSchuelerAnlegen(s.klasse, gezeigt ? s.schuelerNr : 0, felder(), s.sortierung(), r);
     if (neu == 0) {
@@ -474,18 +480,34 @@ void EinzelschuelerAnsicht::zielKlasseGewaehlt(const QString &zielPfad)
     if (!imZielmodus) {
         return;
     }
+    // Was im Zielmodus getippt wurde, zieht mit um.
+    feldUebernehmen();
     const int nr = s.schuelerNr;
-    if (schuelerVerschieben(s.klasse, nr, s.pfad(), zielPfad, r)) {
+    // Die Quelle wird gleich mit dem Ziel gespeichert. Die Felder zeigen vorher schon den
+    // naechsten Schueler: das Speichern uebernimmt die Felder in die Klasse.
+    const auto quelleSpeichern = [this, nr] {
         s.geaendertMelden();
         const int groesse = klassenGroesse(s.klasse);
+        s.schuelerNr = std::clamp(nr, 1, std::max(1, groesse));
         if (groesse == 0) {
-            zielmodusBeenden();
-            BAbbrechenSchuelerClick();
-            return;
+            for (QLineEdit *e : {EVorname, ENachname, EKlasse, EZusatz, EGeschl}) {
+                e->clear();
+            }
+        } else {
+            ladeSchueler(s.schuelerNr);
+            ladeNoten(s.schuelerNr);
         }
-        s.schuelerNr = std::min(nr, groesse);
-        ladeSchueler(s.schuelerNr);
-        ladeNoten(s.schuelerNr);
+        return s.speichern();
+    };
+    const bool verschoben =
+        schuelerVerschieben(s.klasse, nr, s.pfad(), zielPfad, r, quelleSpeichern);
+    if (!verschoben && klassenGroesse(s.klasse) >= nr) {
+        s.schuelerNr = nr;
+        ladeSchueler(nr);
+        ladeNoten(nr);
     }
     zielmodusBeenden();
+    if (verschoben && klassenGroesse(s.klasse) == 0) {
+        BAbbrechenSchuelerClick();
+    }
 }

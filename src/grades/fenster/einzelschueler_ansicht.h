@@ -70,6 +70,8 @@ signals:
     void anzeigen();
     void fertig();
     void zielmodusGeaendert(bool an);
+    // Der gezeigte Schueler (Vor- und Nachname) fuer die Zeile ueber der Ansicht.
+    void schuelerGezeigt(const QString &name);
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;

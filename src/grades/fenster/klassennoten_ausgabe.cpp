@@ -86,7 +86,9 @@ bool klassennotenUeberTextprogramm(Klassensitzung &s, const QString &programmOrd
         return false;
     }
     if (!oeffner().oeffnen(wahl->ziel)) {
-        r.fehler(u"Das Textprogramm konnte nicht geöffnet werden!"_s);
+        r.fehler(u"Das Textprogramm konnte nicht geöffnet werden!\r\nDas Dokument wurde "_s
+                 u"gespeichert unter:  "_s +
+                 wahl->ziel + u"\r\nEs kann von dort mit einem Textprogramm geöffnet werden."_s);
     }
     return true;
 }

@@ -123,6 +123,9 @@ void NotenartenAnsicht::oeffnen()
     }
     freieBuchstabenNeu();
     gewicht[5]->setFocus();
+    if (const QString hinweis = tabellenTastenHinweis(felder()); !hinweis.isEmpty()) {
+        r.information(hinweis);
+    }
 }
 
 NotenartenFelder NotenartenAnsicht::felder() const

@@ -93,6 +93,19 @@ void HauptfensterTest::notenverwaltungMitEchtemFenster()
     QTRY_COMPARE(QApplication::focusWidget(), noten.BNeueKlasse);
     QVERIFY(noten.CBoxAktSchuljahr->isChecked());
     QCOMPARE(noten.sitzung.schuljahr(), u"2024-25"_s);
+    // Die Taste "w" (ohne Alt) zeigt die Klassenliste; mit geladener Klasse fuehren die
+    // Testschritte des Menues weiter.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W);
+    QVERIFY(noten.LBoxKlassen->isVisible());
+    const auto eintraege = noten.LBoxKlassen->findItems(u"L-7x-Ph.DTA"_s, Qt::MatchExactly);
+    QCOMPARE(eintraege.size(), 1);
+    noten.LBoxKlassen->setCurrentItem(eintraege.first());
+    QTest::keyClick(noten.LBoxKlassen, Qt::Key_Return);
+    QVERIFY(noten.sitzung.offen());
+    for (const char *name : {"Test1", "Test2", "Test3", "Test4"}) {
+        QVERIFY2(l.finde<QAction>(&noten, name)->isEnabled(), name);
+    }
+    l.r.antworte(Rueckfragen::Knopf::Nein); // Speicherabfrage
 
     // Zurueck zur Uebersicht (ohne offene Klasse keine Speicherabfrage).
     emit noten.modusGewuenscht(kModusUebersicht);

@@ -57,8 +57,10 @@ void KonfigFensterTest::go1StelltBeispieleZweimalBereit()
 
     TFormKonf &k = l.a->konf;
     QVERIFY(k.isVisible());
-    // Noch kein Mivo-Programm-Ordner eingetragen: Konfiguration 1 mit Warnung.
-    QCOMPARE(l.r.meldungen().constFirst(), KonfigText::ordnerNichtGefunden());
+    // Noch kein Mivo-Programm-Ordner eingetragen: Konfiguration 1 mit Hinweis, ohne von einem
+    // anderen Rechner zu sprechen.
+    QCOMPARE(l.r.meldungen().constFirst(), KonfigText::nochKeineKonfiguration());
+    QVERIFY(!l.r.meldungen().constFirst().contains(u"Rechner"_s));
     QCOMPARE(l.r.fragen(), QStringList{KonfigText::probelaufFrage()});
     QCOMPARE(l.r.gestellteKnoepfe.constFirst(), Rueckfragen::Knoepfe::JaNeinAbbruch);
     QCOMPARE(l.r.meldungen().size(), 1);
@@ -343,7 +345,6 @@ void KonfigFensterTest::ordnerAussuchen()
     QCOMPARE(feld(&k, "EMivoProgrammOrdner")->text(), neu + u"/"_s);
 }
 
-
 // Enter auf dem Knopf mit Fokus loest ihn aus; Enter in einem Feld nicht.
 void KonfigFensterTest::enterAufFokusknopf_data()
 {
@@ -379,7 +380,8 @@ void KonfigFensterTest::bleibtVorDemHauptfenster()
     QVERIFY(l.starten());
     l.befehl("AnfangsKonfiguration1")->trigger();
     l.a->konf.oeffnen();
-    for (QWidget *d : {static_cast<QWidget *>(&l.a->anfangsKonf), static_cast<QWidget *>(&l.a->konf)}) {
+    for (QWidget *d :
+         {static_cast<QWidget *>(&l.a->anfangsKonf), static_cast<QWidget *>(&l.a->konf)}) {
         QVERIFY(d->isVisible());
         QCOMPARE(d->windowHandle()->transientParent(), l.haupt().windowHandle());
         // Nur Dialogfenster meldet Qt dem Fenstermanager als abhaengig (WM_TRANSIENT_FOR).

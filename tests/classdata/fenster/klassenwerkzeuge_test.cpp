@@ -10,6 +10,7 @@
 #include "classdata/klassenexport.h"
 #include "common/zufall.h"
 #include "fensterumgebung.h"
+#include "grades/klassenbau.h"
 #include "grades/notenmodell.h"
 
 #include <QAction>
@@ -242,12 +243,28 @@ private slots:
                 QCOMPARE(angekommen.note(art, slot), lena.note(art, slot));
             }
         }
+        // Die Quelle ist mit dem Ziel gespeichert: ein "Nein" beim naechsten Speichern laesst
+        // den Schueler nicht in beiden Klassen.
+        Klasse quelle;
+        QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s), quelle, u.r));
+        QCOMPARE(klassenGroesse(quelle), 24);
+        QVERIFY(finde(quelle, u"Lena"_s, u"Albrecht"_s) == nullptr);
+        QCOMPARE(quelle.schueler(1).nachname, u"Bauer"_s);
 
         // Zweiter Klick auf den Knopf beendet den Zielmodus ohne Verschieben.
         u.klick(u"BSchuelerVerschieben"_s);
         u.klick(u"BSchuelerVerschieben"_s);
         QVERIFY(!u.f->LBoxKlassen->isVisible());
         QCOMPARE(klassenGroesse(u.f->sitzung.klasse), 24);
+
+        // Esc beendet den Zielmodus auch aus einem Namensfeld.
+        u.klick(u"BSchuelerVerschieben"_s);
+        QVERIFY(u.f->einzelschueler->zielmodus());
+        u.f->einzelschueler->EVorname->setFocus();
+        QTest::keyClick(u.f->einzelschueler->EVorname, Qt::Key_Escape);
+        QVERIFY(!u.f->LBoxKlassen->isVisible());
+        QVERIFY(!u.f->einzelschueler->zielmodus());
+        QCOMPARE(u.f->einzelschueler->BSchuelerVerschieben->text(), u"Schüler verschieben"_s);
     }
 
     void klasseLoeschen()
@@ -498,6 +515,20 @@ private slots:
         QCOMPARE(inhalt, exportBytes(u.f->sitzung.klasse).value());
         QVERIFY(inhalt.startsWith("Nachname;Vorname;Klasse;H0;"));
         QCOMPARE(inhalt.count("\r\n"), 26);
+
+        // Eine geladene Klasse ohne Schueler: nur die Kopfzeile.
+        klasseAblegen(u, u"L-5a-Mu.DTA"_s, standardKlasse());
+        u.r.antworte(Rueckfragen::Knopf::Nein);
+        u.oeffne(u"L-5a-Mu.DTA"_s);
+        QVERIFY(u.f->sitzung.offen());
+        QCOMPARE(u.f->sitzung.name(), u"L-5a-Mu"_s);
+        const QString leer = u.ordner.datei(u"L-5a-Mu- Export.csv"_s);
+        u.r.leeren();
+        u.r.dateiAntwort(leer);
+        menue(u, u"Klassendatenexportieren1"_s);
+        QCOMPARE(u.r.meldungen(), QStringList{u"File : "_s + leer + u"  wurde gespeichert."_s});
+        QCOMPARE(dateiInhalt(leer).count("\r\n"), 1);
+        QVERIFY(dateiInhalt(leer).startsWith("Nachname;Vorname;Klasse;H0;"));
     }
 
     void notenlisteVerschieben()

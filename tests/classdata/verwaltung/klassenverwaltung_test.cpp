@@ -571,6 +571,19 @@ private slots:
         r.antworte(Rueckfragen::Knopf::Nein);
         QVERIFY(!schuelerVerschieben(quelle, 1, t.datei(u"Q.DTA"_s), t.datei(u"Z.DTA"_s), r));
         QCOMPARE(klassenGroesse(quelle), 2);
+        // Die Quelle laesst sich nicht speichern: das Ziel bleibt, wie es war, der Schueler in
+        // der Quelle.
+        int gespeichert = 0;
+        r.leeren();
+        r.antworte(Rueckfragen::Knopf::Ja);
+        QVERIFY(!schuelerVerschieben(quelle, 1, t.datei(u"Q.DTA"_s), t.datei(u"Z.DTA"_s), r, [&] {
+            ++gespeichert;
+            return false;
+        }));
+        QCOMPARE(gespeichert, 1);
+        QCOMPARE(r.letzteMeldung(), fehlschlag);
+        QCOMPARE(klassenGroesse(quelle), 2);
+        QCOMPARE(namenListe(laden(t.datei(u"Z.DTA"_s))), u":m:Cohn,Carl 9b:w:Abel,Anna"_s);
     }
 
     void klasseLoeschen()

@@ -47,6 +47,7 @@ private slots:
     void abbrechenSchreibtNichts();
     void testnoten();
     void testnotenAbbrechenLoeschtListe();
+    void testnotenNurInBestaetigterListe();
     void listeVerschieben();
     void geloeschteListeWirdNichtVerschoben();
     void nachLoeschenAndereListeWaehlen_data();
@@ -119,6 +120,7 @@ void EinzellisteFensterTest::neueListeTippenBisDatei()
     QCOMPARE(u.f->sitzung.klasse.erlaeuterung(5, 3), u"Übung Wärme"_s);
     QCOMPARE(u.f->sitzung.klasse.datum(5, 3), u"2017-02-10"_s);
     QCOMPARE(u.w<QLabel>(u"LZenDatum"_s)->text(), u"T4:  2017-02-10"_s);
+    QCOMPARE(u.w<QLabel>(u"LZenErlaeuterung"_s)->text(), u"Übung Wärme"_s);
 
     // Die Tabelle: Lena Albrecht (Tests 4, 4+, 3-, neu 1) hat im Schnitt 3.
     QCOMPARE(zellText(t, 3, 2), u"Albrecht"_s);
@@ -329,6 +331,12 @@ void EinzellisteFensterTest::testnoten()
     QCOMPARE(mit2Plus, 2);
     QCOMPARE(u.f->sitzung.klasse.erlaeuterung(5, 1), u"Säuren und Basen"_s);
     QCOMPARE(u.f->sitzung.klasse.datum(5, 1), u"2017-02-10"_s);
+    // Die bestaetigten Testnoten stehen schon in der Datei.
+    QVERIFY(!u.f->sitzung.geaendert());
+    Klasse gelesen;
+    QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-8a-Ch.DTA"_s), gelesen, u.r));
+    QCOMPARE(klasseAlsBytes(gelesen), klasseAlsBytes(u.f->sitzung.klasse));
+    QCOMPARE(gelesen.erlaeuterung(5, 1), u"Säuren und Basen"_s);
 }
 
 void EinzellisteFensterTest::testnotenAbbrechenLoeschtListe()
@@ -344,6 +352,37 @@ void EinzellisteFensterTest::testnotenAbbrechenLoeschtListe()
     QCOMPARE(u.r.fragen(), QStringList{u"Diese Einzelliste wirklich löschen?"_s});
     QCOMPARE(vorhandeneNoten(u.f->sitzung.klasse, 5), 1);
     QCOMPARE(u.f->unteransicht(), TFZensurenbearbeitung::Unteransicht::Tabelle);
+}
+
+// Erst Hausarbeiten "neu", dann (verbessert) Tests "neu", dann OK: nur die Tests bekommen die
+// Noten.
+void EinzellisteFensterTest::testnotenNurInBestaetigterListe()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, klasseMitGleichenNamen());
+    QVERIFY(u.f->ZenAusBenotungEintragen(u"L-8a-Ch.DTA"_s, {{u"U"_s, u"Zander"_s, u"4"_s}}));
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    const auto neueZeileWaehlen = [&](int art) {
+        u.klick(u"BZenKat%1"_s.arg(art));
+        QListWidget *auswahl = el->LBZenHinweise;
+        const QListWidgetItem *neu = auswahl->item(auswahl->count() - 1);
+        QVERIFY(neu->text().endsWith(u"neu"_s));
+        QTest::mouseClick(auswahl->viewport(), Qt::LeftButton, {},
+                          auswahl->visualItemRect(neu).center());
+    };
+    neueZeileWaehlen(1);
+    QCOMPARE(el->SGEinzellisteRechts->text(4, 5), u"4"_s);
+    neueZeileWaehlen(5);
+    QCOMPARE(el->SGEinzellisteRechts->text(4, 5), u"4"_s);
+    Fensterumgebung::tippe(el->EZenHinweise, u"Redoxreaktionen"_s);
+    u.klick(u"BOKEinzelliste"_s);
+    const Klasse &k = u.f->sitzung.klasse;
+    QCOMPARE(vorhandeneNoten(k, 1), 0);
+    QCOMPARE(k.datum(1, 0), QString());
+    QCOMPARE(k.schueler(5).note(1, 0), QString());
+    QCOMPARE(vorhandeneNoten(k, 5), 2);
+    QCOMPARE(k.schueler(5).note(5, 1), u"4"_s);
+    QCOMPARE(k.erlaeuterung(5, 1), u"Redoxreaktionen"_s);
 }
 
 // Spalte 3 der Hausarbeiten (0..4 belegt) an Stelle 1; dann eine Verschiebung in die volle

@@ -33,6 +33,8 @@ private slots:
     void naechsterVorheriger();
     void neuerSchuelerUnvollstaendig();
     void neuerSchuelerAufnehmen();
+    void neueSchuelerNacheinander_data();
+    void neueSchuelerNacheinander();
     void schuelerLoeschen();
     void nameSchonVorhanden();
     void nameMitFremdemZeichen();
@@ -61,6 +63,7 @@ void EinzelschuelerFensterTest::anzeigeUndUmbruch()
     // Bernd: Muendlich 2 und (Zeile 2, Slot 12) 4.
     QVERIFY(s->BNaechsterSchuelerClick());
     QCOMPARE(s->ENachname->text(), u"Brandt"_s);
+    QCOMPARE(u.w<QLabel>(u"LZenErlaeuterung"_s)->text(), u"Bernd Brandt"_s);
     QCOMPARE(s->SGNotenArt[2]->text(1, 2), u"4"_s);
     QCOMPARE(s->LNotenSchnitt[2]->text(), u"3"_s);
     QCOMPARE(s->LNotenSchnitt[5]->text(), u"2,5"_s);
@@ -196,6 +199,50 @@ void EinzelschuelerFensterTest::neuerSchuelerAufnehmen()
     QCOMPARE(u.f->tabelle->rowCount(), 8);
     QCOMPARE(u.f->sitzung.klasse.schueler(4).nachname, u"Ölmann"_s);
     QCOMPARE(u.f->sitzung.klasse.schueler(4).note(1, 0), u"2"_s);
+}
+
+void EinzelschuelerFensterTest::neueSchuelerNacheinander_data()
+{
+    QTest::addColumn<QStringList>("namen"); // je Schueler Vorname, Nachname, Geschlecht
+    QTest::newRow("zwei") << QStringList{u"Dora"_s, u"Dietz"_s, u"w"_s,
+                                         u"Emil"_s, u"Ernst"_s, u"m"_s};
+    QTest::newRow("drei") << QStringList{u"Dora"_s, u"Dietz"_s, u"w"_s,   u"Emil"_s, u"Ernst"_s,
+                                         u"m"_s,    u"Anton"_s, u"Aal"_s, u"m"_s};
+}
+
+// Jeder getippte neue Schueler bleibt, auch wenn gleich der naechste folgt.
+void EinzelschuelerFensterTest::neueSchuelerNacheinander()
+{
+    QFETCH(QStringList, namen);
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, dreiSchueler());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    u.klick(u"BEinzelSchueler"_s);
+    EinzelschuelerAnsicht *s = u.f->einzelschueler;
+    for (qsizetype i = 0; i < namen.size(); i += 3) {
+        u.klick(u"BNeuenSchueler"_s);
+        QTRY_VERIFY(s->EVorname->hasFocus());
+        Fensterumgebung::tippe(s->EVorname, namen[i]);
+        QTest::keyClick(s->EVorname, Qt::Key_Tab);
+        Fensterumgebung::tippe(s->ENachname, namen[i + 1]);
+        s->EGeschl->setFocus();
+        Fensterumgebung::tippe(s->EGeschl, namen[i + 2]);
+    }
+    u.klick(u"BOKSchueler"_s);
+    QCOMPARE(u.r.meldungen(), QStringList{});
+    const int erwartet = 3 + int(namen.size() / 3);
+    QCOMPARE(klassenGroesse(u.f->sitzung.klasse), erwartet);
+    QVERIFY(u.f->BKlasseSpeichernClick());
+    Klasse gelesen;
+    QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-8a-Ch.DTA"_s), gelesen, u.r));
+    QCOMPARE(klassenGroesse(gelesen), erwartet);
+    QStringList nachnamen;
+    for (int nr = 1; nr <= erwartet; ++nr) {
+        nachnamen << gelesen.schueler(nr).nachname;
+    }
+    for (qsizetype i = 0; i < namen.size(); i += 3) {
+        QVERIFY2(nachnamen.contains(namen[i + 1]), qPrintable(nachnamen.join(u' ')));
+    }
 }
 
 void EinzelschuelerFensterTest::schuelerLoeschen()
@@ -386,8 +433,20 @@ void EinzelschuelerFensterTest::notenartenBuchstaben()
     u.oeffne(u"L-8a-Ch.DTA"_s);
     u.klick(u"BBezeichnungenUndGewichtungen"_s);
     NotenartenAnsicht *n = u.f->notenarten;
-    QVERIFY(n->kurzform[1]->toolTip().contains(u"      C\n"_s));
+    QVERIFY(n->kurzform[1]->toolTip().contains(u"      F\n"_s));
     QVERIFY(!n->kurzform[1]->toolTip().contains(u"      H\n"_s));
+    // Befehlstasten der Tabelle sind nicht frei.
+    for (const char16_t *b : {u"C", u"G", u"K", u"L", u"S"}) {
+        QVERIFY(!n->kurzform[1]->toolTip().contains(u"      "_s + QString::fromUtf16(b) + u'\n'));
+    }
+    n->kurzform[3]->setFocus();
+    n->kurzform[3]->setText(u"Klausur"_s);
+    n->kurzform[3]->setCursorPosition(0);
+    Fensterumgebung::tippe(n->kurzform[3], u"&"_s);
+    QCOMPARE(n->kurzform[3]->text(), u"Klausur"_s);
+    QCOMPARE(u.r.meldungen().size(), 1);
+    QVERIFY(u.r.meldungen()[0].startsWith(u"Der Buchstabe  'K'"_s));
+    u.r.leeren();
     n->kurzform[1]->setFocus();
     n->kurzform[1]->setText(u"Hausarbeit"_s);
     n->kurzform[1]->setCursorPosition(0);
@@ -401,6 +460,14 @@ void EinzelschuelerFensterTest::notenartenBuchstaben()
     QCOMPARE(u.r.meldungen().size(), 1);
     QVERIFY(u.r.meldungen()[0].startsWith(
         u"Der Buchstabe  'A'  ist als Navigationstaste schon vergeben."_s));
+
+    // Eine gespeicherte Kurzform mit einer Befehlstaste der Tabelle wird beim Oeffnen genannt.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    u.f->sitzung.klasse.notenart(5).kurzform = u"&Klausur"_s;
+    u.r.leeren();
+    u.klick(u"BBezeichnungenUndGewichtungen"_s);
+    QCOMPARE(u.r.meldungen().size(), 1);
+    QVERIFY2(u.r.meldungen()[0].contains(u"&Klausur  ('K')"_s), qPrintable(u.r.meldungen()[0]));
 }
 
 QTEST_MAIN(EinzelschuelerFensterTest)

@@ -53,7 +53,10 @@ private slots:
         o.gelingt = false;
         u.r.antworte(Rueckfragen::Knopf::Ja).dateiAntwort(vorlage).dateiAntwort(ziel);
         QTest::keyClick(u.f->tabelle, Qt::Key_D);
-        QCOMPARE(u.r.letzteMeldung(), u"Das Textprogramm konnte nicht geöffnet werden!"_s);
+        QCOMPARE(u.r.letzteMeldung(),
+                 u"Das Textprogramm konnte nicht geöffnet werden!\r\nDas Dokument wurde "
+                 u"gespeichert unter:  "_s +
+                     ziel + u"\r\nEs kann von dort mit einem Textprogramm geöffnet werden."_s);
         QVERIFY(QFile::exists(ziel));
 
         // Abbruch im Speicherdialog: nichts geschrieben, nichts geoeffnet.

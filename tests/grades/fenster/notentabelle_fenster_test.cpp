@@ -47,6 +47,7 @@ private slots:
     void eingabeMitPruefung_data();
     void eingabeMitPruefung();
     void ersterFreierSlotNeuUndDatum();
+    void ersteFreieSpalteMitPfeiltasten();
     void punkteAnzeigeEingabe();
     void optionenInKonfiguration_data();
     void optionenInKonfiguration();
@@ -228,6 +229,42 @@ void NotentabelleFensterTest::vornamenSortierungBehaeltPunkte()
     QCOMPARE(u.f->sitzung.klasse.schueler(3).vorname, u"Zoe"_s);
     QCOMPARE(zellText(u.f->tabelle, 5, 4), u"11"_s); // Punkte bleiben, Noten wandern mit
     QVERIFY(u.f->ChBPunkteZensuren->isChecked());
+}
+
+// Mit den Pfeiltasten in die erste freie Spalte und dort getippt: die Liste beginnt wie nach
+// einem Klick mit "neu" und dem heutigen Datum.
+void NotentabelleFensterTest::ersteFreieSpalteMitPfeiltasten()
+{
+    Fensterumgebung u;
+    klasseAblegen(u, u"L-8a-Ch.DTA"_s, kleineKlasse());
+    u.oeffne(u"L-8a-Ch.DTA"_s);
+    ZenListeGesamt *t = u.f->tabelle;
+    QCOMPARE(t->currentColumn(), 4);
+    QCOMPARE(t->currentRow(), 3);
+    t->setFocus();
+    QTest::keyClick(t, Qt::Key_Right);
+    QTest::keyClick(t, Qt::Key_Right);
+    QCOMPARE(t->currentColumn(), 6);
+    for (const QString &note : {u"2"_s, u"3+"_s, u"1-"_s}) {
+        for (QChar c : note) { // die erste Taste oeffnet das Zellenfeld
+            QTest::sendKeyEvent(QTest::KeyAction::Click, QApplication::focusWidget(),
+                                Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCoreApplication::processEvents();
+    }
+    u.klick(u"BKlasseSpeichern"_s);
+    const Klasse &k = u.f->sitzung.klasse;
+    QCOMPARE(k.schueler(3).note(5, 2), u"1-"_s);
+    QCOMPARE(k.erlaeuterung(5, 2), u"neu"_s);
+    QCOMPARE(k.datum(5, 2), u"2017-02-10"_s);
+    QCOMPARE(zellText(t, 0, 6), u"neu"_s);
+    Klasse gelesen;
+    QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-8a-Ch.DTA"_s), gelesen, u.r));
+    QCOMPARE(gelesen.datum(5, 2), u"2017-02-10"_s);
+    QCOMPARE(gelesen.erlaeuterung(5, 2), u"neu"_s);
+    QCOMPARE(gelesen.schueler(1).note(5, 2), u"2"_s);
+    QCOMPARE(gelesen.schueler(2).note(5, 2), u"3+"_s);
 }
 
 void NotentabelleFensterTest::entfTasteLeert()
