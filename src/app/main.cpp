@@ -55,11 +55,11 @@ int main(int argc, char **argv)
     // Bauordner ist der Programmordner der Basisordner, ausser ein anderer wird genannt.
     const QString programm = QApplication::applicationDirPath();
     const std::optional<Installation> installation = installationErkennen(programm);
-    const QString umgebung = qEnvironmentVariable(qPrintable(kBasisordnerUmgebung));
-    if (installation || basisordnerGewaehlt(app.arguments(), umgebung)) {
+    const QString basisUmgebung = qEnvironmentVariable(qPrintable(kBasisordnerUmgebung));
+    if (installation || basisordnerGewaehlt(app.arguments(), basisUmgebung)) {
         const QString vorlage = installation ? installation->vorlage : mitTrenner(programm);
         const BasisErgebnis basis = basisordnerEinrichten(
-            vorlage, basisordnerWahl(app.arguments(), umgebung, QDir::homePath()));
+            vorlage, basisordnerWahl(app.arguments(), basisUmgebung, QDir::homePath()));
         if (basis.ordner.isEmpty()) {
             qCritical("%s", qPrintable(basis.fehler));
             if (qEnvironmentVariableIsEmpty("MIVO_STARTBILD")) {
