@@ -81,6 +81,12 @@ BasisErgebnis basisordnerEinrichten(const QString &vorlage, const QString &ordne
     }
     const QFileInfo info(ziel);
     const QString eltern = info.absolutePath();
+    // Nie in die Vorlage hinein kopieren (sie kaeme beim Kopieren selbst mit).
+    if (mitTrenner(ziel).startsWith(mitTrenner(QDir::cleanPath(vorlage)))) {
+        return {{},
+                u"Der Basisordner  "_s + ziel + u"  darf nicht in der Vorlage  "_s + vorlage +
+                    u"  liegen. Bitte wählen Sie einen anderen Ordner."_s + kWeiter};
+    }
     if (!istEchterOrdner(eltern) && !QFileInfo(eltern).isDir()) {
         return {{},
                 u"Ihr Basisordner ist nicht erreichbar:\n     "_s + ziel + u"\n\nDer Ordner  "_s +

@@ -46,6 +46,7 @@ private slots:
         QTest::newRow("Freigabe nicht eingehaengt") << u"ohneEltern"_s << u"nicht erreichbar"_s;
         QTest::newRow("fremder Ordner") << u"fremd"_s << u"ist kein Basisordner"_s;
         QTest::newRow("Vorlage unvollstaendig") << u"vorlageKaputt"_s << u"unvollständig"_s;
+        QTest::newRow("in der Vorlage") << u"inVorlage"_s << u"nicht in der Vorlage"_s;
         QTest::newRow("Heimordner schreibgeschuetzt")
             << u"schreibgeschuetzt"_s << u"konnte nicht angelegt werden"_s;
     }
@@ -69,6 +70,8 @@ private slots:
             QDir().mkpath(ziel);
         } else if (fall == u"ohneEltern"_s) {
             ziel = o.datei(u"freigabe/lehrer/Mivo-Zuzovuvavev"_s);
+        } else if (fall == u"inVorlage"_s) {
+            ziel = o.datei(u"vorlage/Mivo-Zuzovuvavev"_s);
         } else if (fall == u"fremd"_s) {
             o.schreibe(u"heim/Mivo-Zuzovuvavev/brief.txt"_s, "fremd");
         } else if (fall == u"vorlageKaputt"_s) {
@@ -77,6 +80,7 @@ private slots:
             QFile::setPermissions(o.datei(u"heim"_s), QFile::ReadOwner | QFile::ExeOwner);
         }
         const QStringList heimVorher = baum(o.datei(u"heim"_s));
+        const QStringList vorlageVorher = baum(o.datei(u"vorlage"_s));
 
         const BasisErgebnis b = basisordnerEinrichten(o.datei(u"vorlage/"_s), ziel);
         QFile::setPermissions(o.datei(u"heim"_s),
@@ -104,6 +108,7 @@ private slots:
             // Nichts Halbes bleibt: der Heimordner wie vorher, kein Elternordner angelegt.
             QCOMPARE(baum(o.datei(u"heim"_s)), heimVorher);
             QVERIFY(!QFileInfo::exists(o.datei(u"freigabe"_s)));
+            QCOMPARE(baum(o.datei(u"vorlage"_s)), vorlageVorher);
         }
     }
 
