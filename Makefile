@@ -4,7 +4,7 @@ FUZZBUILD  ?= build-fuzz
 FUZZZEIT   ?= 60
 JOBS       ?= $(shell nproc)
 
-.PHONY: all abhaengigkeiten konfigurieren bauen run test schulserver bench fuzz screenshots clean
+.PHONY: all abhaengigkeiten konfigurieren bauen run test schulserver pakete bench fuzz screenshots clean
 
 all: bauen
 
@@ -29,6 +29,10 @@ test: bauen
 
 schulserver: bauen
 	ctest --test-dir $(BUILD) --output-on-failure -L schulserver
+
+# Die Debian-Pakete mivo-zuzovuvavev und mivo-schueler nach $(BUILD)/pakete/.
+pakete: bauen
+	cd $(BUILD) && cpack -G DEB --config CPackConfig.cmake
 
 bench: bauen
 	@set -e; for b in $(BUILD)/bench/mivo_bench_*; do \

@@ -1,5 +1,5 @@
 # Kopiert die ausgelieferten Dateien aus den Quellordnern (durch "|" getrennt) nach ZIEL,
-# nur wo die Zieldatei noch fehlt.
+# nur wo die Zieldatei noch fehlt (mit UEBERSCHREIBEN immer: die Vorlage einer Installation).
 string(REPLACE "|" ";" quellen "${QUELLEN}")
 foreach(quelle IN LISTS quellen)
     file(GLOB_RECURSE dateien LIST_DIRECTORIES false RELATIVE "${quelle}" "${quelle}/*")
@@ -8,7 +8,7 @@ foreach(quelle IN LISTS quellen)
             continue()
         endif()
         set(ziel "${ZIEL}/${datei}")
-        if(NOT EXISTS "${ziel}")
+        if(UEBERSCHREIBEN OR NOT EXISTS "${ziel}")
             get_filename_component(ordner "${ziel}" DIRECTORY)
             file(MAKE_DIRECTORY "${ordner}")
             file(COPY_FILE "${quelle}/${datei}" "${ziel}")

@@ -1,10 +1,13 @@
-# Beim Installieren: der Eintrag im Anwendungsmenue mit dem Pfad des installierten Programms
+# Beim Installieren: die Eintraege im Anwendungsmenue mit dem Pfad des installierten Programms
 # (CMAKE_INSTALL_PREFIX gilt erst hier, "cmake --install --prefix" kann ihn noch aendern).
-set(basis "${CMAKE_INSTALL_PREFIX}/Mivo-Zuzovuvavev")
-file(READ "${MIVO_DESKTOP_VORLAGE}" inhalt)
-string(REPLACE "@BASIS@" "${basis}" inhalt "${inhalt}")
-string(REPLACE "@PROGRAMM@" "${basis}/Mivo-Zuzovuvavev" inhalt "${inhalt}")
+# MIVO_DESKTOP: Vorlage, Name des Eintrags und Programm, durch "|" getrennt.
+string(REPLACE "|" ";" teile "${MIVO_DESKTOP}")
+list(GET teile 0 vorlage)
+list(GET teile 1 name)
+list(GET teile 2 programm)
+file(READ "${vorlage}" inhalt)
+string(REPLACE "@PROGRAMM@" "${CMAKE_INSTALL_PREFIX}/bin/${programm}" inhalt "${inhalt}")
 set(ziel "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/share/applications")
 file(MAKE_DIRECTORY "${ziel}")
-file(WRITE "${ziel}/mivo-zuzovuvavev.desktop" "${inhalt}")
-message(STATUS "Installing: ${ziel}/mivo-zuzovuvavev.desktop")
+file(WRITE "${ziel}/${name}" "${inhalt}")
+message(STATUS "Installing: ${ziel}/${name}")

@@ -46,6 +46,10 @@ struct Einstellungen
     QString schulname;  // mit Trenner am Ende
     QString lehrername; // mit Trenner am Ende; nur der Trenner, wenn keiner eingetragen ist
     QString ordnerkonfiguration;
+    // Nur beim installierten Programm: die ausgelieferte Vorlage des Basisordners (dort liegt
+    // auch die Bedienungsanleitung) und der Ordner des mitgelieferten Schuelerprogramms.
+    QString installierteVorlage;
+    QString installierterSchuelerOrdner;
     bool schulKonfigFehlt = false;
     bool speicherErfolg = true;
     bool programmEndet = false;

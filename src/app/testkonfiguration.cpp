@@ -62,6 +62,16 @@ TestKonfiguration::TestKonfiguration(Einstellungen &e, Konfiguration &k, Rueckfr
     , r(r)
 {}
 
+QString schuelerProgrammDatei(const Einstellungen &e)
+{
+    const QString eigenes =
+        e.programmOrdner + kSchulserverOrdnerName + kTrenner + kSchuelerProgrammName;
+    if (istGewoehnlicheDatei(eigenes) || e.installierterSchuelerOrdner.isEmpty()) {
+        return eigenes;
+    }
+    return e.installierterSchuelerOrdner + kSchuelerProgrammName;
+}
+
 KonfigFelder TestKonfiguration::felderKonfiguration1() const
 {
     const QString p = e.programmOrdner + kSchulserverOrdnerName;
@@ -154,12 +164,14 @@ void TestKonfiguration::schuelerprogrammInNeuenOrdnerKopieren(const QString &ord
         return;
     }
     for (const QString &name : {kSchuelerProgrammName, kSchuelerCfName}) {
+        const QString von =
+            name == kSchuelerProgrammName ? schuelerProgrammDatei(e) : quelle + name;
         // Ohne Schuelerprogramm ist die Installation nicht vollstaendig: das wird gesagt.
-        if (!dateiKopieren(quelle + name, ziel + name, true)) {
-            r.warnung(u"Die Datei  "_s + quelle + name + u"  konnte nicht nach  "_s + ziel +
+        if (!dateiKopieren(von, ziel + name, true)) {
+            r.warnung(u"Die Datei  "_s + von + u"  konnte nicht nach  "_s + ziel +
                       u"  kopiert werden!"_s);
         } else if (name == kSchuelerProgrammName) {
-            QFile::setPermissions(ziel + name, QFile::permissions(quelle + name));
+            QFile::setPermissions(ziel + name, QFile::permissions(von) | QFile::WriteOwner);
         }
     }
 }

@@ -22,6 +22,10 @@ inline const QString kSchuelerLaufwerkVorgabe = QStringLiteral("H:\\");
 inline const QString kBeispielSchuljahr = QStringLiteral("2016-17");
 inline const QString kBeispielTest = QStringLiteral("7xP1Bspl");
 
+// Das Schuelerprogramm fuer Konfiguration 3 und den Probelauf: das im Basisordner, sonst das
+// mitgelieferte der Installation.
+QString schuelerProgrammDatei(const Einstellungen &e);
+
 // Die fuenf Ordnerfelder des Dialogs.
 struct KonfigFelder
 {

@@ -37,12 +37,14 @@ public:
         geoeffnet.append(pfad);
         return gelingt;
     }
-    bool programmStarten(const QString &programm, const QStringList &) override
+    bool programmStarten(const QString &programm, const QStringList &argumente) override
     {
         gestartet.append(programm);
+        startArgumente.append(argumente);
         return gelingt;
     }
     QStringList geoeffnet;
     QStringList gestartet;
+    QList<QStringList> startArgumente;
     bool gelingt = true;
 };

@@ -6,6 +6,7 @@
 #include "unterstuetzung/testumgebung.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -44,6 +45,7 @@ private slots:
     void beispieleFehlen();
     void konfiguration1Speichern();
     void transferOrdner();
+    void schuelerprogrammAusDerInstallation();
     void pruefenMeldetFehlendeOrdner();
     void anfangsKonfErsterStart();
     void anfangsKonfBehaeltNeuereKonfiguration();
@@ -169,6 +171,26 @@ void TestKonfigurationTest::konfiguration1Speichern()
     QVERIFY(!b.e.speicherErfolg);
     QVERIFY(!QFile::exists(cf));
     QVERIFY(b.r.letzteMeldung().startsWith(u"Die Datei "_s + cf + u" wurde nicht gefunden!"_s));
+}
+
+void TestKonfigurationTest::schuelerprogrammAusDerInstallation()
+{
+    // Konfiguration 3 beim installierten Programm: Mivo kommt von den Programmdateien, die
+    // Mivo-cf.txt aus dem Basisordner; beide liegen danach ausfuehrbar bzw. lesbar auf der
+    // Freigabe.
+    Basis b;
+    const QString installiert = b.t.pfad() + u"usr/lib/mivo-zuzovuvavev/"_s;
+    dateiSchreiben(installiert + kSchuelerProgrammName, "#!/bin/sh\n");
+    QFile::setPermissions(installiert + kSchuelerProgrammName,
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    b.e.installierterSchuelerOrdner = installiert;
+    const QString freigabe = b.t.pfad() + u"freigabe/Mivo/"_s;
+    b.logik.schuelerprogrammInNeuenOrdnerKopieren(freigabe);
+    QCOMPARE(b.r.meldungen(), QStringList());
+    QCOMPARE(dateiInhalt(freigabe + kSchuelerProgrammName), QByteArray("#!/bin/sh\n"));
+    QVERIFY(QFileInfo(freigabe + kSchuelerProgrammName).isExecutable());
+    QCOMPARE(dateiInhalt(freigabe + kSchuelerCfName),
+             dateiInhalt(b.schulserver() + kSchuelerCfName));
 }
 
 void TestKonfigurationTest::transferOrdner()

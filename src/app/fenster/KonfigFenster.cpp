@@ -351,8 +351,7 @@ void TFormKonf::BGo1Click()
 
 void TFormKonf::probelaufStarten()
 {
-    const QString mivo =
-        u.e.programmOrdner + kSchulserverOrdnerName + kTrenner + kSchuelerProgrammName;
+    const QString mivo = schuelerProgrammDatei(u.e);
     hide();
     emit modusGewuenscht(kModusDurchfuehrung, false);
     if (!istGewoehnlicheDatei(mivo)) {
@@ -365,7 +364,13 @@ void TFormKonf::probelaufStarten()
     }
     u.r.information(KonfigText::probelaufStart());
     // Mivo startet als Symbol; das Lehrerprogramm bleibt vorn.
-    if (!u.o.programmStarten(mivo, {u"--minimiert"_s})) {
+    QStringList argumente{u"--minimiert"_s};
+    // Das mitgelieferte Mivo liegt nicht neben seiner Mivo-cf.txt.
+    const QString eigenerOrdner = u.e.programmOrdner + kSchulserverOrdnerName + kTrenner;
+    if (!mivo.startsWith(eigenerOrdner)) {
+        argumente << u"--ordner"_s << eigenerOrdner;
+    }
+    if (!u.o.programmStarten(mivo, argumente)) {
         u.r.fehler(u"Das Schülertestprogramm  "_s + mivo + u"  ließ sich nicht starten."_s);
         return;
     }

@@ -140,7 +140,10 @@ void TMainForm::menueAufbauen()
                     anleitung,
                     info};
     connect(anleitung, &QAction::triggered, this, [this] {
-        const QString pdf = bedienungsanleitungSuchen(u.e.programmOrdner);
+        QString pdf = bedienungsanleitungSuchen(u.e.programmOrdner);
+        if (pdf.isEmpty() && !u.e.installierteVorlage.isEmpty()) {
+            pdf = bedienungsanleitungSuchen(u.e.installierteVorlage);
+        }
         if (pdf.isEmpty()) {
             u.r.warnung(kKeineAnleitung);
         } else {

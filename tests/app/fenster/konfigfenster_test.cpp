@@ -34,6 +34,7 @@ private slots:
     void go1StelltBeispieleZweimalBereit();
     void probelaufOhneSchuelerprogramm();
     void probelaufMitSchuelerprogramm();
+    void probelaufMitInstalliertemSchuelerprogramm();
     void gespeicherteKonfiguration2();
     void rueckfallAufKonfiguration1();
     void okOhneGo_data();
@@ -128,6 +129,24 @@ void KonfigFensterTest::probelaufMitSchuelerprogramm()
     QVERIFY(l.r.meldungen().contains(KonfigText::probelaufStart()));
     QTRY_COMPARE(l.r.letzteMeldung(), KonfigText::probelaufGut());
     QVERIFY(KonfigText::probelaufStart().contains(QString(95, u'-')));
+}
+
+void KonfigFensterTest::probelaufMitInstalliertemSchuelerprogramm()
+{
+    // Installiert liegt Mivo nicht im Basisordner, sondern bei den Programmdateien; es bekommt
+    // den Ordner seiner Mivo-cf.txt genannt.
+    Lauf l;
+    const QString installiert = l.t.pfad() + u"usr/lib/mivo-zuzovuvavev/"_s;
+    dateiSchreiben(installiert + kSchuelerProgrammName, "#!/bin/sh\n");
+    l.e.installierterSchuelerOrdner = installiert;
+    QVERIFY(l.starten());
+    l.a->konf.probelaufWartezeitMs = 0;
+    l.r.antworte(Rueckfragen::Knopf::Nein);
+    l.befehl("KonfigurationfrTestfunktionen1")->trigger();
+    QCOMPARE(l.o.gestartet, QStringList{installiert + kSchuelerProgrammName});
+    QCOMPARE(l.o.startArgumente.constFirst(),
+             (QStringList{u"--minimiert"_s, u"--ordner"_s, l.schulserver()}));
+    QTRY_COMPARE(l.r.letzteMeldung(), KonfigText::probelaufGut());
 }
 
 void KonfigFensterTest::gespeicherteKonfiguration2()
