@@ -252,10 +252,15 @@ private:
                          u" und wird nicht eingesammelt."_s,
                      r);
     }
+    // Gemeldet wird erst ein wiederholter Fehlschlag: ein Schuelerrechner, der die Datei einen
+    // Augenblick noch offen haelt, ist beim naechsten Versuch fertig.
     void nichtEingesammelt(const QString &name, const QString &grund)
     {
+        const bool wiederholt = z.nichtEingesammelt.contains(name);
         z.nichtEingesammelt.insert(name, grund);
-        abweisen(name, grund);
+        if (wiederholt) {
+            abweisen(name, grund);
+        }
     }
     // Schreibt die beiseite gelegte Abgabe dauerhaft nach "T2-Ausge". Laesst sie sich nicht
     // nehmen, bleibt sie beiseite liegen fuer den naechsten Schritt.
@@ -560,6 +565,8 @@ Einsammelschritt schritt(const TestPfade &test, const Einstellungen &e, Einsamml
 // Obergrenze der Schritte einer Leerung: ein Abgabeordner, in den ohne Ende geschrieben wird,
 // haelt das Programm nicht fest.
 constexpr int kMaxLeerungsschritte = 1000;
+constexpr int kLeerungsanlaeufe = 3;
+constexpr int kAnlaufPauseMs = 200;
 
 } // namespace
 
@@ -591,27 +598,37 @@ Leerung abgabenLeerenGesperrt(const TestPfade &test, const Einstellungen &e, Ein
 {
     Leerung l;
     l.ok = true;
-    int gewartet = 0;
-    for (int i = 0; i < kMaxLeerungsschritte; ++i) {
-        bool frisch = false;
-        // Alles, was eine Auflistung zeigt, in einem Schritt; dann nachsehen, was dazukam.
-        const Einsammelschritt s =
-            schritt(test, e, z, uhr, r, &frisch, kMaxLeerungsschritte, &l.namen);
-        if (!s.stoerung.isEmpty()) {
+    // Liegt danach noch etwas (nach der letzten Auflistung angekommen, oder eben nicht zu nehmen),
+    // bekommt es weitere Anlaeufe, bevor es als liegen geblieben gilt.
+    for (int anlauf = 0; anlauf < kLeerungsanlaeufe; ++anlauf) {
+        if (anlauf > 0) {
+            QThread::msleep(kAnlaufPauseMs);
+        }
+        int gewartet = 0;
+        for (int i = 0; i < kMaxLeerungsschritte; ++i) {
+            bool frisch = false;
+            // Alles, was eine Auflistung zeigt, in einem Schritt; dann nachsehen, was dazukam.
+            const Einsammelschritt s =
+                schritt(test, e, z, uhr, r, &frisch, kMaxLeerungsschritte, &l.namen);
+            if (!s.stoerung.isEmpty()) {
+                break;
+            }
+            if (s.eingesammelt) {
+                l.verschobenNach = s.verschobenNach;
+                continue;
+            }
+            // Eine Abgabe wird vielleicht gerade noch geschrieben: kurz auf sie warten.
+            if ((!frisch && !abgabeImEntstehen(test, e)) || gewartet >= ruhezeitMs) {
+                break;
+            }
+            QThread::msleep(100);
+            gewartet += 100;
+        }
+        l.offen = abgabenOffen(test, e, z);
+        if (l.offen.isEmpty() || !z.stoerung.isEmpty()) {
             break;
         }
-        if (s.eingesammelt) {
-            l.verschobenNach = s.verschobenNach;
-            continue;
-        }
-        // Eine Abgabe wird vielleicht gerade noch geschrieben: kurz auf sie warten.
-        if ((!frisch && !abgabeImEntstehen(test, e)) || gewartet >= ruhezeitMs) {
-            break;
-        }
-        QThread::msleep(100);
-        gewartet += 100;
     }
-    l.offen = abgabenOffen(test, e, z);
     return l;
 }
 

@@ -94,7 +94,8 @@ int main(int argc, char **argv)
                 ergebnis = halten(ordner);
                 s.freigeben();
             } else if (!s.anlegbar()) {
-                ergebnis = u"fehler Sperre nicht anlegbar"_s;
+                ergebnis = u"fehler Sperre nicht anlegbar (Fehler "_s +
+                           QString::number(s.anlegefehler()) + u')';
             } else {
                 ergebnis = u"belegt"_s;
             }
