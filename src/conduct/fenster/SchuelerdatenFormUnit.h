@@ -246,6 +246,11 @@ private:
     bool laeuft = false;
     bool druckEingerichtet = false;
     bool fuellt = false; // Felder werden vom Programm gesetzt
+    // Das Themenfeld wurde mit gedrueckter Maustaste verlassen: geprueft wird nach dem Loslassen
+    // (eine Rueckfrage mitten im Klick schluckte ihn) oder vom geklickten Knopf zuerst.
+    bool themaOffen = false;
+    void themaVerlassen();
+    void themaPruefenFallsOffen();
     NeuArt neu = NeuArt::Keine;
     TestPfade test;
     QString zielPfad;

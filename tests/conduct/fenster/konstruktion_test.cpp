@@ -168,6 +168,21 @@ private slots:
         QCOMPARE(codes(f->ListBoxThemenMitErklaerung).size(), 4);
     }
 
+    // Ein unplausibles Thema: Meldung, und die Schreibmarke steht wieder im Themenfeld.
+    void unplausiblesThemaBehaeltFokus()
+    {
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        f->CBoxThema->lineEdit()->setFocus();
+        QVERIFY(f->CBoxThema->lineEdit()->hasFocus());
+        f->CBoxThema->setEditText(u"Me.h- Mechanik"_s);
+        r.leeren();
+        f->CBoxKlasse->lineEdit()->setFocus();
+        QVERIFY2(r.letzteMeldung().startsWith(u"Die Themenzeile muss"_s),
+                 qPrintable(r.letzteMeldung()));
+        QVERIFY(f->CBoxThema->lineEdit()->hasFocus());
+    }
+
     void vorgeschlageneNummer()
     {
         klasseTippen(u"7x"_s);
@@ -258,6 +273,18 @@ private slots:
         QTest::keyClick(f.get(), Qt::Key_Return); // Enter oeffnet
         QCOMPARE(lt.size(), 1);
         QCOMPARE(lt[0][0].toString(), t.pfad() + u"2024-25/7xD1Lyri/7xD1Lyri._LA"_s);
+        // Mit den Pfeiltasten in der Liste gewaehlt, oeffnet Enter den Eintrag unter dem Balken.
+        QListWidget *liste = f->ListBoxThemenMitErklaerung;
+        const int ziel = liste->row(liste->findItems(u"8aM1Bruc"_s, Qt::MatchContains).first());
+        QTest::keyClick(liste, Qt::Key_Home);
+        for (int i = 0; i < ziel; ++i) {
+            QTest::keyClick(liste, Qt::Key_Down);
+        }
+        QCOMPARE(liste->currentRow(), ziel);
+        QTest::keyClick(liste, Qt::Key_Return);
+        QCOMPARE(mc.size(), 1);
+        QCOMPARE(mc[0][0].toString(), t.pfad() + u"2024-25/8aM1Bruc/8aM1Bruc.__A"_s);
+        mc.clear();
         waehle(u"8aM1Bruc"_s);
         QTest::mouseClick(f->BVorhandenenTestOeffnen, Qt::LeftButton);
         QCOMPARE(mc.size(), 1);
