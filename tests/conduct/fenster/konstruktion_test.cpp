@@ -183,6 +183,32 @@ private slots:
         QVERIFY(f->CBoxThema->lineEdit()->hasFocus());
     }
 
+    // Ein neues Thema, und gleich "Neuen Test" geklickt: die Frage nach dem Thema kommt nicht
+    // mitten im Klick (sie schluckte ihn), sondern vor der Aktion des Knopfes.
+    void neuesThemaUndKlickAufNeuenTest()
+    {
+        QSignalSpy mc(f.get(), &TSchuelerdatenEingabefenster::testBearbeiten);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        f->CBoxSchuljahr->setCurrentText(u"2024-25"_s);
+        klasseTippen(u"7x"_s);
+        f->CBoxFach->setCurrentIndex(f->CBoxFach->findText(u"Physik (P)"_s));
+        f->CBoxTestNr->setCurrentText(u"3"_s);
+        f->CBoxTestArt->setCurrentText(u"Multiple Choice"_s);
+        f->CBoxThema->lineEdit()->setFocus();
+        f->CBoxThema->setEditText(u"Waer- Waermelehre"_s);
+        r.leeren();
+        r.antworte(Rueckfragen::Knopf::Ja);
+        QTest::mousePress(f->BNeuenTest, Qt::LeftButton);
+        QVERIFY(r.fragen().isEmpty());
+        QTest::mouseRelease(f->BNeuenTest, Qt::LeftButton);
+        QCOMPARE(r.fragen().size(), 1);
+        QVERIFY(r.fragen()[0].endsWith(u"in die Themenliste übernehmen?"_s));
+        QVERIFY(f->CBoxThema->findText(u"Waer- Waermelehre"_s) >= 0);
+        QCOMPARE(mc.size(), 1);
+        QCOMPARE(mc[0][0].toString(), t.pfad() + u"2024-25/7xP3Waer/7xP3Waer.__A"_s);
+    }
+
     void vorgeschlageneNummer()
     {
         klasseTippen(u"7x"_s);
