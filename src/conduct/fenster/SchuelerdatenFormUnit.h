@@ -246,11 +246,12 @@ private:
     bool laeuft = false;
     bool druckEingerichtet = false;
     bool fuellt = false; // Felder werden vom Programm gesetzt
-    // Das Themenfeld wurde mit gedrueckter Maustaste verlassen: geprueft wird nach dem Loslassen
-    // (eine Rueckfrage mitten im Klick schluckte ihn) oder vom geklickten Knopf zuerst.
-    bool themaOffen = false;
+    // Fach- oder Themenfeld, das mit gedrueckter Maustaste verlassen wurde: geprueft wird nach
+    // dem Loslassen (eine Rueckfrage mitten im Klick schluckte ihn) oder vom Knopf zuerst.
+    QComboBox *offenesFeld = nullptr;
+    void fachVerlassen();
     void themaVerlassen();
-    void themaPruefenFallsOffen();
+    void feldPruefenFallsOffen();
     NeuArt neu = NeuArt::Keine;
     TestPfade test;
     QString zielPfad;

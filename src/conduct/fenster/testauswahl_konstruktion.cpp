@@ -81,7 +81,7 @@ static bool neuerTestMoeglich(TSchuelerdatenEingabefenster &f, QPushButton *knop
 
 void TSchuelerdatenEingabefenster::NeuenTestClick()
 {
-    themaPruefenFallsOffen();
+    feldPruefenFallsOffen();
     vorschauBeenden();
     const QString aktuell = aktuellesSchuljahr(uhr.heute());
     if (!neuerTestMoeglich(*this, BNeuenTest, r, aktuell)) {
@@ -122,13 +122,13 @@ void TSchuelerdatenEingabefenster::NeuenTestClick()
 
 void TSchuelerdatenEingabefenster::BNeuAufVorlageClick()
 {
-    themaPruefenFallsOffen();
+    feldPruefenFallsOffen();
     neuAufVorlage(BNeuAufVorlage, u"...."_s + test.testKuerzel.mid(4));
 }
 
 void TSchuelerdatenEingabefenster::BNeuAlleVorlagenClick()
 {
-    themaPruefenFallsOffen();
+    feldPruefenFallsOffen();
     neuAufVorlage(BNeuAlleVorlagen, u"........"_s);
 }
 
@@ -163,7 +163,7 @@ void TSchuelerdatenEingabefenster::neuAufVorlage(QPushButton *knopf, const QStri
 
 void TSchuelerdatenEingabefenster::TestOeffnenClick()
 {
-    themaPruefenFallsOffen();
+    feldPruefenFallsOffen();
     vorschauBeenden();
     if (!gewaehlt) {
         BVorhandenenTestOeffnen->setText(u"<---  Erst auswählen!"_s);

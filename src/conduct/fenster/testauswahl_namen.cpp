@@ -25,6 +25,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -409,39 +410,46 @@ bool TSchuelerdatenEingabefenster::eventFilter(QObject *objekt, QEvent *ereignis
         }
     } else if (ereignis->type() == QEvent::FocusOut && !fuellt &&
                feldVerlassen(static_cast<QFocusEvent *>(ereignis)->reason())) {
-        if (objekt == CBoxFach || objekt == CBoxFach->lineEdit()) {
-            const QString text = CBoxFach->currentText();
-            if (!text.isEmpty() && CBoxFach->findText(text) < 0 &&
-                fachUebernehmen(e.basisOrdner, faecher, text, r)) {
-                const QSignalBlocker sperre(CBoxFach);
-                CBoxFach->addItem(text);
-                CBoxFach->setCurrentIndex(CBoxFach->count() - 1);
-            }
-            dateinamen_neu();
-        } else if (objekt == CBoxThema || objekt == CBoxThema->lineEdit()) {
-            if (QGuiApplication::mouseButtons() != Qt::NoButton) {
-                themaOffen = true;
-                qApp->installEventFilter(new NachLoslassen(this, [this] {
-                    QTimer::singleShot(0, this, [this] { themaPruefenFallsOffen(); });
-                }));
-            } else {
-                themaVerlassen();
-            }
+        QComboBox *feld = objekt == CBoxFach || objekt == CBoxFach->lineEdit()     ? CBoxFach
+                          : objekt == CBoxThema || objekt == CBoxThema->lineEdit() ? CBoxThema
+                                                                                   : nullptr;
+        if (feld && QGuiApplication::mouseButtons() != Qt::NoButton) {
+            offenesFeld = feld;
+            qApp->installEventFilter(new NachLoslassen(this, [this] {
+                QTimer::singleShot(0, this, [this] { feldPruefenFallsOffen(); });
+            }));
+        } else if (feld) {
+            offenesFeld = feld;
+            feldPruefenFallsOffen();
         }
     }
     return QMainWindow::eventFilter(objekt, ereignis);
 }
 
-void TSchuelerdatenEingabefenster::themaPruefenFallsOffen()
+void TSchuelerdatenEingabefenster::feldPruefenFallsOffen()
 {
-    if (themaOffen) {
+    QComboBox *feld = std::exchange(offenesFeld, nullptr);
+    if (feld == CBoxFach) {
+        fachVerlassen();
+    } else if (feld == CBoxThema) {
         themaVerlassen();
     }
 }
 
+void TSchuelerdatenEingabefenster::fachVerlassen()
+{
+    const QString text = CBoxFach->currentText();
+    if (!text.isEmpty() && CBoxFach->findText(text) < 0 &&
+        fachUebernehmen(e.basisOrdner, faecher, text, r)) {
+        const QSignalBlocker sperre(CBoxFach);
+        CBoxFach->addItem(text);
+        CBoxFach->setCurrentIndex(CBoxFach->count() - 1);
+    }
+    dateinamen_neu();
+}
+
 void TSchuelerdatenEingabefenster::themaVerlassen()
 {
-    themaOffen = false;
     QString text = CBoxThema->currentText();
     if (CBoxThema->findText(text) < 0 && text != u"..."_s) {
         if (!themaPlausibel(text, r)) {
