@@ -189,7 +189,8 @@ QString kopfzeileTest(const SpeicherAngaben &a)
 {
     QString art = u"Kl."_s;
     QString klasse = a.klasse;
-    if (a.fach.startsWith(u'K')) {
+    // Kurs nach dem Fachbuchstaben, nicht nach dem Namen: Kunst ("Kunst (A)") ist ein Fach.
+    if (a.fach.size() >= 2 && fachBuchstabe(a.fach) == kKursbuchstabe) {
         art = u"Kurs"_s;
     } else if (!klasse.isEmpty() && ziffer19(klasse.back())) {
         art = u"Lg."_s;

@@ -181,8 +181,23 @@ int lueckenAlleNeuBestimmen(const QTextDocument &doc, Lueckentabelle &tab)
 {
     const QList<LueckenLauf> laeufe = lueckenLaeufe(doc);
     const int anzahl = int(std::min<qsizetype>(laeufe.size(), kLueckenEintraege));
+    // Die Alternativen gehoeren zum Wort, nicht zur Nummer: steht an Nummer n ein anderes Wort
+    // als bisher, kommen sie von dem Eintrag mit diesem Wort (Woerter sind eindeutig), sonst
+    // bleibt die Luecke ohne Alternativen.
+    const Lueckentabelle alt = tab;
     for (int n = 1; n <= anzahl; ++n) {
-        eintragAusLauf(tab[n], laeufe[n - 1]);
+        LueckenEintrag &e = tab[n];
+        const QString &wort = laeufe[n - 1].text;
+        if (alt[n].wort != wort) {
+            e.alternativen = {};
+            for (int m = 1; m <= kLueckenEintraege && wort != kPlatzhalter; ++m) {
+                if (alt[m].art != kArtFrei && alt[m].wort == wort) {
+                    e.alternativen = alt[m].alternativen;
+                    break;
+                }
+            }
+        }
+        eintragAusLauf(e, laeufe[n - 1]);
     }
     for (int n = anzahl + 1; n <= kLueckenEintraege; ++n) {
         tab[n] = LueckenEintrag{};

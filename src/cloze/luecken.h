@@ -88,8 +88,9 @@ QList<LueckenLauf> lueckenLaeufe(const QTextDocument &doc);
 // Nummer (ab 1) der Lücke, in der die Position liegt; 0, wenn keine.
 int lueckeAnPosition(const QList<LueckenLauf> &laeufe, int pos);
 
-// Trägt Art, Anfang und Wort jeder Lücke des Textes in die Tabelle ein (Alternativen bleiben),
-// freie Einträge dahinter werden zurückgesetzt. Ergebnis: Zahl der Lücken.
+// Trägt Art, Anfang und Wort jeder Lücke des Textes in die Tabelle ein, freie Einträge dahinter
+// werden zurückgesetzt. Die Alternativen folgen dem Wort, nie der bloßen Nummer: eine Lücke mit
+// neuem Wort erhält die des Eintrags mit diesem Wort oder keine. Ergebnis: Zahl der Lücken.
 int lueckenAlleNeuBestimmen(const QTextDocument &doc, Lueckentabelle &tab);
 // Trägt Lücke n ein; false, wenn es sie nicht gibt.
 bool lueckeRegistrieren(const QTextDocument &doc, Lueckentabelle &tab, int n);

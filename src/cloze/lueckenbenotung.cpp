@@ -162,7 +162,7 @@ QString lueckentestNote(int richtig, int gesamt, const Normtabelle &norm)
 
 LueckenBenotung lueckentestBenoten(const QTextDocument &urdatei, const QString &urName,
                                    const QTextDocument &ausgefuellt, const QString &ausName,
-                                   const Normtabelle &norm)
+                                   const Normtabelle &norm, const QString &tabelle)
 {
     LueckenBenotung b;
     const std::optional<RichtigeWoerter> r = richtigeLWzaehlen(zeilenVon(urdatei));
@@ -210,7 +210,9 @@ LueckenBenotung lueckentestBenoten(const QTextDocument &urdatei, const QString &
         u"Das entspricht einem Trefferquotienten von  "_s +
             de.toString(double(b.richtig) / b.gesamt, 'f', 2) + u" ."_s,
         QString(),
-        u"Erreichte Note:  "_s + lueckentestNote(b.richtig, b.gesamt, norm),
+        u"Erreichte Note:  "_s + lueckentestNote(b.richtig, b.gesamt, norm) +
+            (tabelle.isEmpty() ? u"   (nach den Standardanteilen)"_s
+                               : u"   (nach "_s + tabelle + u')'),
         QString(),
         QString(68, u'-'),
         QString(),

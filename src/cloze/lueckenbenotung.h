@@ -3,7 +3,8 @@
 //
 // Benotete Datei: "Lückentest mit Benotung und Korrektur" / 37 "=" / leer /
 // "Von  G  Lücken wurden  R  richtig ausgefüllt." / leer /
-// "Das entspricht einem Trefferquotienten von  0,75 ." / leer / "Erreichte Note:  ..." / leer /
+// "Das entspricht einem Trefferquotienten von  0,75 ." / leer /
+// "Erreichte Note:  2   (nach P-Normtabelle.xls)" bzw. "(nach den Standardanteilen)" / leer /
 // 68 "-" / leer / der ausgefüllte Text mit "<Eintrag $NN= Richtig>" / die Eintragsliste mit
 // "\t=" (richtig) bzw. "\t\t>   Richtig" (falsch), Tabstopps bei 200 pt und 240 pt.
 
@@ -53,7 +54,8 @@ struct LueckenBenotung
     std::unique_ptr<QTextDocument> dokument;
 };
 
-// Benotet die ausgefüllte Datei (ausgefuellt, Name für Meldungen) gegen die Urdatei.
+// Benotet die ausgefüllte Datei (ausgefuellt, Name für Meldungen) gegen die Urdatei. Die
+// Notenzeile nennt die Normtabelle (ihr Dateiname in tabelle; leer: die Standardanteile).
 LueckenBenotung lueckentestBenoten(const QTextDocument &urdatei, const QString &urName,
                                    const QTextDocument &ausgefuellt, const QString &ausName,
-                                   const Normtabelle &norm);
+                                   const Normtabelle &norm, const QString &tabelle = {});

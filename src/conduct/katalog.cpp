@@ -75,6 +75,17 @@ std::optional<QString> rtfZeile4(const QString &pfad)
     return Zeilenmodell(doc).zeile(3);
 }
 
+QString lueckentextBeschreibung(const QStringList &themen, const QString &thema)
+{
+    for (const QString &t : themen) {
+        if (t.size() > 6 && t.left(4).compare(thema, Qt::CaseInsensitive) == 0 &&
+            t.mid(4, 2) == u"- "_s) {
+            return t.mid(6, 54);
+        }
+    }
+    return u"Lückentext"_s;
+}
+
 } // namespace
 
 Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schuljahr,
@@ -139,9 +150,15 @@ Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schul
                 r.fehler(u"Die Datei "_s + vorlage + u" lässt sich nicht öffnen!"_s);
                 continue;
             }
-            const QString beschreibung = testBeschreibung(*zeile4);
+            QString beschreibung = testBeschreibung(*zeile4);
             const QString thema = code.mid(4, 4);
-            if (!bekannteThemen.contains(thema.toUpper())) {
+            // Die Urdatei eines Lueckentests hat keine Themenzeile (Zeile 4 ist ihr Listenkopf):
+            // er heisst nach seinem Thema aus der Themenliste, sonst schlicht "Lückentext".
+            const bool ohneThemenzeile = vorlage.endsWith(u"._LA"_s) && !zeile4->contains(u':');
+            if (ohneThemenzeile) {
+                beschreibung = lueckentextBeschreibung(themen, thema);
+            }
+            if (!ohneThemenzeile && !bekannteThemen.contains(thema.toUpper())) {
                 QString eintrag = thema + u"- "_s + beschreibung;
                 while (eintrag.endsWith(u' ')) {
                     eintrag.chop(1);

@@ -142,6 +142,17 @@ QString fachDateiform(const QString &eintrag)
     return fachBuchstabe(eintrag) + u"- "_s + eintrag.chopped(4);
 }
 
+QStringList klassenAuswahl()
+{
+    QStringList klassen{u"..."_s};
+    for (int stufe = 7; stufe <= 13; ++stufe) {
+        for (const QChar c : {u'a', u'b', u'c', u'd', u'e'}) {
+            klassen << QString::number(stufe) + c;
+        }
+    }
+    return klassen;
+}
+
 QChar fachBuchstabe(const QString &eintrag)
 {
     return eintrag.size() >= 2 ? eintrag[eintrag.size() - 2] : QChar(u'.');

@@ -57,6 +57,9 @@ struct TestPfade
     QString zusammenfassung() const;
 };
 
+// Die Eintraege der Klassenfelder (Testauswahl und Speicherabfrage): "...", "7a" .. "13e".
+QStringList klassenAuswahl();
+
 // Faecherliste: Zeilen "P- Physik"; das Feld zeigt "Physik (P)". Eintrag 0 bleibt, wie er ist.
 QString fachAnzeige(const QString &dateizeile);
 QString fachDateiform(const QString &eintrag);

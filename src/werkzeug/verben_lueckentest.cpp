@@ -9,6 +9,7 @@
 #include "conduct/normtabelle.h"
 #include "werkzeug/werkzeug.h"
 
+#include <QFileInfo>
 #include <QTextDocument>
 #include <QTextStream>
 
@@ -146,7 +147,9 @@ int benoten(WerkzeugKontext &k)
     if (const QString f = rtfDateiLaden(k.argumente[1], aus); !f.isEmpty()) {
         return abbrechen(k, f);
     }
-    const LueckenBenotung b = lueckentestBenoten(ur, k.argumente[0], aus, k.argumente[1], norm);
+    const LueckenBenotung b =
+        lueckentestBenoten(ur, k.argumente[0], aus, k.argumente[1], norm,
+                           normPfad ? QFileInfo(*normPfad).fileName() : QString());
     if (!b.fehler.isEmpty()) {
         return abbrechen(k, b.fehler);
     }

@@ -64,6 +64,8 @@ private slots:
             << u"81"_s << u"Physik (P)"_s << u"81P2Unfa"_s << u"Lg.: 8.1       Gruppe: A"_s;
         QTest::newRow("Kurs") << u"12"_s << u"Kunst (K)"_s << u"2.K2Unfa"_s
                               << u"Kurs: 12       Gruppe: A"_s;
+        QTest::newRow("Kunst") << u"7a"_s << u"Kunst (A)"_s << u"7aA2Unfa"_s
+                               << u"Kl.: 7a       Gruppe: A"_s;
     }
     void kopfzeile()
     {

@@ -28,6 +28,7 @@ private slots:
     void wortzeichen();
     void sortierung();
     void fuellenHaeltAnfaenge();
+    void alternativenFolgenDemWort();
 };
 
 void TestLuecken::farbenJeArt_data()
@@ -290,6 +291,23 @@ void TestLuecken::fuellenHaeltAnfaenge()
     QCOMPARE(tab[1].wort, u"Elefant"_s);
     QCOMPARE(tab[2].start, 12);
     QCOMPARE(lueckenLaeufe(*doc)[0].art, QChar(kArtA));
+}
+
+// Verschmelzen zwei Lücken (der Leerraum dazwischen fehlt), rücken die Alternativen nicht nach
+// Nummern auf: Maus behält Ratte und Laus, die verschmolzene Lücke erbt keine.
+void TestLuecken::alternativenFolgenDemWort()
+{
+    Lueckentabelle tab;
+    const auto doc = quelleLaden(u"Der [A:Hund] [F:Katze] und die [E:Maus|Ratte|Laus]."_s, tab);
+    QVERIFY(doc);
+    QTextCursor c(doc.get());
+    c.setPosition(8);
+    c.deleteChar();
+    QCOMPARE(lueckenAlleNeuBestimmen(*doc, tab), 2);
+    QCOMPARE(tab[1].wort, u"HundKatze"_s);
+    QVERIFY(falscheAlternativen(tab[1]).isEmpty());
+    QCOMPARE(tab[2].wort, u"Maus"_s);
+    QCOMPARE(falscheAlternativen(tab[2]), (QStringList{u"Ratte"_s, u"Laus"_s}));
 }
 
 QTEST_MAIN(TestLuecken)

@@ -312,7 +312,7 @@ void TestLueckendateien::benoten()
     QCOMPARE(z[0], u"Lückentest mit Benotung und Korrektur"_s);
     QCOMPARE(z[3], u"Von  8  Lücken wurden  %1  richtig ausgefüllt."_s.arg(richtig));
     QCOMPARE(z[5], u"Das entspricht einem Trefferquotienten von  "_s + quote + u" ."_s);
-    QCOMPARE(z[7], u"Erreichte Note:  "_s + note);
+    QCOMPARE(z[7], u"Erreichte Note:  "_s + note + u"   (nach den Standardanteilen)"_s);
     QCOMPARE(z[9], QString(68, u'-'));
     const QString erster = eintraege.value(0, kPlatzhalter);
     QVERIFY2(z[11].startsWith(u"Text <"_s + erster + u" $01= w1> <"_s), qPrintable(z[11]));

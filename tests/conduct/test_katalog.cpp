@@ -212,6 +212,14 @@ private slots:
             << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\header\\pard Kopf\\par}"
                           "\\pard\\f0 Titel\\par ---\\par Gruppe: A\\par Thema: Optik\\par}")
             << u"Optik"_s;
+        // Die Urdatei, wie das Lückentest-Fenster sie schreibt: Zeile 4 ist der Listenkopf, der
+        // Test heißt nach seinem Thema.
+        QTest::newRow("Urdatei ohne Themenzeile")
+            << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\pard\\f0 Der <$01> "
+                          "jagt.\\par -----------------------------------------\\par \\par "
+                          "<Allgemeine Lueckenwoerter>\\par 01 Hund\\par \\par <Einzellisten>\\par "
+                          "\\par <Lueckentest, Mivo-Zuzovuvavev, Gruppe: A>\\par}")
+            << u"Lückentexte"_s;
     }
     void beschreibungLueckentext()
     {

@@ -133,7 +133,8 @@ TestEditor::TestEditor(Umgebung &umgebung, QWidget *eltern)
     const auto knopf = [this](const QString &text, const char *name) {
         auto *b = new QPushButton(text, PKnoepfe);
         b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
+        // Die Eingabetaste loest den Knopf mit dem Fokus aus (Tab fuehrt aus dem Text hierher).
+        b->setAutoDefault(true);
         return b;
     };
     BZurueck = knopf(u"&Zurück zur Testauswahl / Speichern"_s, "BZurueck");
@@ -270,6 +271,12 @@ void TestEditor::anzeigen(const QStringList &z, int zeile, int spalte)
 {
     const int oben = RichEdit1->verticalScrollBar()->value();
     RichEdit1->setUpdatesEnabled(false);
+    // setPlainText gibt dem ganzen Text das Zeichenformat der Schreibmarke (auf einer Fragezeile
+    // unterstrichen): erst zuruecksetzen.
+    QTextCursor marke = RichEdit1->textCursor();
+    marke.clearSelection();
+    RichEdit1->setTextCursor(marke);
+    RichEdit1->setCurrentCharFormat(QTextCharFormat());
     RichEdit1->setPlainText(z.join(u'\n'));
     formatieren();
     RichEdit1->setUpdatesEnabled(true);
@@ -281,6 +288,11 @@ void TestEditor::anzeigen(const QStringList &z, int zeile, int spalte)
 void TestEditor::formatieren()
 {
     QTextDocument &doc = *RichEdit1->document();
+    // Die Anzeigeformate folgen allein dem Zeileninhalt: kein Stil bleibt von vorher stehen.
+    QTextCursor alles(&doc);
+    alles.select(QTextCursor::Document);
+    alles.setCharFormat(QTextCharFormat());
+    alles.setBlockCharFormat(QTextCharFormat());
     schriftFormatieren(doc, kKopfgrenzeKonstruktion);
     absatzformatierung(doc);
     RichEdit1->setLineWrapMode(umbruch ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);

@@ -117,6 +117,10 @@ void TestEditor::BilderSichtbarMachen()
         rahmenPlatz = -1;
     }
     bilderZuSehen = true;
+    // Neben den Bildern ist der Text schmal: ohne Zeilenumbruch verschwaende er rechts.
+    if (!umbruch) {
+        umbruchUmschalten();
+    }
     anordnen();
     update();
 }

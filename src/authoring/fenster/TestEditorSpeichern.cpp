@@ -196,7 +196,7 @@ void TestEditor::ausgabeSchreiben(const QStringList &z)
 void TestEditor::druckenDokument(const QStringList &z, bool fragebogenForm)
 {
     druck::Auftrag auftrag;
-    auftrag.titel = u"Drucken der Datei: Test.Doc"_s;
+    auftrag.titel = u"Drucken der Datei: "_s + QFileInfo(zielPfad()).fileName();
     auftrag.wartetext = u"Der Test wird gedruckt ..."_s;
     const QMarginsF raender(0.7, 0.3, 0, 0.3);
     if (!fragebogenForm) {

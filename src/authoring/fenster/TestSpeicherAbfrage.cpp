@@ -202,7 +202,7 @@ void TFTestSpeicherabfrage::vorbelegen(const SpeicherAngaben &a)
     sortiert.sort(Qt::CaseInsensitive);
     CBoxThemaAbf->addItems(sortiert);
     CBoxKlasseAbf->clear();
-    CBoxKlasseAbf->addItem(u"..."_s);
+    CBoxKlasseAbf->addItems(klassenAuswahl());
 
     waehle(CBoxSchuljahrAbf,
            istSchuljahrOrdnerName(a.schuljahr) ? a.schuljahr : aktuellesSchuljahr());

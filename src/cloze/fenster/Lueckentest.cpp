@@ -2,6 +2,7 @@
 
 #include "app/fenster/Skalierung.h"
 #include "app/konfiguration.h"
+#include "authoring/aufgaben.h"
 #include "cloze/fenster/LueckenEdit.h"
 #include "cloze/lueckenbenotung.h"
 #include "common/ordner.h"
@@ -202,8 +203,12 @@ bool TFLueckentest::testOeffnen(const QString &urdateiPfad)
 
 bool TFLueckentest::urdateiSchreiben()
 {
+    // In der Probe (F4) stehen Probeeintraege auf dem Schirm: gespeichert wird der Lehrertext,
+    // wie er vor F4 war, nie ein Eintrag als richtige Loesung.
+    const bool probe = probeText != nullptr;
+    LueckenListen &quelle = probe ? probeListen : listen;
     QString fehler;
-    const auto ur = urdateiErzeugen(*re1->document(), listen.tabelle, fehler);
+    const auto ur = urdateiErzeugen(probe ? *probeText : *re1->document(), quelle.tabelle, fehler);
     if (!ur) {
         r.fehler(fehler);
         return false;
@@ -228,7 +233,9 @@ bool TFLueckentest::urdateiSchreiben()
     }
     geaendert = false;
     urdateiBekannt = true;
-    listenFuellen();
+    if (!probe) {
+        listenFuellen();
+    }
     return true;
 }
 
@@ -239,7 +246,10 @@ void TFLueckentest::BUrdateiSpeichernClick()
                   "Schülertest: sonst würden die Einträge als richtige Lösungen gespeichert."_s);
         return;
     }
-    urdateiSchreiben();
+    // Gespeichert zeigt das Fenster die Urdatei, wie sie jetzt liegt: Lückenbearbeitung.
+    if (urdateiSchreiben()) {
+        BUrdateiLadenClick();
+    }
 }
 
 bool TFLueckentest::dateiDarstellen(const QString &datei, Auswertung auswerten)
@@ -361,10 +371,21 @@ void TFLueckentest::BSchTestBenotenClick()
     const QString kuerzel = QFileInfo(urdatei).fileName();
     const QString normPfad =
         kuerzel.size() > 2 ? normtabelleVorschlag(e.programmOrdner, kuerzel[2]) : QString();
-    const Normtabelle norm =
-        istGewoehnlicheDatei(normPfad) ? normTabelleEinlesen(normPfad, r) : standardNormtabelle();
+    // Die Notenzeile nennt die Tabelle, nach der wirklich benotet wurde.
+    Normtabelle norm = standardNormtabelle();
+    QString tabelle;
+    if (istGewoehnlicheDatei(normPfad)) {
+        SammelRueckfragen gelesen;
+        norm = normTabelleEinlesen(normPfad, gelesen);
+        for (const QString &t : gelesen.texte) {
+            r.warnung(t);
+        }
+        if (gelesen.texte.isEmpty()) {
+            tabelle = QFileInfo(normPfad).fileName();
+        }
+    }
     const LueckenBenotung b =
-        lueckentestBenoten(ur, urdatei, aus, ordnerDatei(kAusgefuelltName), norm);
+        lueckentestBenoten(ur, urdatei, aus, ordnerDatei(kAusgefuelltName), norm, tabelle);
     if (!b.fehler.isEmpty()) {
         r.fehler(b.fehler);
         return;

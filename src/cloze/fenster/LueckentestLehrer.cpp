@@ -304,13 +304,26 @@ bool TFLueckentest::lehrerTaste(QKeyEvent *ev)
         return true; // der Text ändert sich nur in der Textbearbeitung
     }
     const QTextCursor c = re1->textCursor();
-    int anfang = c.selectionStart();
-    int ende = c.selectionEnd();
     const bool zwischenablage = ev->matches(QKeySequence::Copy) || ev->matches(QKeySequence::Cut) ||
                                 ev->matches(QKeySequence::Paste);
+    // Ohne Auswahl zaehlt, was die Taste loeschen wuerde: auch das Zeichen vor der Schreibmarke
+    // (Rueckschritt am Anfang einer Luecke nimmt sonst den Leerraum zur vorigen und verschmilzt
+    // beide Luecken).
+    QTextCursor weg = c;
     if (!c.hasSelection()) {
-        if (ev->key() == Qt::Key_Delete) {
-            ende = anfang + 1;
+        if (ev->matches(QKeySequence::DeleteStartOfWord)) {
+            weg.movePosition(QTextCursor::PreviousWord, QTextCursor::KeepAnchor);
+        } else if (ev->matches(QKeySequence::DeleteEndOfWord)) {
+            weg.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor);
+        } else if (ev->matches(QKeySequence::DeleteEndOfLine)) {
+            weg.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            if (!weg.hasSelection()) {
+                weg.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            }
+        } else if (ev->key() == Qt::Key_Backspace) {
+            weg.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+        } else if (ev->key() == Qt::Key_Delete) {
+            weg.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
         }
     }
     const bool aendert = zwischenablage || ev->key() == Qt::Key_Backspace ||
@@ -318,7 +331,26 @@ bool TFLueckentest::lehrerTaste(QKeyEvent *ev)
     if (!aendert || ev->text() == u"\x1b"_s) {
         return false;
     }
-    return schutzVerletzt(anfang, ende);
+    if (schutzVerletzt(weg.selectionStart(), weg.selectionEnd())) {
+        return true;
+    }
+    // Getippter Text ist nie Lueckentext: am Absatzanfang vor einer Luecke truege er sonst ihr
+    // Format und verlaengerte sie.
+    const QString text = ev->text();
+    if (!zwischenablage && !text.isEmpty() && (text.front().isPrint() || text.front() == u'\t')) {
+        QTextCursor neu = re1->textCursor();
+        neu.beginEditBlock();
+        neu.removeSelectedText();
+        QTextCharFormat f = neu.charFormat();
+        if (artAusFormat(f) != kArtFrei) {
+            f = lueckenFormat(f, kArtFrei);
+        }
+        neu.insertText(text, f);
+        neu.endEditBlock();
+        re1->setTextCursor(neu);
+        return true;
+    }
+    return false;
 }
 
 void TFLueckentest::kontextmenue(const QPoint &p)

@@ -246,6 +246,12 @@ private:
     bool laeuft = false;
     bool druckEingerichtet = false;
     bool fuellt = false; // Felder werden vom Programm gesetzt
+    // Fach- oder Themenfeld, das mit gedrueckter Maustaste verlassen wurde: geprueft wird nach
+    // dem Loslassen (eine Rueckfrage mitten im Klick schluckte ihn) oder vom Knopf zuerst.
+    QComboBox *offenesFeld = nullptr;
+    void fachVerlassen();
+    void themaVerlassen();
+    void feldPruefenFallsOffen();
     NeuArt neu = NeuArt::Keine;
     TestPfade test;
     QString zielPfad;

@@ -130,13 +130,7 @@ QWidget *TSchuelerdatenEingabefenster::namensfeldAufbauen()
     CBoxKlasse = benannt(new QComboBox, u"CBoxKlasse"_s);
     CBoxKlasse->setEditable(true);
     CBoxKlasse->setInsertPolicy(QComboBox::NoInsert);
-    QStringList klassen{u"..."_s};
-    for (int stufe = 7; stufe <= 13; ++stufe) {
-        for (const char c : {'a', 'b', 'c', 'd', 'e'}) {
-            klassen << QString::number(stufe) + QLatin1Char(c);
-        }
-    }
-    CBoxKlasse->addItems(klassen);
+    CBoxKlasse->addItems(klassenAuswahl());
     CBoxKlasse->setMinimumContentsLength(4);
     CBoxFach = benannt(new QComboBox, u"CBoxFach"_s);
     CBoxFach->setEditable(true);
@@ -195,9 +189,12 @@ QWidget *TSchuelerdatenEingabefenster::namensfeldAufbauen()
         connect(b, &QComboBox::currentIndexChanged, this, [this] { dateinamen_neu(); });
     }
     connect(CBoxThema, &QComboBox::currentIndexChanged, this, [this] { dateinamen_neu(); });
-    // Getippte Fach- und Themenangaben werden beim Verlassen des Feldes geprueft.
-    CBoxFach->lineEdit()->installEventFilter(this);
-    CBoxThema->lineEdit()->installEventFilter(this);
+    // Getippte Fach- und Themenangaben werden beim Verlassen des Feldes geprueft. Den Fokus
+    // haelt das Feld selbst (seine Zeile leitet ihn dorthin um), also kommt dort das Verlassen an.
+    for (QComboBox *b : {CBoxFach, CBoxThema}) {
+        b->installEventFilter(this);
+        b->lineEdit()->installEventFilter(this);
+    }
     connect(CBoxSchuljahr, &QComboBox::currentIndexChanged, this, [this] { schuljahrGewaehlt(); });
     connect(CBoxAktSchuljahr, &QCheckBox::clicked, this, [this](bool an) {
         if (an) {
@@ -239,6 +236,14 @@ QWidget *TSchuelerdatenEingabefenster::listeAufbauen()
     connect(ListBoxThemenMitErklaerung, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) {
                 ListBoxThemenMitErklaerungClick(ListBoxThemenMitErklaerung->row(i));
+            });
+    // Mit den Pfeiltasten erreicht und Enter gedrueckt: der Eintrag gilt als gewaehlt, bevor
+    // die Eingabetaste beim Fenster ankommt (das ihn dann oeffnet).
+    connect(ListBoxThemenMitErklaerung, &QListWidget::activated, this,
+            [this](const QModelIndex &i) {
+                if (!gewaehlt || gewaehlteZeile != i.row()) {
+                    ListBoxThemenMitErklaerungClick(i.row());
+                }
             });
     l->addWidget(ListBoxThemenMitErklaerung, 1);
 

@@ -81,6 +81,7 @@ static bool neuerTestMoeglich(TSchuelerdatenEingabefenster &f, QPushButton *knop
 
 void TSchuelerdatenEingabefenster::NeuenTestClick()
 {
+    feldPruefenFallsOffen();
     vorschauBeenden();
     const QString aktuell = aktuellesSchuljahr(uhr.heute());
     if (!neuerTestMoeglich(*this, BNeuenTest, r, aktuell)) {
@@ -121,11 +122,13 @@ void TSchuelerdatenEingabefenster::NeuenTestClick()
 
 void TSchuelerdatenEingabefenster::BNeuAufVorlageClick()
 {
+    feldPruefenFallsOffen();
     neuAufVorlage(BNeuAufVorlage, u"...."_s + test.testKuerzel.mid(4));
 }
 
 void TSchuelerdatenEingabefenster::BNeuAlleVorlagenClick()
 {
+    feldPruefenFallsOffen();
     neuAufVorlage(BNeuAlleVorlagen, u"........"_s);
 }
 
@@ -160,6 +163,7 @@ void TSchuelerdatenEingabefenster::neuAufVorlage(QPushButton *knopf, const QStri
 
 void TSchuelerdatenEingabefenster::TestOeffnenClick()
 {
+    feldPruefenFallsOffen();
     vorschauBeenden();
     if (!gewaehlt) {
         BVorhandenenTestOeffnen->setText(u"<---  Erst auswählen!"_s);

@@ -14,14 +14,55 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Meldet das naechste Loslassen einer Maustaste (irgendwo in der Anwendung) und geht dann.
+class NachLoslassen final : public QObject
+{
+public:
+    NachLoslassen(QObject *eltern, std::function<void()> danach)
+        : QObject(eltern)
+        , danach(std::move(danach))
+    {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *ereignis) override
+    {
+        if (ereignis->type() == QEvent::MouseButtonRelease && danach) {
+            danach();
+            danach = nullptr;
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> danach;
+};
+
+// Ein Feld ist verlassen, wenn der Fokus im Fenster weitergeht, nicht schon, wenn seine
+// Klappliste aufgeht oder ein anderes Fenster nach vorn kommt.
+bool feldVerlassen(Qt::FocusReason grund)
+{
+    return grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
 
 void TSchuelerdatenEingabefenster::FachUndThemenDateiLesen()
 {
@@ -367,27 +408,58 @@ bool TSchuelerdatenEingabefenster::eventFilter(QObject *objekt, QEvent *ereignis
         } else if (ereignis->type() == QEvent::MouseButtonRelease) {
             vorschauBeenden();
         }
-    } else if (ereignis->type() == QEvent::FocusOut && !fuellt) {
-        if (objekt == CBoxFach->lineEdit()) {
-            const QString text = CBoxFach->currentText();
-            if (!text.isEmpty() && CBoxFach->findText(text) < 0 &&
-                fachUebernehmen(e.basisOrdner, faecher, text, r)) {
-                const QSignalBlocker sperre(CBoxFach);
-                CBoxFach->addItem(text);
-                CBoxFach->setCurrentIndex(CBoxFach->count() - 1);
-            }
-            dateinamen_neu();
-        } else if (objekt == CBoxThema->lineEdit()) {
-            QString text = CBoxThema->currentText();
-            if (CBoxThema->findText(text) < 0 && text != u"..."_s) {
-                if (themaPlausibel(text, r) && themaUebernehmen(e.basisOrdner, themen, text, r)) {
-                    const QSignalBlocker sperre(CBoxThema);
-                    CBoxThema->addItem(text);
-                    CBoxThema->setCurrentIndex(CBoxThema->count() - 1);
-                }
-            }
-            dateinamen_neu();
+    } else if (ereignis->type() == QEvent::FocusOut && !fuellt &&
+               feldVerlassen(static_cast<QFocusEvent *>(ereignis)->reason())) {
+        QComboBox *feld = objekt == CBoxFach || objekt == CBoxFach->lineEdit()     ? CBoxFach
+                          : objekt == CBoxThema || objekt == CBoxThema->lineEdit() ? CBoxThema
+                                                                                   : nullptr;
+        if (feld && QGuiApplication::mouseButtons() != Qt::NoButton) {
+            offenesFeld = feld;
+            qApp->installEventFilter(new NachLoslassen(this, [this] {
+                QTimer::singleShot(0, this, [this] { feldPruefenFallsOffen(); });
+            }));
+        } else if (feld) {
+            offenesFeld = feld;
+            feldPruefenFallsOffen();
         }
     }
     return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void TSchuelerdatenEingabefenster::feldPruefenFallsOffen()
+{
+    QComboBox *feld = std::exchange(offenesFeld, nullptr);
+    if (feld == CBoxFach) {
+        fachVerlassen();
+    } else if (feld == CBoxThema) {
+        themaVerlassen();
+    }
+}
+
+void TSchuelerdatenEingabefenster::fachVerlassen()
+{
+    const QString text = CBoxFach->currentText();
+    if (!text.isEmpty() && CBoxFach->findText(text) < 0 &&
+        fachUebernehmen(e.basisOrdner, faecher, text, r)) {
+        const QSignalBlocker sperre(CBoxFach);
+        CBoxFach->addItem(text);
+        CBoxFach->setCurrentIndex(CBoxFach->count() - 1);
+    }
+    dateinamen_neu();
+}
+
+void TSchuelerdatenEingabefenster::themaVerlassen()
+{
+    QString text = CBoxThema->currentText();
+    if (CBoxThema->findText(text) < 0 && text != u"..."_s) {
+        if (!themaPlausibel(text, r)) {
+            // Zurueck ins Feld, damit die Zeile gleich berichtigt werden kann.
+            CBoxThema->setFocus(Qt::OtherFocusReason);
+        } else if (themaUebernehmen(e.basisOrdner, themen, text, r)) {
+            const QSignalBlocker sperre(CBoxThema);
+            CBoxThema->addItem(text);
+            CBoxThema->setCurrentIndex(CBoxThema->count() - 1);
+        }
+    }
+    dateinamen_neu();
 }

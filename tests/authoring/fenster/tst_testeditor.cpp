@@ -7,6 +7,7 @@
 #include "authoring/aufgaben.h"
 #include "authoring/fenster/TestEditor.h"
 #include "authoring/fenster/TestSpeicherAbfrage.h"
+#include "authoring/formatierung.h"
 #include "common/ansitext.h"
 #include "common/oeffner.h"
 #include "common/ordner.h"
@@ -112,6 +113,31 @@ class TstTestEditor : public QObject
         return w->findChild<QPushButton *>(QString::fromLatin1(name));
     }
     QString beispiel() const { return basis + u"2016-17 Beispiele/7xP1Bspl/7xP1Bspl.__A"_s; }
+    // Zeichenstil einer Zeile, wie er auf dem Schirm und im Druck erscheint: "f" fett,
+    // "u" unterstrichen, zusammen "fu", sonst leer.
+    QString stil(int zeile) const
+    {
+        bool fett = false;
+        bool unterstrichen = false;
+        const QTextBlock b = ed->textfeld()->document()->findBlockByNumber(zeile);
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            fett = fett || it.fragment().charFormat().fontWeight() > QFont::Normal;
+            unterstrichen = unterstrichen || it.fragment().charFormat().fontUnderline();
+        }
+        return QString(fett ? u"f"_s : QString()) + (unterstrichen ? u"u"_s : QString());
+    }
+    // Nur Fragezeilen unterstrichen, nur die Kopfzeilen 2 und 3 fett.
+    void stileGeprueft()
+    {
+        const QStringList z = ed->zeilen();
+        for (int i = 0; i < z.size(); ++i) {
+            const QString erwartet = i == 2 || i == 3      ? u"f"_s
+                                     : istFragezeile(z[i]) ? u"u"_s
+                                                           : QString();
+            QVERIFY2(stil(i) == erwartet,
+                     qPrintable(u"Zeile %1: \""_s.arg(i) + z[i] + u"\" ist \""_s + stil(i) + u'"'));
+        }
+    }
 
 private slots:
     void init()
@@ -151,6 +177,7 @@ private slots:
         QCOMPARE(z.value(18), u"3)\t?"_s);
         // Die Schreibmarke steht hinter dem "?" der neuen Frage.
         QCOMPARE(ed->textfeld()->textCursor().blockNumber(), 18);
+        stileGeprueft();
 
         tippe(6, u" Feuer"_s);
         tippe(7, u"Wasser"_s);
@@ -170,6 +197,7 @@ private slots:
         caret(9);
         QTest::keyClick(ed->textfeld(), Qt::Key_F3);
         QCOMPARE(ed->zeilen().mid(8, 2), (QStringList{u"2\tb) Sand"_s, u"\tc) Luft"_s}));
+        stileGeprueft();
 
         // F5 auf b) der Frage 2: das Bild kommt als JPEG in den Testordner und in Rahmen b.
         QImage bild(40, 30, QImage::Format_RGB32);
@@ -185,12 +213,20 @@ private slots:
         QTest::keyClick(ed->textfeld(), Qt::Key_Home);
         QVERIFY(!ed->bilderSichtbar());
 
-        // Zurueck zur Testauswahl ueber die Speicherabfrage, vorbelegt mit der Klasse 10a.
+        // Zurueck zur Testauswahl ueber die Speicherabfrage, vorbelegt mit der Klasse 10a: mit
+        // Tab auf den Knopf und der Eingabetaste.
         r.leeren();
-        knopf(ed.get(), "BZurueck")->click();
+        QTest::keyClick(ed->textfeld(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), knopf(ed.get(), "BZurueck"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         TFTestSpeicherabfrage *abfrage = ed->speicherabfrage();
         QVERIFY(abfrage->isVisible());
-        QCOMPARE(abfrage->findChild<QComboBox *>(u"CBoxKlasseAbf"_s)->currentText(), u"10a"_s);
+        auto *klassen = abfrage->findChild<QComboBox *>(u"CBoxKlasseAbf"_s);
+        QCOMPARE(klassen->currentText(), u"10a"_s);
+        // Die Klassenliste ist die der Testauswahl.
+        QCOMPARE(klassen->itemText(0), u"..."_s);
+        QVERIFY(klassen->findText(u"7a"_s) > 0);
+        QVERIFY(klassen->findText(u"13e"_s) > 0);
         knopf(abfrage, "BSpeichern")->click();
         QCOMPARE(weiter.size(), 1);
         QCOMPARE(weiter.first().first().toInt(), 2);
@@ -206,10 +242,12 @@ private slots:
         QCOMPARE(l->maxPunkte[2], qint16(3));
         QVERIFY(ed->testOeffnen(ziel, angaben(u"10a"_s)));
         QVERIFY(ed->bilder().platz(2, 1).geladen);
+        caret(12, 3); // auf einer Fragezeile
         QTest::keyClick(ed->textfeld(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!ed->speicherabfrage()->isVisible());
         QCOMPARE(dateiInhalt(ziel), gespeichert);
         QVERIFY(ed->testGeladen());
+        stileGeprueft();
     }
 
     void vorlageFuerAndereKlasse()
@@ -218,9 +256,13 @@ private slots:
         const QString ziel = basis + u"2024-25/8bP1Unfa/8bP1Unfa.__A"_s;
         QVERIFY(ed->alsVorlageOeffnen(beispiel(), ziel, angaben(u"8b"_s)));
         QVERIFY(ed->bilder().platz(5, 0).geladen);
+        // F12 schaltet den Umbruch aus; mit den Bildern daneben kommt er wieder.
+        QTest::keyClick(ed->textfeld(), Qt::Key_F12);
+        QCOMPARE(ed->textfeld()->lineWrapMode(), QTextEdit::NoWrap);
         caret(32);
         ed->BilderSichtbarMachen();
         QVERIFY(ed->bilderSichtbar());
+        QCOMPARE(ed->textfeld()->lineWrapMode(), QTextEdit::WidgetWidth);
         QCOMPARE(ed->roterRahmen(), 1);
         bildAblegen(ed.get(), u"testeditor_bilder"_s);
         // Strg+S schreibt nie ueber das Original der anderen Klasse: es fragt nach dem Ziel.
@@ -340,7 +382,9 @@ private slots:
 
         // Der ganze Test als PDF ueber den Druckweg des Programms.
         const QString pdf = t.pfad() + u"test.pdf"_s;
+        QString titel;
         druck::setzeDialog([&](QPrinter &p) {
+            titel = p.docName();
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(pdf);
             return true;
@@ -348,6 +392,7 @@ private slots:
         druckFrageBeantworten(QMessageBox::Yes, false);
         ed->druckAbfrage();
         QVERIFY(QFileInfo(pdf).size() > 1000);
+        QCOMPARE(titel, u"Drucken der Datei: 7xP1Bspl.__A"_s);
     }
 };
 

@@ -139,39 +139,74 @@ private slots:
 
     void schutzImTextmodus_data()
     {
+        QTest::addColumn<QString>("inhalt");
+        QTest::addColumn<QList<int>>("luecken"); // angeklickte Stellen in der Lückenbearbeitung
         QTest::addColumn<int>("cursor");
         QTest::addColumn<int>("taste");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("abgewiesen");
-        // Hund steht bei 4..8
-        QTest::newRow("tippen am Lückenende") << 8 << int(Qt::Key_X) << u"x"_s << true;
-        QTest::newRow("tippen in der Lücke") << 6 << int(Qt::Key_X) << u"x"_s << true;
-        QTest::newRow("Rückschritt am Ende") << 8 << int(Qt::Key_Backspace) << QString() << true;
-        QTest::newRow("Entfernen davor") << 4 << int(Qt::Key_Delete) << QString() << true;
-        QTest::newRow("tippen davor") << 4 << int(Qt::Key_X) << u"x"_s << false;
-        QTest::newRow("weit weg") << 20 << int(Qt::Key_X) << u"x"_s << false;
+        // Hund steht bei 4..8, jagt bei 9..13
+        const QList<int> hund{5};
+        QTest::newRow("tippen am Lückenende")
+            << kText << hund << 8 << int(Qt::Key_X) << u"x"_s << true;
+        QTest::newRow("tippen in der Lücke")
+            << kText << hund << 6 << int(Qt::Key_X) << u"x"_s << true;
+        QTest::newRow("Rückschritt am Ende")
+            << kText << hund << 8 << int(Qt::Key_Backspace) << QString() << true;
+        QTest::newRow("Entfernen davor")
+            << kText << hund << 4 << int(Qt::Key_Delete) << QString() << true;
+        QTest::newRow("tippen davor") << kText << hund << 4 << int(Qt::Key_X) << u"x"_s << false;
+        QTest::newRow("weit weg") << kText << hund << 20 << int(Qt::Key_X) << u"x"_s << false;
+        // Der Leerraum zwischen zwei Lücken trennt sie: Rückschritt am Anfang der zweiten
+        // würde beide zu einer verschmelzen.
+        QTest::newRow("Rückschritt zwischen zwei Lücken")
+            << kText << QList<int>{5, 10} << 9 << int(Qt::Key_Backspace) << QString() << true;
+        QTest::newRow("Strg+Rückschritt zwischen zwei Lücken")
+            << kText << QList<int>{5, 10} << 9 << int(Qt::Key_Backspace) << QString() << true;
+        // Am Absatzanfang vor einer Lücke getippt, verlängert das Zeichen die Lücke nicht.
+        QTest::newRow("tippen am Absatzanfang vor der Lücke")
+            << u"Der Hund jagt.\nKatzen schlafen."_s << QList<int>{16} << 15 << int(Qt::Key_X)
+            << u"X"_s << false;
     }
     void schutzImTextmodus()
     {
+        QFETCH(QString, inhalt);
+        QFETCH(QList<int>, luecken);
         QFETCH(int, cursor);
         QFETCH(int, taste);
         QFETCH(QString, text);
         QFETCH(bool, abgewiesen);
         f->neuerTest(urdatei);
-        f->re1->setPlainText(kText);
+        f->re1->setPlainText(inhalt);
         this->taste(Qt::Key_F1);
-        r.antworte(Knopf::Ja);
-        klick(5);
+        for (const int stelle : luecken) {
+            r.antworte(Knopf::Ja);
+            klick(stelle);
+        }
+        QCOMPARE(f->tabelle().anzahl(), luecken.size());
         this->taste(Qt::Key_F1);
         QCOMPARE(f->modus(), TFLueckentest::Modus::Text);
+        QStringList vorher;
+        for (const LueckenLauf &l : lueckenLaeufe(*f->re1->document())) {
+            vorher << l.text;
+        }
         r.leeren();
         QTextCursor c(f->re1->document());
         c.setPosition(cursor);
         f->re1->setTextCursor(c);
-        this->taste(Qt::Key(taste), text);
+        const bool strg = QString::fromLatin1(QTest::currentDataTag()).startsWith(u"Strg"_s);
+        this->taste(Qt::Key(taste), text, strg ? Qt::ControlModifier : Qt::NoModifier);
         QCOMPARE(r.meldungen().contains(kLueckenSchutzMeldung), abgewiesen);
-        QCOMPARE(f->re1->toPlainText() == kText, abgewiesen);
-        QCOMPARE(lueckenLaeufe(*f->re1->document()).value(0).text, u"Hund"_s);
+        QCOMPARE(f->re1->toPlainText() == inhalt, abgewiesen);
+        QStringList nachher;
+        for (const LueckenLauf &l : lueckenLaeufe(*f->re1->document())) {
+            nachher << l.text;
+        }
+        QCOMPARE(nachher, vorher);
+        // Zurück in der Lückenbearbeitung gehört jede Lücke noch zu ihrem Wort.
+        this->taste(Qt::Key_F1);
+        QCOMPARE(f->tabelle().anzahl(), luecken.size());
+        QCOMPARE(f->tabelle()[1].wort, vorher.value(0));
     }
 
     void schuelerFuelltAusUndBenoten()
@@ -236,6 +271,8 @@ private slots:
         f->BSchTestBenoten->click();
         QVERIFY(f->re2->isVisible());
         QVERIFY(f->re2->toPlainText().contains(u"Von  3  Lücken wurden  1  richtig ausgefüllt."_s));
+        // Die Notenzeile nennt die Tabelle, nach der benotet wurde (hier keine des Fachs).
+        QVERIFY(f->re2->toPlainText().contains(u"   (nach den Standardanteilen)"_s));
         QCOMPARE(f->ansicht(), TFLueckentest::Ansicht::Lehrer);
         const QStringList b = dateiZeilen(f->ordnerDatei(kBenotetName));
         QVERIFY(b.contains(u"Der <"_s + kPlatzhalter +
@@ -299,6 +336,46 @@ private slots:
         QVERIFY(dateiZeilen(urdatei).contains(u"02 jagt"_s));
     }
 
+    // Jeder Weg, der nach einer ungespeicherten Änderung die Urdatei speichern lässt, speichert
+    // aus der Probe (F4) den Lehrertext, nie die Probeeinträge.
+    void probeWirdNieUrdatei_data()
+    {
+        QTest::addColumn<QString>("knopf"); // leer: Fenster schließen
+        QTest::newRow("Zurück zur Testauswahl") << u"BZurTestauswahl"_s;
+        QTest::newRow("Ende") << u"BEnde"_s;
+        QTest::newRow("Schließen") << QString();
+        QTest::newRow("Schülertestdatei erzeugen") << u"BSchuelerTestDateiErzeugen"_s;
+        QTest::newRow("SchTestDateiDarstellen") << u"BSchTestDateiDarstellen"_s;
+        QTest::newRow("SchTest benoten") << u"BSchTestBenoten"_s;
+    }
+    void probeWirdNieUrdatei()
+    {
+        QFETCH(QString, knopf);
+        beispielMarkieren();
+        f->BUrdateiSpeichern->click();
+        r.antworte(Knopf::Ja);
+        klick(stelle(u"jagt"_s) + 1);
+        QVERIFY(f->ungespeichert());
+        taste(Qt::Key_F4);
+        klick(stelle(u"Maus"_s) + 1);
+        QVERIFY(f->LBSchAuswahlEL->isVisible());
+        f->LBSchAuswahlEL->itemClicked(
+            f->LBSchAuswahlEL->findItems(u"Ratte"_s, Qt::MatchExactly).first());
+        QVERIFY(f->re1->toPlainText().contains(u"Die Ratte"_s));
+        r.antworte(Knopf::Ja);
+        if (knopf.isEmpty()) {
+            f->close();
+        } else {
+            f->findChild<QPushButton *>(knopf)->click();
+        }
+        QVERIFY(r.fragen().last().endsWith(u"Soll die Urdatei jetzt gespeichert werden?"_s));
+        const QStringList z = dateiZeilen(urdatei);
+        QCOMPARE(z.value(0), u"Der <$01> <$02> die <$03>. Die <$04> schläft."_s);
+        QVERIFY(z.contains(u"02 jagt"_s));
+        QCOMPARE(z.filter(u"04 "_s),
+                 (QStringList{u"04 Maus"_s, u"04 Maus"_s, u"04 Ratte"_s, u"04 Laus"_s}));
+    }
+
     void neuerTestUeberschreibtNichtStillschweigend()
     {
         ordner->schreibe(u"2016-17/7xD1Tier/7xD1Tier._LA"_s, "alt");
@@ -312,6 +389,10 @@ private slots:
         r.antworte(Knopf::Ja);
         f->BUrdateiSpeichern->click();
         QCOMPARE(dateiZeilen(urdatei).value(0), kText);
+        // Gespeichert wird die Urdatei neu geladen: Lehreransicht, Lückenbearbeitung.
+        QCOMPARE(f->modus(), TFLueckentest::Modus::Luecken);
+        QCOMPARE(f->LModus->text(), u"Modus:  Lückenbearbeitung;"_s);
+        QVERIFY(!f->ungespeichert());
         f->BUrdateiSpeichern->click(); // jetzt ohne Frage
     }
 

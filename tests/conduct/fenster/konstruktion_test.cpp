@@ -168,6 +168,47 @@ private slots:
         QCOMPARE(codes(f->ListBoxThemenMitErklaerung).size(), 4);
     }
 
+    // Ein unplausibles Thema: Meldung, und die Schreibmarke steht wieder im Themenfeld.
+    void unplausiblesThemaBehaeltFokus()
+    {
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        f->CBoxThema->lineEdit()->setFocus();
+        QVERIFY(f->CBoxThema->lineEdit()->hasFocus());
+        f->CBoxThema->setEditText(u"Me.h- Mechanik"_s);
+        r.leeren();
+        f->CBoxKlasse->lineEdit()->setFocus();
+        QVERIFY2(r.letzteMeldung().startsWith(u"Die Themenzeile muss"_s),
+                 qPrintable(r.letzteMeldung()));
+        QVERIFY(f->CBoxThema->lineEdit()->hasFocus());
+    }
+
+    // Ein neues Thema, und gleich "Neuen Test" geklickt: die Frage nach dem Thema kommt nicht
+    // mitten im Klick (sie schluckte ihn), sondern vor der Aktion des Knopfes.
+    void neuesThemaUndKlickAufNeuenTest()
+    {
+        QSignalSpy mc(f.get(), &TSchuelerdatenEingabefenster::testBearbeiten);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        f->CBoxSchuljahr->setCurrentText(u"2024-25"_s);
+        klasseTippen(u"7x"_s);
+        f->CBoxFach->setCurrentIndex(f->CBoxFach->findText(u"Physik (P)"_s));
+        f->CBoxTestNr->setCurrentText(u"3"_s);
+        f->CBoxTestArt->setCurrentText(u"Multiple Choice"_s);
+        f->CBoxThema->lineEdit()->setFocus();
+        f->CBoxThema->setEditText(u"Waer- Waermelehre"_s);
+        r.leeren();
+        r.antworte(Rueckfragen::Knopf::Ja);
+        QTest::mousePress(f->BNeuenTest, Qt::LeftButton);
+        QVERIFY(r.fragen().isEmpty());
+        QTest::mouseRelease(f->BNeuenTest, Qt::LeftButton);
+        QCOMPARE(r.fragen().size(), 1);
+        QVERIFY(r.fragen()[0].endsWith(u"in die Themenliste übernehmen?"_s));
+        QVERIFY(f->CBoxThema->findText(u"Waer- Waermelehre"_s) >= 0);
+        QCOMPARE(mc.size(), 1);
+        QCOMPARE(mc[0][0].toString(), t.pfad() + u"2024-25/7xP3Waer/7xP3Waer.__A"_s);
+    }
+
     void vorgeschlageneNummer()
     {
         klasseTippen(u"7x"_s);
@@ -258,6 +299,18 @@ private slots:
         QTest::keyClick(f.get(), Qt::Key_Return); // Enter oeffnet
         QCOMPARE(lt.size(), 1);
         QCOMPARE(lt[0][0].toString(), t.pfad() + u"2024-25/7xD1Lyri/7xD1Lyri._LA"_s);
+        // Mit den Pfeiltasten in der Liste gewaehlt, oeffnet Enter den Eintrag unter dem Balken.
+        QListWidget *liste = f->ListBoxThemenMitErklaerung;
+        const int ziel = liste->row(liste->findItems(u"8aM1Bruc"_s, Qt::MatchContains).first());
+        QTest::keyClick(liste, Qt::Key_Home);
+        for (int i = 0; i < ziel; ++i) {
+            QTest::keyClick(liste, Qt::Key_Down);
+        }
+        QCOMPARE(liste->currentRow(), ziel);
+        QTest::keyClick(liste, Qt::Key_Return);
+        QCOMPARE(mc.size(), 1);
+        QCOMPARE(mc[0][0].toString(), t.pfad() + u"2024-25/8aM1Bruc/8aM1Bruc.__A"_s);
+        mc.clear();
         waehle(u"8aM1Bruc"_s);
         QTest::mouseClick(f->BVorhandenenTestOeffnen, Qt::LeftButton);
         QCOMPARE(mc.size(), 1);
