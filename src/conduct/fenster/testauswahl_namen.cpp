@@ -10,6 +10,7 @@
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/fenster/sitzplan.h"
 #include "conduct/verteilung.h"
+#include "outside/schuelerprogramm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,6 +66,10 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
     katalog = kat.zeilen;
     ListBoxThemenMitErklaerung->clear();
     ListBoxThemenMitErklaerung->addItems(katalog);
+    // Der erste Eintrag ist markiert (noch nicht gewaehlt): die Pfeiltasten beginnen dort.
+    if (!katalog.isEmpty()) {
+        ListBoxThemenMitErklaerung->setCurrentRow(0);
+    }
     auswahlVerwerfen();
     kopienAnzeigen();
 
@@ -75,7 +80,7 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
                             (k[3] == u'.' || QString(k[3]) == vorschlag);
     LgefundenPlusEins->setText(ohneNummer ? vorschlag : QString());
     // Ein vollstaendig benannter neuer Test kann auf einer Vorlage aufbauen.
-    const bool mitVorlagen = konstruktion && !k.contains(u'.') && katalog.isEmpty();
+    const bool mitVorlagen = konstruktion && kuerzelVollstaendig(k) && katalog.isEmpty();
     for (Schrittrahmen *s : {PHBlauerRahmenNeutestaufVorlage, PHBlauerRahmenNeutestAlleVorlagen}) {
         s->knopfZeigen(mitVorlagen);
         s->rahmenZeigen(mitVorlagen);
@@ -85,7 +90,7 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
 
 void TSchuelerdatenEingabefenster::kopienAnzeigen()
 {
-    if (test.testKuerzel.contains(u'.')) {
+    if (!kuerzelVollstaendig(test.testKuerzel)) {
         LkopiertfuerSchueler->clear();
         LMitBildern->hide();
         return;
@@ -93,8 +98,9 @@ void TSchuelerdatenEingabefenster::kopienAnzeigen()
     if (rueckgabe && gewaehlt) {
         LkopiertfuerSchueler->setText(
             u"Benotete Tests: "_s +
-            QString::number(
-                dateienNachMuster(test.benotetOrdner(), u"*.?"_s + test.klassenkuerzel()).size()));
+            QString::number(dateienNachMuster(test.benotetOrdner(),
+                                              schuelerprogramm::abgabeMuster(test.klassenkuerzel()))
+                                .size()));
     } else {
         LkopiertfuerSchueler->setText(
             u"Vorhandene Kopien: "_s +
@@ -210,6 +216,7 @@ void TSchuelerdatenEingabefenster::ListBoxThemenMitErklaerungClick(int zeile)
     vorschauBeenden();
     gewaehlt = true;
     gewaehlteZeile = zeile;
+    BBereitgestellteTestsLoeschen->setText(u"Bereit gestellte Tests löschen"_s);
     if (!konstruktion) {
         listenLayout(false);
     }
