@@ -260,6 +260,11 @@ void TSchuelerdatenEingabefenster::ListBoxThemenMitErklaerungClick(int zeile)
     }
     kopienAnzeigen();
     sitzplanLaden();
+    // Ist der Druck eingerichtet, zeigt die Liste die benoteten Kopien des eben gewaehlten Tests,
+    // nicht mehr die des vorigen.
+    if (rueckgabe && druckEingerichtet) {
+        druckListeFuellen();
+    }
 }
 
 void TSchuelerdatenEingabefenster::sitzplanLaden()

@@ -126,6 +126,7 @@ QWidget *TMivo::startSeite()
     BTestHolen->setAutoDefault(true);
     BRueckgabe = new QPushButton(u"&Zurückgegebenen Test ansehen"_s, w);
     BRueckgabe->setObjectName(u"BRueckgabe"_s);
+    BRueckgabe->setAutoDefault(true);
     for (QPushButton *b : {BTestHolen, BRueckgabe}) {
         b->setMinimumSize(320, 44);
         l->addWidget(b, 0, Qt::AlignHCenter);
@@ -161,6 +162,9 @@ QWidget *TMivo::auswahlSeite()
     BZurueck->setObjectName(u"BZurueck"_s);
     BWeiter = new QPushButton(u"Das bin ich – &weiter ▶"_s, w);
     BWeiter->setObjectName(u"BWeiter"_s);
+    // Enter auf einem Knopf mit Fokus drueckt ihn, auch ausserhalb eines Dialogs.
+    BZurueck->setAutoDefault(true);
+    BWeiter->setAutoDefault(true);
     unten->addWidget(BZurueck);
     unten->addStretch(1);
     unten->addWidget(BWeiter);
@@ -204,6 +208,8 @@ QWidget *TMivo::rueckgabeSeite()
     BSpeichern->setObjectName(u"BSpeichern"_s);
     BFertig = new QPushButton(u"&Fertig"_s, w);
     BFertig->setObjectName(u"BFertig"_s);
+    BSpeichern->setAutoDefault(true);
+    BFertig->setAutoDefault(true);
     // Die Zeichen der benoteten Kopie am Anfang der Antwortzeilen.
     LLegende = new QLabel(u"Zeichen vor den Antworten:   =x  richtig angekreuzt   ·   =  richtige "
                           "Antwort (nicht angekreuzt)   ·   x  angekreuzt, aber falsch"_s,
