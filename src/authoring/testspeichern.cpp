@@ -241,6 +241,9 @@ bool Test_speichern(const QStringList &zeilen, const QString &pfad, Rueckfragen 
     if (mitB) {
         gruppeBFolgen(pfadB, altA, zeilen, r);
     }
+    if (const QString warnung = antwortfolgeWarnung(zeilen); !warnung.isEmpty()) {
+        r.warnung(warnung);
+    }
     return true;
 }
 

@@ -252,7 +252,7 @@ void ordnerTauschAufraeumen(const QString &ordner)
 }
 
 bool ordnerErsetzen(const QString &ordner, const QList<std::pair<QString, QByteArray>> &dateien,
-                    QString *fehler)
+                    QString *fehler, const std::function<bool(const QString &name)> &behalten)
 {
     const QString ziel = ohneTrenner(ordner), neu = ziel + u".neu"_s, alt = ziel + u".alt"_s;
     ordnerTauschAufraeumen(ordner);
@@ -270,6 +270,29 @@ bool ordnerErsetzen(const QString &ordner, const QList<std::pair<QString, QByteA
             }
             baumLoeschen(neu);
             return false;
+        }
+    }
+    if (behalten && vorhanden(ziel)) {
+        QStringList neueNamen;
+        for (const auto &d : dateien) {
+            neueNamen << d.first;
+        }
+        const auto eintraege = QDir(ziel).entryInfoList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QFileInfo &e : eintraege) {
+            if (e.isSymLink() || !(e.isDir() || e.isFile()) ||
+                neueNamen.contains(e.fileName(), Qt::CaseInsensitive) || !behalten(e.fileName())) {
+                continue;
+            }
+            const QString kopie = neu + kTrenner + e.fileName();
+            if (!(e.isDir() ? baumKopieren(e.filePath(), kopie)
+                            : dateiKopieren(e.filePath(), kopie))) {
+                if (fehler) {
+                    *fehler = u"Die Datei "_s + e.filePath() + u" lässt sich nicht übernehmen."_s;
+                }
+                baumLoeschen(neu);
+                return false;
+            }
         }
     }
     // Ohne Tausch in einem Schritt (Schulserver): alt wegbenennen, neu an seine Stelle; ein

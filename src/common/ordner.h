@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 
 // Trennzeichen der Ordnerangaben; Ordnerangaben enden immer damit.
@@ -55,7 +56,11 @@ bool ordnerLeeren(const QString &pfad);
 // ordner + ".neu" geschrieben und dann mit dem alten Ordner getauscht. Ein abgebrochener Lauf
 // hinterlaesst den alten oder den vollstaendigen neuen Inhalt (ordnerTauschAufraeumen stellt ihn
 // her). Bei Fehler bleibt ordner unveraendert; *fehler nennt die Datei.
+// Mit behalten: jeder Eintrag des alten Ordners, der nicht unter dateien ist und fuer den behalten
+// wahr ist (fremde Dateien, etwa eine bearbeitete Zusammenfassung), wird vor dem Tausch mit in den
+// neuen Ordner kopiert; ein Abbruch laesst so nie einen neuen Ordner ohne sie zurueck.
 bool ordnerErsetzen(const QString &ordner, const QList<std::pair<QString, QByteArray>> &dateien,
-                    QString *fehler);
+                    QString *fehler,
+                    const std::function<bool(const QString &name)> &behalten = nullptr);
 // Schliesst einen abgebrochenen Tausch ab oder nimmt ihn zurueck und entfernt die Arbeitsordner.
 void ordnerTauschAufraeumen(const QString &ordner);

@@ -66,7 +66,7 @@ QString testlistenUeberschrift(bool festgelegt, const QString &testKuerzel, cons
 {
     // Ein Kuerzel mit Platzhaltern (etwa nach dem Speichern im Editor, wenn die Felder wieder
     // leer sind) benennt keinen Test.
-    if (!festgelegt || testKuerzel.isEmpty() || testKuerzel.contains(u'.')) {
+    if (!festgelegt || !kuerzelVollstaendig(testKuerzel)) {
         return u"Test/ Klasse auswählen:"_s;
     }
     QString s = u"Testauswahl:    "_s + klassenPraefix(testKuerzel) + testKuerzel;

@@ -14,6 +14,7 @@
 #include "outside/schuelerprogramm.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -398,7 +399,18 @@ Ablauf testsBenoten(const TestPfade &test, const Klasse &klasse, const Normtabel
         {QFileInfo(fa.pfad).fileName(),
          ansiZeilenAlsBytes(aufgabenanalyseZeilen(lauf.analyse, aufgabenanalyseTitel(test)), &fa)});
     QString fehler = f.ok() ? fa.meldung() : f.meldung();
-    if (!f.ok() || !fa.ok() || !ordnerErsetzen(test.benotetOrdner(), dateien, &fehler)) {
+    // Was die Benotung schreibt (benotete Kopien der Klasse, auch frueherer Laeufe,
+    // Zusammenfassung, Aufgabenanalyse, Arbeitsdatei), wird ersetzt; alles andere im Ordner gehoert
+    // der Lehrkraft (etwa eine bearbeitete Zusammenfassung) und bleibt.
+    const QRegularExpression kopienMuster(
+        QRegularExpression::wildcardToRegularExpression(sp::abgabeMuster(test.klassenkuerzel())),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto gehoertDerLehrkraft = [&](const QString &name) {
+        return !kopienMuster.match(name).hasMatch() &&
+               name.compare(u"temp-zusfg.Doc"_s, Qt::CaseInsensitive) != 0;
+    };
+    if (!f.ok() || !fa.ok() ||
+        !ordnerErsetzen(test.benotetOrdner(), dateien, &fehler, gehoertDerLehrkraft)) {
         r.fehler(fehler + u" Die benoteten Kopien wurden nicht geschrieben; die bisherigen bleiben "
                           "unverändert."_s);
         return Ablauf::Abgebrochen;

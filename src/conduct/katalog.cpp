@@ -188,13 +188,16 @@ Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schul
 
 QChar eineMehrAlsVorhanden(const QStringList &katalogzeilen)
 {
-    QString ergebnis = u"1"_s;
+    // Die Nummer nach der des letzten Eintrags (Ordnerfolge: "1".."9", dann "A".."H"); nach "H"
+    // wieder "1".
+    QChar ergebnis = kTestnummern[0];
     for (const QString &z : katalogzeilen) {
-        if (z.size() >= 5 && z[4] > u'0' && z[4].isDigit()) {
-            ergebnis = QString::number(z[4].digitValue() + 1);
+        const qsizetype i = z.size() >= 5 ? kTestnummern.indexOf(z[4].toUpper()) : -1;
+        if (i >= 0) {
+            ergebnis = kTestnummern[(i + 1) % kTestnummern.size()];
         }
     }
-    return ergebnis[0];
+    return ergebnis;
 }
 
 QString kuerzelAusZeile(const QString &zeile)

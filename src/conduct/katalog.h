@@ -44,7 +44,8 @@ Katalog vorhandeneTestsEinlesen(const QString &basisOrdner, const QString &schul
 // hoechstens 54.
 QString testBeschreibung(const QString &zeile4);
 
-// Vorgeschlagene Nummer eines neuen Tests ("1" ohne passende Eintraege).
+// Vorgeschlagene Nummer eines neuen Tests: die nach der des letzten Eintrags ("1" ohne Eintraege,
+// nach "9" "A", nach "H" "1").
 QChar eineMehrAlsVorhanden(const QStringList &katalogzeilen);
 
 // Aus einer Katalogzeile: Testkuerzel und Schuljahr.

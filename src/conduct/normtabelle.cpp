@@ -121,12 +121,15 @@ QString normtabelleVorschlag(const QString &programmOrdner, QChar fach)
 
 QString normtabelleWaehlen(const QString &programmOrdner, QChar fach, Rueckfragen &r)
 {
+    // Vorgeschlagen (im Dialog gewaehlt) ist die Tabelle des Faches, wenn es sie gibt.
+    const QString vorschlag = normtabelleVorschlag(programmOrdner, fach);
     const QString pfad = r.dateiZumOeffnen(
-        u"Auswahl der Normtabelle für die Benotung des Tests"_s, normtabellenOrdner(programmOrdner),
+        u"Auswahl der Normtabelle für die Benotung des Tests"_s,
+        istGewoehnlicheDatei(vorschlag) ? vorschlag : normtabellenOrdner(programmOrdner),
         u"Normtabellen (*Normtabelle.xls *Normtabelle.xlsx *Normtabelle.ods)|"
         "*Normtabelle.xls;*Normtabelle.xlsx;*Normtabelle.ods"_s);
     if (pfad.isEmpty()) {
-        r.warnung(u"Die Datei  \r\n"_s + normtabelleVorschlag(programmOrdner, fach) +
+        r.warnung(u"Die Datei  \r\n"_s + vorschlag +
                   u"\r\nkann nicht geöffnet werden. Es werden die Standardwerte geladen."_s);
     }
     return pfad;

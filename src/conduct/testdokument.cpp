@@ -312,6 +312,40 @@ Antworten antwortenJeFrage(const QStringList &zeilen)
     return a;
 }
 
+QList<int> antwortfolgeFehler(const QStringList &zeilen)
+{
+    const Antworten a = antwortenJeFrage(zeilen);
+    const int fragen = int(std::min<qsizetype>(fragezeilen(zeilen).size(), kMaxFragen));
+    QList<int> fehler;
+    for (int q = 1; q <= fragen; ++q) {
+        for (int j = 0; j < 4; ++j) {
+            const Antwort &w = a[size_t(q)][size_t(j)];
+            if (w.buchstabe != QChar(u'a' + j) || (j < 3 && w.text.isEmpty())) {
+                fehler << q;
+                break;
+            }
+        }
+    }
+    return fehler;
+}
+
+QString antwortfolgeWarnung(const QStringList &zeilen)
+{
+    const QList<int> fehler = antwortfolgeFehler(zeilen);
+    if (fehler.isEmpty()) {
+        return {};
+    }
+    QStringList nummern;
+    for (const int q : fehler) {
+        nummern << QString::number(q);
+    }
+    return (fehler.size() == 1 ? u"Achtung: Bei Aufgabe "_s : u"Achtung: Bei den Aufgaben "_s) +
+           nummern.join(u", "_s) +
+           u" stehen die Antworten nicht der Reihe nach als a) bis c) oder a) bis d) da "
+           "(nur d) darf leer bleiben; dann hat die Aufgabe drei Antworten). Die Schüler sehen "
+           "die Aufgabe so, wie sie in der Vorlage steht. Bitte die Testvorlage prüfen."_s;
+}
+
 Buchstabenzuordnung gleicheBuchstaben()
 {
     Buchstabenzuordnung z{};

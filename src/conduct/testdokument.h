@@ -95,6 +95,11 @@ struct Antwort
 };
 using Antworten = std::array<std::array<Antwort, 4>, kMaxFragen + 1>; // Fragen 1..40
 Antworten antwortenJeFrage(const QStringList &zeilen);
+// Die Nummern der Aufgaben einer Vorlage, deren Antworten nicht der Reihe nach a) bis c) oder a)
+// bis d) sind (eine leere d) heisst: drei Antworten; eine leere a) bis c) ist ein Fehler).
+QList<int> antwortfolgeFehler(const QStringList &zeilen);
+// Die Warnung dazu fuer die Lehrkraft; leer, wenn alle Aufgaben stimmen.
+QString antwortfolgeWarnung(const QStringList &zeilen);
 
 // Je Frage 1..40 fuer die Stellen a..d einer Kopie oder Vorlage die Stelle (0..3) derselben
 // Antwort in der Vorlage der Gruppe A.

@@ -58,10 +58,20 @@ bool passtAufFilter(const QString &name, const QString &filter)
     return true;
 }
 
+bool istTestnummer(QChar c)
+{
+    return kTestnummern.contains(c.toUpper());
+}
+
 bool istTestordnerName(const QString &name)
 {
-    return name.size() == 8 && name[0] >= u'0' && name[0] <= u'9' && name[3] >= u'1' &&
-           name[3] <= u'9';
+    return name.size() == 8 && name[0] >= u'0' && name[0] <= u'9' && istTestnummer(name[3]);
+}
+
+bool kuerzelVollstaendig(const QString &code)
+{
+    // Nur die zweite Stelle darf ein Fuellpunkt sein: Klasse "7" wird "7.".
+    return code.size() == 8 && code[0] != u'.' && !code.mid(2).contains(u'.');
 }
 
 QString TestPfade::schuljahrOrdner() const

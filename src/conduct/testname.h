@@ -28,8 +28,14 @@ QString testKuerzelBilden(const QString &klassentext, const QString &fachEintrag
                           const QString &nummer, const QString &thema);
 // Passt name Stelle fuer Stelle auf den Filter ("." passt auf alles), ohne Gross-/Kleinschreibung.
 bool passtAufFilter(const QString &name, const QString &filter);
-// 8 Zeichen, 1. Zeichen "0".."9", 4. Zeichen "1".."9".
+// Die Testnummern, die die Nummernfelder anbieten, in ihrer Reihenfolge.
+inline const QString kTestnummern = QStringLiteral("123456789ABCDEFGH");
+bool istTestnummer(QChar c); // ohne Ruecksicht auf Gross-/Kleinschreibung
+// 8 Zeichen, 1. Zeichen "0".."9", 4. Zeichen eine Testnummer.
 bool istTestordnerName(const QString &name);
+// Ein Kuerzel, das einen Test benennt (kein Filter): Klasse, Fach, Nummer und Thema gewaehlt;
+// ein Punkt steht nur an zweiter Stelle einer einstelligen Klasse ("7.P1Mech").
+bool kuerzelVollstaendig(const QString &code);
 
 // Die Dateien und Ordner eines Tests; alle Ordnerangaben enden mit dem Trenner.
 struct TestPfade

@@ -24,7 +24,12 @@ QString klassenMuster(const QString &testKuerzel)
         const QString stufe = klassenPraefix(code) == u"1"_s ? u'1' + code.left(1) : code.left(1);
         return u"K-"_s + stufe + u'-' + code.mid(1, 1);
     }
-    return u"L-"_s + klasseAnzeige(code) + u'-' + fach;
+    // Klasse "7" (Kuerzel "7.") heisst in der Klassendatei "L-7-...".
+    QString klasse = klasseAnzeige(code);
+    if (klasse.endsWith(u'.')) {
+        klasse.chop(1);
+    }
+    return u"L-"_s + klasse + u'-' + fach;
 }
 
 QString klassenDateiErmitteln(const TestPfade &test, Rueckfragen &r, bool melden)
@@ -318,6 +323,9 @@ Kopien kopienAnfertigen(const TestPfade &test, const Klasse &klasse, Zufall &zuf
     Gruppenvorlage g[2];
     if (const std::optional<Ablauf> fehler = vorlagenLaden(test, std::max(n, 1), g, r)) {
         return *fehler == Ablauf::ProgrammEnde ? Kopien::ProgrammEnde : Kopien::Abgebrochen;
+    }
+    if (const QString warnung = antwortfolgeWarnung(g[0].zeilen); !warnung.isEmpty()) {
+        r.warnung(warnung);
     }
     if (!durchgang(test, klasse, g, false, r)) {
         return Kopien::Abgebrochen;

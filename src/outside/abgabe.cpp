@@ -236,6 +236,24 @@ QString abgabeKopiePfad(const Konfig &k, const Bereitgestellt &test, const QStri
     return eigeneDatei(k, u"Abgabe"_s, test, datei);
 }
 
+void abgabeVermerken(const Konfig &k, const Bereitgestellt &test, const QString &datei)
+{
+    const QString pfad = eigeneDatei(k, u"Abgegeben"_s, test, datei);
+    if (!pfad.isEmpty()) {
+        imEigenenOrdnerSichern(pfad, ansiZeilenAlsBytes({test.datum}));
+    }
+}
+
+bool hierAbgegeben(const Konfig &k, const Bereitgestellt &test, const QString &datei)
+{
+    const QString pfad = eigeneDatei(k, u"Abgegeben"_s, test, datei);
+    if (pfad.isEmpty() || !istGewoehnlicheDatei(pfad)) {
+        return false;
+    }
+    const ZeilenErgebnis z = ansiZeilenLesen(pfad, 1024);
+    return z.ok() && z.zeilen.value(0) == test.datum;
+}
+
 QString imEigenenOrdnerSichern(const QString &pfad, const QByteArray &bytes)
 {
     if (pfad.isEmpty()) {

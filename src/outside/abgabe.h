@@ -69,6 +69,10 @@ QString zwischenstandPfad(const Konfig &k, const Bereitgestellt &test, const QSt
 QString abgabeKopiePfad(const Konfig &k, const Bereitgestellt &test, const QString &datei);
 // Schreibt atomar; leer bei Erfolg, sonst die Meldung fuer den Schueler.
 QString imEigenenOrdnerSichern(const QString &pfad, const QByteArray &bytes);
+// Vermerk im eigenen Ordner, dass datei diesen Test auf diesem Rechner abgegeben hat; er haelt
+// das Datum der Bereitstellung, so gilt er fuer eine neue Bereitstellung desselben Tests nicht.
+void abgabeVermerken(const Konfig &k, const Bereitgestellt &test, const QString &datei);
+bool hierAbgegeben(const Konfig &k, const Bereitgestellt &test, const QString &datei);
 
 // Das zurueckgegebene Dokument eines Schuelers.
 struct RueckgabeDokument

@@ -94,16 +94,32 @@ QString rueckgabeMuster(const QString &testKuerzel)
     return u"Mivo-Test *"_s + testKuerzel + u"- *- benotet.Doc"_s;
 }
 
-// Zeile 4 einer Kopie ("Thema: ...") ohne "Thema: ".
+// "Thema: ..." ohne "Thema: ".
+QString themaAusZeile(const QString &t)
+{
+    const qsizetype dp = t.indexOf(u':');
+    return (dp >= 0 ? t.mid(dp + 1) : t).trimmed().left(80);
+}
+
+// Zeile 4 einer Kopie.
 QString themaAusKopie(const QString &pfad)
 {
     const ZeilenErgebnis z = ansiZeilenLesen(pfad, sp::kGrenzeAbgabe);
     if (!z.ok() || z.zeilen.size() < 4) {
         return {};
     }
-    QString t = z.zeilen[3];
-    const qsizetype dp = t.indexOf(u':');
-    return (dp >= 0 ? t.mid(dp + 1) : t).trimmed().left(80);
+    return themaAusZeile(z.zeilen[3]);
+}
+
+// Zeile 4 eines zurueckgegebenen Dokuments (ein Absatz je Zeile der benoteten Kopie).
+QString themaAusRueckgabe(const QString &pfad)
+{
+    const BytesErgebnis g = bytesLesen(pfad, kGrenzeFremdeDatei);
+    QTextDocument doc;
+    if (!g.ok() || !rtfLesen(g.bytes, doc).ok() || doc.blockCount() < 4) {
+        return {};
+    }
+    return themaAusZeile(doc.findBlockByNumber(3).text());
 }
 
 bool vorEintrag(const Eintrag &a, const Eintrag &b)
@@ -234,7 +250,12 @@ Suche bereitgestellteSuchen(const QString &transferOrdner, const QString &klasse
                     b->thema = themaAusKopie(b->ordner + kopien.first());
                 }
             } else {
-                passt = !dateienNachMuster(b->ordner, rueckgabeMuster(b->testKuerzel)).isEmpty();
+                const QStringList dokumente =
+                    dateienNachMuster(b->ordner, rueckgabeMuster(b->testKuerzel));
+                passt = !dokumente.isEmpty();
+                if (passt) {
+                    b->thema = themaAusRueckgabe(b->ordner + dokumente.first());
+                }
             }
         }
         if (passt) {

@@ -56,7 +56,7 @@ struct Bereitgestellt
     QString datum;       // "yyyy-mm-dd" aus der Signaldatei, leer wenn unlesbar
     QString signalDatei; // voller Pfad
     QString ordner;      // Klassenordner mit Trenner
-    QString thema;       // aus Zeile 4 einer Kopie, wenn lesbar
+    QString thema;       // aus Zeile 4 einer Kopie bzw. eines zurueckgegebenen Dokuments
 };
 
 // Ein echter Ordner (keine Verknuepfung), auch wenn die Angabe mit dem Trenner endet.

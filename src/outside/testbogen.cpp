@@ -139,6 +139,10 @@ std::optional<Testbogen> Testbogen::ausBytes(const QByteArray &bytes, QString &f
             }
             f.antworten[a] = antwortAus(zeile, i + 1 + a);
         }
+        // Eine leere d) steht fuer eine Aufgabe mit drei Antworten: nichts zum Ankreuzen.
+        if (f.antworten[3].text.isEmpty() && f.antworten[3].bildziffer < 0) {
+            f.zahl = 3;
+        }
         b.fragenListe << f;
         i += 4;
     }
@@ -167,7 +171,8 @@ QStringList Testbogen::kopf() const
 
 bool Testbogen::waehlen(int frage, int antwort)
 {
-    if (frage < 0 || frage >= fragenListe.size() || antwort < 0 || antwort > 3) {
+    if (frage < 0 || frage >= fragenListe.size() || antwort < 0 ||
+        antwort >= fragenListe[frage].zahl) {
         return false;
     }
     Frage &f = fragenListe[frage];
@@ -236,7 +241,10 @@ bool Testbogen::kreuzeUebernehmen(const QByteArray &fassung)
             !sp::istKreuz(andere[i][0]) || andere[i].mid(1) != zeilen[i]) {
             return false;
         }
-        wahl[frage] = antwort;
+        // Ein Kreuz vor einer leeren d) (aeltere Fassung) zaehlt nicht.
+        if (antwort < fragenListe[frage].zahl) {
+            wahl[frage] = antwort;
+        }
     }
     for (int q = 0; q < fragenListe.size(); ++q) {
         fragenListe[q].gewaehlt = wahl[q];

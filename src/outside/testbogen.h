@@ -30,7 +30,8 @@ struct Frage
     int zeile = 0;
     QString text; // ohne die Nummer, mit "[3 P]"
     std::array<Antwort, 4> antworten{};
-    int gewaehlt = -1; // 0..3, -1 ohne Kreuz
+    int zahl = 4;      // Antworten, die es gibt: 3, wenn d) leer ist (ohne Text und Bild)
+    int gewaehlt = -1; // 0..zahl-1, -1 ohne Kreuz
 };
 
 class Testbogen
@@ -47,8 +48,8 @@ public:
 
     const QList<Frage> &fragen() const { return fragenListe; }
     int anzahl() const { return int(fragenListe.size()); }
-    // Waehlt Antwort a (0..3) der Frage i (0-basiert); dieselbe Antwort noch einmal nimmt das
-    // Kreuz weg. Ergebnis: ob sich etwas geaendert hat.
+    // Waehlt Antwort a (0..zahl-1) der Frage i (0-basiert); dieselbe Antwort noch einmal nimmt
+    // das Kreuz weg. Ergebnis: ob sich etwas geaendert hat.
     bool waehlen(int frage, int antwort);
     void leeren();
     // Nummern der Fragen ohne Kreuz.

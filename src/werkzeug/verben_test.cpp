@@ -113,7 +113,7 @@ std::optional<Testwahl> testWaehlen(WerkzeugKontext &k, const Umgebung &u)
 {
     const std::optional<QString> klassenDatei = optionNehmen(k.argumente, u"--klasse"_s);
     if (k.argumente.size() != 2 || !istSchuljahrOrdnerName(k.argumente[0]) ||
-        k.argumente[1].size() != 8 || k.argumente[1].contains(u'.')) {
+        !kuerzelVollstaendig(k.argumente[1])) {
         return std::nullopt;
     }
     Testwahl w;

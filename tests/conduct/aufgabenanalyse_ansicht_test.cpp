@@ -5,6 +5,7 @@
 #include "unterstuetzung/skriptrueckfragen.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -70,6 +71,17 @@ private slots:
         // die richtige Antwort fett
         QVERIFY(v.SGAnalyse->item(1, 5)->font().bold());
         QVERIFY(!v.SGAnalyse->item(1, 4)->font().bold());
+
+        // In seiner Groesse zeigt das Fenster jede Spalte ohne waagerechtes Rollen.
+        v.resize(v.sizeHint());
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        QCoreApplication::processEvents();
+        QVERIFY2(v.SGAnalyse->viewport()->width() >= v.SGAnalyse->horizontalHeader()->length(),
+                 qPrintable(u"%1 < %2"_s.arg(v.SGAnalyse->viewport()->width())
+                                .arg(v.SGAnalyse->horizontalHeader()->length())));
+        QVERIFY(v.SGAnalyse->viewport()->height() >= v.SGAnalyse->verticalHeader()->length());
+        v.hide();
 
         Aufgabenanalyse leer;
         v.zeigen(leer);

@@ -611,7 +611,15 @@ private slots:
                     .isEmpty());
 
         // Ebenso Benoten und Zurueckgeben: nach jedem Abbruch gelingt der naechste Lauf ganz, ohne
-        // Reste und ohne eine Sperre, die wartet.
+        // Reste und ohne eine Sperre, die wartet; eine Datei der Lehrkraft in "T3-Benot" bleibt
+        // bei jedem Abbruch erhalten.
+        {
+            std::unique_ptr<QProcess> k(s.werkzeug({u"benoten"_s, kJahr, u"7xP1Bspl"_s}));
+            QVERIFY(k->waitForFinished(60000));
+            QVERIFY2(k->exitCode() == 0, k->readAllStandardError().constData());
+        }
+        const QString eigene = s.test.benotetOrdner() + u"Zusammenfassung bearbeitet.odt"_s;
+        QVERIFY(ansiZeilenSchreiben(eigene, {u"meins"_s}).ok());
         for (const QString &verb : {u"benoten"_s, u"zurueckgeben"_s}) {
             for (int runde = 0; runde < 15; ++runde) {
                 std::unique_ptr<QProcess> k(s.werkzeug({verb, kJahr, u"7xP1Bspl"_s}));
@@ -625,6 +633,7 @@ private slots:
             QVERIFY2(k->exitCode() == 0, k->readAllStandardError().constData());
         }
         QCOMPARE(dateienNachMuster(s.test.benotetOrdner(), u"*.?7x"_s).size(), 25);
+        QCOMPARE(lesen(eigene), QStringList{u"meins"_s});
         QVERIFY(QDir(s.test.testOrdner()).entryList({u"*.neu"_s, u"*.alt"_s}).isEmpty());
         const QString rueck = s.e.rueckgabeOrdner + u"Meier/7x/"_s;
         QCOMPARE(QDir(rueck).entryList({u"Mivo-Test*"_s}, QDir::Files).size(), 25);
@@ -969,6 +978,48 @@ private slots:
         QCOMPARE(z.gesammelt, QStringList{u"Albrecht.L7_"_s});
         QCOMPARE(lesen(s.test.benotetOrdner() + u"Albrecht.L7_"_s)[11],
                  u"Dein Testergebnis:      Notenpunkte: 15,         Note (E/G): 1+/1+"_s);
+        // Das Werkzeug nimmt jedes Kuerzel, das das Programm bildet, auch mit Fuellpunkt.
+        const QString klassendatei = s.basis + kJahr + u"/L-7x-Ph.DTA"_s;
+        for (const QString &verb : {u"benoten"_s, u"durchfuehren"_s}) {
+            std::unique_ptr<QProcess> p(
+                s.werkzeug({verb, kJahr, u"7.P1Bspl"_s, u"--klasse"_s, klassendatei}));
+            QVERIFY(p->waitForFinished(60000));
+            QVERIFY2(p->exitCode() == 0,
+                     qPrintable(verb + u": "_s + QString::fromUtf8(p->readAllStandardError())));
+        }
+    }
+
+    // Nochmals benoten ersetzt, was die Benotung schreibt, und laesst der Lehrkraft ihre eigenen
+    // Dateien im Ordner (eine bearbeitete Zusammenfassung, einen Unterordner).
+    void wiederBenotenBehaeltEigeneDateien()
+    {
+        Schule s;
+        QVERIFY(s.austeilen());
+        s.abgeben(1);
+        s.abgeben(2);
+        SkriptRueckfragen r;
+        Einsammlung z;
+        Benotungslauf lauf;
+        QCOMPARE(benotungStarten(s.test, s.e, s.klasse, std::nullopt, s.uhr, z, lauf, r),
+                 Ablauf::Ok);
+        const QString t3 = s.test.benotetOrdner();
+        QVERIFY(ansiZeilenSchreiben(t3 + u"Zusammenfassung bearbeitet.odt"_s, {u"meins"_s}).ok());
+        QVERIFY(QDir().mkpath(t3 + u"Notizen"_s));
+        QVERIFY(ansiZeilenSchreiben(t3 + u"Notizen/Elterngespräch.txt"_s, {u"Ö"_s}).ok());
+        QVERIFY(ansiZeilenSchreiben(t3 + u"Zusammenfassung.Doc"_s, {u"alt"_s}).ok());
+        QVERIFY(ansiZeilenSchreiben(t3 + u"Weg.Z7x"_s, {u"alt"_s}).ok()); // frueherer Lauf
+        QVERIFY(QFile::remove(s.test.abgabenOrdner() + s.name(2)));
+        r.leeren();
+        QCOMPARE(testsBenoten(s.test, s.klasse, standardNormtabelle(), QDate(2024, 11, 6), lauf, r),
+                 Ablauf::Ok);
+        QCOMPARE(lesen(t3 + u"Zusammenfassung bearbeitet.odt"_s), QStringList{u"meins"_s});
+        QCOMPARE(lesen(t3 + u"Notizen/Elterngespräch.txt"_s), QStringList{u"Ö"_s});
+        QVERIFY(lesen(t3 + u"Zusammenfassung.Doc"_s).size() > 1);
+        // Benotete Kopien gehoeren der Benotung: eine ohne Abgabe verschwindet.
+        QVERIFY(QFile::exists(t3 + s.name(1)));
+        QVERIFY(!QFile::exists(t3 + s.name(2)));
+        QVERIFY(!QFile::exists(t3 + u"Weg.Z7x"_s));
+        QVERIFY(QDir(s.test.testOrdner()).entryList({u"*.neu"_s, u"*.alt"_s}).isEmpty());
     }
 };
 

@@ -365,6 +365,8 @@ private slots:
         QTest::newRow("Klasse 10") << u"0aM2Bruc"_s << u"L-10a-M"_s;
         QTest::newRow("Kurs") << u"9IK1Algo"_s << u"K-9-I"_s;
         QTest::newRow("Kurs 11") << u"1IK1Algo"_s << u"K-11-I"_s;
+        QTest::newRow("Klasse 7") << u"7.P1Mech"_s << u"L-7-P"_s;
+        QTest::newRow("Klasse 10 ohne Zug") << u"0.M1Bruc"_s << u"L-10-M"_s;
     }
     void klassenMusterUndNamen()
     {

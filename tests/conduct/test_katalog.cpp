@@ -131,7 +131,7 @@ private slots:
         testAnlegen(b, u"2023-24"_s, u"7aP1Opti"_s);
         testAnlegen(b, u"2024-25"_s, u"0aM2Bruc"_s, u".__A"_s, u"Thema: Bruchrechnung"_s);
         testAnlegen(b, u"2024-25"_s, u"7aP2Opti"_s);
-        testAnlegen(b, u"2024-25"_s, u"7aPAOpti"_s);           // Nummer A: nicht gelistet
+        testAnlegen(b, u"2024-25"_s, u"7aPAOpti"_s);           // Nummer A: gelistet wie 1-9
         testAnlegen(b, u"2024-25 Beispiele"_s, u"7aP3Opti"_s); // kein Schuljahresordner
         QDir().mkpath(b + u"2024-25/7aD1Luec"_s);
         t.schreibe(u"2024-25/7aD1Luec/7aD1Luec._LA"_s,
@@ -147,7 +147,8 @@ private slots:
         QCOMPARE(k.zeilen,
                  (QStringList{u" 7aP1Opti   Optik"_s + QString(50, u' ') + u"2023-24"_s,
                               u"10aM2Bruc   Bruchrechnung"_s + QString(42, u' ') + u"2024-25"_s,
-                              u" 7aP2Opti   Optik"_s + QString(50, u' ') + u"2024-25"_s}));
+                              u" 7aP2Opti   Optik"_s + QString(50, u' ') + u"2024-25"_s,
+                              u" 7aPAOpti   Optik"_s + QString(50, u' ') + u"2024-25"_s}));
         QCOMPARE(k.neueThemen, 1);
         QCOMPARE(themen.last(), u"Bruc- Bruchrechnung"_s);
         QCOMPARE(r.meldungen(),
@@ -158,12 +159,17 @@ private slots:
                               "Die Themenliste (Mivo-Themenliste.txt) wurde entsprechend ergänzt,"
                               "\n\rsollte aber überprüft werden."_s}));
         QCOMPARE(ansiZeilenLesen(b + kThemenliste).zeilen, themen);
-        QCOMPARE(eineMehrAlsVorhanden(k.zeilen), u'3');
+        QCOMPARE(eineMehrAlsVorhanden(k.zeilen), u'B');
+        QCOMPARE(eineMehrAlsVorhanden(k.zeilen.mid(0, 3)), u'3');
+        QCOMPARE(eineMehrAlsVorhanden({u" 7aP9Opti"_s}), u'A');
+        QCOMPARE(eineMehrAlsVorhanden({u" 7aPHOpti"_s}), u'1');
 
         r.leeren();
         k = vorhandeneTestsEinlesen(b, u"2024-25"_s, u"....opti"_s, TestArt::Alle, themen, r);
-        QCOMPARE(k.zeilen.size(), 1);
+        QCOMPARE(k.zeilen.size(), 2);
         QVERIFY(k.zeilen[0].startsWith(u" 7aP2Opti"_s));
+        k = vorhandeneTestsEinlesen(b, u"2024-25"_s, u"7aPAOpti"_s, TestArt::Alle, themen, r);
+        QCOMPARE(k.zeilen.size(), 1);
         k = vorhandeneTestsEinlesen(b, u"2024-25"_s, u"7aD....."_s, TestArt::Alle, themen, r);
         QCOMPARE(k.zeilen.size(), 1);
         QCOMPARE(kuerzelAusZeile(k.zeilen[0]), u"7aD1Luec"_s);

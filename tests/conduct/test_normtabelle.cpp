@@ -1,6 +1,7 @@
 // Normtabelle: Schwellen, Notenwerte und das Lesen der Tabellen, wie sie ein Tabellenprogramm
 // schreibt.
 #include "common/ansitext.h"
+#include "common/ordner.h"
 #include "conduct/benotung.h"
 #include "conduct/normtabelle.h"
 #include "conduct/tabellenleser.h"
@@ -238,6 +239,14 @@ private slots:
         QCOMPARE(r.meldungen(),
                  QStringList{u"Die Datei  \r\n/p/Normtabellen/M-Normtabelle.xls\r\nkann nicht "
                              "geöffnet werden. Es werden die Standardwerte geladen."_s});
+        QCOMPARE(r.dateiDialogOrdner, QStringList{u"/p/Normtabellen/"_s});
+        // Gibt es die Tabelle des Faches, schlaegt der Dialog sie vor.
+        Testordner t;
+        QVERIFY(ordnerAnlegen(t.pfad() + u"Normtabellen"_s));
+        dateiSchreiben(t.pfad() + u"Normtabellen/P-Normtabelle.xls"_s, "x");
+        r.dateiDialogOrdner.clear();
+        normtabelleWaehlen(t.pfad(), u'P', r);
+        QCOMPARE(r.dateiDialogOrdner, QStringList{t.pfad() + u"Normtabellen/P-Normtabelle.xls"_s});
     }
 };
 

@@ -139,6 +139,34 @@ private slots:
         QCOMPARE(r.meldungen(), QStringList{meldung});
     }
 
+    // Antworten nicht a) bis c)/d) der Reihe nach: die Aufgaben werden genannt; ein leeres d)
+    // heisst drei Antworten.
+    void antwortfolge_data()
+    {
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<QString>("inhalt");
+        QTest::addColumn<QList<int>>("fehler");
+        QTest::newRow("vier Antworten") << 0 << QString() << QList<int>{};
+        QTest::newRow("d leer") << 16 << u"\td)"_s << QList<int>{};
+        QTest::newRow("d leer mit Leerzeichen") << 16 << u"\td)  "_s << QList<int>{};
+        QTest::newRow("c leer") << 15 << u"\tc)"_s << QList<int>{2};
+        QTest::newRow("c fehlt") << 15 << u"\td) Antwort d"_s << QList<int>{2};
+        QTest::newRow("b doppelt") << 15 << u"\tb) Antwort b"_s << QList<int>{2};
+        QTest::newRow("Leerzeile statt d") << 10 << QString() << QList<int>{1};
+    }
+    void antwortfolge()
+    {
+        QFETCH(int, zeile);
+        QFETCH(QString, inhalt);
+        QFETCH(QList<int>, fehler);
+        QStringList a = vorlage(2);
+        if (zeile > 0) {
+            a[zeile] = inhalt;
+        }
+        QCOMPARE(antwortfolgeFehler(a), fehler);
+        QCOMPARE(antwortfolgeWarnung(a).isEmpty(), fehler.isEmpty());
+    }
+
     void persoenlicheKopie_()
     {
         const QStringList a = vorlage(10);

@@ -28,9 +28,11 @@ Rueckfragen::Knopf SkriptRueckfragen::frage(Art art, const QString &text, Knoepf
     return Knopf::Nein;
 }
 
-QString SkriptRueckfragen::dateiZumOeffnen(const QString &titel, const QString &, const QString &)
+QString SkriptRueckfragen::dateiZumOeffnen(const QString &titel, const QString &ordner,
+                                           const QString &)
 {
     dateiDialogTitel.append(titel);
+    dateiDialogOrdner.append(ordner);
     return dateiAntworten.isEmpty() ? QString() : dateiAntworten.dequeue();
 }
 

@@ -56,6 +56,7 @@ public:
     int unbeantwortet = 0; // Fragen ohne vorbereitete Antwort
     QList<Knoepfe> gestellteKnoepfe;
     QStringList dateiDialogTitel;
+    QStringList dateiDialogOrdner; // womit dateiZumOeffnen beginnt (Ordner oder Vorschlag)
 
 private:
     QQueue<Knopf> antworten;

@@ -273,7 +273,7 @@ void TSchuelerdatenEingabefenster::BDurchfuehrungRueckgabeClick()
 void TSchuelerdatenEingabefenster::festlegenFallsMoeglich()
 {
     festgelegt = gewaehlt && test.schuljahr == aktuellesSchuljahr(uhr.heute()) &&
-                 !test.testKuerzel.contains(u'.');
+                 kuerzelVollstaendig(test.testKuerzel);
 }
 
 void TSchuelerdatenEingabefenster::closeEvent(QCloseEvent *ereignis)

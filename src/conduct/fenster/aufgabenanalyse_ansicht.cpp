@@ -6,8 +6,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTextDocument>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -87,6 +91,29 @@ AufgabenanalyseAnsicht::AufgabenanalyseAnsicht(Rueckfragen &r, QWidget *eltern)
 }
 
 AufgabenanalyseAnsicht::~AufgabenanalyseAnsicht() = default;
+
+QSize AufgabenanalyseAnsicht::sizeHint() const
+{
+    // Die Tabelle braucht jede Spalte in ihrer Inhaltsbreite, dazu Rahmen und eine
+    // Bildlaufleiste; der Rest des Fensters (Kopf, Legende, Knoepfe) wie sein Layout es will.
+    const QAbstractItemView *tabelle = SGAnalyse;
+    const QHeaderView *kopf = SGAnalyse->horizontalHeader();
+    const int rahmen = 2 * SGAnalyse->frameWidth();
+    const int leiste = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, SGAnalyse);
+    int breite = rahmen + leiste;
+    for (int s = 0; s < SGAnalyse->columnCount(); ++s) {
+        breite += std::max(kopf->sectionSizeHint(s), tabelle->sizeHintForColumn(s));
+    }
+    int hoehe = rahmen + kopf->sizeHint().height();
+    for (int z = 0; z < SGAnalyse->rowCount(); ++z) {
+        hoehe +=
+            std::max(SGAnalyse->verticalHeader()->defaultSectionSize(), tabelle->sizeHintForRow(z));
+    }
+    const QSize rest = layout()->sizeHint() - SGAnalyse->sizeHint();
+    const QMargins m = layout()->contentsMargins();
+    return {std::max(layout()->sizeHint().width(), breite + m.left() + m.right()),
+            rest.height() + std::max(hoehe, SGAnalyse->minimumSizeHint().height())};
+}
 
 int AufgabenanalyseAnsicht::stufe(const std::optional<double> &loesungsquote)
 {

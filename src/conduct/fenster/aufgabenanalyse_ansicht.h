@@ -29,6 +29,9 @@ public:
     // Das Druckdokument (fuer Druck und Tests); gehoert der Ansicht.
     const QTextDocument &druckdokument();
 
+    // Gross genug fuer alle Spalten und Zeilen (das Einpassen begrenzt auf den Bildschirm).
+    QSize sizeHint() const override;
+
     // Schwierigkeitsstufe einer Loesungsquote: 1 leicht (> 80 %), -1 schwer (< 30 %), sonst 0.
     static int stufe(const std::optional<double> &loesungsquote);
 

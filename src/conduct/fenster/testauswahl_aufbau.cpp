@@ -5,6 +5,7 @@
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/fenster/sitzplan.h"
+#include "conduct/testname.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -138,11 +139,8 @@ QWidget *TSchuelerdatenEingabefenster::namensfeldAufbauen()
     CBoxFach->setMinimumContentsLength(14);
     CBoxTestNr = benannt(new QComboBox, u"CBoxTestNr"_s);
     CBoxTestNr->addItem(u"..."_s);
-    for (char c = '1'; c <= '9'; ++c) {
-        CBoxTestNr->addItem(QString(QLatin1Char(c)));
-    }
-    for (char c = 'A'; c <= 'H'; ++c) {
-        CBoxTestNr->addItem(QString(QLatin1Char(c)));
+    for (const QChar c : kTestnummern) {
+        CBoxTestNr->addItem(QString(c));
     }
     CBoxThema = benannt(new QComboBox, u"CBoxThema"_s);
     CBoxThema->setEditable(true);
@@ -454,6 +452,16 @@ void TSchuelerdatenEingabefenster::menueAufbauen()
                     emit modusGewuenscht(kModusDurchfuehrung, true);
                 }
             });
+    // Wie im Hauptfenster ausserhalb des Editors: in die Konstruktion, dort wird der Test gewaehlt
+    // und im Editor gedruckt.
+    tests->addSeparator();
+    QAction *vorlageDrucken = tests->addAction(u"Testvorlage drucken"_s);
+    vorlageDrucken->setObjectName(u"Testvorlagedrucken1"_s);
+    connect(vorlageDrucken, &QAction::triggered, this, [this] {
+        if (durchfuehrungsAbbruchFrage()) {
+            emit modusGewuenscht(kModusKonstruktionsauswahl);
+        }
+    });
     QMenu *noten = menuBar()->addMenu(u"N&otenbearbeitung"_s);
     connect(noten->addAction(u"Notenbearbeitung/ Klasse auswählen"_s), &QAction::triggered, this,
             [this] {

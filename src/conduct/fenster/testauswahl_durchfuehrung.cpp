@@ -111,6 +111,10 @@ bool TSchuelerdatenEingabefenster::bereitstellen(bool speichern)
 
 void TSchuelerdatenEingabefenster::einfrieren(bool an)
 {
+    // "Der Ordner ist leer!" galt dem letzten Loeschen, nicht der neuen Bereitstellung.
+    if (an) {
+        BBereitgestellteTestsLoeschen->setText(u"Bereit gestellte Tests löschen"_s);
+    }
     const QList<QWidget *> namensfelder{
         CBoxKlasse,    CBoxFach,    CBoxTestNr,      CBoxThema,
         CBoxSchuljahr, CBoxTestArt, BFilterLoeschen, ListBoxThemenMitErklaerung};
@@ -259,7 +263,10 @@ void TSchuelerdatenEingabefenster::BBenotenClick()
                 &QWidget::hide);
     }
     FAufgabenanalyse->zeigen(lauf.analyse, test.schuljahr + u"/"_s + test.testKuerzel);
+    // Jede Spalte ganz sichtbar; vor dem Notenfenster, das gleich aufgeht.
+    FAufgabenanalyse->resize(FAufgabenanalyse->sizeHint());
     FAufgabenanalyse->show();
     emit testnotenUebernehmen(klassenDatei, ergebnisse);
     FAufgabenanalyse->raise();
+    FAufgabenanalyse->activateWindow();
 }

@@ -67,7 +67,7 @@ static bool neuerTestMoeglich(TSchuelerdatenEingabefenster &f, QPushButton *knop
         f.CBoxAktSchuljahr->setChecked(true);
         f.CBoxSchuljahr->setCurrentText(aktuell);
     }
-    if (f.gewaehlterTest().testKuerzel.contains(u'.')) {
+    if (!kuerzelVollstaendig(f.gewaehlterTest().testKuerzel)) {
         knopf->setText(u"<-- Details ?"_s);
         return false;
     }

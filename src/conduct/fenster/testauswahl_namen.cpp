@@ -10,6 +10,7 @@
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/fenster/sitzplan.h"
 #include "conduct/verteilung.h"
+#include "outside/schuelerprogramm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,6 +107,10 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
     katalog = kat.zeilen;
     ListBoxThemenMitErklaerung->clear();
     ListBoxThemenMitErklaerung->addItems(katalog);
+    // Der erste Eintrag ist markiert (noch nicht gewaehlt): die Pfeiltasten beginnen dort.
+    if (!katalog.isEmpty()) {
+        ListBoxThemenMitErklaerung->setCurrentRow(0);
+    }
     auswahlVerwerfen();
     kopienAnzeigen();
 
@@ -116,7 +121,7 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
                             (k[3] == u'.' || QString(k[3]) == vorschlag);
     LgefundenPlusEins->setText(ohneNummer ? vorschlag : QString());
     // Ein vollstaendig benannter neuer Test kann auf einer Vorlage aufbauen.
-    const bool mitVorlagen = konstruktion && !k.contains(u'.') && katalog.isEmpty();
+    const bool mitVorlagen = konstruktion && kuerzelVollstaendig(k) && katalog.isEmpty();
     for (Schrittrahmen *s : {PHBlauerRahmenNeutestaufVorlage, PHBlauerRahmenNeutestAlleVorlagen}) {
         s->knopfZeigen(mitVorlagen);
         s->rahmenZeigen(mitVorlagen);
@@ -126,7 +131,7 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
 
 void TSchuelerdatenEingabefenster::kopienAnzeigen()
 {
-    if (test.testKuerzel.contains(u'.')) {
+    if (!kuerzelVollstaendig(test.testKuerzel)) {
         LkopiertfuerSchueler->clear();
         LMitBildern->hide();
         return;
@@ -134,8 +139,9 @@ void TSchuelerdatenEingabefenster::kopienAnzeigen()
     if (rueckgabe && gewaehlt) {
         LkopiertfuerSchueler->setText(
             u"Benotete Tests: "_s +
-            QString::number(
-                dateienNachMuster(test.benotetOrdner(), u"*.?"_s + test.klassenkuerzel()).size()));
+            QString::number(dateienNachMuster(test.benotetOrdner(),
+                                              schuelerprogramm::abgabeMuster(test.klassenkuerzel()))
+                                .size()));
     } else {
         LkopiertfuerSchueler->setText(
             u"Vorhandene Kopien: "_s +
@@ -251,6 +257,7 @@ void TSchuelerdatenEingabefenster::ListBoxThemenMitErklaerungClick(int zeile)
     vorschauBeenden();
     gewaehlt = true;
     gewaehlteZeile = zeile;
+    BBereitgestellteTestsLoeschen->setText(u"Bereit gestellte Tests löschen"_s);
     if (!konstruktion) {
         listenLayout(false);
     }
@@ -294,6 +301,11 @@ void TSchuelerdatenEingabefenster::ListBoxThemenMitErklaerungClick(int zeile)
     }
     kopienAnzeigen();
     sitzplanLaden();
+    // Ist der Druck eingerichtet, zeigt die Liste die benoteten Kopien des eben gewaehlten Tests,
+    // nicht mehr die des vorigen.
+    if (rueckgabe && druckEingerichtet) {
+        druckListeFuellen();
+    }
 }
 
 void TSchuelerdatenEingabefenster::sitzplanLaden()

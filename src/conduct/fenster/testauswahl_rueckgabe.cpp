@@ -11,6 +11,7 @@
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/rueckgabe.h"
+#include "outside/schuelerprogramm.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -54,8 +55,9 @@ void TSchuelerdatenEingabefenster::druckListeFuellen()
     LTestAbgegebenVon->setText(u"Benotete Tests:"_s);
     ListBoxTestAbgabe->clear();
     ListBoxTestAbgabe->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    const QString code = test.klassenkuerzel();
-    for (const QString &datei : dateienNachMuster(test.benotetOrdner(), u"*.?"_s + code)) {
+    // Die Namen der benoteten Kopien: Klasse "7" heisst darin "7_".
+    for (const QString &datei : dateienNachMuster(
+             test.benotetOrdner(), schuelerprogramm::abgabeMuster(test.klassenkuerzel()))) {
         ListBoxTestAbgabe->addItem(datei.chopped(2));
     }
     LAnzahlAbgegebenerTests->setText(QString::number(ListBoxTestAbgabe->count()));
@@ -108,7 +110,8 @@ void TSchuelerdatenEingabefenster::kopienDrucken(const QStringList &eintraege)
     QList<const QTextDocument *> zeiger;
     QString erster;
     for (const QString &eintrag : eintraege) {
-        const QString pfad = test.benotetOrdner() + eintrag + test.klassenkuerzel();
+        const QString pfad = test.benotetOrdner() + eintrag +
+                             schuelerprogramm::kuerzelImDateinamen(test.klassenkuerzel());
         auto doc = std::make_unique<QTextDocument>();
         if (!istGewoehnlicheDatei(pfad) || !benoteteKopieLaden(pfad, *doc, true).isEmpty()) {
             r.fehler(u"Die Datei "_s + pfad + u" lässt sich nicht öffnen!"_s);

@@ -245,6 +245,11 @@ void TFZensurenbearbeitung::menueAufbauen()
             punkt(testMenue, u"Test%1"_s.arg(schritt), testPunkte[schritt - 1],
                   [this, m, rueckgabe] { modusNachSpeicherabfrage(m, rueckgabe); }));
     }
+    // Wie im Hauptfenster ausserhalb des Editors: zur Auswahl des Tests, der gedruckt werden soll.
+    testMenue->addSeparator();
+    testAktionen.append(
+        punkt(testMenue, u"Testvorlagedrucken1"_s, u"Testvorlage drucken"_s,
+              [this] { modusNachSpeicherabfrage(kModusKonstruktionsauswahl, false); }));
     // Optionen und Hilfe sind Befehle des Hauptfensters; die Konfiguration verlaesst die Klasse.
     const auto weiter = [this, &punkt](QMenu *menue, const QString &name, const QString &text,
                                        Hauptbefehl befehl, bool verlaesst) {

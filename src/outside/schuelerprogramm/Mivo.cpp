@@ -37,7 +37,10 @@ QString datumAnzeige(const QString &iso)
 QString angebotText(const Bereitgestellt &b)
 {
     QString t = b.thema.isEmpty() ? u"Test "_s + b.testKuerzel : b.thema;
-    return t + u"   (Lehrkraft: "_s + b.lehrer + u", "_s + datumAnzeige(b.datum) + u')';
+    // Ohne eingetragenen Lehrernamen nur das Datum.
+    return t + u"   ("_s +
+           (b.lehrer.isEmpty() ? QString() : u"Lehrkraft: "_s + b.lehrer + u", "_s) +
+           datumAnzeige(b.datum) + u')';
 }
 
 QLabel *ueberschrift(const QString &text, QWidget *eltern)
@@ -123,6 +126,7 @@ QWidget *TMivo::startSeite()
     BTestHolen->setAutoDefault(true);
     BRueckgabe = new QPushButton(u"&Zurückgegebenen Test ansehen"_s, w);
     BRueckgabe->setObjectName(u"BRueckgabe"_s);
+    BRueckgabe->setAutoDefault(true);
     for (QPushButton *b : {BTestHolen, BRueckgabe}) {
         b->setMinimumSize(320, 44);
         l->addWidget(b, 0, Qt::AlignHCenter);
@@ -140,7 +144,7 @@ QWidget *TMivo::auswahlSeite()
     auto *l = new QVBoxLayout(w);
     LAuswahl = ueberschrift(QString(), w);
     l->addWidget(LAuswahl);
-    auto *lt = new QLabel(u"1. &Welcher Test?"_s, w);
+    auto *lt = new QLabel(u"1. Welcher &Test?"_s, w);
     LBoxTests = new QListWidget(w);
     LBoxTests->setObjectName(u"LBoxTests"_s);
     LBoxTests->setMaximumHeight(140);
@@ -158,17 +162,22 @@ QWidget *TMivo::auswahlSeite()
     BZurueck->setObjectName(u"BZurueck"_s);
     BWeiter = new QPushButton(u"Das bin ich – &weiter ▶"_s, w);
     BWeiter->setObjectName(u"BWeiter"_s);
+    // Enter auf einem Knopf mit Fokus drueckt ihn, auch ausserhalb eines Dialogs.
+    BZurueck->setAutoDefault(true);
+    BWeiter->setAutoDefault(true);
     unten->addWidget(BZurueck);
     unten->addStretch(1);
     unten->addWidget(BWeiter);
     l->addLayout(unten);
     connect(LBoxTests, &QListWidget::currentRowChanged, this, &TMivo::testGewaehlt);
     connect(LBoxTests, &QListWidget::itemActivated, this, [this] { LBoxNamen->setFocus(); });
+    // Ein Name gilt erst, wenn der Schueler ihn gewaehlt hat (Pfeiltaste oder Klick): der Zeiger,
+    // den die Liste beim Hineinspringen setzt, waehlt niemanden.
     connect(LBoxNamen, &QListWidget::itemActivated, this, &TMivo::BWeiterClick);
-    connect(LBoxNamen, &QListWidget::currentRowChanged, this,
-            [this](int zeile) { BWeiter->setEnabled(zeile >= 0); });
+    connect(LBoxNamen, &QListWidget::itemSelectionChanged, this,
+            [this] { BWeiter->setEnabled(!LBoxNamen->selectedItems().isEmpty()); });
     connect(BWeiter, &QPushButton::clicked, this, &TMivo::BWeiterClick);
-    connect(BZurueck, &QPushButton::clicked, this, &TMivo::zurStartseite);
+    connect(BZurueck, &QPushButton::clicked, this, [this] { zurStartseite(); });
     return w;
 }
 
@@ -199,11 +208,20 @@ QWidget *TMivo::rueckgabeSeite()
     BSpeichern->setObjectName(u"BSpeichern"_s);
     BFertig = new QPushButton(u"&Fertig"_s, w);
     BFertig->setObjectName(u"BFertig"_s);
+    BSpeichern->setAutoDefault(true);
+    BFertig->setAutoDefault(true);
+    // Die Zeichen der benoteten Kopie am Anfang der Antwortzeilen.
+    LLegende = new QLabel(u"Zeichen vor den Antworten:   =x  richtig angekreuzt   ·   =  richtige "
+                          "Antwort (nicht angekreuzt)   ·   x  angekreuzt, aber falsch"_s,
+                          w);
+    LLegende->setObjectName(u"LLegende"_s);
+    LLegende->setWordWrap(true);
+    l->addWidget(LLegende);
     unten->addWidget(LRueckgabeHinweis, 1);
     unten->addWidget(BSpeichern);
     unten->addWidget(BFertig);
     l->addLayout(unten);
-    connect(BFertig, &QPushButton::clicked, this, &TMivo::zurStartseite);
+    connect(BFertig, &QPushButton::clicked, this, [this] { zurStartseite(); });
     connect(BSpeichern, &QPushButton::clicked, this, [this] {
         QString ziel;
         const QString fehler = dokument ? rueckgabeSpeichern(k, *dokument, &ziel) : QString();
@@ -216,8 +234,11 @@ QWidget *TMivo::rueckgabeSeite()
     return w;
 }
 
-void TMivo::zurStartseite()
+void TMivo::zurStartseite(bool klasseLeeren)
 {
+    if (klasseLeeren) {
+        CBoxKlasse->setEditText(QString());
+    }
     bogenOffen.reset();
     dokument.reset();
     gewaehlt.reset();
@@ -328,22 +349,40 @@ void TMivo::testGewaehlt()
                   l.unlesbar.join(u", "_s) +
                   u". Fehlt dein Name, sag bitte deiner Lehrkraft Bescheid."_s);
     }
-    if (!namen.isEmpty()) {
-        LBoxNamen->setCurrentRow(0);
-    }
+    // Niemand ist vorgewaehlt, auch nicht beim Hineinspringen in die Liste.
+    LBoxNamen->setCurrentIndex(QModelIndex());
 }
 
 void TMivo::BWeiterClick()
 {
     const int t = LBoxTests->currentRow();
     const int n = LBoxNamen->currentRow();
-    if (t < 0 || t >= angebote.size() || n < 0 || n >= namen.size()) {
+    if (t < 0 || t >= angebote.size() || n < 0 || n >= namen.size() ||
+        !LBoxNamen->item(n)->isSelected()) {
         return;
     }
     if (!nochBereitgestellt(angebote[t])) {
         r.information(u"Dieser Test ist nicht mehr bereitgestellt."_s);
         klasseSuchen(art);
         return;
+    }
+    if (art == Art::Test && (hierAbgegeben(k, angebote[t], namen[n].datei) ||
+                             abgegebenHier.contains(angebote[t].signalDatei + namen[n].datei))) {
+        const QString wer = namen[n].vorname.isEmpty()
+                                ? namen[n].nachname
+                                : namen[n].vorname + u' ' + namen[n].nachname;
+        if (r.frage(Rueckfragen::Art::Warnung,
+                    wer + u" hat diesen Test an diesem Rechner schon abgegeben."_s + crlf + crlf +
+                        u"Möchtest du einen anderen Namen wählen?"_s + crlf + crlf +
+                        u"Nur wenn du selbst "_s + wer +
+                        u" bist und den Test noch einmal abgeben willst, wähle „Nein“. Deine "_s
+                        u"neue Abgabe ersetzt dann die alte."_s,
+                    Rueckfragen::Knoepfe::JaNein) != Rueckfragen::Knopf::Nein) {
+            LBoxNamen->setCurrentIndex(QModelIndex());
+            LBoxNamen->clearSelection();
+            LBoxNamen->setFocus();
+            return;
+        }
     }
     gewaehlt = angebote[t];
     if (art == Art::Test) {
@@ -436,9 +475,12 @@ void TMivo::abgebenClick()
     if (e.art == AbgabeErgebnis::Art::Abgegeben) {
         // Die Kopie im eigenen Ordner ist eine Zugabe; die Abgabe zaehlt auch ohne sie.
         imEigenenOrdnerSichern(abgabeKopiePfad(k, *gewaehlt, schueler->datei), bytes);
+        abgabeVermerken(k, *gewaehlt, schueler->datei);
+        abgegebenHier.insert(gewaehlt->signalDatei + schueler->datei);
         abgegeben = true;
         r.information(e.meldung);
-        zurStartseite();
+        // Der Naechste am Rechner beginnt von vorn: keine Klasse, kein Name.
+        zurStartseite(true);
         return;
     }
     if (e.art == AbgabeErgebnis::Art::TestBeendet) {

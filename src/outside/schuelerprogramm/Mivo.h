@@ -8,6 +8,7 @@
 #include "outside/testbogen.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 #include <optional>
 
@@ -52,7 +53,8 @@ private:
     void testOeffnen(const schuelerseite::Eintrag &e);
     void rueckgabeOeffnen(const schuelerseite::Eintrag &e);
     void zwischenstandSichern();
-    void zurStartseite();
+    // klasseLeeren nach einer Abgabe: der Naechste am Rechner beginnt ohne Klasse.
+    void zurStartseite(bool klasseLeeren = false);
 
     schuelerseite::Konfig k;
     Rueckfragen &r;
@@ -65,6 +67,8 @@ private:
     std::optional<schuelerseite::RueckgabeDokument> dokument;
     bool abgegeben = false;
     bool ordnerWarnungGezeigt = false;
+    // Abgaben dieses Fensters (Signaldatei + Dateiname), auch ohne erreichbaren eigenen Ordner.
+    QSet<QString> abgegebenHier;
 
     QStackedWidget *seiten = nullptr;
     QComboBox *CBoxKlasse = nullptr;
@@ -79,6 +83,7 @@ private:
     QTextBrowser *RERueckgabe = nullptr;
     QListWidget *LBoxBilder = nullptr;
     QLabel *LRueckgabeHinweis = nullptr;
+    QLabel *LLegende = nullptr;
     QPushButton *BSpeichern = nullptr;
     QPushButton *BFertig = nullptr;
 };

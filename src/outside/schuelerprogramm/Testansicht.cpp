@@ -217,18 +217,19 @@ void TTestansicht::bewegen(int schritt)
     if (!bogen) {
         return;
     }
+    const int zahl = bogen->fragen()[frage].zahl;
     int a = antwort + schritt;
-    if (a > 3 && frage + 1 < bogen->anzahl()) {
+    if (a >= zahl && frage + 1 < bogen->anzahl()) {
         geheZuFrage(frage + 1);
         return;
     }
     if (a < 0 && frage > 0) {
         geheZuFrage(frage - 1);
-        antwort = 3;
+        antwort = bogen->fragen()[frage].zahl - 1;
         aktualisieren();
         return;
     }
-    antwort = std::clamp(a, 0, 3);
+    antwort = std::clamp(a, 0, zahl - 1);
     aktualisieren();
 }
 
@@ -255,12 +256,14 @@ void TTestansicht::keyPressEvent(QKeyEvent *e)
         geheZuFrage(0);
     } else if (taste == Qt::Key_End && bogen) {
         geheZuFrage(bogen->anzahl() - 1);
-    } else if (taste >= Qt::Key_A && taste <= Qt::Key_D) {
-        antwort = taste - Qt::Key_A;
-        ankreuzen(antwort);
-    } else if (taste >= Qt::Key_1 && taste <= Qt::Key_4) {
-        antwort = taste - Qt::Key_1;
-        ankreuzen(antwort);
+    } else if ((taste >= Qt::Key_A && taste <= Qt::Key_D) ||
+               (taste >= Qt::Key_1 && taste <= Qt::Key_4)) {
+        const int a = taste >= Qt::Key_A ? taste - Qt::Key_A : taste - Qt::Key_1;
+        // "d" bei einer Aufgabe mit drei Antworten: keine Antwort, kein Kreuz.
+        if (bogen && a < bogen->fragen()[frage].zahl) {
+            antwort = a;
+            ankreuzen(antwort);
+        }
     } else if (taste == Qt::Key_X || taste == Qt::Key_Space) {
         ankreuzen(antwort);
     } else {
@@ -291,6 +294,8 @@ void TTestansicht::aktualisieren()
         if (f.gewaehlt == a) {
             text += u"   ✔"_s;
         }
+        // Eine Aufgabe mit drei Antworten zeigt drei Knoepfe.
+        BAntwort[a]->setVisible(a < f.zahl);
         BAntwort[a]->setText(text);
         BAntwort[a]->setChecked(f.gewaehlt == a);
         BAntwort[a]->setStyleSheet(stilAntwort(groesse, a == antwort));
@@ -322,7 +327,7 @@ void TTestansicht::bilderZeigen()
     }
     const Frage &f = bogen->fragen()[frage];
     for (int a = 0; a < 4; ++a) {
-        const int ziffer = f.antworten[a].bildziffer;
+        const int ziffer = a < f.zahl ? f.antworten[a].bildziffer : -1;
         QString datei;
         if (!bilder.isEmpty() && ziffer >= 0) {
             datei = dateienNachMuster(bilder, schuelerseite::bildMuster(f.nummer, ziffer)).value(0);

@@ -102,8 +102,9 @@ void HauptfensterTest::notenverwaltungMitEchtemFenster()
     noten.LBoxKlassen->setCurrentItem(eintraege.first());
     QTest::keyClick(noten.LBoxKlassen, Qt::Key_Return);
     QVERIFY(noten.sitzung.offen());
-    for (const char *name : {"Test1", "Test2", "Test3", "Test4"}) {
-        QVERIFY2(l.finde<QAction>(&noten, name)->isEnabled(), name);
+    for (const char *name : {"Test1", "Test2", "Test3", "Test4", "Testvorlagedrucken1"}) {
+        QVERIFY2(l.finde<QAction>(&noten, name) && l.finde<QAction>(&noten, name)->isEnabled(),
+                 name);
     }
     l.r.antworte(Rueckfragen::Knopf::Nein); // Speicherabfrage
 

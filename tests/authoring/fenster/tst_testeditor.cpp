@@ -231,7 +231,12 @@ private slots:
         QCOMPARE(weiter.size(), 1);
         QCOMPARE(weiter.first().first().toInt(), 2);
         QVERIFY(!ed->testGeladen());
-        QVERIFY2(r.meldungen().isEmpty(), qPrintable(r.meldungen().join(u'\n')));
+        // Gespeichert wird auch ein halb fertiger Test; die Fragen mit leeren Antworten werden
+        // genannt.
+        QVERIFY2(r.meldungen().size() == 1 &&
+                     r.meldungen()[0].startsWith(u"Achtung: Bei den Aufgaben 2, 3 stehen die "
+                                                 "Antworten nicht der Reihe nach"_s),
+                 qPrintable(r.meldungen().join(u'\n')));
 
         // Die Durchfuehrung nimmt den Test an; wieder geoeffnet und gespeichert bleibt er gleich.
         const QByteArray gespeichert = dateiInhalt(ziel);

@@ -145,6 +145,9 @@ private slots:
         f->CBoxTestArt->setCurrentText(art);
         QStringList liste = codes(f->ListBoxThemenMitErklaerung);
         QCOMPARE(liste, erwartet);
+        // Nach dem Listen ist der erste Eintrag markiert, aber nicht gewaehlt.
+        QCOMPARE(f->ListBoxThemenMitErklaerung->currentRow(), 0);
+        QVERIFY(!f->testGewaehlt());
         // Oberstufe wird mit "1" gezeigt.
         if (klasse == u"10a"_s) {
             QVERIFY(f->ListBoxThemenMitErklaerung->item(0)->text().startsWith(u"10aM1Bruc"_s));

@@ -14,9 +14,11 @@
 #include "outside/schuelerprogramm.h"
 #include "werkzeug/werkzeug.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
@@ -275,7 +277,12 @@ private slots:
         klick("BBereitgestellteTestsLoeschen");
         QVERIFY(!f->durchfuehrungLaeuft());
         QVERIFY(dateienNachMuster(rueck, u"*"_s).isEmpty());
+        // Nichts mehr bereitgestellt: der Knopf sagt es, bis wieder etwas bereitgestellt wird.
+        klick("BBereitgestellteTestsLoeschen");
+        QCOMPARE(knopf("BBereitgestellteTestsLoeschen")->text(), u"Der Ordner ist leer!"_s);
         klick("BTestRueckgabeNurLesen");
+        QCOMPARE(knopf("BBereitgestellteTestsLoeschen")->text(),
+                 u"Bereit gestellte Tests löschen"_s);
         QVERIFY(!QFileInfo::exists(rueck + u"sp-ind.txt"_s));
         QCOMPARE(dateienNachMuster(rueck, u"Mivo*"_s).size(), 25);
         klick("BBereitgestellteTestsLoeschen");
@@ -328,6 +335,50 @@ private slots:
         QVERIFY(QString::fromUtf8(z.readAllStandardOutput()).contains(u"Nachname"_s));
     }
 
+    // Klasse "7" (Kuerzel "7."): die benoteten Kopien heissen "NAME.X7_"; Zaehler, Druckliste
+    // und Druck finden sie.
+    void druckKlasseMitFuellpunkt()
+    {
+        const QString code = u"7.P3Bspl"_s;
+        const TestPfade sieben{l.t.pfad(), u"2024-25"_s, code};
+        QVERIFY(ordnerAnlegen(sieben.benotetOrdner()));
+        QVERIFY(dateiKopieren(test.vorlage(u'A'), sieben.vorlage(u'A')));
+        QVERIFY(dateiKopieren(l.jahr() + u"L-7x-Ph.DTA"_s, l.jahr() + u"L-7-Ph.DTA"_s));
+        const QStringList kopien = dateienNachMuster(test.benotetOrdner(), u"*.?7x"_s);
+        QCOMPARE(kopien.size(), 25);
+        for (const QString &k : kopien) {
+            QVERIFY(dateiKopieren(test.benotetOrdner() + k,
+                                  sieben.benotetOrdner() + k.chopped(2) + u"7_"_s));
+        }
+        f->CBoxKlasse->lineEdit()->selectAll();
+        QTest::keyClick(f->CBoxKlasse->lineEdit(), '7');
+        QCOMPARE(f->CBoxKlasse->currentText(), u"7"_s);
+        const QList<QListWidgetItem *> treffer =
+            f->ListBoxThemenMitErklaerung->findItems(code, Qt::MatchContains);
+        QCOMPARE(treffer.size(), 1);
+        f->ListBoxThemenMitErklaerungClick(f->ListBoxThemenMitErklaerung->row(treffer[0]));
+        QVERIFY(f->testGewaehlt());
+        QCOMPARE(f->LkopiertfuerSchueler->text(), u"Benotete Tests: 25"_s);
+        // Der Druck ist vom vorigen Test her eingerichtet: die Liste zeigt schon diesen Test.
+        QVERIFY(!knopf("BDrucken")->isVisible());
+        QCOMPARE(f->ListBoxTestAbgabe->count(), 25);
+        const QString pdf = l.t.pfad() + u"sieben.pdf"_s;
+        druck::setzeDialog([pdf](QPrinter &p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        l.r.leeren();
+        f->ListBoxTestAbgabe->item(0)->setSelected(true);
+        l.r.antworte(Rueckfragen::Knopf::Ok);
+        klick("BEinzelDruck");
+        druck::setzeDialog({});
+        QVERIFY2(QFileInfo::exists(pdf), qPrintable(l.r.meldungen().join(u'\n')));
+        QVERIFY(l.r.meldungen().filter(u"lässt sich nicht öffnen"_s).isEmpty());
+        f->CBoxKlasse->lineEdit()->selectAll();
+        QTest::keyClick(f->CBoxKlasse->lineEdit(), Qt::Key_Delete);
+    }
+
     void schliessenWaehrendDerDurchfuehrung()
     {
         l.haupt().TestsBereitStellenHolen();
@@ -357,6 +408,14 @@ private slots:
     // Zuletzt: "Test öffnen" bringt den gewaehlten Test in den Editor des Hauptfensters.
     void testOeffnenImEditor()
     {
+        // "Testvorlage drucken" im Menue der Testauswahl fuehrt, wie im Hauptfenster ausserhalb
+        // des Editors, zur Auswahl in der Konstruktion.
+        l.haupt().TestrueckgabeClick();
+        QVERIFY(f->isVisible() && f->rueckgabeModus());
+        QAction *drucken = l.finde<QAction>(f, "Testvorlagedrucken1");
+        QVERIFY(drucken);
+        drucken->trigger();
+        QVERIFY(f->isVisible() && f->konstruktionsModus());
         l.haupt().TestKonstruierenClick();
         QVERIFY(f->isVisible() && f->konstruktionsModus());
         beispielWaehlen();

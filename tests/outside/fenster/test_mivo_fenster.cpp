@@ -50,7 +50,8 @@ class TestMivoFenster : public QObject
 {
     Q_OBJECT
 
-    // Startet Mivo, tippt die Klasse und waehlt mit der Pfeiltaste den zweiten Namen (Bauer).
+    // Startet Mivo, tippt die Klasse und waehlt mit der Pfeiltaste den zweiten Namen (Bauer):
+    // vorgewaehlt ist niemand, Enter allein waehlt nichts.
     void bisZumTest(TMivo &w)
     {
         w.show();
@@ -60,6 +61,10 @@ class TestMivoFenster : public QObject
         taste(Qt::Key_Return);
         QCOMPARE(w.seite(), int(TMivo::Auswahl));
         QCOMPARE(QApplication::focusWidget()->objectName(), u"LBoxNamen"_s);
+        taste(Qt::Key_Return);
+        QCOMPARE(w.seite(), int(TMivo::Auswahl));
+        QVERIFY(!w.findChild<QPushButton *>(u"BWeiter"_s)->isEnabled());
+        taste(Qt::Key_Down);
         taste(Qt::Key_Down);
         taste(Qt::Key_Return);
         QCOMPARE(w.seite(), int(TMivo::Test));
@@ -108,14 +113,107 @@ private slots:
         const Bereitgestellt t = s.test();
         QCOMPARE(dateiInhalt(abgabeKopiePfad(s.k, t, u"Bauer.J7x"_s)), erwartet);
         QCOMPARE(w.seite(), int(TMivo::Start));
+        // Neutral fuer den Naechsten: keine Klasse; Enter, Enter fuehrt zu keinem Test.
+        QCOMPARE(w.findChild<QComboBox *>(u"CBoxKlasse"_s)->currentText(), QString());
+        taste(Qt::Key_Return);
+        taste(Qt::Key_Return);
+        QCOMPARE(w.seite(), int(TMivo::Start));
+        QCOMPARE(r.fragen().size(), 1);
 
-        // Beim naechsten Start wird der Zwischenstand angeboten und uebernommen.
+        // Ein zweites Mivo am selben Rechner (derselbe eigene Ordner): Bauer hat hier schon
+        // abgegeben; wer den Namen waehlt, wird klar gefragt ("Ja": anderen Namen waehlen).
         SkriptRueckfragen r2;
         r2.antworte(Rueckfragen::Knopf::Ja);
         TMivo w2(s.k, r2);
-        bisZumTest(w2);
+        w2.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w2));
+        tasten(u"7x"_s);
+        taste(Qt::Key_Return);
+        taste(Qt::Key_Down);
+        taste(Qt::Key_Down);
+        taste(Qt::Key_Return);
+        QCOMPARE(w2.seite(), int(TMivo::Auswahl));
         QCOMPARE(r2.fragen().size(), 1);
-        QCOMPARE(w2.bogen()->ausgefuellt(), erwartet);
+        QVERIFY(r2.fragen()[0].startsWith(u"Jonas Bauer hat diesen Test an diesem Rechner schon "
+                                          "abgegeben."_s));
+        QVERIFY(!w2.findChild<QPushButton *>(u"BWeiter"_s)->isEnabled());
+        // Albrecht hat hier nichts abgegeben: ohne Frage.
+        taste(Qt::Key_Down);
+        taste(Qt::Key_Return);
+        QCOMPARE(w2.seite(), int(TMivo::Test));
+        QCOMPARE(r2.fragen().size(), 1);
+        QCOMPARE(w2.findChild<QLabel *>(u"LName"_s)->text(), u"Name: Lena Albrecht"_s);
+
+        // Wer wirklich Bauer ist, sagt "Nein" und macht mit seinem Zwischenstand weiter.
+        SkriptRueckfragen r3;
+        r3.antworte(Rueckfragen::Knopf::Nein);
+        r3.antworte(Rueckfragen::Knopf::Ja);
+        TMivo w3(s.k, r3);
+        bisZumTest(w3);
+        QCOMPARE(r3.fragen().size(), 2);
+        QCOMPARE(w3.bogen()->ausgefuellt(), erwartet);
+    }
+
+    // Die Alt-Tasten der Auswahlseite sind eindeutig: Alt+T Test, Alt+B Name, Alt+W weiter.
+    void tastenDerAuswahl()
+    {
+        schuelerhilfe::Server s;
+        s.bereitstellen({{u"Lena"_s, u"Albrecht"_s}, {u"Jonas"_s, u"Bauer"_s}});
+        SkriptRueckfragen r;
+        TMivo w(s.k, r);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        tasten(u"7x"_s);
+        taste(Qt::Key_Return);
+        QCOMPARE(w.seite(), int(TMivo::Auswahl));
+        taste(Qt::Key_T, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"LBoxTests"_s);
+        taste(Qt::Key_B, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"LBoxNamen"_s);
+        // Enter auf dem Knopf mit dem Fokus drueckt ihn.
+        w.findChild<QPushButton *>(u"BZurueck"_s)->setFocus();
+        taste(Qt::Key_Return);
+        QCOMPARE(w.seite(), int(TMivo::Start));
+        taste(Qt::Key_Return);
+        QCOMPARE(w.seite(), int(TMivo::Auswahl));
+        taste(Qt::Key_Down);
+        taste(Qt::Key_W, Qt::AltModifier);
+        QTRY_COMPARE(w.seite(), int(TMivo::Test));
+        QCOMPARE(w.findChild<QLabel *>(u"LName"_s)->text(), u"Name: Lena Albrecht"_s);
+    }
+
+    // Eine Aufgabe mit leerer d) hat drei Antworten: drei Knoepfe, "d" kreuzt nichts an.
+    void dreiAntworten()
+    {
+        schuelerhilfe::Server s;
+        s.bereitstellen({{u"Jonas"_s, u"Bauer"_s}});
+        const Bereitgestellt t = s.test();
+        QStringList kopie = schuelerhilfe::kopie(u"Jonas"_s, u"Bauer"_s);
+        const qsizetype d = kopie.indexOf(u"\td) Antwort D"_s);
+        QVERIFY(d > 0);
+        kopie[d] = u"\td)"_s;
+        QVERIFY(ansiZeilenSchreiben(t.ordner + u"Bauer.J7x"_s, kopie).ok());
+        SkriptRueckfragen r;
+        TMivo w(s.k, r);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        tasten(u"7x"_s);
+        taste(Qt::Key_Return);
+        taste(Qt::Key_Down);
+        taste(Qt::Key_Return);
+        QCOMPARE(w.seite(), int(TMivo::Test));
+        QVERIFY(w.findChild<QPushButton *>(u"BAntwortC"_s)->isVisible());
+        QVERIFY(!w.findChild<QPushButton *>(u"BAntwortD"_s)->isVisible());
+        taste(Qt::Key_D);
+        taste(Qt::Key_4);
+        QCOMPARE(w.bogen()->fragen()[0].gewaehlt, -1);
+        taste(Qt::Key_Down);
+        taste(Qt::Key_Down);
+        taste(Qt::Key_Down); // ueber c) hinaus: Aufgabe 2
+        QCOMPARE(w.findChild<QLabel *>(u"LFrage"_s)->text().left(2), u"2)"_s);
+        taste(Qt::Key_Up); // zurueck auf c) der Aufgabe 1
+        taste(Qt::Key_X);
+        QCOMPARE(w.bogen()->fragen()[0].gewaehlt, 2);
     }
 
     // Kann nicht abgegeben werden, bleiben die Antworten auf dem Schirm und im eigenen Ordner;
@@ -161,15 +259,17 @@ private slots:
     void rueckgabeAnsehen_data()
     {
         QTest::addColumn<bool>("speichernErlaubt");
-        QTest::newRow("mit sp-ind.txt") << true;
-        QTest::newRow("nur lesen") << false;
+        QTest::addColumn<QString>("lehrer"); // leer: kein Lehrername eingetragen
+        QTest::newRow("mit sp-ind.txt") << true << u"Meier"_s;
+        QTest::newRow("nur lesen, ohne Lehrername") << false << QString();
     }
     void rueckgabeAnsehen()
     {
         QFETCH(bool, speichernErlaubt);
+        QFETCH(QString, lehrer);
         schuelerhilfe::Server s;
-        const QString klasse =
-            schuelerprogramm::rueckgabeKlassenOrdner(s.k.rueckgabeOrdner, u"Meier/"_s, u"7x"_s);
+        const QString klasse = schuelerprogramm::rueckgabeKlassenOrdner(
+            s.k.rueckgabeOrdner, lehrer.isEmpty() ? QString() : lehrer + u'/', u"7x"_s);
         QDir().mkpath(klasse + u"Bilder"_s);
         Testordner benotet;
         QString docBauer;
@@ -188,8 +288,10 @@ private slots:
         if (speichernErlaubt) {
             dateiSchreiben(klasse + schuelerprogramm::kSpeicherIndikator, QByteArray());
         }
-        dateiSchreiben(s.k.rueckgabeOrdner +
-                           schuelerprogramm::signalDateiname(u"7x"_s, u"Meier/"_s, u"7xP1Sich"_s),
+        dateiSchreiben(s.k.rueckgabeOrdner + schuelerprogramm::signalDateiname(
+                                                 u"7x"_s,
+                                                 lehrer.isEmpty() ? QString() : lehrer + u'/',
+                                                 u"7xP1Sich"_s),
                        "2024-11-20\r\n");
 
         SkriptRueckfragen r;
@@ -199,10 +301,20 @@ private slots:
         tasten(u"7x"_s);
         taste(Qt::Key_Z, Qt::AltModifier);
         QTRY_COMPARE(w.seite(), int(TMivo::Auswahl));
+        // Nach dem Thema benannt, ohne "Lehrkraft: ," ohne Lehrernamen.
+        const QString angebot = w.findChild<QListWidget *>(u"LBoxTests"_s)->item(0)->text();
+        QVERIFY2(angebot.startsWith(u"Sicherheit im Fachraum   ("_s), qPrintable(angebot));
+        QCOMPARE(angebot.contains(u"Lehrkraft: Meier, "_s), !lehrer.isEmpty());
+        QVERIFY(!angebot.contains(u"Lehrkraft: ,"_s));
         QCOMPARE(QApplication::focusWidget()->objectName(), u"LBoxNamen"_s);
+        taste(Qt::Key_Down);
         taste(Qt::Key_Down);
         taste(Qt::Key_Return);
         QCOMPARE(w.seite(), int(TMivo::Rueckgabe));
+        // Was "=x" und "=" in der benoteten Kopie bedeuten, steht daneben.
+        auto *legende = w.findChild<QLabel *>(u"LLegende"_s);
+        QVERIFY(legende && legende->isVisible());
+        QVERIFY(legende->text().contains(u"=x  richtig angekreuzt"_s));
         QCOMPARE(r.meldungen(), QStringList());
         auto *text = w.findChild<QTextBrowser *>(u"RERueckgabe"_s);
         QVERIFY(text->toPlainText().contains(u"Jonas Bauer"_s));
