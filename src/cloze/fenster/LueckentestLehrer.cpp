@@ -50,7 +50,7 @@ QString schlussZeile(QChar art)
 
 bool TFLueckentest::lehrerMaus(QMouseEvent *ev)
 {
-    if (modusWert != Modus::Luecken) {
+    if (sitz.modus() != Modus::Luecken) {
         auswahlSchliessen();
         return false;
     }
@@ -79,7 +79,7 @@ bool TFLueckentest::lehrerMaus(QMouseEvent *ev)
 
 void TFLueckentest::auswahlRegistrieren(QChar art)
 {
-    if (ansichtWert != Ansicht::Lehrer || modusWert != Modus::Luecken) {
+    if (!sitz.lueckenBearbeitbar()) {
         return;
     }
     const QTextCursor c = re1->textCursor();
@@ -100,7 +100,8 @@ void TFLueckentest::auswahlRegistrieren(QChar art)
 void TFLueckentest::registrierenFragen(int anfang, int ende, QChar art)
 {
     QTextDocument &doc = *re1->document();
-    if (const QString f = lueckeMarkierenPruefen(doc, listen.tabelle, anfang, ende); !f.isEmpty()) {
+    if (const QString f = lueckeMarkierenPruefen(doc, sitz.listen.tabelle, anfang, ende);
+        !f.isEmpty()) {
         r.warnung(f);
         return;
     }
@@ -121,12 +122,12 @@ void TFLueckentest::registrierenFragen(int anfang, int ende, QChar art)
     re1->setExtraSelections({});
     PRoteLinie->hide();
     if (antwort == Rueckfragen::Knopf::Ja) {
-        const QString f = lueckeMarkieren(doc, listen.tabelle, anfang, ende, art);
+        const QString f = lueckeMarkieren(doc, sitz.listen.tabelle, anfang, ende, art);
         if (!f.isEmpty()) {
             r.warnung(f);
         } else {
-            geaendert = true;
-            listenFuellen();
+            sitz.aenderungMelden();
+            sitz.lueckenNeuBestimmen();
             if (art == kArtE) {
                 alternativenOeffnen(lueckeAnPosition(lueckenLaeufe(doc), anfang));
             }
@@ -139,7 +140,7 @@ void TFLueckentest::registrierenFragen(int anfang, int ende, QChar art)
 
 void TFLueckentest::lueckeAmCursorEntfernen()
 {
-    if (ansichtWert != Ansicht::Lehrer || modusWert != Modus::Luecken) {
+    if (!sitz.lueckenBearbeitbar()) {
         return;
     }
     const QList<LueckenLauf> laeufe = lueckenLaeufe(*re1->document());
@@ -170,10 +171,10 @@ void TFLueckentest::entfernenFragen(int n)
                 Rueckfragen::Knoepfe::JaNeinAbbruch);
     auswahlSchliessen();
     if (antwort == Rueckfragen::Knopf::Ja) {
-        lueckenAlleNeuBestimmen(*re1->document(), listen.tabelle);
-        lueckeEntfernen(*re1->document(), listen.tabelle, n);
-        geaendert = true;
-        listenFuellen();
+        lueckenAlleNeuBestimmen(*re1->document(), sitz.listen.tabelle);
+        lueckeEntfernen(*re1->document(), sitz.listen.tabelle, n);
+        sitz.aenderungMelden();
+        sitz.lueckenNeuBestimmen();
     }
     QTextCursor c = re1->textCursor();
     c.clearSelection();
@@ -189,7 +190,7 @@ void TFLueckentest::alternativenOeffnen(int n)
     LBSchAuswahl->hide();
     LBSchAuswahlEL->show();
     LBSchAuswahlEL->clear();
-    LBSchAuswahlEL->addItems(falscheAlternativen(listen.tabelle[n]));
+    LBSchAuswahlEL->addItems(falscheAlternativen(sitz.listen.tabelle[n]));
     const QRect ort = re1->cursorRect();
     const QPoint p = re1->viewport()->mapTo(this, ort.bottomLeft());
     GBoxAuswahlLW->move(std::clamp(p.x() - GBoxAuswahlLW->width() / 2, 0,
@@ -214,7 +215,7 @@ void TFLueckentest::alternativeEingabe()
     const QString text = EEinzelListenFenster->text();
     if (text.isEmpty() || text == kAlternativenAufforderung) {
         // Ohne falsche Alternative ließe sich keine Schülertestdatei erzeugen: gleich erinnern.
-        const LueckenEintrag &eintrag = listen.tabelle[alternativenLuecke];
+        const LueckenEintrag &eintrag = sitz.listen.tabelle[alternativenLuecke];
         const bool ohne = eintrag.art == kArtE && falscheAlternativen(eintrag).isEmpty();
         auswahlSchliessen();
         re1->setFocus();
@@ -225,12 +226,12 @@ void TFLueckentest::alternativeEingabe()
         }
         return;
     }
-    const QString f = alternativeHinzufuegen(listen.tabelle, alternativenLuecke, text);
+    const QString f = alternativeHinzufuegen(sitz.listen.tabelle, alternativenLuecke, text);
     if (!f.isEmpty()) {
         r.warnung(f);
         return;
     }
-    geaendert = true;
+    sitz.aenderungMelden();
     LBSchAuswahlEL->addItem(text);
     LBoxLWSchEL->addItem(text);
     EEinzelListenFenster->clear();
@@ -242,8 +243,8 @@ void TFLueckentest::alternativeKorrigieren(QListWidgetItem *item)
         return;
     }
     const QString text = item->text();
-    if (alternativeEntfernen(listen.tabelle, alternativenLuecke, text)) {
-        geaendert = true;
+    if (alternativeEntfernen(sitz.listen.tabelle, alternativenLuecke, text)) {
+        sitz.aenderungMelden();
         delete LBSchAuswahlEL->takeItem(LBSchAuswahlEL->row(item));
         const auto treffer = LBoxLWSchEL->findItems(text, Qt::MatchExactly);
         if (!treffer.isEmpty()) {
@@ -265,33 +266,12 @@ bool TFLueckentest::schutzVerletzt(int anfang, int ende)
 
 bool TFLueckentest::lehrerTaste(QKeyEvent *ev)
 {
-    const bool lehrer = ansichtWert == Ansicht::Lehrer;
     switch (ev->key()) {
     case Qt::Key_F1:
-        if (lehrer && modusWert == Modus::Schuelertest && probeText) {
-            // Zurück aus der Probe: der Lehrertext, wie er vor F4 war.
-            laedt = true;
-            re1->dokumentSetzen(probeText.release());
-            laedt = false;
-            listen = std::move(probeListen);
-            listenFuellen();
-            modusSetzen(Modus::Luecken);
-        } else if (lehrer && modusWert != Modus::Schuelertest) {
-            modusSetzen(modusWert == Modus::Luecken ? Modus::Text : Modus::Luecken);
-        }
+        sitz.f1();
         return true;
     case Qt::Key_F4:
-        if (lehrer && modusWert != Modus::Schuelertest) {
-            probeText.reset(re1->document()->clone());
-            probeListen = listen;
-            schuelerAWoerter.clear();
-            for (int n = 1; n <= listen.tabelle.anzahl(); ++n) {
-                if (listen.tabelle[n].art == kArtA) {
-                    schuelerAWoerter << listen.tabelle[n].wort;
-                }
-            }
-        }
-        modusSetzen(Modus::Schuelertest);
+        sitz.f4();
         return true;
     case Qt::Key_Escape:
         auswahlSchliessen();
@@ -300,7 +280,7 @@ bool TFLueckentest::lehrerTaste(QKeyEvent *ev)
     default:
         break;
     }
-    if (!lehrer || modusWert != Modus::Text) {
+    if (!sitz.textBearbeitbar()) {
         return true; // der Text ändert sich nur in der Textbearbeitung
     }
     const QTextCursor c = re1->textCursor();
@@ -363,11 +343,11 @@ void TFLueckentest::kontextmenue(const QPoint &p)
 
 QMenu *TFLueckentest::kontextmenueBauen(const QPoint &p)
 {
-    if (ansichtWert != Ansicht::Lehrer || modusWert == Modus::Schuelertest) {
+    if (!sitz.lehrer() || sitz.modus() == Modus::Schuelertest) {
         return nullptr;
     }
     auto *menue = new QMenu(this);
-    if (modusWert == Modus::Luecken) {
+    if (sitz.modus() == Modus::Luecken) {
         if (!re1->textCursor().hasSelection()) {
             QTextCursor c(re1->document());
             c.setPosition(zeichenUnterMaus(re1, p));
@@ -418,7 +398,7 @@ void TFLueckentest::sprungKlick(int k)
 {
     const QList<LueckenLauf> laeufe = lueckenLaeufe(*re1->document());
     int gefunden = -1;
-    if (ansichtWert == Ansicht::Lehrer && modusWert != Modus::Schuelertest) {
+    if (!sitz.schuelerKlicks()) {
         gefunden = k < laeufe.size() ? k : -1;
     } else {
         int zaehler = 0;
@@ -432,7 +412,7 @@ void TFLueckentest::sprungKlick(int k)
         return;
     }
     lueckeZeigen(laeufe[gefunden].start, laeufe[gefunden].laenge);
-    const bool schueler = ansichtWert == Ansicht::Schueler || modusWert == Modus::Schuelertest;
+    const bool schueler = sitz.schuelerKlicks();
     QTimer::singleShot(600, this, [this, schueler] {
         QTextCursor c = re1->textCursor();
         c.clearSelection();
@@ -455,7 +435,7 @@ QString TFLueckentest::hinweisAn(int position) const
         return {};
     }
     QString t = u"Einzellisten-Lückenwort mit Antwortalternativen:\n"_s;
-    for (const QString &a : listen.tabelle[n].alternativen) {
+    for (const QString &a : sitz.listen.tabelle[n].alternativen) {
         if (!a.isEmpty()) {
             t += u"- "_s + a + u'\n';
         }
