@@ -191,8 +191,10 @@ bool Lueckensitzung::testOeffnen(const QString &urdateiPfad)
     if (!speicherAbfrage(true)) {
         return false;
     }
+    // Beantwortet ist beantwortet: das Laden fragt nicht noch einmal nach Text oder Eintraegen.
     urdatei = urdateiPfad;
     textGeaendert = false;
+    eintraegeOffen = false;
     urdateiLaden();
     return true;
 }
