@@ -2,18 +2,11 @@
 
 #include "app/fenster/Skalierung.h"
 #include "app/konfiguration.h"
-#include "authoring/aufgaben.h"
 #include "cloze/fenster/LueckenEdit.h"
-#include "cloze/lueckenbenotung.h"
-#include "common/ordner.h"
-#include "common/rtf/rtf.h"
 #include "common/rueckfragen.h"
-#include "conduct/normtabelle.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
-#include <QTextBlock>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;

@@ -207,7 +207,7 @@ void TFLueckentest::oberflaecheAufbauen()
     re1->hinweis = [this](int pos) { return hinweisAn(pos); };
     re1->einfuegenErlaubt = [this] {
         const QTextCursor c = re1->textCursor();
-        return sitz.modus() == Modus::Text && !schutzVerletzt(c.selectionStart(), c.selectionEnd());
+        return sitz.textBearbeitbar() && !schutzVerletzt(c.selectionStart(), c.selectionEnd());
     };
     resize(1100, 750);
 }

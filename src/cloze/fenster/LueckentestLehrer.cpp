@@ -50,7 +50,7 @@ QString schlussZeile(QChar art)
 
 bool TFLueckentest::lehrerMaus(QMouseEvent *ev)
 {
-    if (sitz.modus() != Modus::Luecken) {
+    if (!sitz.lueckenBearbeitbar()) {
         auswahlSchliessen();
         return false;
     }
@@ -343,7 +343,7 @@ void TFLueckentest::kontextmenue(const QPoint &p)
 
 QMenu *TFLueckentest::kontextmenueBauen(const QPoint &p)
 {
-    if (!sitz.lehrer() || sitz.modus() == Modus::Schuelertest) {
+    if (sitz.schuelerKlicks()) {
         return nullptr;
     }
     auto *menue = new QMenu(this);
