@@ -101,6 +101,77 @@ void Lueckensitzung::lueckenNeuBestimmen()
     emit listenNeu();
 }
 
+QString Lueckensitzung::markieren(int anfang, int ende, QChar art)
+{
+    const QString f = lueckeMarkieren(*arbeit, listen.tabelle, anfang, ende, art);
+    if (f.isEmpty()) {
+        aenderungMelden();
+        lueckenNeuBestimmen();
+    }
+    return f;
+}
+
+void Lueckensitzung::entfernen(int n)
+{
+    lueckenAlleNeuBestimmen(*arbeit, listen.tabelle);
+    lueckeEntfernen(*arbeit, listen.tabelle, n);
+    aenderungMelden();
+    lueckenNeuBestimmen();
+}
+
+QString Lueckensitzung::alternativeHinzu(int n, const QString &text)
+{
+    const QString f = alternativeHinzufuegen(listen.tabelle, n, text);
+    if (f.isEmpty()) {
+        aenderungMelden();
+    }
+    return f;
+}
+
+bool Lueckensitzung::alternativeWeg(int n, const QString &text)
+{
+    if (!alternativeEntfernen(listen.tabelle, n, text)) {
+        return false;
+    }
+    aenderungMelden();
+    return true;
+}
+
+QString Lueckensitzung::eintragen(int n, const QString &wort)
+{
+    const QString f = schuelerEintragPruefen(listen.tabelle, schuelerAWoerter, n, wort);
+    if (!f.isEmpty()) {
+        return f;
+    }
+    lueckeFuellen(*arbeit, listen.tabelle, n, wort);
+    eintragMelden();
+    return {};
+}
+
+int Lueckensitzung::offeneLuecken() const
+{
+    int offen = 0;
+    for (const LueckenLauf &l : lueckenLaeufe(*arbeit)) {
+        offen += l.text == kPlatzhalter ? 1 : 0;
+    }
+    return offen;
+}
+
+int Lueckensitzung::sprungZiel(int k) const
+{
+    const QList<LueckenLauf> laeufe = lueckenLaeufe(*arbeit);
+    if (!schuelerKlicks()) {
+        return k >= 0 && k < laeufe.size() ? k : -1;
+    }
+    int zaehler = 0;
+    for (qsizetype i = 0; i < laeufe.size(); ++i) {
+        if (laeufe[i].text == kPlatzhalter && zaehler++ == k) {
+            return int(i);
+        }
+    }
+    return -1;
+}
+
 void Lueckensitzung::modusSetzen(Modus m)
 {
     // Nach der Textbearbeitung stehen die Luecken woanders: Tabelle und Listen neu.

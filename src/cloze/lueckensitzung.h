@@ -81,6 +81,19 @@ public:
     // Lehreransicht. nullptr nach einer Meldung.
     std::unique_ptr<QTextDocument> benoten(const QString &programmOrdner);
 
+    // Lueckenbearbeitung (lueckenBearbeitbar()): markieren, entfernen, Alternativen. Leer bzw.
+    // true bei Erfolg, sonst die Meldung; Erfolg gilt als Aenderung des Lehrertextes.
+    QString markieren(int anfang, int ende, QChar art);
+    void entfernen(int n);
+    QString alternativeHinzu(int n, const QString &text);
+    bool alternativeWeg(int n, const QString &text);
+    // Schuelertest (schuelerKlicks()): wort in Luecke n. Leer bei Erfolg, sonst die Meldung.
+    QString eintragen(int n, const QString &wort);
+    int offeneLuecken() const;
+    // Sprung k (ab 0): in der Lehrerbearbeitung die k-te Luecke, im Schuelertest die k-te leere.
+    // Index in lueckenLaeufe(dokument()), -1: keine.
+    int sprungZiel(int k) const;
+
     // Lehreransicht: Luecken aus dem Text neu bestimmen (Tabelle), Listen neu zeigen.
     void lueckenNeuBestimmen();
     // Zahl der Luecken beim letzten lueckenNeuBestimmen().

@@ -44,15 +44,10 @@ bool schritt(Lueckensitzung &s, const QString &was, const QString &urdatei)
         return true;
     }
     if (was == u"markieren") { // "Hund" als Auswahl-Lückenwort
-        const QString f = lueckeMarkieren(doc, s.listen.tabelle, 4, 8, kArtA);
-        s.aenderungMelden();
-        s.lueckenNeuBestimmen();
-        return f.isEmpty();
+        return s.markieren(4, 8, kArtA).isEmpty();
     }
     if (was == u"eintragen") { // Lücke 1 füllen: Schüler leert sie, Probe ebenso
-        const bool ok = lueckeFuellen(doc, s.listen.tabelle, 1, kPlatzhalter);
-        s.eintragMelden();
-        return ok;
+        return s.eintragen(1, kPlatzhalter).isEmpty();
     }
     if (was == u"F1") {
         s.f1();

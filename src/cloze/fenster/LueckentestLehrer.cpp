@@ -122,15 +122,11 @@ void TFLueckentest::registrierenFragen(int anfang, int ende, QChar art)
     re1->setExtraSelections({});
     PRoteLinie->hide();
     if (antwort == Rueckfragen::Knopf::Ja) {
-        const QString f = lueckeMarkieren(doc, sitz.listen.tabelle, anfang, ende, art);
+        const QString f = sitz.markieren(anfang, ende, art);
         if (!f.isEmpty()) {
             r.warnung(f);
-        } else {
-            sitz.aenderungMelden();
-            sitz.lueckenNeuBestimmen();
-            if (art == kArtE) {
-                alternativenOeffnen(lueckeAnPosition(lueckenLaeufe(doc), anfang));
-            }
+        } else if (art == kArtE) {
+            alternativenOeffnen(lueckeAnPosition(lueckenLaeufe(doc), anfang));
         }
     }
     QTextCursor leer(&doc);
@@ -171,10 +167,7 @@ void TFLueckentest::entfernenFragen(int n)
                 Rueckfragen::Knoepfe::JaNeinAbbruch);
     auswahlSchliessen();
     if (antwort == Rueckfragen::Knopf::Ja) {
-        lueckenAlleNeuBestimmen(*re1->document(), sitz.listen.tabelle);
-        lueckeEntfernen(*re1->document(), sitz.listen.tabelle, n);
-        sitz.aenderungMelden();
-        sitz.lueckenNeuBestimmen();
+        sitz.entfernen(n);
     }
     QTextCursor c = re1->textCursor();
     c.clearSelection();
@@ -226,12 +219,11 @@ void TFLueckentest::alternativeEingabe()
         }
         return;
     }
-    const QString f = alternativeHinzufuegen(sitz.listen.tabelle, alternativenLuecke, text);
+    const QString f = sitz.alternativeHinzu(alternativenLuecke, text);
     if (!f.isEmpty()) {
         r.warnung(f);
         return;
     }
-    sitz.aenderungMelden();
     LBSchAuswahlEL->addItem(text);
     LBoxLWSchEL->addItem(text);
     EEinzelListenFenster->clear();
@@ -243,8 +235,7 @@ void TFLueckentest::alternativeKorrigieren(QListWidgetItem *item)
         return;
     }
     const QString text = item->text();
-    if (alternativeEntfernen(sitz.listen.tabelle, alternativenLuecke, text)) {
-        sitz.aenderungMelden();
+    if (sitz.alternativeWeg(alternativenLuecke, text)) {
         delete LBSchAuswahlEL->takeItem(LBSchAuswahlEL->row(item));
         const auto treffer = LBoxLWSchEL->findItems(text, Qt::MatchExactly);
         if (!treffer.isEmpty()) {
@@ -396,21 +387,11 @@ void TFLueckentest::navigationsKlick(QListWidgetItem *item)
 
 void TFLueckentest::sprungKlick(int k)
 {
-    const QList<LueckenLauf> laeufe = lueckenLaeufe(*re1->document());
-    int gefunden = -1;
-    if (!sitz.schuelerKlicks()) {
-        gefunden = k < laeufe.size() ? k : -1;
-    } else {
-        int zaehler = 0;
-        for (qsizetype i = 0; i < laeufe.size() && gefunden < 0; ++i) {
-            if (laeufe[i].text == kPlatzhalter && zaehler++ == k) {
-                gefunden = int(i);
-            }
-        }
-    }
+    const int gefunden = sitz.sprungZiel(k);
     if (gefunden < 0) {
         return;
     }
+    const QList<LueckenLauf> laeufe = lueckenLaeufe(*re1->document());
     lueckeZeigen(laeufe[gefunden].start, laeufe[gefunden].laenge);
     const bool schueler = sitz.schuelerKlicks();
     QTimer::singleShot(600, this, [this, schueler] {

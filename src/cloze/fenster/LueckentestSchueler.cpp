@@ -100,18 +100,12 @@ void TFLueckentest::wortEinsetzen(const QString &wort)
     if (n < 1) {
         return;
     }
-    const QString f = schuelerEintragPruefen(sitz.listen.tabelle, sitz.schuelerAWoerter, n, wort);
+    const QString f = sitz.eintragen(n, wort);
     if (!f.isEmpty()) {
         r.warnung(f);
         return;
     }
-    lueckeFuellen(*re1->document(), sitz.listen.tabelle, n, wort);
-    sitz.eintragMelden();
-    int offen = 0;
-    for (const LueckenLauf &l : lueckenLaeufe(*re1->document())) {
-        offen += l.text == kPlatzhalter ? 1 : 0;
-    }
-    sprungGruppeSetzen(offen);
+    sprungGruppeSetzen(sitz.offeneLuecken());
     offeneLueckenAnzeigen();
     navigationFaerben();
     auswahlSchliessen();
