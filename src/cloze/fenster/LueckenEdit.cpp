@@ -23,12 +23,17 @@ void LueckenEdit::neuesDokument()
 
 void LueckenEdit::dokumentSetzen(QTextDocument *neu)
 {
+    neu->setParent(this);
+    dokumentZeigen(neu);
+}
+
+void LueckenEdit::dokumentZeigen(QTextDocument *doc)
+{
     // Das Anfangsdokument gehört dem Steuerelement, das es beim Wechsel selbst löscht.
     QTextDocument *alt = document();
-    const bool eigenes = alt && alt != neu && alt->parent() == this;
-    neu->setParent(this);
-    neu->setUndoRedoEnabled(false);
-    setDocument(neu);
+    const bool eigenes = alt && alt != doc && alt->parent() == this;
+    doc->setUndoRedoEnabled(false);
+    setDocument(doc);
     if (eigenes) {
         delete alt;
     }

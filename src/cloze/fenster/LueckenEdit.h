@@ -27,6 +27,8 @@ public:
     void neuesDokument();
     // Übernimmt neu (ohne Rücknahme); das alte Dokument wird gelöscht.
     void dokumentSetzen(QTextDocument *neu);
+    // Zeigt doc, ohne es zu übernehmen (es gehört der Sitzung); ein eigenes altes wird gelöscht.
+    void dokumentZeigen(QTextDocument *doc);
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;

@@ -2,18 +2,11 @@
 
 #include "app/fenster/Skalierung.h"
 #include "app/konfiguration.h"
-#include "authoring/aufgaben.h"
 #include "cloze/fenster/LueckenEdit.h"
-#include "cloze/lueckenbenotung.h"
-#include "common/ordner.h"
-#include "common/rtf/rtf.h"
 #include "common/rueckfragen.h"
-#include "conduct/normtabelle.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
-#include <QTextBlock>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -33,9 +25,18 @@ TFLueckentest::TFLueckentest(const Einstellungen &e, Rueckfragen &r, QWidget *el
     : QWidget(eltern)
     , e(e)
     , r(r)
+    , sitz(r)
 {
     setObjectName(u"FLueckentest"_s);
     setWindowTitle(u"Mivo-Zuzovuvavev - Lückentest"_s);
+}
+
+TFLueckentest::~TFLueckentest()
+{
+    // Das Dokument der Sitzung stirbt vor den Steuerelementen: re1 zeigt dann ein eigenes.
+    if (re1) {
+        re1->neuesDokument();
+    }
 }
 
 void TFLueckentest::aufbauen()
@@ -46,8 +47,12 @@ void TFLueckentest::aufbauen()
     }
     aufgebaut = true;
     oberflaecheAufbauen();
-    leeren();
-    modusSetzen(Modus::Text);
+    connect(&sitz, &Lueckensitzung::geleert, this, [this] { geleertZeigen(); });
+    connect(&sitz, &Lueckensitzung::dokumentGewechselt, this, [this] { dokumentZeigen(); });
+    connect(&sitz, &Lueckensitzung::listenNeu, this, [this] { listenFuellen(); });
+    connect(&sitz, &Lueckensitzung::modusGewechselt, this, [this] { modusZeigen(); });
+    geleertZeigen();
+    modusZeigen();
     fensterSkalieren(this, skalierung);
 }
 
@@ -59,20 +64,10 @@ void TFLueckentest::setVisible(bool sichtbar)
     QWidget::setVisible(sichtbar);
 }
 
-QString TFLueckentest::ordnerDatei(const QString &name) const
+void TFLueckentest::modusZeigen()
 {
-    return QFileInfo(urdatei).absolutePath() + u'/' + name;
-}
-
-void TFLueckentest::modusSetzen(Modus m)
-{
-    // Nach der Textbearbeitung stehen die Lücken woanders: Tabelle und Listen neu.
-    if (m == Modus::Luecken && modusWert == Modus::Text && ansichtWert == Ansicht::Lehrer) {
-        modusWert = m;
-        listenFuellen();
-    }
-    modusWert = m;
-    const bool schueler = ansichtWert == Ansicht::Schueler;
+    const bool schueler = !sitz.lehrer();
+    const Modus m = sitz.modus();
     switch (m) {
     case Modus::Luecken:
         LTitel->setText(u"Lückentext-Konstruktion"_s);
@@ -102,16 +97,16 @@ void TFLueckentest::modusSetzen(Modus m)
 
 void TFLueckentest::zustandAktualisieren()
 {
-    const bool lehrer = ansichtWert == Ansicht::Lehrer;
-    const bool pfad = !urdatei.isEmpty();
-    BUrdateiSpeichern->setEnabled(pfad && lehrer && modusWert != Modus::Schuelertest);
+    const bool lehrer = sitz.lehrer();
+    const bool pfad = !sitz.urdateiPfad().isEmpty();
+    BUrdateiSpeichern->setEnabled(sitz.urdateiSpeichernMoeglich());
     BUrdateiLaden->setEnabled(pfad);
     BSchuelerTestDateiErzeugen->setEnabled(pfad);
     BSchTestDateiDarstellen->setEnabled(pfad);
-    BSchuelertestdateiSpeichern->setEnabled(pfad && !lehrer);
+    BSchuelertestdateiSpeichern->setEnabled(sitz.eintraegeSpeichernMoeglich());
     BSchTestBenoten->setEnabled(pfad);
     for (QPushButton *b : {BAuswahlLW, BFreiesLW, BEinzellistenLW, BLueckeEntfernen}) {
-        b->setEnabled(lehrer && modusWert == Modus::Luecken);
+        b->setEnabled(sitz.lueckenBearbeitbar());
         b->setVisible(lehrer);
     }
     LNochLueckenOffen->setVisible(!lehrer);
@@ -119,72 +114,33 @@ void TFLueckentest::zustandAktualisieren()
                               : u"Springe zur leeren Lücke..."_s);
 }
 
-void TFLueckentest::leeren()
+void TFLueckentest::geleertZeigen()
 {
-    laedt = true;
-    re1->neuesDokument();
+    // Ein neuer leerer Text nimmt die Schrift des Textfeldes an.
+    sitz.dokument().setDefaultFont(re1->font());
+    re1->dokumentZeigen(&sitz.dokument());
     re1->setFont(QFont(u"MS Sans Serif"_s, 12));
-    laedt = false;
     re2->clear();
     re2->hide();
-    probeText.reset();
-    eintraegeGeaendert = false;
-    listen = LueckenListen{};
-    schuelerAWoerter.clear();
     LBoxLWSchAL->clear();
     LBoxLWSchEL->clear();
     LBoxLWSchFL->clear();
     LBSchAuswahl->clear();
     LBSchAuswahlEL->clear();
     sprungGruppeSetzen(0);
-    geaendert = false;
-    ansichtWert = Ansicht::Lehrer;
 }
 
-bool TFLueckentest::ungespeichertesKlaeren(bool speichernAnbieten)
+void TFLueckentest::dokumentZeigen()
 {
-    if (ansichtWert == Ansicht::Schueler) {
-        if (!eintraegeGeaendert) {
-            return true;
-        }
-        const auto k = r.frage(Rueckfragen::Art::Frage,
-                               u"Die Einträge des Schülertests sind noch nicht gespeichert.\n"
-                               "Sollen sie jetzt gespeichert werden?"_s,
-                               Rueckfragen::Knoepfe::JaNeinAbbruch);
-        if (k == Rueckfragen::Knopf::Ja) {
-            return ausgefuelltSchreiben();
-        }
-        return k == Rueckfragen::Knopf::Nein;
-    }
-    if (!geaendert) {
-        return true;
-    }
-    if (speichernAnbieten) {
-        const auto k = r.frage(Rueckfragen::Art::Frage,
-                               u"Der Lückentext wurde seit dem letzten Speichern verändert.\n"
-                               "Soll die Urdatei jetzt gespeichert werden?"_s,
-                               Rueckfragen::Knoepfe::JaNeinAbbruch);
-        if (k == Rueckfragen::Knopf::Ja) {
-            return urdateiSchreiben();
-        }
-        return k == Rueckfragen::Knopf::Nein;
-    }
-    return r.frage(Rueckfragen::Art::Frage,
-                   u"Der Lückentext wurde seit dem letzten Speichern verändert.\n"
-                   "Sollen die Änderungen verworfen werden?"_s,
-                   Rueckfragen::Knoepfe::JaNein) == Rueckfragen::Knopf::Ja;
+    re1->dokumentZeigen(&sitz.dokument());
 }
 
 bool TFLueckentest::neuerTest(const QString &urdateiPfad)
 {
     aufbauen();
-    if (!ungespeichertesKlaeren(true)) {
+    if (!sitz.neuerTest(urdateiPfad)) {
         return false;
     }
-    leeren();
-    urdatei = urdateiPfad;
-    urdateiBekannt = false;
-    modusSetzen(Modus::Text);
     re1->setFocus();
     return true;
 }
@@ -192,108 +148,35 @@ bool TFLueckentest::neuerTest(const QString &urdateiPfad)
 bool TFLueckentest::testOeffnen(const QString &urdateiPfad)
 {
     aufbauen();
-    if (!ungespeichertesKlaeren(true)) {
-        return false;
-    }
-    urdatei = urdateiPfad;
-    geaendert = false;
-    BUrdateiLadenClick();
-    return true;
-}
-
-bool TFLueckentest::urdateiSchreiben()
-{
-    // In der Probe (F4) stehen Probeeintraege auf dem Schirm: gespeichert wird der Lehrertext,
-    // wie er vor F4 war, nie ein Eintrag als richtige Loesung.
-    const bool probe = probeText != nullptr;
-    LueckenListen &quelle = probe ? probeListen : listen;
-    QString fehler;
-    const auto ur = urdateiErzeugen(probe ? *probeText : *re1->document(), quelle.tabelle, fehler);
-    if (!ur) {
-        r.fehler(fehler);
-        return false;
-    }
-    // Ein neuer Test überschreibt keine vorhandene Urdatei ohne Rückfrage.
-    if (!urdateiBekannt && QFileInfo::exists(urdatei) &&
-        r.frage(Rueckfragen::Art::Frage,
-                u"Die Urdatei "_s + urdatei +
-                    u" gibt es schon.\nSoll sie durch den neuen Text ersetzt werden?"_s,
-                Rueckfragen::Knoepfe::JaNein) != Rueckfragen::Knopf::Ja) {
-        return false;
-    }
-    const QString ordner = QFileInfo(urdatei).absolutePath();
-    if (!QDir().mkpath(ordner)) {
-        r.fehler(u"Der Ordner "_s + ordner + u" lässt sich nicht anlegen."_s);
-        return false;
-    }
-    fehler = rtfDateiSpeichern(urdatei, *ur);
-    if (!fehler.isEmpty()) {
-        r.fehler(fehler);
-        return false;
-    }
-    geaendert = false;
-    urdateiBekannt = true;
-    if (!probe) {
-        listenFuellen();
-    }
-    return true;
+    return sitz.testOeffnen(urdateiPfad);
 }
 
 void TFLueckentest::BUrdateiSpeichernClick()
 {
-    if (ansichtWert != Ansicht::Lehrer || modusWert == Modus::Schuelertest) {
-        r.warnung(u"Die Urdatei lässt sich nur in der Lehreransicht speichern, nicht im "
-                  "Schülertest: sonst würden die Einträge als richtige Lösungen gespeichert."_s);
-        return;
-    }
-    // Gespeichert zeigt das Fenster die Urdatei, wie sie jetzt liegt: Lückenbearbeitung.
-    if (urdateiSchreiben()) {
-        BUrdateiLadenClick();
-    }
-}
-
-bool TFLueckentest::dateiDarstellen(const QString &datei, Auswertung auswerten)
-{
-    leeren();
-    QTextDocument geladen;
-    QString fehler = rtfDateiLaden(datei, geladen);
-    LueckenListen neu;
-    if (fehler.isEmpty()) {
-        fehler = auswerten(geladen, neu, datei);
-    }
-    if (!fehler.isEmpty()) {
-        r.fehler(fehler);
-        modusSetzen(Modus::Text);
-        return false;
-    }
-    laedt = true;
-    re1->dokumentSetzen(geladen.clone(re1));
-    laedt = false;
-    listen = std::move(neu);
-    return true;
+    sitz.urdateiSpeichern();
 }
 
 void TFLueckentest::BUrdateiLadenClick()
 {
-    if (!ungespeichertesKlaeren(false)) {
-        return;
-    }
-    if (!dateiDarstellen(urdatei, &lehreransichtAusUrdatei)) {
-        return;
-    }
-    ansichtWert = Ansicht::Lehrer;
-    geaendert = false;
-    urdateiBekannt = true;
-    listenFuellen();
-    modusSetzen(Modus::Luecken);
+    sitz.urdateiLaden();
 }
 
 void TFLueckentest::listenFuellen()
 {
+    const LueckenListen &listen = sitz.listen;
+    if (!sitz.lehrer()) {
+        // Schueleransicht: alle A-Woerter und die Einzellisten-Woerter der Schuelerdatei.
+        LBoxLWSchAL->addItems(sitz.schuelerAWoerter);
+        LBoxLWSchEL->addItems(listen.eWoerter);
+        sprungGruppeSetzen(listen.anzahl);
+        offeneLueckenAnzeigen();
+        navigationFaerben();
+        return;
+    }
     LBoxLWSchAL->clear();
     LBoxLWSchEL->clear();
     LBoxLWSchFL->clear();
-    const int anzahl = lueckenAlleNeuBestimmen(*re1->document(), listen.tabelle);
+    const int anzahl = sitz.gezaehlteLuecken();
     for (int n = 1; n <= anzahl; ++n) {
         const LueckenEintrag &eintrag = listen.tabelle[n];
         if (eintrag.art == kArtA) {
@@ -332,74 +215,16 @@ void TFLueckentest::offeneLueckenAnzeigen()
 
 void TFLueckentest::BSchuelerTestDateiErzeugenClick()
 {
-    if (!ungespeichertesKlaeren(true)) {
-        return;
-    }
-    QTextDocument ur;
-    QString fehler = rtfDateiLaden(urdatei, ur);
-    std::unique_ptr<QTextDocument> sch;
-    if (fehler.isEmpty()) {
-        sch = schuelerdateiErzeugen(ur, urdatei, fehler);
-    }
-    if (sch) {
-        fehler = rtfDateiSpeichern(ordnerDatei(kSchuelerdateiName), *sch);
-    }
-    if (!fehler.isEmpty()) {
-        r.fehler(fehler);
-        return;
-    }
-    r.information(u"Die Schülertestdatei "_s + ordnerDatei(kSchuelerdateiName) +
-                  u" wurde erzeugt."_s);
+    sitz.schuelerdateiErzeugen();
 }
 
 void TFLueckentest::BSchTestBenotenClick()
 {
-    if (!ungespeichertesKlaeren(true)) {
+    const std::unique_ptr<QTextDocument> benotet = sitz.benoten(e.programmOrdner);
+    if (!benotet) {
         return;
     }
-    QTextDocument ur;
-    QTextDocument aus;
-    QString fehler = rtfDateiLaden(urdatei, ur);
-    if (fehler.isEmpty()) {
-        fehler = rtfDateiLaden(ordnerDatei(kAusgefuelltName), aus);
-    }
-    if (!fehler.isEmpty()) {
-        r.fehler(fehler);
-        return;
-    }
-    // Die Normtabelle des Fachs, sonst die Standardanteile.
-    const QString kuerzel = QFileInfo(urdatei).fileName();
-    const QString normPfad =
-        kuerzel.size() > 2 ? normtabelleVorschlag(e.programmOrdner, kuerzel[2]) : QString();
-    // Die Notenzeile nennt die Tabelle, nach der wirklich benotet wurde.
-    Normtabelle norm = standardNormtabelle();
-    QString tabelle;
-    if (istGewoehnlicheDatei(normPfad)) {
-        SammelRueckfragen gelesen;
-        norm = normTabelleEinlesen(normPfad, gelesen);
-        for (const QString &t : gelesen.texte) {
-            r.warnung(t);
-        }
-        if (gelesen.texte.isEmpty()) {
-            tabelle = QFileInfo(normPfad).fileName();
-        }
-    }
-    const LueckenBenotung b =
-        lueckentestBenoten(ur, urdatei, aus, ordnerDatei(kAusgefuelltName), norm, tabelle);
-    if (!b.fehler.isEmpty()) {
-        r.fehler(b.fehler);
-        return;
-    }
-    fehler = rtfDateiSpeichern(ordnerDatei(kBenotetName), *b.dokument);
-    if (!fehler.isEmpty()) {
-        r.fehler(fehler);
-        return;
-    }
-    if (ansichtWert == Ansicht::Schueler) {
-        ansichtWert = Ansicht::Lehrer;
-        BUrdateiLadenClick();
-    }
-    re2->setDocument(b.dokument->clone(re2));
+    re2->setDocument(benotet->clone(re2));
     re2->show();
     if (auto *teiler = qobject_cast<QSplitter *>(re2->parentWidget())) {
         const int breite = teiler->width();
@@ -409,7 +234,7 @@ void TFLueckentest::BSchTestBenotenClick()
 
 void TFLueckentest::BEndeClick()
 {
-    if (ungespeichertesKlaeren(true)) {
+    if (sitz.speicherAbfrage(true)) {
         emit programmBeenden();
     }
 }
@@ -423,7 +248,7 @@ void TFLueckentest::keyPressEvent(QKeyEvent *ev)
 
 void TFLueckentest::closeEvent(QCloseEvent *ev)
 {
-    if (!ungespeichertesKlaeren(true)) {
+    if (!sitz.speicherAbfrage(true)) {
         ev->ignore();
         return;
     }

@@ -3,7 +3,7 @@
 // und laden), Schülertestdatei erzeugen, Schüleransicht (Lücken füllen, ausgefüllte Datei
 // speichern) und Benotung. Alle Dateien liegen im Ordner des Tests neben seiner Urdatei.
 
-#include "cloze/lueckendateien.h"
+#include "cloze/lueckensitzung.h"
 
 #include <QTextDocument>
 #include <QWidget>
@@ -32,6 +32,7 @@ class TFLueckentest : public QWidget
 
 public:
     TFLueckentest(const Einstellungen &e, Rueckfragen &r, QWidget *eltern = nullptr);
+    ~TFLueckentest() override;
 
     // Skalierung in Prozent; angewandt, sobald die Steuerelemente entstehen (beim ersten Zeigen
     // oder Oeffnen eines Tests). Bis dahin sind ihre Zeiger leer.
@@ -44,14 +45,16 @@ public:
     // Öffnet eine vorhandene Urdatei ("._LA") in der Lehreransicht.
     bool testOeffnen(const QString &urdateiPfad);
 
-    enum class Ansicht { Lehrer = 1, Schueler = 2 };
-    enum class Modus { Luecken = 1, Text = 2, Schuelertest = 3 };
-    Ansicht ansicht() const { return ansichtWert; }
-    Modus modus() const { return modusWert; }
-    bool ungespeichert() const { return geaendert; }
-    const Lueckentabelle &tabelle() const { return listen.tabelle; }
-    QString urdateiPfad() const { return urdatei; }
-    QString ordnerDatei(const QString &name) const;
+    using Ansicht = Lueckensitzung::Ansicht;
+    using Modus = Lueckensitzung::Modus;
+    Ansicht ansicht() const { return sitz.ansicht(); }
+    Modus modus() const { return sitz.modus(); }
+    bool ungespeichert() const { return sitz.geaendert(); }
+    const Lueckentabelle &tabelle() const { return sitz.listen.tabelle; }
+    QString urdateiPfad() const { return sitz.urdateiPfad(); }
+    QString ordnerDatei(const QString &name) const { return sitz.ordnerDatei(name); }
+    // Der offene Lückentest; das Fenster zeigt ihn.
+    Lueckensitzung &sitzung() { return sitz; }
 
     // Knöpfe
     void BUrdateiSpeichernClick();
@@ -116,19 +119,11 @@ private:
     // Baut die Steuerelemente beim ersten Bedarf (einmal); LueckentestAufbau.cpp.
     void aufbauen();
     void oberflaecheAufbauen();
-    void modusSetzen(Modus m);
+    // Antworten auf die Signale der Sitzung.
+    void geleertZeigen();
+    void dokumentZeigen();
+    void modusZeigen();
     void zustandAktualisieren();
-    void leeren();
-    // Fragt vor dem Verwerfen eines ungespeicherten Lehrertextes: true, wenn es weitergehen darf.
-    // speichernAnbieten: Ja speichert erst, Nein verwirft.
-    bool ungespeichertesKlaeren(bool speichernAnbieten);
-    // Leert das Fenster, laedt die RTF-Datei und wertet sie aus; bei einem Fehler Meldung,
-    // Textmodus und false. Sonst steht der Text im Fenster und die Listen sind uebernommen.
-    using Auswertung = QString (*)(QTextDocument &, LueckenListen &, const QString &);
-    bool dateiDarstellen(const QString &datei, Auswertung auswerten);
-    bool urdateiSchreiben();
-    bool ausgefuelltSchreiben();
-    void nachLaden();
     void listenFuellen();
     void sprungGruppeSetzen(int anzahl);
     void offeneLueckenAnzeigen();
@@ -168,22 +163,11 @@ private:
 
     const Einstellungen &e;
     Rueckfragen &r;
+    Lueckensitzung sitz;
     bool aufgebaut = false;
     int skalierung = 100;
-    QString urdatei;
-    Ansicht ansichtWert = Ansicht::Lehrer;
-    Modus modusWert = Modus::Text;
-    bool geaendert = false;
-    bool urdateiBekannt = false;     // die Urdatei wurde hier geladen oder gespeichert
-    bool eintraegeGeaendert = false; // Schüleransicht: Einträge seit dem letzten Speichern
-    bool laedt = false;              // Änderungen beim Laden zählen nicht
-    LueckenListen listen;
-    QStringList schuelerAWoerter; // Schüleransicht: alle A-Wörter der Schülerdatei
-    int offeneLuecke = 0;         // Nummer der Lücke, deren Auswahl offen ist
-    int alternativenLuecke = 0;   // Lehreransicht: E-Lücke, deren Alternativen eingegeben werden
-    // F4 in der Lehreransicht: Text und Tabelle vor der Probe, damit F1 zurückführt.
-    std::unique_ptr<QTextDocument> probeText;
-    LueckenListen probeListen;
+    int offeneLuecke = 0;       // Nummer der Lücke, deren Auswahl offen ist
+    int alternativenLuecke = 0; // Lehreransicht: E-Lücke, deren Alternativen eingegeben werden
     QButtonGroup *sprung = nullptr;
     QGridLayout *sprungRaster = nullptr;
     QPointF ziehPunkt; // globale Mausstelle beim Ziehen des Auswahlkastens

@@ -176,7 +176,7 @@ void TFLueckentest::oberflaecheAufbauen()
     connect(BSchTestBenoten, &QPushButton::clicked, this, [this] { BSchTestBenotenClick(); });
     connect(BEnde, &QPushButton::clicked, this, [this] { BEndeClick(); });
     connect(BZurTestauswahl, &QPushButton::clicked, this, [this] {
-        if (ungespeichertesKlaeren(true)) {
+        if (sitz.speicherAbfrage(true)) {
             emit zurTestauswahl();
         }
     });
@@ -192,7 +192,7 @@ void TFLueckentest::oberflaecheAufbauen()
     connect(LBSchAuswahl, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) { wortEinsetzen(i->text()); });
     connect(LBSchAuswahlEL, &QListWidget::itemClicked, this, [this](QListWidgetItem *i) {
-        if (modusWert == Modus::Schuelertest) {
+        if (sitz.modus() == Modus::Schuelertest) {
             wortEinsetzen(i->text());
         } else {
             alternativeKorrigieren(i);
@@ -201,20 +201,13 @@ void TFLueckentest::oberflaecheAufbauen()
     connect(re1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &p) { kontextmenue(p); });
     re1->mausGedrueckt = [this](QMouseEvent *ev) {
-        return ansichtWert == Ansicht::Schueler || modusWert == Modus::Schuelertest
-                   ? schuelerMaus(ev)
-                   : lehrerMaus(ev);
+        return sitz.schuelerKlicks() ? schuelerMaus(ev) : lehrerMaus(ev);
     };
     re1->taste = [this](QKeyEvent *ev) { return lehrerTaste(ev); };
     re1->hinweis = [this](int pos) { return hinweisAn(pos); };
     re1->einfuegenErlaubt = [this] {
         const QTextCursor c = re1->textCursor();
-        return modusWert == Modus::Text && !schutzVerletzt(c.selectionStart(), c.selectionEnd());
+        return sitz.textBearbeitbar() && !schutzVerletzt(c.selectionStart(), c.selectionEnd());
     };
-    connect(re1, &QTextEdit::textChanged, this, [this] {
-        if (!laedt && ansichtWert == Ansicht::Lehrer && modusWert != Modus::Schuelertest) {
-            geaendert = true;
-        }
-    });
     resize(1100, 750);
 }

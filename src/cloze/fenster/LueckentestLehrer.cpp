@@ -50,7 +50,7 @@ QString schlussZeile(QChar art)
 
 bool TFLueckentest::lehrerMaus(QMouseEvent *ev)
 {
-    if (modusWert != Modus::Luecken) {
+    if (!sitz.lueckenBearbeitbar()) {
         auswahlSchliessen();
         return false;
     }
@@ -79,7 +79,7 @@ bool TFLueckentest::lehrerMaus(QMouseEvent *ev)
 
 void TFLueckentest::auswahlRegistrieren(QChar art)
 {
-    if (ansichtWert != Ansicht::Lehrer || modusWert != Modus::Luecken) {
+    if (!sitz.lueckenBearbeitbar()) {
         return;
     }
     const QTextCursor c = re1->textCursor();
@@ -100,7 +100,8 @@ void TFLueckentest::auswahlRegistrieren(QChar art)
 void TFLueckentest::registrierenFragen(int anfang, int ende, QChar art)
 {
     QTextDocument &doc = *re1->document();
-    if (const QString f = lueckeMarkierenPruefen(doc, listen.tabelle, anfang, ende); !f.isEmpty()) {
+    if (const QString f = lueckeMarkierenPruefen(doc, sitz.listen.tabelle, anfang, ende);
+        !f.isEmpty()) {
         r.warnung(f);
         return;
     }
@@ -121,15 +122,11 @@ void TFLueckentest::registrierenFragen(int anfang, int ende, QChar art)
     re1->setExtraSelections({});
     PRoteLinie->hide();
     if (antwort == Rueckfragen::Knopf::Ja) {
-        const QString f = lueckeMarkieren(doc, listen.tabelle, anfang, ende, art);
+        const QString f = sitz.markieren(anfang, ende, art);
         if (!f.isEmpty()) {
             r.warnung(f);
-        } else {
-            geaendert = true;
-            listenFuellen();
-            if (art == kArtE) {
-                alternativenOeffnen(lueckeAnPosition(lueckenLaeufe(doc), anfang));
-            }
+        } else if (art == kArtE) {
+            alternativenOeffnen(lueckeAnPosition(lueckenLaeufe(doc), anfang));
         }
     }
     QTextCursor leer(&doc);
@@ -139,7 +136,7 @@ void TFLueckentest::registrierenFragen(int anfang, int ende, QChar art)
 
 void TFLueckentest::lueckeAmCursorEntfernen()
 {
-    if (ansichtWert != Ansicht::Lehrer || modusWert != Modus::Luecken) {
+    if (!sitz.lueckenBearbeitbar()) {
         return;
     }
     const QList<LueckenLauf> laeufe = lueckenLaeufe(*re1->document());
@@ -170,10 +167,7 @@ void TFLueckentest::entfernenFragen(int n)
                 Rueckfragen::Knoepfe::JaNeinAbbruch);
     auswahlSchliessen();
     if (antwort == Rueckfragen::Knopf::Ja) {
-        lueckenAlleNeuBestimmen(*re1->document(), listen.tabelle);
-        lueckeEntfernen(*re1->document(), listen.tabelle, n);
-        geaendert = true;
-        listenFuellen();
+        sitz.entfernen(n);
     }
     QTextCursor c = re1->textCursor();
     c.clearSelection();
@@ -189,7 +183,7 @@ void TFLueckentest::alternativenOeffnen(int n)
     LBSchAuswahl->hide();
     LBSchAuswahlEL->show();
     LBSchAuswahlEL->clear();
-    LBSchAuswahlEL->addItems(falscheAlternativen(listen.tabelle[n]));
+    LBSchAuswahlEL->addItems(falscheAlternativen(sitz.listen.tabelle[n]));
     const QRect ort = re1->cursorRect();
     const QPoint p = re1->viewport()->mapTo(this, ort.bottomLeft());
     GBoxAuswahlLW->move(std::clamp(p.x() - GBoxAuswahlLW->width() / 2, 0,
@@ -214,7 +208,7 @@ void TFLueckentest::alternativeEingabe()
     const QString text = EEinzelListenFenster->text();
     if (text.isEmpty() || text == kAlternativenAufforderung) {
         // Ohne falsche Alternative ließe sich keine Schülertestdatei erzeugen: gleich erinnern.
-        const LueckenEintrag &eintrag = listen.tabelle[alternativenLuecke];
+        const LueckenEintrag &eintrag = sitz.listen.tabelle[alternativenLuecke];
         const bool ohne = eintrag.art == kArtE && falscheAlternativen(eintrag).isEmpty();
         auswahlSchliessen();
         re1->setFocus();
@@ -225,12 +219,11 @@ void TFLueckentest::alternativeEingabe()
         }
         return;
     }
-    const QString f = alternativeHinzufuegen(listen.tabelle, alternativenLuecke, text);
+    const QString f = sitz.alternativeHinzu(alternativenLuecke, text);
     if (!f.isEmpty()) {
         r.warnung(f);
         return;
     }
-    geaendert = true;
     LBSchAuswahlEL->addItem(text);
     LBoxLWSchEL->addItem(text);
     EEinzelListenFenster->clear();
@@ -242,8 +235,7 @@ void TFLueckentest::alternativeKorrigieren(QListWidgetItem *item)
         return;
     }
     const QString text = item->text();
-    if (alternativeEntfernen(listen.tabelle, alternativenLuecke, text)) {
-        geaendert = true;
+    if (sitz.alternativeWeg(alternativenLuecke, text)) {
         delete LBSchAuswahlEL->takeItem(LBSchAuswahlEL->row(item));
         const auto treffer = LBoxLWSchEL->findItems(text, Qt::MatchExactly);
         if (!treffer.isEmpty()) {
@@ -265,33 +257,12 @@ bool TFLueckentest::schutzVerletzt(int anfang, int ende)
 
 bool TFLueckentest::lehrerTaste(QKeyEvent *ev)
 {
-    const bool lehrer = ansichtWert == Ansicht::Lehrer;
     switch (ev->key()) {
     case Qt::Key_F1:
-        if (lehrer && modusWert == Modus::Schuelertest && probeText) {
-            // Zurück aus der Probe: der Lehrertext, wie er vor F4 war.
-            laedt = true;
-            re1->dokumentSetzen(probeText.release());
-            laedt = false;
-            listen = std::move(probeListen);
-            listenFuellen();
-            modusSetzen(Modus::Luecken);
-        } else if (lehrer && modusWert != Modus::Schuelertest) {
-            modusSetzen(modusWert == Modus::Luecken ? Modus::Text : Modus::Luecken);
-        }
+        sitz.f1();
         return true;
     case Qt::Key_F4:
-        if (lehrer && modusWert != Modus::Schuelertest) {
-            probeText.reset(re1->document()->clone());
-            probeListen = listen;
-            schuelerAWoerter.clear();
-            for (int n = 1; n <= listen.tabelle.anzahl(); ++n) {
-                if (listen.tabelle[n].art == kArtA) {
-                    schuelerAWoerter << listen.tabelle[n].wort;
-                }
-            }
-        }
-        modusSetzen(Modus::Schuelertest);
+        sitz.f4();
         return true;
     case Qt::Key_Escape:
         auswahlSchliessen();
@@ -300,7 +271,7 @@ bool TFLueckentest::lehrerTaste(QKeyEvent *ev)
     default:
         break;
     }
-    if (!lehrer || modusWert != Modus::Text) {
+    if (!sitz.textBearbeitbar()) {
         return true; // der Text ändert sich nur in der Textbearbeitung
     }
     const QTextCursor c = re1->textCursor();
@@ -363,11 +334,11 @@ void TFLueckentest::kontextmenue(const QPoint &p)
 
 QMenu *TFLueckentest::kontextmenueBauen(const QPoint &p)
 {
-    if (ansichtWert != Ansicht::Lehrer || modusWert == Modus::Schuelertest) {
+    if (sitz.schuelerKlicks()) {
         return nullptr;
     }
     auto *menue = new QMenu(this);
-    if (modusWert == Modus::Luecken) {
+    if (sitz.modus() == Modus::Luecken) {
         if (!re1->textCursor().hasSelection()) {
             QTextCursor c(re1->document());
             c.setPosition(zeichenUnterMaus(re1, p));
@@ -416,23 +387,13 @@ void TFLueckentest::navigationsKlick(QListWidgetItem *item)
 
 void TFLueckentest::sprungKlick(int k)
 {
-    const QList<LueckenLauf> laeufe = lueckenLaeufe(*re1->document());
-    int gefunden = -1;
-    if (ansichtWert == Ansicht::Lehrer && modusWert != Modus::Schuelertest) {
-        gefunden = k < laeufe.size() ? k : -1;
-    } else {
-        int zaehler = 0;
-        for (qsizetype i = 0; i < laeufe.size() && gefunden < 0; ++i) {
-            if (laeufe[i].text == kPlatzhalter && zaehler++ == k) {
-                gefunden = int(i);
-            }
-        }
-    }
+    const int gefunden = sitz.sprungZiel(k);
     if (gefunden < 0) {
         return;
     }
+    const QList<LueckenLauf> laeufe = lueckenLaeufe(*re1->document());
     lueckeZeigen(laeufe[gefunden].start, laeufe[gefunden].laenge);
-    const bool schueler = ansichtWert == Ansicht::Schueler || modusWert == Modus::Schuelertest;
+    const bool schueler = sitz.schuelerKlicks();
     QTimer::singleShot(600, this, [this, schueler] {
         QTextCursor c = re1->textCursor();
         c.clearSelection();
@@ -455,7 +416,7 @@ QString TFLueckentest::hinweisAn(int position) const
         return {};
     }
     QString t = u"Einzellisten-Lückenwort mit Antwortalternativen:\n"_s;
-    for (const QString &a : listen.tabelle[n].alternativen) {
+    for (const QString &a : sitz.listen.tabelle[n].alternativen) {
         if (!a.isEmpty()) {
             t += u"- "_s + a + u'\n';
         }

@@ -17,25 +17,12 @@ using namespace Qt::StringLiterals;
 
 void TFLueckentest::SchTestDateiDarstellenClick()
 {
-    if (!ungespeichertesKlaeren(true)) {
-        return;
-    }
-    if (!dateiDarstellen(ordnerDatei(kSchuelerdateiName), &schueleransichtAusSchuelerdatei)) {
-        return;
-    }
-    schuelerAWoerter = listen.allgemeine;
-    ansichtWert = Ansicht::Schueler;
-    LBoxLWSchAL->addItems(schuelerAWoerter);
-    LBoxLWSchEL->addItems(listen.eWoerter);
-    sprungGruppeSetzen(listen.anzahl);
-    offeneLueckenAnzeigen();
-    navigationFaerben();
-    modusSetzen(Modus::Schuelertest);
+    sitz.schuelerdateiLaden();
 }
 
 QStringList TFLueckentest::aWoerter() const
 {
-    return schuelerAWoerter;
+    return sitz.schuelerAWoerter;
 }
 
 bool TFLueckentest::schuelerMaus(QMouseEvent *ev)
@@ -67,7 +54,7 @@ void TFLueckentest::schuelerAuswahlOeffnen(int n)
     offeneLuecke = n;
     const QRect ort = re1->cursorRect();
     const QPoint p = re1->viewport()->mapTo(this, ort.topLeft());
-    const QChar art = listen.tabelle[n].art;
+    const QChar art = sitz.listen.tabelle[n].art;
     if (art == kArtF) {
         EEinzelListenFenster->setText(l.text);
         EEinzelListenFenster->selectAll();
@@ -85,13 +72,13 @@ void TFLueckentest::schuelerAuswahlOeffnen(int n)
     LBSchAuswahlEL->setVisible(art == kArtE);
     liste->clear();
     if (art == kArtE) {
-        for (const QString &a : listen.tabelle[n].alternativen) {
+        for (const QString &a : sitz.listen.tabelle[n].alternativen) {
             if (!a.isEmpty() && a != l.text) {
                 liste->addItem(a);
             }
         }
     } else {
-        liste->addItems(freieAWoerter(listen.tabelle, schuelerAWoerter));
+        liste->addItems(freieAWoerter(sitz.listen.tabelle, sitz.schuelerAWoerter));
     }
     liste->addItem(kPlatzhalter);
     const int hoehe = GBoxAuswahlLW->height();
@@ -113,18 +100,12 @@ void TFLueckentest::wortEinsetzen(const QString &wort)
     if (n < 1) {
         return;
     }
-    const QString f = schuelerEintragPruefen(listen.tabelle, schuelerAWoerter, n, wort);
+    const QString f = sitz.eintragen(n, wort);
     if (!f.isEmpty()) {
         r.warnung(f);
         return;
     }
-    lueckeFuellen(*re1->document(), listen.tabelle, n, wort);
-    eintraegeGeaendert = ansichtWert == Ansicht::Schueler;
-    int offen = 0;
-    for (const LueckenLauf &l : lueckenLaeufe(*re1->document())) {
-        offen += l.text == kPlatzhalter ? 1 : 0;
-    }
-    sprungGruppeSetzen(offen);
+    sprungGruppeSetzen(sitz.offeneLuecken());
     offeneLueckenAnzeigen();
     navigationFaerben();
     auswahlSchliessen();
@@ -155,7 +136,7 @@ void TFLueckentest::navigationFaerben()
     const QList<LueckenLauf> laeufe = lueckenLaeufe(*re1->document());
     for (qsizetype i = 0; i < laeufe.size(); ++i) {
         benutzt << laeufe[i].text;
-        if (listen.tabelle[int(i + 1)].art == kArtF && laeufe[i].text != kPlatzhalter) {
+        if (sitz.listen.tabelle[int(i + 1)].art == kArtF && laeufe[i].text != kPlatzhalter) {
             freie << laeufe[i].text;
         }
     }
@@ -175,23 +156,7 @@ void TFLueckentest::navigationFaerben()
 
 void TFLueckentest::BSchuelertestdateiSpeichernClick()
 {
-    if (ansichtWert != Ansicht::Schueler) {
-        r.warnung(u"Es ist kein Schülertest geöffnet: erst \"SchTestDateiDarstellen\" wählen."_s);
-        return;
-    }
-    ausgefuelltSchreiben();
-}
-
-bool TFLueckentest::ausgefuelltSchreiben()
-{
-    const auto aus = ausgefuelltErzeugen(*re1->document(), listen.tabelle);
-    const QString fehler = rtfDateiSpeichern(ordnerDatei(kAusgefuelltName), *aus);
-    if (!fehler.isEmpty()) {
-        r.fehler(fehler);
-        return false;
-    }
-    eintraegeGeaendert = false;
-    return true;
+    sitz.eintraegeSpeichern();
 }
 
 bool TFLueckentest::eingabeTaste(QKeyEvent *ev)
