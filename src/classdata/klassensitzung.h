@@ -5,10 +5,13 @@
 // die Sitzung und hoeren auf ihre Signale; die Sitzung kennt kein Fenster.
 
 #include "classdata/klasse.h"
+#include "classdata/klassenjournal.h"
 #include "classdata/klassenverwaltung.h"
 
 #include <QObject>
 
+#include <functional>
+#include <map>
 #include <memory>
 
 class Klassensperre;
@@ -57,8 +60,18 @@ public:
     // Loescht die Klassendatei nach Rueckfrage; danach ist keine Klasse offen.
     bool dateiLoeschen();
 
-    // Eine Ansicht hat die Klasse geaendert (Noten, Namen, Notenarten, ...).
-    void geaendertMelden();
+    // Eine Ansicht hat eine Eingabe bestaetigt (Noten, Namen, Notenarten, ...). Die Klasse, wie
+    // sie samt den offenen Eingaben der Ansichten jetzt zu sehen ist, steht danach im Journal auf
+    // der Platte. false: das Journal liess sich nicht schreiben (sofort gemeldet); die Eingabe ist
+    // dann nur im Speicher.
+    bool geaendertMelden();
+    // Eine Ansicht mit Eingaben, die erst spaeter in die Klasse kommen (eine offene Einzelliste,
+    // die Felder eines Schuelers), nennt hier, wie sie sie in eine Kopie der Klasse schreibt;
+    // das Journal haelt sie so mit fest. Ein leeres f nimmt die Ansicht wieder heraus.
+    void offeneEingabenSetzen(const QObject *ansicht, std::function<void(Klasse &)> f);
+    // Die Bytes der Klasse mit den offenen Eingaben, wie das Journal sie festhaelt.
+    QByteArray sichtbarerStand() const;
+    const Klassenjournal &journal() const { return journalSchreiber; }
     // Schreibt offene Eingaben aller Ansichten in die Klasse (vor Speichern und Wechseln).
     void eingabenAbschliessen() { emit eingabenUebernehmen(); }
 
@@ -77,7 +90,13 @@ signals:
     void eingabenUebernehmen();
 
 private:
-    void oeffnen(const QString &pfad, const QString &name);
+    void oeffnen(const QString &pfad, const QString &name,
+                 const JournalLesung *fortsetzen = nullptr);
+    // Nach dem Laden mit gehaltener Sperre: bietet die Eingaben eines liegen gebliebenen
+    // Journals an. true: neu ist jetzt der wiederhergestellte Stand, fortsetzen das Journal.
+    bool journalAnbieten(const QString &pfad, const QString &name, Klasse &neu,
+                         JournalLesung &fortsetzen);
+    void journalBeginnen(const JournalLesung *fortsetzen);
 
     Rueckfragen &r;
     std::unique_ptr<Klassensperre> sperre;
@@ -89,4 +108,7 @@ private:
     QString jahr;
     QString ordner;
     SortierOptionen sortierOptionen;
+    Klassenjournal journalSchreiber;
+    bool ohneJournalGemeldet = false;
+    std::map<const QObject *, std::function<void(Klasse &)>> offeneEingaben;
 };
