@@ -389,8 +389,10 @@ QString journalVerlustMeldung(const QString &klassenPfad, const JournalLesung &l
     if (!l.verworfeneBytes()) {
         return {};
     }
-    const QString vorher = u" Wiederhergestellt werden die "_s +
-                           QString::number(l.eintraege.size()) + u" Eingaben davor."_s;
+    const QString vorher = l.eintraege.size() == 1
+                               ? u" Wiederhergestellt wird die eine Eingabe davor."_s
+                               : u" Wiederhergestellt werden die "_s +
+                                     QString::number(l.eintraege.size()) + u" Eingaben davor."_s;
     if (l.unvollstaendig) {
         return u"Der letzte Eintrag im Journal "_s + pfad +
                u" ist unvollständig: das Programm wurde beendet, während er geschrieben wurde. "
