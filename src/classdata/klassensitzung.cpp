@@ -266,9 +266,13 @@ bool Klassensitzung::geaendertMelden()
     return gesichert;
 }
 
-void Klassensitzung::offeneEingabenSetzen(const QObject *ansicht, std::function<void(Klasse &)> f)
+void Klassensitzung::offeneEingabenSetzen(QObject *ansicht, std::function<void(Klasse &)> f)
 {
     if (f) {
+        if (!offeneEingaben.contains(ansicht)) {
+            connect(ansicht, &QObject::destroyed, this,
+                    [this, ansicht] { offeneEingaben.erase(ansicht); });
+        }
         offeneEingaben[ansicht] = std::move(f);
     } else {
         offeneEingaben.erase(ansicht);

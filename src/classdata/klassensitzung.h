@@ -68,7 +68,7 @@ public:
     // Eine Ansicht mit Eingaben, die erst spaeter in die Klasse kommen (eine offene Einzelliste,
     // die Felder eines Schuelers), nennt hier, wie sie sie in eine Kopie der Klasse schreibt;
     // das Journal haelt sie so mit fest. Ein leeres f nimmt die Ansicht wieder heraus.
-    void offeneEingabenSetzen(const QObject *ansicht, std::function<void(Klasse &)> f);
+    void offeneEingabenSetzen(QObject *ansicht, std::function<void(Klasse &)> f);
     // Die Bytes der Klasse mit den offenen Eingaben, wie das Journal sie festhaelt.
     QByteArray sichtbarerStand() const;
     const Klassenjournal &journal() const { return journalSchreiber; }

@@ -6,9 +6,17 @@
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 
+#include "classdata/klassenjournal.h"
+#include "journalprobe.h"
+
 #include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QThread>
+
 #include <QTest>
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -67,6 +75,7 @@ private slots:
     void journalWiederherstellen_data();
     void journalWiederherstellen();
     void journalNichtSchreibbar();
+    void journalUeberstehtSigkill();
 };
 
 void KlassensitzungTest::ladenSetztNameKuerzelUndOeffnet()
@@ -397,6 +406,77 @@ void KlassensitzungTest::journalNichtSchreibbar()
     QCOMPARE(u.r.meldungen().size(), 1);
     QVERIFY(u.r.meldungen()[0].startsWith(u"Die Eingabe ist nicht gesichert"_s));
     QVERIFY(u.s.geaendert());
+}
+
+// Der Treiber gibt Noten ein und wird zu einem zufaelligen Zeitpunkt mit SIGKILL beendet; danach
+// muss jede Eingabe, die er als bestaetigt gemeldet hat, wiederhergestellt werden (die eine, die
+// gerade geschrieben wurde, darf fehlen oder schon da sein). Laeufe: MIVO_ABBRUCHLAEUFE (200).
+void KlassensitzungTest::journalUeberstehtSigkill()
+{
+    const int laeufe = qEnvironmentVariableIsSet("MIVO_ABBRUCHLAEUFE")
+                           ? qEnvironmentVariableIntValue("MIVO_ABBRUCHLAEUFE")
+                           : 200;
+    const quint32 saat = qEnvironmentVariableIsSet("MIVO_ABBRUCHSAAT")
+                             ? quint32(qEnvironmentVariableIntValue("MIVO_ABBRUCHSAAT"))
+                             : QRandomGenerator::global()->generate();
+    QRandomGenerator zufall(saat);
+    Testordner ordner;
+    ordnerAnlegen(ordner.datei(u"2016-17"_s));
+    const QString datei = ordner.datei(u"2016-17/L-7a-Ph.DTA"_s);
+    SkriptRueckfragen still;
+    const Klasse anfang = journalprobeKlasse();
+    qint64 bestaetigtGesamt = 0;
+    int mitten = 0;
+    for (int lauf = 0; lauf < laeufe; ++lauf) {
+        QVERIFY(klassenlisteSchreiben(datei, anfang, still));
+        QFile::remove(journalPfad(datei));
+        QProcess treiber;
+        treiber.start(QStringLiteral(MIVO_JOURNALTREIBER),
+                      {ordner.pfad(), u"2016-17"_s, u"L-7a-Ph.DTA"_s, u"100000"_s});
+        QVERIFY(treiber.waitForStarted());
+        // Erst die erste Bestaetigung abwarten (der Start dauert unterschiedlich), dann eine
+        // zufaellige Zeit weiter eingeben lassen.
+        treiber.waitForReadyRead(5000);
+        QThread::usleep(zufall.bounded(30000));
+        ::kill(pid_t(treiber.processId()), SIGKILL);
+        QVERIFY(treiber.waitForFinished(5000));
+        const QList<QByteArray> zeilen = treiber.readAllStandardOutput().split('\n');
+        int bestaetigt = 0;
+        for (const QByteArray &z : zeilen) {
+            if (!z.isEmpty()) {
+                bestaetigt = z.toInt(); // eine abgeschnittene letzte Zeile zaehlt nicht mehr
+            }
+        }
+        QVERIFY2(treiber.exitStatus() == QProcess::CrashExit,
+                 qPrintable(u"Treiber endete selbst: "_s + QString::number(treiber.exitCode())));
+        Klasse erwartet = anfang;
+        for (int i = 1; i <= bestaetigt; ++i) {
+            journalprobeEingabe(erwartet, i);
+        }
+        Klasse mitNaechster = erwartet;
+        journalprobeEingabe(mitNaechster, bestaetigt + 1);
+
+        SkriptRueckfragen r;
+        r.antworte(Rueckfragen::Knopf::Ja);
+        Klassensitzung s{r};
+        s.setzeSchuljahr(ordner.pfad(), u"2016-17"_s);
+        QVERIFY(s.laden(u"L-7a-Ph.DTA"_s));
+        const QByteArray ist = *klasseAlsBytes(s.klasse);
+        const bool gleich = ist == *klasseAlsBytes(erwartet);
+        const bool naechsteSchon = !gleich && ist == *klasseAlsBytes(mitNaechster);
+        QVERIFY2(gleich || naechsteSchon,
+                 qPrintable(u"Lauf %1 (Saat %2): nach %3 bestaetigten Eingaben stimmt die "
+                            "wiederhergestellte Klasse nicht; Meldungen: %4"_s.arg(lauf)
+                                .arg(saat)
+                                .arg(bestaetigt)
+                                .arg(r.meldungen().join(u'|'))));
+        mitten += naechsteSchon ? 1 : 0;
+        bestaetigtGesamt += bestaetigt;
+        s.schliessen();
+    }
+    qInfo("%d Abbrueche, %lld bestaetigte Eingaben, keine verloren; %d mal war die gerade "
+          "geschriebene Eingabe schon da (Saat %u)",
+          laeufe, bestaetigtGesamt, mitten, saat);
 }
 
 QTEST_GUILESS_MAIN(KlassensitzungTest)
