@@ -182,12 +182,25 @@ bool Klassensitzung::speichern()
     if (sperre->pfad() != dateiPfad) {
         sperre->oeffnen(dateiPfad, r);
     }
+    const QByteArray neu = alsBytes(klasse);
+    if (const QString m = fassungSichern(dateiPfad, neu, QDateTime::currentDateTime());
+        !m.isEmpty()) {
+        r.warnung(m);
+    }
     if (!sperre->speichern(klasse, r)) {
         return false; // gemeldet oder abgelehnt; die Klasse bleibt offen und ungespeichert
     }
     istGeaendert = false;
     if (journalSchreiber.aktiv()) {
-        journalSchreiber.gespeichert(alsBytes(klasse));
+        // Erst in den Verlauf, dann wird das Journal entfernt.
+        const QList<Notenaenderung> aenderungen = journalAenderungen(journalLesen(dateiPfad));
+        if (const DateiFehler f = verlaufAnhaengen(dateiPfad, aenderungen); !f.ok()) {
+            r.warnung(u"Die Klasse ist gespeichert, aber der Notenverlauf "_s + f.pfad +
+                      u" lässt sich nicht fortschreiben ("_s + f.nummerText() + u"). "_s +
+                      QString::number(aenderungen.size()) +
+                      u" Notenänderungen fehlen deshalb im Verlauf."_s);
+        }
+        journalSchreiber.gespeichert(neu);
     }
     emit gespeichert();
     return true;
@@ -229,6 +242,13 @@ void Klassensitzung::schliessen()
 
 bool Klassensitzung::dateiLoeschen()
 {
+    // Die geloeschte Fassung bleibt als Sicherung; geloescht wird erst nach der Rueckfrage.
+    if (istOffen) {
+        if (const QString m = fassungSichern(dateiPfad, {}, QDateTime::currentDateTime());
+            !m.isEmpty()) {
+            r.warnung(m);
+        }
+    }
     if (!klassendateiLoeschen(klasse, istOffen, dateiPfad, r)) {
         return false;
     }
@@ -299,4 +319,44 @@ QByteArray Klassensitzung::sichtbarerStand() const
 void Klassensitzung::setzeSortierung(const SortierOptionen &s)
 {
     sortierOptionen = s;
+}
+
+QList<Sicherung> Klassensitzung::sicherungen() const
+{
+    return istOffen ? sicherungenAuflisten(dateiPfad) : QList<Sicherung>();
+}
+
+bool Klassensitzung::sicherungWiederherstellen(const QString &sicherungsPfad)
+{
+    if (!istOffen) {
+        return false;
+    }
+    Klasse k;
+    if (!klasseLadenAusDatei(sicherungsPfad, k, r)) {
+        return false;
+    }
+    klasse = std::move(k);
+    schuelerNr = 1;
+    sortieren();
+    geaendertMelden();
+    emit geoeffnet();
+    return true;
+}
+
+QList<Notenaenderung> Klassensitzung::verlauf() const
+{
+    QList<Notenaenderung> alle;
+    if (!istOffen) {
+        return alle;
+    }
+    alle = verlaufLesen(dateiPfad);
+    if (journalSchreiber.aktiv()) {
+        alle += journalAenderungen(journalLesen(dateiPfad));
+    }
+    // Neueste zuerst; gleiche Zeiten (Sekunden) in umgekehrter Folge des Eintragens.
+    std::reverse(alle.begin(), alle.end());
+    std::stable_sort(
+        alle.begin(), alle.end(),
+        [](const Notenaenderung &a, const Notenaenderung &b) { return a.zeit > b.zeit; });
+    return alle;
 }

@@ -6,6 +6,7 @@
 
 #include "classdata/klasse.h"
 #include "classdata/klassenjournal.h"
+#include "classdata/klassensicherung.h"
 #include "classdata/klassenverwaltung.h"
 
 #include <QObject>
@@ -57,8 +58,17 @@ public:
     // Laesst die Klasse ohne Rueckfrage fallen (nach der Speicherabfrage oder dem Loeschen) und
     // gibt ihre Sperre frei.
     void schliessen();
-    // Loescht die Klassendatei nach Rueckfrage; danach ist keine Klasse offen.
+    // Loescht die Klassendatei nach Rueckfrage; danach ist keine Klasse offen. Ihre Sicherungen
+    // (samt der geloeschten Fassung) und ihr Verlauf bleiben.
     bool dateiLoeschen();
+
+    // Die gespeicherten Fassungen der offenen Klasse, neueste zuerst.
+    QList<Sicherung> sicherungen() const;
+    // Eine Sicherung wird die offene, ungespeicherte Klasse (die bisherige wird beim naechsten
+    // Speichern selbst eine Sicherung). false: nicht lesbar (gemeldet), nichts geaendert.
+    bool sicherungWiederherstellen(const QString &sicherungsPfad);
+    // Die Notenaenderungen der offenen Klasse, gespeicherte und ungespeicherte, neueste zuerst.
+    QList<Notenaenderung> verlauf() const;
 
     // Eine Ansicht hat eine Eingabe bestaetigt (Noten, Namen, Notenarten, ...). Die Klasse, wie
     // sie samt den offenen Eingaben der Ansichten jetzt zu sehen ist, steht danach im Journal auf

@@ -76,6 +76,8 @@ private slots:
     void journalWiederherstellen();
     void journalNichtSchreibbar();
     void journalUeberstehtSigkill();
+    void sicherungenUndVerlauf_data();
+    void sicherungenUndVerlauf();
 };
 
 void KlassensitzungTest::ladenSetztNameKuerzelUndOeffnet()
@@ -406,6 +408,75 @@ void KlassensitzungTest::journalNichtSchreibbar()
     QCOMPARE(u.r.meldungen().size(), 1);
     QVERIFY(u.r.meldungen()[0].startsWith(u"Die Eingabe ist nicht gesichert"_s));
     QVERIFY(u.s.geaendert());
+}
+
+void KlassensitzungTest::sicherungenUndVerlauf_data()
+{
+    QTest::addColumn<bool>("sicherungsordnerSchreibbar");
+    QTest::newRow("Sicherungsordner schreibbar") << true;
+    // Liegt an der Stelle des Ordners eine Datei, wird trotzdem gespeichert, mit Meldung.
+    QTest::newRow("Sicherungsordner nicht anlegbar") << false;
+}
+
+void KlassensitzungTest::sicherungenUndVerlauf()
+{
+    QFETCH(bool, sicherungsordnerSchreibbar);
+    Umgebung u;
+    const QString ordner = u.ordner.datei(u"2016-17/Klassensicherung"_s);
+    if (!sicherungsordnerSchreibbar) {
+        u.ordner.schreibe(u"2016-17/Klassensicherung"_s, "keine Sicherung");
+    }
+    QVERIFY(u.s.laden(u"L-7a-Ph.DTA"_s));
+    u.s.klasse.datum(5, 0) = u"2016-09-12"_s;
+    u.s.klasse.erlaeuterung(5, 0) = u"Klassenarbeit"_s;
+    u.s.klasse.schueler(1).note(5, 0) = u"2"_s;
+    QVERIFY(u.s.geaendertMelden());
+    QVERIFY(u.s.speichern());
+    u.s.klasse.schueler(1).note(5, 0) = u"3-"_s;
+    QVERIFY(u.s.geaendertMelden());
+    QVERIFY(u.s.speichern());
+    QCOMPARE(u.nachnameInDatei(u"L-7a-Ph.DTA"_s), u"Alt"_s);
+
+    if (!sicherungsordnerSchreibbar) {
+        QVERIFY(u.s.sicherungen().isEmpty());
+        QVERIFY(u.r.meldungen().join(u'|').contains(u"konnte nicht im Ordner"_s));
+        QVERIFY(u.r.meldungen().join(u'|').contains(u"Notenverlauf"_s));
+        return;
+    }
+    QVERIFY(u.r.meldungen().isEmpty());
+    // Zwei ersetzte Fassungen: die ohne Note und die mit "2".
+    const QList<Sicherung> fassungen = u.s.sicherungen();
+    QCOMPARE(fassungen.size(), 2);
+    Klasse aelteste;
+    QVERIFY(klassenlisteLesen(fassungen.last().pfad, aelteste, u.r));
+    QCOMPARE(notenUnterschiede(u.s.klasse, aelteste), 1);
+    QCOMPARE(aelteste.schueler(1).note(5, 0), QString());
+
+    // Der Verlauf, neueste zuerst, mit alter und neuer Note und der Liste.
+    const QList<Notenaenderung> v = u.s.verlauf();
+    QCOMPARE(v.size(), 2);
+    QCOMPARE(v[0].alt, u"2"_s);
+    QCOMPARE(v[0].neu, u"3-"_s);
+    QCOMPARE(v[1].alt, QString());
+    QCOMPARE(v[1].neu, u"2"_s);
+    QCOMPARE(v[1].erlaeuterung, u"Klassenarbeit"_s);
+    QCOMPARE(v[1].datum, u"2016-09-12"_s);
+    QCOMPARE(v[1].nachname, u"Alt"_s);
+    QVERIFY(!v[0].rechner.isEmpty());
+
+    // Eine Sicherung wird die offene, ungespeicherte Klasse.
+    QVERIFY(u.s.sicherungWiederherstellen(fassungen.last().pfad));
+    QVERIFY(u.s.geaendert());
+    QCOMPARE(u.s.klasse.schueler(1).note(5, 0), QString());
+
+    // Geloescht wird die Klasse, ihre Fassungen und ihr Verlauf bleiben.
+    u.r.antworte(Rueckfragen::Knopf::Ja);
+    QVERIFY(u.s.dateiLoeschen());
+    QVERIFY(!QFile::exists(u.ordner.datei(u"2016-17/L-7a-Ph.DTA"_s)));
+    QCOMPARE(sicherungenAuflisten(u.ordner.datei(u"2016-17/L-7a-Ph.DTA"_s)).size(), 3);
+    QCOMPARE(verlaufLesen(u.ordner.datei(u"2016-17/L-7a-Ph.DTA"_s)).size(), 2);
+    // Weder Journal noch Sicherungen gelten als Klassen.
+    QCOMPARE(klassenDateienAuflisten(u.ordner.datei(u"2016-17/"_s)), QStringList());
 }
 
 // Der Treiber gibt Noten ein und wird zu einem zufaelligen Zeitpunkt mit SIGKILL beendet; danach
