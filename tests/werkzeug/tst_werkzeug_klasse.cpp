@@ -144,17 +144,18 @@ private slots:
             s.setzeSchuljahr(o.pfad(), u"2016-17"_s);
             QVERIFY(s.laden(u"L-7x-Ph.DTA"_s));
             s.klasse.erlaeuterung(5, 0) = u"Test „Brüche“"_s;
-            s.klasse.schueler(1).note(5, 0) = u"2"_s;
-            s.klasse.schueler(2).note(5, 0) = u"4"_s;
+            // Geladen ist die Klasse sortiert: Zorn vor Öztürk (Bytefolge).
+            QCOMPARE(s.klasse.schueler(2).nachname, u"Öztürk"_s);
+            s.klasse.schueler(2).note(5, 0) = u"2"_s;
+            s.klasse.schueler(1).note(5, 0) = u"4"_s;
             QVERIFY(s.geaendertMelden());
-            s.klasse.schueler(1).note(5, 0) = u"1-"_s;
+            s.klasse.schueler(2).note(5, 0) = u"1-"_s;
             QVERIFY(s.geaendertMelden());
             QVERIFY(s.speichern());
         }
         const Lauf alle = ausfuehren({u"verlauf"_s, pfad});
         QCOMPARE(alle.status, 0);
         QCOMPARE(QJsonDocument::fromJson(alle.aus.toUtf8()).array().size(), 3);
-        // Gespeichert ist die Klasse sortiert: Zorn vor Öztürk (Bytefolge).
         const Lauf einer = ausfuehren({u"verlauf"_s, pfad, u"--schueler"_s, u"2"_s});
         QCOMPARE(einer.status, 0);
         const QJsonArray a = QJsonDocument::fromJson(einer.aus.toUtf8()).array();
