@@ -24,20 +24,24 @@ SicherungsDialog::SicherungsDialog(const Klassensitzung &sitzung, QWidget *elter
     setObjectName(u"SicherungsDialog"_s);
     setWindowTitle(u"Klasse aus Sicherung wiederherstellen"_s);
     auto *senkrecht = new QVBoxLayout(this);
-    senkrecht->addWidget(new QLabel(
+    auto *hinweis = new QLabel(
         u"Gespeicherte Fassungen der Klasse "_s + sitzung.name() +
             u" (neueste zuerst). Die gewählte wird die geöffnete, noch nicht gespeicherte "
             "Klasse; die bisherige bleibt als Sicherung erhalten, sobald Sie speichern."_s,
-        this));
+        this);
+    hinweis->setWordWrap(true);
+    senkrecht->addWidget(hinweis);
     LBSicherungen = new QListWidget(this);
     LBSicherungen->setObjectName(u"LBSicherungen"_s);
     const QLocale de(QLocale::German);
     for (const Sicherung &f : fassungen) {
         const BytesErgebnis b = bytesLesen(f.pfad, 4 * kKlassenDateiGroesse);
         const std::optional<Klasse> gelesen = klasseAusBytes(b.bytes);
-        const QString unterschied = gelesen ? u"%1 Noten anders als die geöffnete Klasse"_s.arg(
-                                                  notenUnterschiede(sitzung.klasse, *gelesen))
-                                            : u"nicht lesbar"_s;
+        const int anders = gelesen ? notenUnterschiede(sitzung.klasse, *gelesen) : 0;
+        const QString unterschied = !gelesen ? u"nicht lesbar"_s
+                                    : anders == 1
+                                        ? u"1 Note anders als die geöffnete Klasse"_s
+                                        : u"%1 Noten anders als die geöffnete Klasse"_s.arg(anders);
         LBSicherungen->addItem(de.toString(f.zeit, u"dd.MM.yyyy   HH:mm:ss"_s) + u"   –   "_s +
                                unterschied);
     }
