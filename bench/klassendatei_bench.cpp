@@ -2,10 +2,16 @@
 #include "bench_hilfe.h"
 
 #include "classdata/klassendatei.h"
+#include "classdata/klassenjournal.h"
+#include "classdata/klassensitzung.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -76,8 +82,48 @@ void klassenAuflisten(benchmark::State &state)
     });
 }
 
+// Eine bestaetigte Eingabe (eine Note aendern, geaendertMelden: Stand der Klasse bilden,
+// Unterschied suchen, anhaengen, fsync) neben einem nackten dauerhaften Anhaengen derselben
+// Bytes (open, write, fsync, close).
+void eingabeInsJournal(benchmark::State &state)
+{
+    Testordner o;
+    SkriptRueckfragen r;
+    QDir().mkpath(o.datei(u"2016-17"_s));
+    klassenlisteSchreiben(o.datei(u"2016-17/L-7x-Ph.DTA"_s), volleKlasse(), r);
+    Klassensitzung s{r};
+    s.setzeSchuljahr(o.pfad(), u"2016-17"_s);
+    s.laden(u"L-7x-Ph.DTA"_s);
+    const QString journal = journalPfad(s.pfad());
+    int i = 0;
+    const auto eingabe = [&] {
+        ++i;
+        s.klasse.schueler(i % kMaxSchueler + 1).note(i % kNotenarten + 1, i % 10) =
+            (i / kMaxSchueler) % 2 ? u"1"_s : u"4-"_s;
+        if (!s.geaendertMelden()) {
+            state.SkipWithError("Journal nicht geschrieben");
+        }
+    };
+    // Groesse eines Eintrags (ohne den Kopf des ersten)
+    eingabe();
+    const qint64 nachErster = QFileInfo(journal).size();
+    eingabe();
+    const QByteArray gleicheBytes(QFileInfo(journal).size() - nachErster, 'x');
+    const QByteArray nackt = QFile::encodeName(o.datei(u"nackt"_s));
+    const double ea = bench::medianSekunden([&] {
+        const int fd = ::open(nackt.constData(), O_WRONLY | O_CREAT | O_APPEND, 0666);
+        benchmark::DoNotOptimize(
+            ::write(fd, gleicheBytes.constData(), size_t(gleicheBytes.size())));
+        ::fsync(fd);
+        ::close(fd);
+    });
+    bench::messen(state, ea, eingabe);
+    state.counters["bytes"] = double(gleicheBytes.size());
+}
+
 } // namespace
 
+BENCHMARK(eingabeInsJournal)->Unit(benchmark::kMicrosecond);
 BENCHMARK(klasseLaden)->Unit(benchmark::kMicrosecond);
 BENCHMARK(klasseSpeichern)->Unit(benchmark::kMicrosecond);
 BENCHMARK(klassenAuflisten)->Unit(benchmark::kMicrosecond);

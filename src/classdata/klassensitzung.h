@@ -5,10 +5,14 @@
 // die Sitzung und hoeren auf ihre Signale; die Sitzung kennt kein Fenster.
 
 #include "classdata/klasse.h"
+#include "classdata/klassenjournal.h"
+#include "classdata/klassensicherung.h"
 #include "classdata/klassenverwaltung.h"
 
 #include <QObject>
 
+#include <functional>
+#include <map>
 #include <memory>
 
 class Klassensperre;
@@ -54,11 +58,30 @@ public:
     // Laesst die Klasse ohne Rueckfrage fallen (nach der Speicherabfrage oder dem Loeschen) und
     // gibt ihre Sperre frei.
     void schliessen();
-    // Loescht die Klassendatei nach Rueckfrage; danach ist keine Klasse offen.
+    // Loescht die Klassendatei nach Rueckfrage; danach ist keine Klasse offen. Ihre Sicherungen
+    // (samt der geloeschten Fassung) und ihr Verlauf bleiben.
     bool dateiLoeschen();
 
-    // Eine Ansicht hat die Klasse geaendert (Noten, Namen, Notenarten, ...).
-    void geaendertMelden();
+    // Die gespeicherten Fassungen der offenen Klasse, neueste zuerst.
+    QList<Sicherung> sicherungen() const;
+    // Eine Sicherung wird die offene, ungespeicherte Klasse (die bisherige wird beim naechsten
+    // Speichern selbst eine Sicherung). false: nicht lesbar (gemeldet), nichts geaendert.
+    bool sicherungWiederherstellen(const QString &sicherungsPfad);
+    // Die Notenaenderungen der offenen Klasse, gespeicherte und ungespeicherte, neueste zuerst.
+    QList<Notenaenderung> verlauf() const;
+
+    // Eine Ansicht hat eine Eingabe bestaetigt (Noten, Namen, Notenarten, ...). Die Klasse, wie
+    // sie samt den offenen Eingaben der Ansichten jetzt zu sehen ist, steht danach im Journal auf
+    // der Platte. false: das Journal liess sich nicht schreiben (sofort gemeldet); die Eingabe ist
+    // dann nur im Speicher.
+    bool geaendertMelden();
+    // Eine Ansicht mit Eingaben, die erst spaeter in die Klasse kommen (eine offene Einzelliste,
+    // die Felder eines Schuelers), nennt hier, wie sie sie in eine Kopie der Klasse schreibt;
+    // das Journal haelt sie so mit fest. Ein leeres f nimmt die Ansicht wieder heraus.
+    void offeneEingabenSetzen(QObject *ansicht, std::function<void(Klasse &)> f);
+    // Die Bytes der Klasse mit den offenen Eingaben, wie das Journal sie festhaelt.
+    QByteArray sichtbarerStand() const;
+    const Klassenjournal &journal() const { return journalSchreiber; }
     // Schreibt offene Eingaben aller Ansichten in die Klasse (vor Speichern und Wechseln).
     void eingabenAbschliessen() { emit eingabenUebernehmen(); }
 
@@ -77,7 +100,13 @@ signals:
     void eingabenUebernehmen();
 
 private:
-    void oeffnen(const QString &pfad, const QString &name);
+    void oeffnen(const QString &pfad, const QString &name,
+                 const JournalLesung *fortsetzen = nullptr);
+    // Nach dem Laden mit gehaltener Sperre: bietet die Eingaben eines liegen gebliebenen
+    // Journals an. true: neu ist jetzt der wiederhergestellte Stand, fortsetzen das Journal.
+    bool journalAnbieten(const QString &pfad, const QString &name, Klasse &neu,
+                         JournalLesung &fortsetzen);
+    void journalBeginnen(const JournalLesung *fortsetzen);
 
     Rueckfragen &r;
     std::unique_ptr<Klassensperre> sperre;
@@ -89,4 +118,7 @@ private:
     QString jahr;
     QString ordner;
     SortierOptionen sortierOptionen;
+    Klassenjournal journalSchreiber;
+    bool ohneJournalGemeldet = false;
+    std::map<const QObject *, std::function<void(Klasse &)>> offeneEingaben;
 };

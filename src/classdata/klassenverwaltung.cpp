@@ -1,6 +1,7 @@
 #include "classdata/klassenverwaltung.h"
 
 #include "classdata/klassendatei.h"
+#include "classdata/klassensicherung.h"
 #include "classdata/namenszeichen.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
@@ -516,6 +517,11 @@ bool schuelerVerschieben(Klasse &klasse, int nr, const QString &quellPfad, const
     }
     const Klasse zielVorher = zielKlasse;
     zielKlasse.schueler(groesse + 1) = schueler;
+    // Die Zielklasse wird ersetzt: ihre bisherige Fassung bleibt als Sicherung.
+    if (const QString m = fassungSichern(zielPfad, {}, QDateTime::currentDateTime());
+        !m.isEmpty()) {
+        r.warnung(m);
+    }
     pauseVorNeuschreiben();
     if (!klassenlisteSchreiben(zielPfad, zielKlasse, r)) {
         return misslungen();

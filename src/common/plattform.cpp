@@ -288,6 +288,59 @@ DateiFehler dauerhaftSchreiben(const QString &pfad, const QByteArray &daten, boo
     return f;
 }
 
+int dauerhaftAnhaengen(const QString &pfad, const QByteArray &daten, qint64 laenge)
+{
+    Deskriptor d(
+        ::open(nativ(pfad).constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (d.fd < 0) {
+        return errno;
+    }
+    struct stat st
+    {
+    };
+    if (::fstat(d.fd, &st) != 0) {
+        return errno;
+    }
+    if (!S_ISREG(st.st_mode) || st.st_nlink > 1) {
+        return EINVAL;
+    }
+    if (st.st_size < laenge) {
+        return EIO; // die Datei ist kuerzer als gedacht: jemand anders hat sie veraendert
+    }
+    const auto zurueck = [&](int nummer) {
+        if (::ftruncate(d.fd, laenge) == 0) {
+            synchronisieren(d.fd);
+        }
+        return nummer;
+    };
+    qsizetype geschrieben = 0;
+    while (geschrieben < daten.size()) {
+        const ssize_t n = ::pwrite(d.fd, daten.constData() + geschrieben,
+                                   size_t(daten.size() - geschrieben), laenge + geschrieben);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return zurueck(n < 0 ? errno : EIO);
+        }
+        geschrieben += n;
+    }
+    const qint64 ende = laenge + daten.size();
+    if (st.st_size > ende && ::ftruncate(d.fd, ende) != 0) {
+        return zurueck(errno);
+    }
+    if (const int nummer = synchronisieren(d.fd)) {
+        return zurueck(nummer);
+    }
+    if (const int nummer = d.schliessen()) {
+        return nummer;
+    }
+    if (laenge == 0) {
+        ordnerSynchronisieren(QFileInfo(pfad).path());
+    }
+    return 0;
+}
+
 int dateiAnlegen(const QString &pfad, const QByteArray &daten, bool dauerhaft)
 {
     Deskriptor d(::open(nativ(pfad).constData(),

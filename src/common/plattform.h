@@ -58,6 +58,14 @@ BytesErgebnis ohneVerknuepfungLesen(const QString &pfad, qint64 grenze);
 DateiFehler dauerhaftSchreiben(const QString &pfad, const QByteArray &daten,
                                bool ordnerSynchron = true);
 
+// Haengt daten an die Datei pfad an, deren gueltiger Inhalt laenge Bytes lang ist, und gibt erst
+// 0 zurueck, wenn sie auf der Platte sind (fsync; bei laenge 0 wird die Datei angelegt und auch
+// der Ordner synchronisiert). Geschrieben wird an der Stelle laenge, nicht mit O_APPEND (das auf
+// dem Schulserver nicht verlaesslich ist): es darf nur einer schreiben, der die Datei sperrt.
+// Was hinter laenge steht (ein abgebrochenes Anhaengen), wird ersetzt; misslingt das Schreiben,
+// wird die Datei wieder auf laenge gekuerzt, so dass nie ein halber Zusatz stehen bleibt.
+int dauerhaftAnhaengen(const QString &pfad, const QByteArray &daten, qint64 laenge);
+
 // Legt eine neue Datei exklusiv an und schreibt daten hinein. Ohne dauerhaft keine Synchronisation
 // (fuer kleine Dateien, deren Verlust bei einem Stromausfall nur Warten kostet); mit dauerhaft
 // fsync, und bei einem Fehler wird die Datei wieder entfernt.

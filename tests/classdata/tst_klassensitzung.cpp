@@ -6,8 +6,17 @@
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 
+#include "classdata/klassenjournal.h"
+#include "journalprobe.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QThread>
+
 #include <QTest>
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +72,12 @@ private slots:
     void ohneKlasseKeineFrage();
     void zweiSitzungenDerselbenKlasse();
     void sperreFolgtDerOffenenKlasse();
+    void journalWiederherstellen_data();
+    void journalWiederherstellen();
+    void journalNichtSchreibbar();
+    void journalUeberstehtSigkill();
+    void sicherungenUndVerlauf_data();
+    void sicherungenUndVerlauf();
 };
 
 void KlassensitzungTest::ladenSetztNameKuerzelUndOeffnet()
@@ -255,6 +270,284 @@ void KlassensitzungTest::sperreFolgtDerOffenenKlasse()
     QVERIFY(anderswoGeoeffnet(u"L-8b-Ma.DTA"_s));
     u.s.schliessen();
     QVERIFY(!anderswoGeoeffnet(u"L-8b-Ma.DTA"_s));
+}
+
+void KlassensitzungTest::journalWiederherstellen_data()
+{
+    QTest::addColumn<QString>("schaden");
+    QTest::addColumn<QList<Rueckfragen::Knopf>>("antworten");
+    QTest::addColumn<QString>("oeffnen");
+    QTest::addColumn<int>("eingaben"); // wie viele der drei Eingaben danach zu sehen sind
+    QTest::addColumn<QString>("meldung");
+    using K = Rueckfragen::Knopf;
+    const QString d = u"L-7a-Ph.DTA"_s;
+
+    QTest::newRow("heil, Ja") << QString() << QList<K>{K::Ja} << d << 3 << QString();
+    QTest::newRow("Nein, dann doch nicht verwerfen")
+        << QString() << QList<K>{K::Nein, K::Nein} << d << 3 << QString();
+    QTest::newRow("Nein, verwerfen")
+        << QString() << QList<K>{K::Nein, K::Ja} << d << 0 << QString();
+    QTest::newRow("letzter Satz abgeschnitten")
+        << u"abschneiden"_s << QList<K>{K::Ja} << d << 2 << u"unvollständig"_s;
+    QTest::newRow("zweiter Satz beschaedigt")
+        << u"mitte"_s << QList<K>{K::Ja} << d << 1 << u"beschädigt"_s;
+    QTest::newRow("Kopf beschaedigt")
+        << u"kopf"_s << QList<K>{} << d << 0 << u"von Anfang an beschädigt"_s;
+    QTest::newRow("Journal einer anderen Klasse")
+        << u"fremd"_s << QList<K>{} << u"L-8b-Ma.DTA"_s << 0 << u"gehört zur Klasse L-7a-Ph.DTA"_s;
+    QTest::newRow("Klasse samt Journal umbenannt")
+        << u"umbenannt"_s << QList<K>{K::Ja} << u"L-7b-Ph.DTA"_s << 3 << QString();
+    QTest::newRow("andere Instanz haelt die Sperre")
+        << u"gesperrt"_s << QList<K>{} << d << 0 << u"bereits geöffnet"_s;
+}
+
+void KlassensitzungTest::journalWiederherstellen()
+{
+    QFETCH(QString, schaden);
+    QFETCH(QList<Rueckfragen::Knopf>, antworten);
+    QFETCH(QString, oeffnen);
+    QFETCH(int, eingaben);
+    QFETCH(QString, meldung);
+    Umgebung u;
+    SkriptRueckfragen still;
+    klassenlisteSchreiben(u.ordner.datei(u"2016-17/L-8b-Ma.DTA"_s), beispielKlasse(u"B"_s), still);
+    {
+        // Drei bestaetigte Eingaben, dann endet das Programm ohne Speichern.
+        SkriptRueckfragen r1;
+        Klassensitzung erste{r1};
+        erste.setzeSchuljahr(u.ordner.pfad(), u"2016-17"_s);
+        QVERIFY(erste.laden(u"L-7a-Ph.DTA"_s));
+        erste.klasse.schueler(1).note(5, 0) = u"1"_s;
+        QVERIFY(erste.geaendertMelden());
+        erste.klasse.schueler(1).note(5, 1) = u"2-"_s;
+        QVERIFY(erste.geaendertMelden());
+        erste.klasse.schueler(1).nachname = u"Neu"_s;
+        QVERIFY(erste.geaendertMelden());
+        QVERIFY(r1.protokoll.isEmpty());
+    }
+    const QString journal = u.ordner.datei(u"2016-17/L-7a-Ph.DTA.journal"_s);
+    QByteArray j = dateiInhalt(journal);
+    QVERIFY(j.size() > kKlassenDateiGroesse);
+    if (schaden == u"abschneiden"_s) {
+        dateiSchreiben(journal, j.chopped(3));
+    } else if (schaden == u"mitte"_s) {
+        const qsizetype zweiter = j.indexOf("MJE", j.indexOf("MJE") + 1);
+        j[zweiter + 12] = char(j[zweiter + 12] ^ 0x55);
+        dateiSchreiben(journal, j);
+    } else if (schaden == u"kopf"_s) {
+        j[40] = char(j[40] ^ 0x55);
+        dateiSchreiben(journal, j);
+    } else if (schaden == u"fremd"_s) {
+        QVERIFY(QFile::rename(journal, u.ordner.datei(u"2016-17/L-8b-Ma.DTA.journal"_s)));
+    } else if (schaden == u"umbenannt"_s) {
+        QVERIFY(QFile::rename(u.ordner.datei(u"2016-17/L-7a-Ph.DTA"_s),
+                              u.ordner.datei(u"2016-17/L-7b-Ph.DTA"_s)));
+        QVERIFY(QFile::rename(journal, u.ordner.datei(u"2016-17/L-7b-Ph.DTA.journal"_s)));
+    }
+    SkriptRueckfragen rAndere;
+    Klassensitzung andere{rAndere};
+    if (schaden == u"gesperrt"_s) {
+        andere.setzeSchuljahr(u.ordner.pfad(), u"2016-17"_s);
+        QVERIFY(andere.laden(oeffnen));
+        rAndere.leeren();
+    }
+
+    for (const Rueckfragen::Knopf k : antworten) {
+        u.r.antworte(k);
+    }
+    QVERIFY(u.s.laden(oeffnen)); // das Oeffnen wird nie verhindert
+    QCOMPARE(u.r.unbeantwortet, 0);
+    QCOMPARE(u.r.fragen().size(), antworten.size());
+    if (!antworten.isEmpty()) {
+        QVERIFY2(u.r.fragen().first().contains(u" ungespeicherte Eingabe"_s),
+                 qPrintable(u.r.fragen().first()));
+        QVERIFY(u.r.fragen().first().endsWith(u"Uhr). Wiederherstellen?"_s));
+    }
+    const QString alles = u.r.protokoll.isEmpty()
+                              ? QString()
+                              : u.r.fragen().join(u'|') + u'|' + u.r.meldungen().join(u'|');
+    if (meldung.isEmpty()) {
+        QVERIFY2(u.r.meldungen().isEmpty(), qPrintable(u.r.meldungen().join(u'|')));
+    } else {
+        QVERIFY2(alles.contains(meldung), qPrintable(alles));
+    }
+    const Schueler &s1 = u.s.klasse.schueler(1);
+    if (oeffnen == u"L-8b-Ma.DTA"_s) {
+        QCOMPARE(s1.nachname, u"B"_s);
+    } else {
+        QCOMPARE(s1.note(5, 0), eingaben >= 1 ? u"1"_s : QString());
+        QCOMPARE(s1.note(5, 1), eingaben >= 2 ? u"2-"_s : QString());
+        QCOMPARE(s1.nachname, eingaben >= 3 ? u"Neu"_s : u"Alt"_s);
+    }
+    QCOMPARE(u.s.geaendert(), eingaben > 0);
+    // Wiederhergestellt ist die Klasse ungespeichert; Speichern nimmt das Journal in die Datei.
+    if (eingaben > 0) {
+        QCOMPARE(u.nachnameInDatei(oeffnen), u"Alt"_s);
+        QVERIFY(u.s.speichern());
+        QCOMPARE(u.nachnameInDatei(oeffnen), eingaben >= 3 ? u"Neu"_s : u"Alt"_s);
+        QVERIFY(!QFile::exists(u.ordner.datei(u"2016-17/"_s + oeffnen + u".journal"_s)));
+    }
+    if (schaden == u"gesperrt"_s) {
+        QVERIFY(QFile::exists(journal)); // gehoert der Instanz mit der Sperre
+    }
+    if (schaden == u"kopf"_s || schaden == u"fremd"_s) {
+        // Nicht uebernommen, aber auch nicht verloren: es liegt im Sicherungsordner.
+        QCOMPARE(QDir(u.ordner.datei(u"2016-17/Klassensicherung"_s)).entryList(QDir::Files).size(),
+                 1);
+    }
+}
+
+void KlassensitzungTest::journalNichtSchreibbar()
+{
+    Umgebung u;
+    QVERIFY(u.s.laden(u"L-7a-Ph.DTA"_s));
+    // An der Stelle des Journals liegt ein Ordner.
+    ordnerAnlegen(u.ordner.datei(u"2016-17/L-7a-Ph.DTA.journal/"_s));
+    u.s.klasse.schueler(1).note(5, 0) = u"3"_s;
+    QVERIFY(!u.s.geaendertMelden());
+    QCOMPARE(u.r.meldungen().size(), 1);
+    QVERIFY(u.r.meldungen()[0].startsWith(u"Die Eingabe ist nicht gesichert"_s));
+    QVERIFY(u.s.geaendert());
+}
+
+void KlassensitzungTest::sicherungenUndVerlauf_data()
+{
+    QTest::addColumn<bool>("sicherungsordnerSchreibbar");
+    QTest::newRow("Sicherungsordner schreibbar") << true;
+    // Liegt an der Stelle des Ordners eine Datei, wird trotzdem gespeichert, mit Meldung.
+    QTest::newRow("Sicherungsordner nicht anlegbar") << false;
+}
+
+void KlassensitzungTest::sicherungenUndVerlauf()
+{
+    QFETCH(bool, sicherungsordnerSchreibbar);
+    Umgebung u;
+    const QString ordner = u.ordner.datei(u"2016-17/Klassensicherung"_s);
+    if (!sicherungsordnerSchreibbar) {
+        u.ordner.schreibe(u"2016-17/Klassensicherung"_s, "keine Sicherung");
+    }
+    QVERIFY(u.s.laden(u"L-7a-Ph.DTA"_s));
+    u.s.klasse.datum(5, 0) = u"2016-09-12"_s;
+    u.s.klasse.erlaeuterung(5, 0) = u"Klassenarbeit"_s;
+    u.s.klasse.schueler(1).note(5, 0) = u"2"_s;
+    QVERIFY(u.s.geaendertMelden());
+    QVERIFY(u.s.speichern());
+    u.s.klasse.schueler(1).note(5, 0) = u"3-"_s;
+    QVERIFY(u.s.geaendertMelden());
+    QVERIFY(u.s.speichern());
+    QCOMPARE(u.nachnameInDatei(u"L-7a-Ph.DTA"_s), u"Alt"_s);
+
+    if (!sicherungsordnerSchreibbar) {
+        QVERIFY(u.s.sicherungen().isEmpty());
+        QVERIFY(u.r.meldungen().join(u'|').contains(u"konnte nicht im Ordner"_s));
+        QVERIFY(u.r.meldungen().join(u'|').contains(u"Notenverlauf"_s));
+        return;
+    }
+    QVERIFY(u.r.meldungen().isEmpty());
+    // Zwei ersetzte Fassungen: die ohne Note und die mit "2".
+    const QList<Sicherung> fassungen = u.s.sicherungen();
+    QCOMPARE(fassungen.size(), 2);
+    Klasse aelteste;
+    QVERIFY(klassenlisteLesen(fassungen.last().pfad, aelteste, u.r));
+    QCOMPARE(notenUnterschiede(u.s.klasse, aelteste), 1);
+    QCOMPARE(aelteste.schueler(1).note(5, 0), QString());
+
+    // Der Verlauf, neueste zuerst, mit alter und neuer Note und der Liste.
+    const QList<Notenaenderung> v = u.s.verlauf();
+    QCOMPARE(v.size(), 2);
+    QCOMPARE(v[0].alt, u"2"_s);
+    QCOMPARE(v[0].neu, u"3-"_s);
+    QCOMPARE(v[1].alt, QString());
+    QCOMPARE(v[1].neu, u"2"_s);
+    QCOMPARE(v[1].erlaeuterung, u"Klassenarbeit"_s);
+    QCOMPARE(v[1].datum, u"2016-09-12"_s);
+    QCOMPARE(v[1].nachname, u"Alt"_s);
+    QVERIFY(!v[0].rechner.isEmpty());
+
+    // Eine Sicherung wird die offene, ungespeicherte Klasse.
+    QVERIFY(u.s.sicherungWiederherstellen(fassungen.last().pfad));
+    QVERIFY(u.s.geaendert());
+    QCOMPARE(u.s.klasse.schueler(1).note(5, 0), QString());
+
+    // Geloescht wird die Klasse, ihre Fassungen und ihr Verlauf bleiben.
+    u.r.antworte(Rueckfragen::Knopf::Ja);
+    QVERIFY(u.s.dateiLoeschen());
+    QVERIFY(!QFile::exists(u.ordner.datei(u"2016-17/L-7a-Ph.DTA"_s)));
+    QCOMPARE(sicherungenAuflisten(u.ordner.datei(u"2016-17/L-7a-Ph.DTA"_s)).size(), 3);
+    QCOMPARE(verlaufLesen(u.ordner.datei(u"2016-17/L-7a-Ph.DTA"_s)).size(), 2);
+    // Weder Journal noch Sicherungen gelten als Klassen.
+    QCOMPARE(klassenDateienAuflisten(u.ordner.datei(u"2016-17/"_s)), QStringList());
+}
+
+// Der Treiber gibt Noten ein und wird zu einem zufaelligen Zeitpunkt mit SIGKILL beendet; danach
+// muss jede Eingabe, die er als bestaetigt gemeldet hat, wiederhergestellt werden (die eine, die
+// gerade geschrieben wurde, darf fehlen oder schon da sein). Laeufe: MIVO_ABBRUCHLAEUFE (200).
+void KlassensitzungTest::journalUeberstehtSigkill()
+{
+    const int laeufe = qEnvironmentVariableIsSet("MIVO_ABBRUCHLAEUFE")
+                           ? qEnvironmentVariableIntValue("MIVO_ABBRUCHLAEUFE")
+                           : 200;
+    const quint32 saat = qEnvironmentVariableIsSet("MIVO_ABBRUCHSAAT")
+                             ? quint32(qEnvironmentVariableIntValue("MIVO_ABBRUCHSAAT"))
+                             : QRandomGenerator::global()->generate();
+    QRandomGenerator zufall(saat);
+    Testordner ordner;
+    ordnerAnlegen(ordner.datei(u"2016-17"_s));
+    const QString datei = ordner.datei(u"2016-17/L-7a-Ph.DTA"_s);
+    SkriptRueckfragen still;
+    const Klasse anfang = journalprobeKlasse();
+    qint64 bestaetigtGesamt = 0;
+    int mitten = 0;
+    for (int lauf = 0; lauf < laeufe; ++lauf) {
+        QVERIFY(klassenlisteSchreiben(datei, anfang, still));
+        QFile::remove(journalPfad(datei));
+        QProcess treiber;
+        treiber.start(QStringLiteral(MIVO_JOURNALTREIBER),
+                      {ordner.pfad(), u"2016-17"_s, u"L-7a-Ph.DTA"_s, u"100000"_s});
+        QVERIFY(treiber.waitForStarted());
+        // Erst die erste Bestaetigung abwarten (der Start dauert unterschiedlich), dann eine
+        // zufaellige Zeit weiter eingeben lassen.
+        treiber.waitForReadyRead(5000);
+        QThread::usleep(zufall.bounded(30000));
+        ::kill(pid_t(treiber.processId()), SIGKILL);
+        QVERIFY(treiber.waitForFinished(5000));
+        const QList<QByteArray> zeilen = treiber.readAllStandardOutput().split('\n');
+        int bestaetigt = 0;
+        for (const QByteArray &z : zeilen) {
+            if (!z.isEmpty()) {
+                bestaetigt = z.toInt(); // eine abgeschnittene letzte Zeile zaehlt nicht mehr
+            }
+        }
+        QVERIFY2(treiber.exitStatus() == QProcess::CrashExit,
+                 qPrintable(u"Treiber endete selbst: "_s + QString::number(treiber.exitCode())));
+        Klasse erwartet = anfang;
+        for (int i = 1; i <= bestaetigt; ++i) {
+            journalprobeEingabe(erwartet, i);
+        }
+        Klasse mitNaechster = erwartet;
+        journalprobeEingabe(mitNaechster, bestaetigt + 1);
+
+        SkriptRueckfragen r;
+        r.antworte(Rueckfragen::Knopf::Ja);
+        Klassensitzung s{r};
+        s.setzeSchuljahr(ordner.pfad(), u"2016-17"_s);
+        QVERIFY(s.laden(u"L-7a-Ph.DTA"_s));
+        const QByteArray ist = *klasseAlsBytes(s.klasse);
+        const bool gleich = ist == *klasseAlsBytes(erwartet);
+        const bool naechsteSchon = !gleich && ist == *klasseAlsBytes(mitNaechster);
+        QVERIFY2(gleich || naechsteSchon,
+                 qPrintable(u"Lauf %1 (Saat %2): nach %3 bestaetigten Eingaben stimmt die "
+                            "wiederhergestellte Klasse nicht; Meldungen: %4"_s.arg(lauf)
+                                .arg(saat)
+                                .arg(bestaetigt)
+                                .arg(r.meldungen().join(u'|'))));
+        mitten += naechsteSchon ? 1 : 0;
+        bestaetigtGesamt += bestaetigt;
+        s.schliessen();
+    }
+    qInfo("%d Abbrueche, %lld bestaetigte Eingaben, keine verloren; %d mal war die gerade "
+          "geschriebene Eingabe schon da (Saat %u)",
+          laeufe, bestaetigtGesamt, mitten, saat);
 }
 
 QTEST_GUILESS_MAIN(KlassensitzungTest)

@@ -1,5 +1,7 @@
 // mivo-werkzeug klasse: JSON-Ausgabe, wie das Programm die Klasse laedt.
 #include "classdata/klassendatei.h"
+#include "classdata/klassensitzung.h"
+#include "common/ordner.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 #include "werkzeug/werkzeug.h"
@@ -95,7 +97,8 @@ private slots:
         for (auto &&eintrag : schueler) {
             QJsonObject s = eintrag.toObject();
             QVERIFY(!s.value(u"gesamt"_s).toString().isEmpty());
-            for (const QString &feld : {u"schnitt"_s, u"gesamt"_s, u"punkte"_s, u"eNote"_s, u"gNote"_s}) {
+            for (const QString &feld :
+                 {u"schnitt"_s, u"gesamt"_s, u"punkte"_s, u"eNote"_s, u"gNote"_s}) {
                 s.remove(feld);
             }
             eintrag = s;
@@ -121,6 +124,51 @@ private slots:
         QVERIFY(l.aus.isEmpty());
         QCOMPARE(l.fehler,
                  u"Die Datei "_s + o.datei(u"kaputt.DTA"_s) + u"  kann nicht gelesen werden!\n"_s);
+    }
+
+    // Der Notenverlauf, wie ihn das Speichern schreibt, als JSON; mit --schueler nur einer.
+    void verlauf()
+    {
+        Testordner o;
+        SkriptRueckfragen r;
+        QVERIFY(ordnerAnlegen(o.datei(u"2016-17"_s)));
+        Klasse k;
+        k.schueler(1).nachname = u"Öztürk"_s;
+        k.schueler(1).vorname = u"Can"_s;
+        k.schueler(2).nachname = u"Zorn"_s;
+        k.schueler(2).vorname = u"Ida"_s;
+        const QString pfad = o.datei(u"2016-17/L-7x-Ph.DTA"_s);
+        QVERIFY(klassenlisteSchreiben(pfad, k, r));
+        {
+            Klassensitzung s{r};
+            s.setzeSchuljahr(o.pfad(), u"2016-17"_s);
+            QVERIFY(s.laden(u"L-7x-Ph.DTA"_s));
+            s.klasse.erlaeuterung(5, 0) = u"Test „Brüche“"_s;
+            // Geladen ist die Klasse sortiert: Zorn vor Öztürk (Bytefolge).
+            QCOMPARE(s.klasse.schueler(2).nachname, u"Öztürk"_s);
+            s.klasse.schueler(2).note(5, 0) = u"2"_s;
+            s.klasse.schueler(1).note(5, 0) = u"4"_s;
+            QVERIFY(s.geaendertMelden());
+            s.klasse.schueler(2).note(5, 0) = u"1-"_s;
+            QVERIFY(s.geaendertMelden());
+            QVERIFY(s.speichern());
+        }
+        const Lauf alle = ausfuehren({u"verlauf"_s, pfad});
+        QCOMPARE(alle.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(alle.aus.toUtf8()).array().size(), 3);
+        const Lauf einer = ausfuehren({u"verlauf"_s, pfad, u"--schueler"_s, u"2"_s});
+        QCOMPARE(einer.status, 0);
+        const QJsonArray a = QJsonDocument::fromJson(einer.aus.toUtf8()).array();
+        QCOMPARE(a.size(), 2);
+        const QJsonObject neueste = a[0].toObject();
+        QCOMPARE(neueste.value(u"nachname"_s).toString(), u"Öztürk"_s);
+        QCOMPARE(neueste.value(u"alt"_s).toString(), u"2"_s);
+        QCOMPARE(neueste.value(u"neu"_s).toString(), u"1-"_s);
+        QCOMPARE(neueste.value(u"notenart"_s).toInt(), 5);
+        QCOMPARE(neueste.value(u"liste"_s).toInt(), 1);
+        QCOMPARE(neueste.value(u"erlaeuterung"_s).toString(), u"Test „Brüche“"_s);
+        QCOMPARE(a[1].toObject().value(u"alt"_s).toString(), QString());
+        QCOMPARE(ausfuehren({u"verlauf"_s, pfad, u"--schueler"_s, u"3"_s}).status, 2);
     }
 
     void falscherAufruf()

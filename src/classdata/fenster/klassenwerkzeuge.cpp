@@ -1,6 +1,7 @@
 #include "classdata/fenster/klassenwerkzeuge.h"
 
 #include "app/konfiguration.h"
+#include "classdata/fenster/sicherung_dialoge.h"
 #include "classdata/klassenexport.h"
 #include "classdata/klassensitzung.h"
 #include "common/rueckfragen.h"
@@ -47,6 +48,44 @@ Klassenwerkzeuge::Klassenwerkzeuge(Klassensitzung &sitzung, const Einstellungen 
             &Klassenwerkzeuge::ausgabeUeberTextprogramm);
     Drucken1 = aktion(u"Drucken1"_s, u"Schnelldruck der sichtbaren Notentabelle"_s);
     connect(Drucken1, &QAction::triggered, this, &Klassenwerkzeuge::schnelldruck);
+    KlasseausSicherung1 =
+        aktion(u"KlasseausSicherung1"_s, u"Klasse aus Sicherung wiederherstellen…"_s);
+    connect(KlasseausSicherung1, &QAction::triggered, this,
+            &Klassenwerkzeuge::sicherungWiederherstellen);
+    Verlauf1 = aktion(u"Verlauf1"_s, u"Verlauf"_s);
+    connect(Verlauf1, &QAction::triggered, this, &Klassenwerkzeuge::verlaufZeigen);
+}
+
+void Klassenwerkzeuge::sicherungWiederherstellen()
+{
+    if (!s.offen()) {
+        emit klassenlisteGewuenscht();
+        return;
+    }
+    s.eingabenAbschliessen();
+    if (s.sicherungen().isEmpty()) {
+        r.information(u"Für die Klasse "_s + s.name() +
+                      u" gibt es noch keine gespeicherte frühere Fassung. Eine entsteht mit jedem "
+                      "Speichern."_s);
+        return;
+    }
+    SicherungsDialog d(s, qobject_cast<QWidget *>(parent()));
+    if (d.exec() == QDialog::Accepted && !d.gewaehlt().isEmpty()) {
+        s.sicherungWiederherstellen(d.gewaehlt());
+    }
+}
+
+void Klassenwerkzeuge::verlaufZeigen()
+{
+    if (!s.offen()) {
+        emit klassenlisteGewuenscht();
+        return;
+    }
+    s.eingabenAbschliessen();
+    const VerlaufStart start = verlaufStart ? verlaufStart() : VerlaufStart{};
+    VerlaufDialog d(s, r, start.schuelerNr, start.art, start.slot,
+                    qobject_cast<QWidget *>(parent()));
+    d.exec();
 }
 
 QAction *Klassenwerkzeuge::aktion(const QString &name, const QString &text)

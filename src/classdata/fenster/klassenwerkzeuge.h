@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QAction;
 class Klassensitzung;
 struct Einstellungen;
@@ -31,6 +33,18 @@ public:
     void ausgabeUeberTextprogramm();
     void klasseLoeschen();
     void klassendatenExportieren();
+    // "Klasse aus Sicherung wiederherstellen…": Fassung waehlen, sie wird die offene Klasse.
+    void sicherungWiederherstellen();
+    // "Verlauf": die Notenaenderungen, beginnend mit dem, was verlaufStart nennt.
+    void verlaufZeigen();
+    // Womit der Verlauf beginnt: Schuelernummer (> 0) oder Notenart und Slot; vom Fenster gesetzt.
+    struct VerlaufStart
+    {
+        int schuelerNr = 0;
+        int art = 0;
+        int slot = 0;
+    };
+    std::function<VerlaufStart()> verlaufStart;
 
     // Die Aktionen (objectName = Name des Menuebefehls).
     QAction *NeueKlasse1 = nullptr;
@@ -41,6 +55,8 @@ public:
     QAction *Klasselschen1 = nullptr;
     QAction *AusgabeinDatei1 = nullptr;
     QAction *Drucken1 = nullptr;
+    QAction *KlasseausSicherung1 = nullptr;
+    QAction *Verlauf1 = nullptr;
 
 signals:
     void neueKlasseGewuenscht();

@@ -42,7 +42,13 @@ TFZensurenbearbeitung::TFZensurenbearbeitung(Einstellungen &einstellungen, Rueck
     werkzeuge = new Klassenwerkzeuge(sitzung, einstellungen, r, uhr, this);
 }
 
-TFZensurenbearbeitung::~TFZensurenbearbeitung() = default;
+TFZensurenbearbeitung::~TFZensurenbearbeitung()
+{
+    // Die Unteransichten melden Fokuswechsel (ein verlassenes Feld) der Sitzung; sie gehen vor
+    // ihr, nicht erst mit den Kindern des Fensters nach ihr.
+    delete einzelschueler;
+    delete einzelliste;
+}
 
 void TFZensurenbearbeitung::aufbauen()
 {

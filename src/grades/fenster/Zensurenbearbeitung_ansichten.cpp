@@ -216,6 +216,19 @@ void TFZensurenbearbeitung::menueAufbauen()
     disconnect(w.Klasselschen1, nullptr, &w, nullptr);
     connect(w.Klasselschen1, &QAction::triggered, this, &TFZensurenbearbeitung::klasseLoeschen);
     klassenMenue->addAction(w.Klasselschen1);
+    klassenMenue->addSeparator();
+    klassenMenue->addAction(w.KlasseausSicherung1);
+    klassenMenue->addAction(w.Verlauf1);
+    w.verlaufStart = [this] {
+        Klassenwerkzeuge::VerlaufStart start;
+        if (einzelschueler->offen()) {
+            start.schuelerNr = sitzung.schuelerNr;
+        } else if (einzelliste->offen() && einzelliste->liste) {
+            start.art = einzelliste->liste->art;
+            start.slot = einzelliste->liste->slot;
+        }
+        return start;
+    };
 
     QMenu *notenMenue = menuBar()->addMenu(u"Notenbearbeitung"_s);
     QAction *auswahl =
@@ -283,12 +296,12 @@ void TFZensurenbearbeitung::menueAufbauen()
     connect(beenden, &QAction::triggered, this, [this] { close(); });
 
     // Export und Loeschen sagen ohne Klasse selbst, was zu tun ist.
-    klassenAktionen = {w.AusgabeinDatei1, w.Drucken1, listeVerschieben};
+    klassenAktionen = {w.AusgabeinDatei1, w.Drucken1, listeVerschieben, w.Verlauf1};
     tabellenAktionen = {w.NeueKlasse1,     oeffnen,
                         Nameneingabe1,     namenLoeschen,
                         namenAendern,      verschieben,
                         w.Zufallsgruppen1, w.KlasseinneuesSchuljahrversetzen1,
                         auswahl,           w.Klassendatenexportieren1,
-                        w.Klasselschen1};
+                        w.Klasselschen1,   w.KlasseausSicherung1};
     testAktionenListe = testAktionen;
 }

@@ -129,6 +129,7 @@ void EinzellistenAnsicht::listeWaehlen(int slot)
     liste = einzellisteOeffnen(s.klasse, art, slot, uhr);
     if (testnotenModus) {
         benotungsZenInEinzelliste(s.klasse, *liste, testErgebnisse);
+        s.geaendertMelden();
     }
     listeAnzeigen();
     LBZenHinweise->hide();
@@ -229,11 +230,15 @@ bool EinzellistenAnsicht::zelleUebernehmen(PruefGitter *gitter, int zeile, int s
         r.piep();
         return false;
     }
+    const bool neu = liste->noten[nr - 1] != z->zensur;
     liste->noten[nr - 1] = z->zensur;
     gitter->zelle(zeile, 4, z->punkte, true);
     gitter->zelle(zeile, 5, z->zensur, true);
     gitter->zelle(zeile, 6, z->gNote);
     ausgabeKlassenSpiegel();
+    if (neu) {
+        s.geaendertMelden();
+    }
     return true;
 }
 
@@ -493,7 +498,11 @@ bool EinzellistenAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
         datumFalsch = !datumEingabeOk(EZenDatum->text(), r);
         if (datumFalsch) {
             QTimer::singleShot(0, EZenDatum, [this] { EZenDatum->setFocus(); });
+        } else {
+            s.geaendertMelden();
         }
+    } else if (objekt == EZenHinweise && ereignis->type() == QEvent::FocusOut && liste) {
+        s.geaendertMelden();
     } else if (objekt == EZenHinweise && ereignis->type() == QEvent::FocusIn) {
         if (EZenHinweise->text() == u"neu"_s) {
             EZenHinweise->clear();

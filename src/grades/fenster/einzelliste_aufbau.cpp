@@ -200,4 +200,16 @@ EinzellistenAnsicht::EinzellistenAnsicht(Klassensitzung &sitzung, Rueckfragen &r
             SGEinzellisteRechts->setCurrentCell(kKopf, SGEinzellisteLinks->currentColumn());
         }
     });
+    // Das Journal haelt die offene Liste fest, wie sie zu sehen ist (erst OK schreibt sie in die
+    // Klasse); eine zum Loeschen vorgemerkte Liste gilt erst mit OK.
+    s.offeneEingabenSetzen(this, [this](Klasse &k) {
+        if (!liste || liste->geloescht || liste->noten.size() > klassenGroesse(k)) {
+            return;
+        }
+        Einzelliste l = *liste;
+        if (datumFalsch) {
+            l.datum = k.datum(l.art, l.slot);
+        }
+        einzellistenDaten_nach_suk(k, l);
+    });
 }

@@ -164,6 +164,14 @@ EinzelschuelerAnsicht::EinzelschuelerAnsicht(Klassensitzung &sitzung, Rueckfrage
     knopf(u"BOKSchueler"_s, u"Ok (Einzelschüleransicht beenden)"_s, [this] { BOKSchuelerClick(); });
     knopf(u"BAbbrechenSchueler"_s, u"Abbrechen"_s, [this] { BAbbrechenSchuelerClick(); });
     senkrecht->addLayout(knoepfe);
+    // Getippte Personendaten kommen erst beim Weiterschalten in die Klasse; das Journal haelt sie
+    // schon beim Verlassen eines Feldes fest (nur dann: sonst zeigen die Felder mitunter noch
+    // einen Schueler, der eben geloescht oder verschoben wurde).
+    s.offeneEingabenSetzen(this, [this](Klasse &k) {
+        if (feldVerlassen && s.schuelerNr >= 1 && s.schuelerNr <= kMaxSchueler) {
+            schDatenNachSuk(k, s.schuelerNr, felder());
+        }
+    });
 }
 
 bool EinzelschuelerAnsicht::offen() const
@@ -385,6 +393,7 @@ bool EinzelschuelerAnsicht::BNeuenSchuelerClick()
     s.schuelerNr = neu;
     ladeSchueler(s.schuelerNr);
     ladeNoten(s.schuelerNr);
+    s.geaendertMelden();
     EVorname->setFocus();
     return true;
 }
@@ -405,6 +414,13 @@ void EinzelschuelerAnsicht::BSchuelerLoeschenClick()
     s.schuelerNr = std::min(nr, groesse);
     ladeSchueler(s.schuelerNr);
     ladeNoten(s.schuelerNr);
+}
+
+void EinzelschuelerAnsicht::feldImJournal()
+{
+    feldVerlassen = true;
+    s.geaendertMelden();
+    feldVerlassen = false;
 }
 
 bool EinzelschuelerAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
@@ -433,9 +449,14 @@ bool EinzelschuelerAnsicht::eventFilter(QObject *objekt, QEvent *ereignis)
         if (nameVorhanden(s.klasse, s.schuelerNr, EVorname->text(), ENachname->text(),
                           nochNichtGespeichert, r)) {
             QTimer::singleShot(0, feld, [feld] { feld->setFocus(); });
+        } else {
+            feldImJournal();
         }
     } else if (objekt == EGeschl) {
         EGeschl->setText(geschlechtFeldVerlassen(EGeschl->text()));
+        feldImJournal();
+    } else if (objekt == EKlasse || objekt == EZusatz) {
+        feldImJournal();
     }
     return QGroupBox::eventFilter(objekt, ereignis);
 }

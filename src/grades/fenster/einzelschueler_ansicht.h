@@ -79,6 +79,9 @@ protected:
 private:
     bool neuerSchuelerUnvollstaendig();
     SchuelerFelder felder() const;
+    // Ein Personenfeld wurde mit gueltigem Inhalt verlassen: ins Journal damit.
+    void feldImJournal();
+    bool feldVerlassen = false;
     void felderSpeichern();
     void schliessen();
     bool noteUebernehmen(int art, int zeile, int spalte, const QString &text);

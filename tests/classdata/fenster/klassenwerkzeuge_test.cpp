@@ -5,6 +5,7 @@
 #include "app/fenster/Druckhilfe.h"
 #include "classdata/fenster/klassenwerkzeuge.h"
 #include "classdata/fenster/neueklasse_ansicht.h"
+#include "classdata/fenster/sicherung_dialoge.h"
 #include "classdata/fenster/suche_ansicht.h"
 #include "classdata/fenster/zufallsgruppen_ansicht.h"
 #include "classdata/klassenexport.h"
@@ -20,6 +21,8 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTableWidget>
+#include <QTimer>
 
 #include "listenhilfe.h"
 
@@ -287,6 +290,81 @@ private slots:
         QCOMPARE(u.r.letzteMeldung(), u"Die Klassendatei wurde gelöscht!"_s);
         QVERIFY(!u.f->PAnsichten->isVisible());
         QVERIFY(!u.f->sitzung.offen());
+    }
+
+    // Verlauf (gespeicherte und ungespeicherte Aenderungen, neueste zuerst, je Schueler, als
+    // Druck) und Wiederherstellen einer gespeicherten Fassung, wie die Lehrkraft sie bedient.
+    void verlaufUndSicherung()
+    {
+        Fensterumgebung u;
+        u.oeffne(u"L-7x-Ph.DTA"_s);
+        const QString vorher = u.f->sitzung.klasse.schueler(1).note(5, 0);
+        const Schueler erster = u.f->sitzung.klasse.schueler(1);
+        zelleTippen(u.f->tabelle, 3, 4, u"1"_s);
+        zelleKlicken(u.f->tabelle, 4, 4);
+        u.klick(u"BKlasseSpeichern"_s);
+        const QString zweite = vorher == u"5-"_s ? u"6"_s : u"5-"_s;
+        zelleTippen(u.f->tabelle, 3, 4, zweite);
+        zelleKlicken(u.f->tabelle, 4, 4);
+        QCOMPARE(u.f->sitzung.klasse.schueler(1).note(5, 0), zweite);
+
+        const QString pdf = u.ordner.datei(u"verlauf.pdf"_s);
+        druck::setzeDialog([pdf](QPrinter &p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        });
+        const auto dialogZurueck = qScopeGuard([] { druck::setzeDialog({}); });
+        bool gesehen = false;
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<VerlaufDialog *>(QApplication::activeModalWidget());
+            QVERIFY(d != nullptr);
+            const auto verlaufBeenden = qScopeGuard([d] { d->reject(); });
+            QCOMPARE(d->CBVerlaufAuswahl->currentText(), u"Ganze Klasse"_s);
+            QCOMPARE(d->SGVerlauf->rowCount(), 2);
+            QCOMPARE(d->SGVerlauf->item(0, 6)->text(), u"1"_s); // alt
+            QCOMPARE(d->SGVerlauf->item(0, 7)->text(), zweite); // neu
+            QCOMPARE(d->SGVerlauf->item(1, 6)->text(), vorher);
+            QCOMPARE(d->SGVerlauf->item(1, 2)->text(), erster.vorname + u' ' + erster.nachname);
+            d->CBVerlaufAuswahl->setCurrentIndex(2); // der zweite Schueler: nichts geaendert
+            QCOMPARE(d->SGVerlauf->rowCount(), 0);
+            d->CBVerlaufAuswahl->setCurrentIndex(1);
+            QCOMPARE(d->SGVerlauf->rowCount(), 2);
+            u.bild(u"verlauf"_s);
+            if (qEnvironmentVariableIsSet("MIVO_BILDER")) {
+                d->grab().save(mitTrenner(qEnvironmentVariable("MIVO_BILDER")) +
+                               u"verlauf-dialog.png"_s);
+            }
+            QTest::mouseClick(d->findChild<QPushButton *>(u"BVerlaufDrucken"_s), Qt::LeftButton);
+            QVERIFY(QFile::exists(pdf));
+            gesehen = true;
+        });
+        menue(u, u"Verlauf1"_s);
+        QVERIFY(gesehen);
+
+        gesehen = false;
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<SicherungsDialog *>(QApplication::activeModalWidget());
+            QVERIFY(d != nullptr);
+            auto beenden = qScopeGuard([d] { d->reject(); });
+            QCOMPARE(d->LBSicherungen->count(), 1);
+            QVERIFY2(d->LBSicherungen->item(0)->text().endsWith(
+                         u"1 Note anders als die geöffnete Klasse"_s),
+                     qPrintable(d->LBSicherungen->item(0)->text()));
+            if (qEnvironmentVariableIsSet("MIVO_BILDER")) {
+                d->grab().save(mitTrenner(qEnvironmentVariable("MIVO_BILDER")) +
+                               u"sicherung-dialog.png"_s);
+            }
+            beenden.dismiss();
+            d->accept();
+            gesehen = true;
+        });
+        menue(u, u"KlasseausSicherung1"_s);
+        QVERIFY(gesehen);
+        QCOMPARE(u.f->sitzung.klasse.schueler(1).note(5, 0), vorher);
+        QVERIFY(u.f->sitzung.geaendert());
+        QCOMPARE(zellText(u.f->tabelle, 3, 4), vorher);
+        QVERIFY(u.r.meldungen().isEmpty());
     }
 
     void suchen_data()

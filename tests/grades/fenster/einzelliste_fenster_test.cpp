@@ -40,6 +40,7 @@ class EinzellisteFensterTest : public QObject
     Q_OBJECT
 private slots:
     void neueListeTippenBisDatei();
+    void getippteNotenUeberstehenAbsturz();
     void gitterHaelften_data();
     void gitterHaelften();
     void datumPruefen();
@@ -175,6 +176,53 @@ void EinzellisteFensterTest::neueListeTippenBisDatei()
     QVERIFY(klassenlisteLesen(u.ordner.datei(u"2016-17/L-7x-Ph.DTA"_s), gelesen, u.r));
     QCOMPARE(klasseAlsBytes(gelesen), klasseAlsBytes(u.f->sitzung.klasse));
     QCOMPARE(gelesen.schueler(1).note(5, 2), u"1"_s);
+}
+
+// Noten, die in der offenen Liste getippt und bestaetigt sind, stehen im Journal, auch bevor OK
+// sie in die Klasse schreibt; endet das Programm ohne Speichern, bringt das Oeffnen sie zurueck.
+void EinzellisteFensterTest::getippteNotenUeberstehenAbsturz()
+{
+    Fensterumgebung u;
+    u.oeffne(u"L-7x-Ph.DTA"_s);
+    EinzellistenAnsicht *el = u.f->einzelliste;
+    QTest::keyClick(u.f->tabelle, Qt::Key_T);
+    u.klick(u"BeinzelListe"_s);
+    QTest::mouseClick(el->LBZenHinweise->viewport(), Qt::LeftButton, {},
+                      el->LBZenHinweise->visualItemRect(el->LBZenHinweise->item(3)).center());
+    zelleTippen(el->SGEinzellisteLinks, 3, 5, u"2+"_s);
+    eingabeBestaetigen();
+    zelleTippen(el->SGEinzellisteLinks, 4, 5, u"5"_s);
+    eingabeBestaetigen();
+    const Schueler erster = u.f->sitzung.klasse.schueler(1);
+    const Schueler zweiter = u.f->sitzung.klasse.schueler(2);
+    QCOMPARE(erster.note(5, 3), QString()); // noch nicht in der Klasse
+    const QString pfad = u.f->sitzung.pfad();
+    u.f.reset(); // ohne Speicherabfrage, wie nach einem Absturz
+
+    SkriptRueckfragen r;
+    r.antworte(Rueckfragen::Knopf::Ja);
+    Klassensitzung s{r};
+    s.setzeSchuljahr(u.ordner.pfad(), u"2016-17"_s);
+    QVERIFY(s.laden(u"L-7x-Ph.DTA"_s));
+    QCOMPARE(r.fragen().size(), 1);
+    QVERIFY(
+        r.fragen()[0].startsWith(u"Für die Klasse L-7x-Ph gibt es 2 ungespeicherte Eingaben"_s));
+    // Die Sitzung hier sortiert anders als das Fenster: ueber die Namen vergleichen.
+    const auto note = [&s](const Schueler &wer) {
+        for (int nr = 1; nr <= s.groesse(); ++nr) {
+            if (s.klasse.schueler(nr).nachname == wer.nachname &&
+                s.klasse.schueler(nr).vorname == wer.vorname) {
+                return s.klasse.schueler(nr).note(5, 3);
+            }
+        }
+        return u"(fehlt)"_s;
+    };
+    QCOMPARE(note(erster), u"2+"_s);
+    QCOMPARE(note(zweiter), u"5"_s);
+    QCOMPARE(s.klasse.datum(5, 3), u"2017-02-10"_s);
+    Klasse datei;
+    QVERIFY(klassenlisteLesen(pfad, datei, r));
+    QCOMPARE(datei.datum(5, 3), QString()); // die Datei selbst ist unberuehrt
 }
 
 void EinzellisteFensterTest::gitterHaelften_data()

@@ -5,8 +5,13 @@
 #include "grades/klassenbau.h"
 
 #include <QLabel>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +49,7 @@ class NotentabelleFensterTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void notenUeberstehenSigkill();
     void eingabeMitPruefung_data();
     void eingabeMitPruefung();
     void ersterFreierSlotNeuUndDatum();
@@ -461,6 +467,98 @@ void NotentabelleFensterTest::escUndBefehle()
     u.r.antworte(Rueckfragen::Knopf::Nein);
     QTest::keyClick(t, Qt::Key_Escape);
     QCOMPARE(uebersicht, 1);
+}
+
+// Das echte Notenfenster (offscreen, eigener Prozess) bekommt Noten getippt und wird zu einem
+// zufaelligen Zeitpunkt mit SIGKILL beendet. Danach muss jede Note, deren Eingabe bestaetigt war,
+// wiederhergestellt werden; die eine, die gerade eingegeben wurde, darf fehlen oder da sein.
+// Laeufe: MIVO_ABBRUCHLAEUFE_FENSTER (Standard 200).
+void NotentabelleFensterTest::notenUeberstehenSigkill()
+{
+    const int laeufe = qEnvironmentVariableIsSet("MIVO_ABBRUCHLAEUFE_FENSTER")
+                           ? qEnvironmentVariableIntValue("MIVO_ABBRUCHLAEUFE_FENSTER")
+                           : 200;
+    const quint32 saat = QRandomGenerator::global()->generate();
+    QRandomGenerator zufall(saat);
+    Testordner ordner;
+    ordner.schreibe(u"Mivo-Kl-cf.txt"_s,
+                    dateiInhalt(QStringLiteral(MIVO_BASISQUELLE "/Mivo-Kl-cf.txt")));
+    ordnerAnlegen(ordner.datei(u"2016-17"_s));
+    const QByteArray anfang = dateiInhalt(QStringLiteral(MIVO_BEISPIELE "/L-7x-Ph.DTA"));
+    const QString datei = ordner.datei(u"2016-17/L-7x-Ph.DTA"_s);
+    int bestaetigtGesamt = 0;
+    int mitten = 0;
+    for (int lauf = 0; lauf < laeufe; ++lauf) {
+        dateiSchreiben(datei, anfang);
+        QFile::remove(datei + u".journal"_s);
+        QProcess treiber;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        treiber.setProcessEnvironment(umgebung);
+        treiber.start(QStringLiteral(MIVO_NOTENFENSTER_TREIBER),
+                      {ordner.pfad(), u"L-7x-Ph.DTA"_s, u"100000"_s});
+        QVERIFY(treiber.waitForStarted());
+        QByteArray ausgabe;
+        // Bis zur ersten Bestaetigung warten, dann eine zufaellige Zeit weiter tippen lassen.
+        while (!ausgabe.contains("\nb ") && !ausgabe.startsWith("b ") &&
+               treiber.waitForReadyRead(10000)) {
+            ausgabe += treiber.readAllStandardOutput();
+        }
+        QThread::usleep(zufall.bounded(100000));
+        ::kill(pid_t(treiber.processId()), SIGKILL);
+        QVERIFY(treiber.waitForFinished(5000));
+        QVERIFY2(treiber.exitStatus() == QProcess::CrashExit,
+                 qPrintable(u"Treiber endete selbst: "_s + QString::number(treiber.exitCode()) +
+                            QString::fromUtf8(treiber.readAllStandardError())));
+        ausgabe += treiber.readAllStandardOutput();
+        QHash<QString, QString> bestaetigt; // "Vorname Nachname" -> Note
+        QString imFlugWer;
+        QString imFlugNote;
+        int zahl = 0;
+        for (const QByteArray &z : ausgabe.split('\n')) {
+            const QStringList t = QString::fromUtf8(z).split(u' ');
+            if (t.size() != 5) {
+                continue; // auch eine abgeschnittene letzte Zeile
+            }
+            if (t[0] == u"b"_s) {
+                bestaetigt.insert(t[2] + u' ' + t[3], t[4]);
+                zahl = t[1].toInt();
+                imFlugWer.clear();
+            } else {
+                imFlugWer = t[2] + u' ' + t[3];
+                imFlugNote = t[4];
+            }
+        }
+        SkriptRueckfragen r;
+        r.antworte(Rueckfragen::Knopf::Ja);
+        Klassensitzung s{r};
+        s.setzeSchuljahr(ordner.pfad(), u"2016-17"_s);
+        QVERIFY(s.laden(u"L-7x-Ph.DTA"_s));
+        bool flugDa = false;
+        for (int nr = 1; nr <= s.groesse(); ++nr) {
+            const Schueler &sch = s.klasse.schueler(nr);
+            const QString wer = sch.vorname + u' ' + sch.nachname;
+            const QString ist = sch.note(5, 0);
+            if (wer == imFlugWer && ist == imFlugNote && bestaetigt.value(wer) != ist) {
+                flugDa = true;
+                continue;
+            }
+            if (bestaetigt.contains(wer)) {
+                QVERIFY2(ist == bestaetigt.value(wer),
+                         qPrintable(u"Lauf %1 (Saat %2): %3 hat %4 statt der bestaetigten %5 "
+                                    "(%6 Eingaben bestaetigt)"_s.arg(lauf)
+                                        .arg(saat)
+                                        .arg(wer, ist, bestaetigt.value(wer))
+                                        .arg(zahl)));
+            }
+        }
+        mitten += flugDa ? 1 : 0;
+        bestaetigtGesamt += zahl;
+        s.schliessen();
+    }
+    qInfo("Notenfenster: %d Abbrueche, %d bestaetigte Eingaben, keine verloren; %d mal war die "
+          "gerade getippte schon da (Saat %u)",
+          laeufe, bestaetigtGesamt, mitten, saat);
 }
 
 QTEST_MAIN(NotentabelleFensterTest)
