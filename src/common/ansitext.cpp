@@ -92,9 +92,31 @@ QString ansiDekodieren(QByteArrayView bytes)
     return text;
 }
 
-std::optional<QByteArray> ansiKodieren(QStringView text, QString *erstesFremdes)
+QString ansiDekodierenKurz(QByteArrayView bytes)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
+    if (bytes.isEmpty() || bytes.size() > 2) {
+        return ansiDekodieren(bytes);
+    }
+    // Je Bytepaar (b0, b1) die beiden Zeichen; ein einzelnes Byte b ist der Anfang von (b, 0).
+    static const std::array<char16_t, 2 * 65536> paare = [] {
+        std::array<char16_t, 2 * 65536> t{};
+        const auto zeichen = [](unsigned b) {
+            return (b >= 0x80 && b < 0xA0) ? kObereSteuerzone[b - 0x80] : char16_t(b);
+        };
+        for (unsigned i = 0; i < 65536; ++i) {
+            t[2 * i] = zeichen(i >> 8);
+            t[2 * i + 1] = zeichen(i & 0xFF);
+        }
+        return t;
+    }();
+    const unsigned b0 = static_cast<unsigned char>(bytes[0]);
+    const unsigned b1 = bytes.size() == 2 ? static_cast<unsigned char>(bytes[1]) : 0;
+    return QString::fromRawData(reinterpret_cast<const QChar *>(&paare[2 * (b0 << 8 | b1)]),
+                                bytes.size());
+}
+
+bool ansiKodierenNach(QStringView text, char *ziel, QString *erstesFremdes)
+{
     for (qsizetype i = 0; i < text.size(); ++i) {
         const auto b = zeichenNachAnsi(text[i].unicode());
         if (!b) {
@@ -103,9 +125,18 @@ std::optional<QByteArray> ansiKodieren(QStringView text, QString *erstesFremdes)
                 const bool paar = text[i].isHighSurrogate() && i + 1 < text.size();
                 *erstesFremdes = text.mid(i, paar ? 2 : 1).toString();
             }
-            return std::nullopt;
+            return false;
         }
-        bytes[i] = *b;
+        ziel[i] = *b;
+    }
+    return true;
+}
+
+std::optional<QByteArray> ansiKodieren(QStringView text, QString *erstesFremdes)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    if (!ansiKodierenNach(text, bytes.data(), erstesFremdes)) {
+        return std::nullopt;
     }
     return bytes;
 }
