@@ -20,6 +20,15 @@ constexpr std::array<char16_t, 32> kObereSteuerzone = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// Das Zeichen jedes Bytes: eine Tafel statt eines Vergleichs je Byte.
+constexpr std::array<char16_t, 256> kAnsiZeichen = [] {
+    std::array<char16_t, 256> t{};
+    for (unsigned b = 0; b < 256; ++b) {
+        t[b] = (b >= 0x80 && b < 0xA0) ? kObereSteuerzone[b - 0x80] : char16_t(b);
+    }
+    return t;
+}();
+
 std::optional<char> zeichenNachAnsi(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
@@ -86,8 +95,7 @@ QString ansiDekodieren(QByteArrayView bytes)
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *ziel = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        ziel[i] = (b >= 0x80 && b < 0xA0) ? QChar(kObereSteuerzone[b - 0x80]) : QChar(char16_t(b));
+        ziel[i] = QChar(kAnsiZeichen[static_cast<unsigned char>(bytes[i])]);
     }
     return text;
 }
@@ -100,12 +108,9 @@ QString ansiDekodierenKurz(QByteArrayView bytes)
     // Je Bytepaar (b0, b1) die beiden Zeichen; ein einzelnes Byte b ist der Anfang von (b, 0).
     static const std::array<char16_t, 2 * 65536> paare = [] {
         std::array<char16_t, 2 * 65536> t{};
-        const auto zeichen = [](unsigned b) {
-            return (b >= 0x80 && b < 0xA0) ? kObereSteuerzone[b - 0x80] : char16_t(b);
-        };
         for (unsigned i = 0; i < 65536; ++i) {
-            t[2 * i] = zeichen(i >> 8);
-            t[2 * i + 1] = zeichen(i & 0xFF);
+            t[2 * i] = kAnsiZeichen[i >> 8];
+            t[2 * i + 1] = kAnsiZeichen[i & 0xFF];
         }
         return t;
     }();
