@@ -127,21 +127,21 @@ QString unplausiblesFeld(const Klasse &k)
     return {};
 }
 
-std::optional<Klasse> klasseAusBytes(QByteArrayView bytes)
+namespace {
+
+// Setzt jedes Feld von k aus genau kKlassenDateiGroesse Bytes.
+void klasseFuellen(QByteArrayView bytes, Klasse &k)
 {
-    if (bytes.size() < kKlassenDateiGroesse) {
-        return std::nullopt;
-    }
-    const Leser l(bytes.first(kKlassenDateiGroesse));
-    // An Ort und Stelle: jedes Verschieben einer Klasse bewegt ueber 5000 Texte.
-    std::optional<Klasse> ergebnis(std::in_place);
-    Klasse &k = *ergebnis;
+    const Leser l(bytes);
     for (int nr = 1; nr <= kMaxSchueler; ++nr) {
         const qsizetype o = (nr - 1) * kSchuelerGroesse;
         Schueler &s = k.schueler(nr);
         s.klasse = l.text(o, kLaengeKlasse);
         s.nachname = l.text(o + 9, kLaengeName);
         s.vorname = l.text(o + 30, kLaengeName);
+        for (int slot = 0; slot < kSlotsJeArt; ++slot) {
+            s.note(0, slot) = QString(); // Art 0 steht nicht in der Datei
+        }
         for (int art = 1; art <= kNotenarten; ++art) {
             for (int slot = 0; slot < kSlotsJeArt; ++slot) {
                 s.note(art, slot) = l.text(o + notenOffset(art, slot), kLaengeNote);
@@ -167,6 +167,52 @@ std::optional<Klasse> klasseAusBytes(QByteArrayView bytes)
         n.kurzform = l.text(o + 61, kLaengeKurzform);
         n.taste = ansiDekodieren(bytes.sliced(o + 73, 1)).at(0);
     }
+}
+
+} // namespace
+
+bool klassenBytesPlausibel(QByteArrayView bytes)
+{
+    if (bytes.size() < kKlassenDateiGroesse) {
+        return false;
+    }
+    const Leser l(bytes.first(kKlassenDateiGroesse));
+    for (int art = 1; art <= kNotenarten; ++art) {
+        const qint16 g = l.int16(kGewichteAnfang + 2 * art);
+        if (g < 0 || g > 100) {
+            return false;
+        }
+    }
+    // Die Zeichen einer Note sind ASCII: Byte und dekodiertes Zeichen stimmen ueberein.
+    int fremd = 0;
+    for (int nr = 1; nr <= kMaxSchueler; ++nr) {
+        for (int art = 1; art <= kNotenarten; ++art) {
+            for (int slot = 0; slot < kSlotsJeArt; ++slot) {
+                const qsizetype o = (nr - 1) * kSchuelerGroesse + notenOffset(art, slot);
+                const int laenge = std::min<int>(l.byte(o), kLaengeNote);
+                const char a = char(l.byte(o + 1));
+                const char b = char(l.byte(o + 2));
+                const bool note =
+                    laenge == 0 || (laenge == 1 && (a == '/' || (a >= '1' && a <= '6'))) ||
+                    (laenge == 2 &&
+                     ((a == 'G' && b == 'F') || (a >= '1' && a <= '6' && (b == '+' || b == '-'))));
+                if (!note && ++fremd > kHoechstensFremdeNoten) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+std::optional<Klasse> klasseAusBytes(QByteArrayView bytes)
+{
+    if (bytes.size() < kKlassenDateiGroesse) {
+        return std::nullopt;
+    }
+    // An Ort und Stelle: jedes Verschieben einer Klasse bewegt ueber 5000 Texte.
+    std::optional<Klasse> ergebnis(std::in_place);
+    klasseFuellen(bytes.first(kKlassenDateiGroesse), *ergebnis);
     return ergebnis;
 }
 
@@ -236,11 +282,12 @@ bool klassenlisteLesen(const QString &pfad, Klasse &klasse, Rueckfragen &r)
     if (datei.error() != QFileDevice::NoError) {
         return fehler();
     }
-    auto gelesen = klasseAusBytes(bytes);
-    if (!gelesen || !unplausiblesFeld(*gelesen).isEmpty()) {
+    // Erst pruefen, dann unmittelbar in klasse zerlegen: keine zweite Klasse anlegen und
+    // verschieben (ueber 5000 Texte).
+    if (!klassenBytesPlausibel(bytes)) {
         return fehler();
     }
-    klasse = std::move(*gelesen);
+    klasseFuellen(QByteArrayView(bytes).first(kKlassenDateiGroesse), klasse);
     return true;
 }
 
