@@ -14,6 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         }
         return 0;
     }
+    // Die Pruefung auf den Bytes urteilt wie die auf der zerlegten Klasse.
+    if (klassenBytesPlausibel(bytes) != unplausiblesFeld(*klasse).isEmpty()) {
+        std::abort();
+    }
     (void)klassenGroesse(*klasse);
     standardNotenartenEinsetzen(*klasse);
     // Gelesenes muss sich schreiben und unveraendert wieder lesen lassen.

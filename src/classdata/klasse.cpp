@@ -4,40 +4,16 @@
 
 using namespace Qt::StringLiterals;
 
-int pruefeIndex(int index, int erster, int letzter, const char *was)
+void indexfehlerWerfen(int index, int erster, int letzter, const char *was)
 {
-    if (index < erster || index > letzter) {
-        throw Indexfehler(std::string("Index ausserhalb des Bereichs: ") + was + " " +
-                          std::to_string(index) + " (erlaubt " + std::to_string(erster) + ".." +
-                          std::to_string(letzter) + ")");
-    }
-    return index;
+    throw Indexfehler(std::string("Index ausserhalb des Bereichs: ") + was + " " +
+                      std::to_string(index) + " (erlaubt " + std::to_string(erster) + ".." +
+                      std::to_string(letzter) + ")");
 }
 
 int letzterSlot(int art)
 {
     return kSlotsBenutzt[pruefeIndex(art, 1, kNotenarten, "Notenart")] - 1;
-}
-
-QString &Schueler::note(int art, int slot)
-{
-    return noten[pruefeIndex(art, 0, kNotenarten, "Notenart")]
-                [pruefeIndex(slot, 0, kSlotsJeArt - 1, "Notenslot")];
-}
-
-const QString &Schueler::note(int art, int slot) const
-{
-    return const_cast<Schueler *>(this)->note(art, slot);
-}
-
-Schueler &Klasse::schueler(int nr)
-{
-    return schuelerFeld[pruefeIndex(nr, 1, kMaxSchueler, "Schueler") - 1];
-}
-
-const Schueler &Klasse::schueler(int nr) const
-{
-    return const_cast<Klasse *>(this)->schueler(nr);
 }
 
 QString &Klasse::datum(int art, int slot)

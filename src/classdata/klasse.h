@@ -30,8 +30,16 @@ public:
     using std::out_of_range::out_of_range;
 };
 
-// Prueft einen Index gegen [erster, letzter]; wirft Indexfehler.
-int pruefeIndex(int index, int erster, int letzter, const char *was);
+[[noreturn]] void indexfehlerWerfen(int index, int erster, int letzter, const char *was);
+// Prueft einen Index gegen [erster, letzter]; wirft Indexfehler. Inline: die Klassendatei greift
+// beim Lesen und Schreiben ueber 10000-mal zu.
+inline int pruefeIndex(int index, int erster, int letzter, const char *was)
+{
+    if (index < erster || index > letzter) [[unlikely]] {
+        indexfehlerWerfen(index, erster, letzter, was);
+    }
+    return index;
+}
 
 // Letzter benutzbarer Slot einer Notenart (9 bzw. 19 fuer Art 2).
 int letzterSlot(int art);
@@ -46,8 +54,15 @@ struct Schueler
     QString geschlecht; // "m" oder "w"
     quint8 reserviertByte = 0;
 
-    QString &note(int art, int slot);
-    const QString &note(int art, int slot) const;
+    QString &note(int art, int slot)
+    {
+        return noten[pruefeIndex(art, 0, kNotenarten, "Notenart")]
+                    [pruefeIndex(slot, 0, kSlotsJeArt - 1, "Notenslot")];
+    }
+    const QString &note(int art, int slot) const
+    {
+        return const_cast<Schueler *>(this)->note(art, slot);
+    }
     bool hatNamen() const { return !vorname.isEmpty() || !nachname.isEmpty(); }
 
 private:
@@ -65,8 +80,11 @@ struct Notenart
 class Klasse
 {
 public:
-    Schueler &schueler(int nr); // 1..40
-    const Schueler &schueler(int nr) const;
+    Schueler &schueler(int nr) // 1..40
+    {
+        return schuelerFeld[pruefeIndex(nr, 1, kMaxSchueler, "Schueler") - 1];
+    }
+    const Schueler &schueler(int nr) const { return const_cast<Klasse *>(this)->schueler(nr); }
     QString &datum(int art, int slot); // art 0..5, slot 0..20
     const QString &datum(int art, int slot) const;
     QString &erlaeuterung(int art, int slot);

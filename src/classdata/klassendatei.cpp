@@ -36,7 +36,8 @@ public:
     QString text(qsizetype offset, int n) const
     {
         const int laenge = std::min<int>(static_cast<unsigned char>(bytes[offset]), n);
-        return ansiDekodieren(bytes.sliced(offset + 1, laenge));
+        // Die 5040 Notenfelder sind hoechstens zwei Zeichen lang: ohne Speicheranforderung.
+        return ansiDekodierenKurz(bytes.sliced(offset + 1, laenge));
     }
     qint16 int16(qsizetype offset) const
     {
@@ -57,30 +58,37 @@ public:
 
     bool text(qsizetype offset, int n, const QString &t)
     {
-        const auto kodiert = ansiKodieren(QStringView(t).left(n), &fremd);
-        if (!kodiert) {
+        const QStringView kurz = QStringView(t).left(n);
+        if (!ansiKodierenNach(kurz, ziel + offset + 1, &fremd)) {
             ok = false;
             return false;
         }
-        bytes[offset] = static_cast<char>(kodiert->size());
-        std::copy(kodiert->begin(), kodiert->end(), bytes.begin() + offset + 1);
+        ziel[offset] = static_cast<char>(kurz.size());
         return true;
     }
-    void int16(qsizetype offset, qint16 wert) { qToLittleEndian(wert, bytes.data() + offset); }
-    void byte(qsizetype offset, quint8 wert) { bytes[offset] = static_cast<char>(wert); }
+    void int16(qsizetype offset, qint16 wert) { qToLittleEndian(wert, ziel + offset); }
+    void byte(qsizetype offset, quint8 wert) { ziel[offset] = static_cast<char>(wert); }
 
     QByteArray bytes;
+    char *ziel = bytes.data(); // bytes wird nie umgelegt
     QString fremd;
     bool ok = true;
 };
 
 bool istNotentext(const QString &note)
 {
-    if (note.isEmpty() || note == u"/"_s || note == u"GF"_s) {
+    // Zeichenweise: der Vergleich ganzer Texte kostete bei 4200 Feldern je Laden spuerbar.
+    switch (note.size()) {
+    case 0:
         return true;
+    case 1:
+        return note[0] == u'/' || (note[0] >= u'1' && note[0] <= u'6');
+    case 2:
+        return (note[0] == u'G' && note[1] == u'F') ||
+               (note[0] >= u'1' && note[0] <= u'6' && (note[1] == u'+' || note[1] == u'-'));
+    default:
+        return false;
     }
-    return note[0] >= u'1' && note[0] <= u'6' &&
-           (note.size() == 1 || note[1] == u'+' || note[1] == u'-');
 }
 
 } // namespace
@@ -119,19 +127,21 @@ QString unplausiblesFeld(const Klasse &k)
     return {};
 }
 
-std::optional<Klasse> klasseAusBytes(QByteArrayView bytes)
+namespace {
+
+// Setzt jedes Feld von k aus genau kKlassenDateiGroesse Bytes.
+void klasseFuellen(QByteArrayView bytes, Klasse &k)
 {
-    if (bytes.size() < kKlassenDateiGroesse) {
-        return std::nullopt;
-    }
-    const Leser l(bytes.first(kKlassenDateiGroesse));
-    Klasse k;
+    const Leser l(bytes);
     for (int nr = 1; nr <= kMaxSchueler; ++nr) {
         const qsizetype o = (nr - 1) * kSchuelerGroesse;
         Schueler &s = k.schueler(nr);
         s.klasse = l.text(o, kLaengeKlasse);
         s.nachname = l.text(o + 9, kLaengeName);
         s.vorname = l.text(o + 30, kLaengeName);
+        for (int slot = 0; slot < kSlotsJeArt; ++slot) {
+            s.note(0, slot) = QString(); // Art 0 steht nicht in der Datei
+        }
         for (int art = 1; art <= kNotenarten; ++art) {
             for (int slot = 0; slot < kSlotsJeArt; ++slot) {
                 s.note(art, slot) = l.text(o + notenOffset(art, slot), kLaengeNote);
@@ -157,7 +167,53 @@ std::optional<Klasse> klasseAusBytes(QByteArrayView bytes)
         n.kurzform = l.text(o + 61, kLaengeKurzform);
         n.taste = ansiDekodieren(bytes.sliced(o + 73, 1)).at(0);
     }
-    return k;
+}
+
+} // namespace
+
+bool klassenBytesPlausibel(QByteArrayView bytes)
+{
+    if (bytes.size() < kKlassenDateiGroesse) {
+        return false;
+    }
+    const Leser l(bytes.first(kKlassenDateiGroesse));
+    for (int art = 1; art <= kNotenarten; ++art) {
+        const qint16 g = l.int16(kGewichteAnfang + 2 * art);
+        if (g < 0 || g > 100) {
+            return false;
+        }
+    }
+    // Die Zeichen einer Note sind ASCII: Byte und dekodiertes Zeichen stimmen ueberein.
+    int fremd = 0;
+    for (int nr = 1; nr <= kMaxSchueler; ++nr) {
+        for (int art = 1; art <= kNotenarten; ++art) {
+            for (int slot = 0; slot < kSlotsJeArt; ++slot) {
+                const qsizetype o = (nr - 1) * kSchuelerGroesse + notenOffset(art, slot);
+                const int laenge = std::min<int>(l.byte(o), kLaengeNote);
+                const char a = char(l.byte(o + 1));
+                const char b = char(l.byte(o + 2));
+                const bool note =
+                    laenge == 0 || (laenge == 1 && (a == '/' || (a >= '1' && a <= '6'))) ||
+                    (laenge == 2 &&
+                     ((a == 'G' && b == 'F') || (a >= '1' && a <= '6' && (b == '+' || b == '-'))));
+                if (!note && ++fremd > kHoechstensFremdeNoten) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+std::optional<Klasse> klasseAusBytes(QByteArrayView bytes)
+{
+    if (bytes.size() < kKlassenDateiGroesse) {
+        return std::nullopt;
+    }
+    // An Ort und Stelle: jedes Verschieben einer Klasse bewegt ueber 5000 Texte.
+    std::optional<Klasse> ergebnis(std::in_place);
+    klasseFuellen(bytes.first(kKlassenDateiGroesse), *ergebnis);
+    return ergebnis;
 }
 
 std::optional<QByteArray> klasseAlsBytes(const Klasse &k, QString *fremd)
@@ -226,11 +282,12 @@ bool klassenlisteLesen(const QString &pfad, Klasse &klasse, Rueckfragen &r)
     if (datei.error() != QFileDevice::NoError) {
         return fehler();
     }
-    auto gelesen = klasseAusBytes(bytes);
-    if (!gelesen || !unplausiblesFeld(*gelesen).isEmpty()) {
+    // Erst pruefen, dann unmittelbar in klasse zerlegen: keine zweite Klasse anlegen und
+    // verschieben (ueber 5000 Texte).
+    if (!klassenBytesPlausibel(bytes)) {
         return fehler();
     }
-    klasse = std::move(*gelesen);
+    klasseFuellen(QByteArrayView(bytes).first(kKlassenDateiGroesse), klasse);
     return true;
 }
 

@@ -39,6 +39,8 @@ std::optional<QByteArray> klasseAlsBytes(const Klasse &klasse, QString *fremd = 
 // kHoechstensFremdeNoten Notenfelder, die weder leer noch "1+".."6-", "/" oder "GF" sind.
 QString unplausiblesFeld(const Klasse &klasse);
 inline constexpr int kHoechstensFremdeNoten = 8;
+// Dasselbe Urteil auf den Bytes der Datei (false auch, wenn sie zu kurz ist), ohne sie zu zerlegen.
+bool klassenBytesPlausibel(QByteArrayView bytes);
 
 // Liest die Klasse; bei Fehler (auch bei einer Datei, die keine Klasse sein kann, siehe
 // unplausiblesFeld) Meldung "Die Datei <pfad>  kann nicht gelesen werden!" und false, klasse

@@ -20,6 +20,15 @@ constexpr std::array<char16_t, 32> kObereSteuerzone = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// Das Zeichen jedes Bytes: eine Tafel statt eines Vergleichs je Byte.
+constexpr std::array<char16_t, 256> kAnsiZeichen = [] {
+    std::array<char16_t, 256> t{};
+    for (unsigned b = 0; b < 256; ++b) {
+        t[b] = (b >= 0x80 && b < 0xA0) ? kObereSteuerzone[b - 0x80] : char16_t(b);
+    }
+    return t;
+}();
+
 std::optional<char> zeichenNachAnsi(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
@@ -86,15 +95,33 @@ QString ansiDekodieren(QByteArrayView bytes)
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *ziel = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        ziel[i] = (b >= 0x80 && b < 0xA0) ? QChar(kObereSteuerzone[b - 0x80]) : QChar(char16_t(b));
+        ziel[i] = QChar(kAnsiZeichen[static_cast<unsigned char>(bytes[i])]);
     }
     return text;
 }
 
-std::optional<QByteArray> ansiKodieren(QStringView text, QString *erstesFremdes)
+QString ansiDekodierenKurz(QByteArrayView bytes)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
+    if (bytes.isEmpty() || bytes.size() > 2) {
+        return ansiDekodieren(bytes);
+    }
+    // Je Bytepaar (b0, b1) die beiden Zeichen; ein einzelnes Byte b ist der Anfang von (b, 0).
+    static const std::array<char16_t, 2 * 65536> paare = [] {
+        std::array<char16_t, 2 * 65536> t{};
+        for (unsigned i = 0; i < 65536; ++i) {
+            t[2 * i] = kAnsiZeichen[i >> 8];
+            t[2 * i + 1] = kAnsiZeichen[i & 0xFF];
+        }
+        return t;
+    }();
+    const unsigned b0 = static_cast<unsigned char>(bytes[0]);
+    const unsigned b1 = bytes.size() == 2 ? static_cast<unsigned char>(bytes[1]) : 0;
+    return QString::fromRawData(reinterpret_cast<const QChar *>(&paare[2 * (b0 << 8 | b1)]),
+                                bytes.size());
+}
+
+bool ansiKodierenNach(QStringView text, char *ziel, QString *erstesFremdes)
+{
     for (qsizetype i = 0; i < text.size(); ++i) {
         const auto b = zeichenNachAnsi(text[i].unicode());
         if (!b) {
@@ -103,9 +130,18 @@ std::optional<QByteArray> ansiKodieren(QStringView text, QString *erstesFremdes)
                 const bool paar = text[i].isHighSurrogate() && i + 1 < text.size();
                 *erstesFremdes = text.mid(i, paar ? 2 : 1).toString();
             }
-            return std::nullopt;
+            return false;
         }
-        bytes[i] = *b;
+        ziel[i] = *b;
+    }
+    return true;
+}
+
+std::optional<QByteArray> ansiKodieren(QStringView text, QString *erstesFremdes)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    if (!ansiKodierenNach(text, bytes.data(), erstesFremdes)) {
+        return std::nullopt;
     }
     return bytes;
 }

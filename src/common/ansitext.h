@@ -43,8 +43,13 @@ struct DateiFehler
 QString serverUnerreichbarText(const QString &pfad, const QString &grund);
 
 QString ansiDekodieren(QByteArrayView bytes);
+// Wie ansiDekodieren, fuer hoechstens zwei Bytes aber ohne Speicheranforderung: der Text zeigt in
+// eine feste Tabelle (die Klassendatei hat Tausende solcher Felder). Laengere wie ansiDekodieren.
+QString ansiDekodierenKurz(QByteArrayView bytes);
 // nullopt, wenn ein Zeichen in CP1252 nicht darstellbar ist; dann steht es in *erstesFremdes.
 std::optional<QByteArray> ansiKodieren(QStringView text, QString *erstesFremdes = nullptr);
+// Schreibt text.size() Bytes nach ziel; false wie ansiKodieren (ziel ist dann teils beschrieben).
+bool ansiKodierenNach(QStringView text, char *ziel, QString *erstesFremdes = nullptr);
 bool ansiDarstellbar(QStringView text);
 
 // Zerlegt Text in Zeilen: CR LF und LF gelten gleich, eine fehlende letzte Zeilenendung auch.

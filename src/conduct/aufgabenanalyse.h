@@ -21,7 +21,7 @@
 #include <optional>
 
 class Rueckfragen;
-class TestPfade;
+struct TestPfade;
 
 inline constexpr int kAntwortKeine = 4; // Index von "keine" in den Antwortanteilen
 
