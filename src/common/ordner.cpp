@@ -262,8 +262,10 @@ bool ordnerErsetzen(const QString &ordner, const QList<std::pair<QString, QByteA
         }
         return false;
     }
+    // Jede Datei kommt auf die Platte; der neue Ordner wird einmal synchronisiert, bevor er an
+    // seinen Platz kommt (vorher sieht ihn niemand).
     for (const auto &[name, bytes] : dateien) {
-        const DateiFehler f = ohneVerknuepfungSchreiben(neu + kTrenner + name, bytes);
+        const DateiFehler f = plattform::dauerhaftSchreiben(neu + kTrenner + name, bytes, false);
         if (!f.ok()) {
             if (fehler) {
                 *fehler = f.meldung();
@@ -295,6 +297,7 @@ bool ordnerErsetzen(const QString &ordner, const QList<std::pair<QString, QByteA
             }
         }
     }
+    plattform::ordnerSynchronisieren(neu);
     // Ohne Tausch in einem Schritt (Schulserver): alt wegbenennen, neu an seine Stelle; ein
     // Abbruch dazwischen wird von ordnerTauschAufraeumen abgeschlossen.
     if (!vorhanden(ziel)) {
