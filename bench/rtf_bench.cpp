@@ -1,13 +1,13 @@
 // RTF laden und speichern (1 MiB) und die Rueckgabe einer Klasse von 40 benoteten Kopien,
 // jeweils neben der einfachen Datei-E/A derselben Bytes.
 
-#include "app/konfiguration.h"
 #include "authoring/formatierung.h"
 #include "bench_hilfe.h"
 #include "common/ansitext.h"
 #include "common/rtf/rtf.h"
 #include "common/rtf/zeilenmodell.h"
 #include "conduct/rueckgabe.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

@@ -4,13 +4,13 @@
 // denn ihre Steuerelemente entstehen erst dann.
 // Jede Messung ist ein eigener Prozess (dieses Programm mit "--kind ..."), Median ueber die Laeufe.
 #include "app/fenster/Anwendung.h"
-#include "app/konfiguration.h"
 #include "bench_hilfe.h"
 #include "common/ansitext.h"
 #include "common/oeffner.h"
 #include "common/ordner.h"
 #include "common/schuljahr.h"
 #include "common/uhr.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 
 #include <QApplication>

@@ -4,7 +4,6 @@
 #include "bench_hilfe.h"
 #include "bench_testdaten.h"
 
-#include "app/konfiguration.h"
 #include "classdata/klasse.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
@@ -16,6 +15,7 @@
 #include "conduct/testsperre.h"
 #include "conduct/verteilung.h"
 #include "outside/schuelerprogramm.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

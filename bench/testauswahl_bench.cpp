@@ -6,7 +6,6 @@
 #include "bench_hilfe.h"
 #include "bench_testdaten.h"
 
-#include "app/konfiguration.h"
 #include "classdata/klassendatei.h"
 #include "common/ansitext.h"
 #include "common/oeffner.h"
@@ -20,6 +19,7 @@
 #include "conduct/verteilung.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 #include "outside/schuelerprogramm.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/testumgebung.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Konfigurationsdatei-Leser und -Schreiber mit beliebigen Bytes.
-#include "app/konfiguration.h"
 #include "common/ansitext.h"
+#include "settings/konfiguration.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "app/basisordner.h"
 
-#include "app/konfiguration.h"
 #include "common/ordner.h"
+#include "settings/konfiguration.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,13 +2,13 @@
 #include "app/basisordner.h"
 #include "app/fenster/Anwendung.h"
 #include "app/fenster/Fehlergrenze.h"
-#include "app/fenster/QtOeffner.h"
-#include "app/fenster/QtRueckfragen.h"
-#include "app/konfiguration.h"
 #include "app/uebersetzung.h"
-#include "app/uebersicht.h"
 #include "common/ordner.h"
 #include "common/uhr.h"
+#include "settings/konfiguration.h"
+#include "settings/uebersicht.h"
+#include "widgets/QtOeffner.h"
+#include "widgets/QtRueckfragen.h"
 
 #include <QDir>
 #include <QTimer>

@@ -1,9 +1,9 @@
 #include "conduct/auswahlregeln.h"
 
-#include "app/skalierung.h"
 #include "common/ordner.h"
 #include "conduct/testname.h"
 #include "conduct/verteilung.h"
+#include "settings/skalierung.h"
 
 #include <QFileInfo>
 

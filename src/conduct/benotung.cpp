@@ -1,6 +1,5 @@
 #include "conduct/benotung.h"
 
-#include "app/konfiguration.h"
 #include "classdata/klasse.h"
 #include "common/ansitext.h"
 #include "common/fremdordner.h"
@@ -12,6 +11,7 @@
 #include "conduct/verteilung.h"
 #include "conduct/zusammenfassung.h"
 #include "outside/schuelerprogramm.h"
+#include "settings/konfiguration.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -1,6 +1,5 @@
 #include "conduct/einsammeln.h"
 
-#include "app/konfiguration.h"
 #include "common/ansitext.h"
 #include "common/fremdordner.h"
 #include "common/ordner.h"
@@ -11,12 +10,12 @@
 #include "conduct/verteilung.h"
 #include "outside/abgabe.h"
 #include "outside/schuelerprogramm.h"
+#include "settings/konfiguration.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -24,175 +23,11 @@
 
 using namespace Qt::StringLiterals;
 namespace sp = schuelerprogramm;
-
-QString dateiOhneFall(const QString &ordner, const QString &name)
-{
-    if (istGewoehnlicheDatei(ordner + name)) {
-        return name;
-    }
-    const QStringList alle = QDir(ordner).entryList(
-        QDir::Files | QDir::NoSymLinks | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString &n : alle) {
-        if (n.compare(name, Qt::CaseInsensitive) == 0) {
-            return n;
-        }
-    }
-    return {};
-}
-
-namespace {
-int ruhezeitMs = 2000;
-} // namespace
-
-int abgabeRuhezeitMs()
-{
-    return ruhezeitMs;
-}
-
-void setzeAbgabeRuhezeitMs(int ms)
-{
-    ruhezeitMs = ms;
-}
+using namespace abgabepruefung;
 
 namespace {
 
-// Eine Abgabe, die gerade eingesammelt wird, liegt unter ".NAME.XXXXXX.wird-eingesammelt" im
-// Abgabeordner: ein neuer Name je Versuch, der auf kein Abgabemuster passt. Bricht das Einsammeln
-// ab, nimmt der naechste Schritt sie auf; ein dort gepflanzter Eintrag versperrt niemandem etwas.
-const QString kBeiseiteEndung = u".wird-eingesammelt"_s;
 const QString kStoerungSchluessel = u"\x01stoerung"_s;
-
-QString beiseiteName(const QString &name)
-{
-    static const char zeichen[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QString endung(6, Qt::Uninitialized);
-    for (QChar &c : endung) {
-        c = QLatin1Char(zeichen[QRandomGenerator::global()->bounded(62)]);
-    }
-    return u'.' + name + u'.' + endung + kBeiseiteEndung;
-}
-
-QRegularExpression musterAusdruck(const QString &muster)
-{
-    return QRegularExpression::fromWildcard(muster, Qt::CaseInsensitive);
-}
-
-bool passtAufMuster(const QString &name, const QRegularExpression &muster)
-{
-    return muster.match(name).hasMatch();
-}
-
-// Der Abgabename eines beiseite gelegten Eintrags (auch der frueheren Form ohne Zufallsteil);
-// leer, wenn name keiner ist.
-QString beiseiteAbgabe(const QString &name, const QRegularExpression &muster)
-{
-    if (!name.startsWith(u'.') || !name.endsWith(kBeiseiteEndung)) {
-        return {};
-    }
-    const QString kern = name.mid(1).chopped(kBeiseiteEndung.size());
-    if (kern.size() > 7 && kern[kern.size() - 7] == u'.' &&
-        passtAufMuster(kern.chopped(7), muster)) {
-        return kern.chopped(7);
-    }
-    return passtAufMuster(kern, muster) ? kern : QString();
-}
-
-// Grund, warum ein Eintrag des Abgabeordners nicht eingesammelt wird; leer, wenn er taugt.
-QString abweisungsgrund(const QString &name, const plattform::Eintrag &info)
-{
-    switch (info.typ) {
-    case plattform::Eintrag::Typ::Verknuepfung:
-        return u"ist eine Verknüpfung"_s;
-    case plattform::Eintrag::Typ::Ordner:
-        return u"ist ein Ordner"_s;
-    case plattform::Eintrag::Typ::Datei:
-        break;
-    default:
-        return u"ist keine gewöhnliche Datei"_s;
-    }
-    if (info.verweise > 1) {
-        return u"ist eine Verknüpfung (ein zweiter Verweis auf eine Datei)"_s;
-    }
-    if (info.groesse > sp::kGrenzeAbgabe) {
-        return u"ist größer als 1 MiB"_s;
-    }
-    if (!sp::dateinameTauglich(name) || !ansiDarstellbar(name)) {
-        return u"hat einen Namen, den nicht jedes Dateisystem annimmt"_s;
-    }
-    return {};
-}
-
-struct Vorlage
-{
-    QStringList zeilen;
-    Loesung loesung;
-};
-
-std::optional<Vorlage> vorlageLesen(const TestPfade &test)
-{
-    const ZeilenErgebnis g = ansiZeilenLesen(test.vorlage(u'A'));
-    const std::optional<Loesung> l = g.ok() ? loesungAusZeilen(g.zeilen) : std::nullopt;
-    if (!l || l->fragen == 0) {
-        return std::nullopt;
-    }
-    return Vorlage{g.zeilen, *l};
-}
-
-// Fragen und Antworten der ausgeteilten Kopie dieses Namens in "T1-Kopie"; leer ohne sie.
-QStringList ausgeteilteKopie(const TestPfade &test, const QString &name)
-{
-    const QString gefunden = dateiOhneFall(test.kopienOrdner(), name);
-    if (gefunden.isEmpty()) {
-        return {};
-    }
-    const ZeilenErgebnis k =
-        ansiZeilenOhneVerknuepfungLesen(test.kopienOrdner() + gefunden, sp::kGrenzeAbgabe);
-    return k.ok() ? aufgabenUndAntworten(k.zeilen) : QStringList();
-}
-
-// Gelesen wird ueber einen ohne Verknuepfung geoeffneten Deskriptor; Grund leer, wenn die Abgabe
-// zu diesem Test gehoert.
-QString inhaltsgrund(const BytesErgebnis &b, const Vorlage &v, const QStringList &ausgeteilt)
-{
-    switch (b.fehler.art) {
-    case DateiFehler::Art::Keiner:
-        break;
-    case DateiFehler::Art::Verknuepfung:
-        return u"ist eine Verknüpfung"_s;
-    case DateiFehler::Art::IstOrdner:
-        return u"ist ein Ordner"_s;
-    case DateiFehler::Art::ZuGross:
-        return u"ist größer als 1 MiB"_s;
-    case DateiFehler::Art::KeinText:
-        return u"ist keine gewöhnliche Datei"_s;
-    default:
-        return u"lässt sich nicht lesen ("_s + plattform::fehlerText(b.fehler.nummer) + u')';
-    }
-    if (b.bytes.isEmpty()) {
-        return u"ist leer"_s;
-    }
-    const ZeilenErgebnis z = ansiZeilenAus(b);
-    if (!z.ok()) {
-        return u"ist keine Textdatei"_s;
-    }
-    // Passt sie zur Vorlage oder zur ausgeteilten Kopie dieses Namens (die Vorlage kann seit dem
-    // Austeilen berichtigt sein), gehoert sie zu diesem Test; ob sie die ausgeteilte ist,
-    // entscheidet das Benoten und nennt sie sonst.
-    if (!passtZurVorlage(z.zeilen, v.zeilen, v.loesung) &&
-        (ausgeteilt.isEmpty() || aufgabenUndAntworten(z.zeilen) != ausgeteilt)) {
-        return u"gehört nicht zu diesem Test (ihre Aufgaben stimmen nicht mit der Testvorlage "
-               "überein)"_s;
-    }
-    return {};
-}
-
-// Ein Lesefehler (nicht: fremder Inhalt) einer Abgabe dieses Tests: sie bleibt liegen und
-// haelt das Benoten auf.
-bool istLesefehler(const BytesErgebnis &b)
-{
-    return b.fehler.art == DateiFehler::Art::Lesefehler ||
-           b.fehler.art == DateiFehler::Art::Unerreichbar;
-}
 
 void einmalMelden(Einsammlung &z, const QString &schluessel, const QString &text, Rueckfragen &r)
 {
@@ -211,11 +46,6 @@ void verknuepfungEntfernen(const QString &pfad)
         (e.typ == plattform::Eintrag::Typ::Datei && e.verweise > 1)) {
         plattform::dateiEntfernen(pfad);
     }
-}
-
-bool frisch(const plattform::Eintrag &info)
-{
-    return QDateTime::currentMSecsSinceEpoch() - info.geaendertMs < ruhezeitMs;
 }
 
 class Schritt
@@ -618,7 +448,7 @@ Leerung abgabenLeerenGesperrt(const TestPfade &test, const Einstellungen &e, Ein
                 continue;
             }
             // Eine Abgabe wird vielleicht gerade noch geschrieben: kurz auf sie warten.
-            if ((!frisch && !abgabeImEntstehen(test, e)) || gewartet >= ruhezeitMs) {
+            if ((!frisch && !abgabeImEntstehen(test, e)) || gewartet >= abgabeRuhezeitMs()) {
                 break;
             }
             QThread::msleep(100);

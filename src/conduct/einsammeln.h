@@ -14,6 +14,7 @@
 // - Abgaben eines anderen Tests der Klasse bleiben liegen (einmal gemeldet).
 // Alles geschieht unter der Testsperre.
 
+#include "conduct/abgabepruefung.h"
 #include "conduct/testname.h"
 
 #include <QMap>
@@ -26,12 +27,6 @@ class Uhr;
 struct Einstellungen;
 
 inline constexpr int kMaxGesammelt = 50;
-
-// Eine Abgabe, die juenger ist als diese Ruhezeit und nicht taugt, schreibt das Schuelerprogramm
-// vielleicht noch: sie wird ohne Meldung spaeter wieder geprueft, und eine Leerung wartet so lange
-// auf sie. Standard 2 s; Tests 0.
-int abgabeRuhezeitMs();
-void setzeAbgabeRuhezeitMs(int ms);
 
 // Zustand einer Durchfuehrung (vom Fenster gehalten, beim Bereitstellen neu angelegt).
 struct Einsammlung
@@ -93,7 +88,3 @@ struct Beendigung
 // Tests zurueck und sammelt, was inzwischen noch kam.
 Beendigung durchfuehrungBeenden(const TestPfade &test, const Einstellungen &e, Einsammlung &z,
                                 const Uhr &uhr, Rueckfragen &r);
-
-// Der Name einer Datei in ordner, die ohne Ruecksicht auf Gross-/Kleinschreibung name heisst;
-// leer, wenn es keine gibt. Verknuepfungen werden nicht gefunden.
-QString dateiOhneFall(const QString &ordner, const QString &name);

@@ -1,6 +1,5 @@
 #include "conduct/rueckgabe.h"
 
-#include "app/konfiguration.h"
 #include "authoring/formatierung.h"
 #include "common/ansitext.h"
 #include "common/fremdordner.h"
@@ -11,6 +10,7 @@
 #include "common/uhr.h"
 #include "conduct/testsperre.h"
 #include "outside/schuelerprogramm.h"
+#include "settings/konfiguration.h"
 
 #include <QDir>
 #include <QTextDocument>

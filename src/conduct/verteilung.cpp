@@ -1,6 +1,5 @@
 #include "conduct/verteilung.h"
 
-#include "app/konfiguration.h"
 #include "classdata/klasse.h"
 #include "common/ansitext.h"
 #include "common/fremdordner.h"
@@ -9,6 +8,7 @@
 #include "common/uhr.h"
 #include "conduct/testsperre.h"
 #include "outside/schuelerprogramm.h"
+#include "settings/konfiguration.h"
 
 #include <QFile>
 #include <QHash>

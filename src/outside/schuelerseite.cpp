@@ -1,12 +1,12 @@
 #include "outside/schuelerseite.h"
 
-#include "app/konfiguration.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
 #include "common/rtf/rtf.h"
 #include "conduct/rueckgabe.h"
 #include "conduct/testname.h"
 #include "outside/schuelerprogramm.h"
+#include "settings/konfiguration.h"
 
 #include <QDate>
 #include <QFileInfo>

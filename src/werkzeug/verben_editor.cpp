@@ -1,6 +1,5 @@
 // Verben des Testeditors: Pruefen und Aufraeumen eines Tests, Fragebogen, Speichern unter den
 // Angaben der Speicherabfrage, Bilder eines Tests.
-#include "app/konfiguration.h"
 #include "authoring/aufgaben.h"
 #include "authoring/testbilder.h"
 #include "authoring/testspeichern.h"
@@ -8,6 +7,7 @@
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
 #include "conduct/testname.h"
+#include "settings/konfiguration.h"
 #include "werkzeug/json.h"
 #include "werkzeug/werkzeug.h"
 

@@ -1,9 +1,9 @@
 // zurueckgeben: die benoteten Kopien eines Tests zurueckgeben, wie es der Rueckgabeknopf tut.
 
-#include "app/konfiguration.h"
 #include "common/ordner.h"
 #include "common/uhr.h"
 #include "conduct/rueckgabe.h"
+#include "settings/konfiguration.h"
 #include "werkzeug/werkzeug.h"
 
 #include <QTextStream>

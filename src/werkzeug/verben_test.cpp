@@ -1,7 +1,6 @@
 // Verben fuer den Testablauf: Schluessel einer Vorlage, Katalog, Austeilen, Einsammeln, Benoten.
 // Alle arbeiten auf einem Basisordner (--basis) mit den Einstellungen wie beim Programmstart;
 // --heute yyyy-mm-dd legt das Datum fest.
-#include "app/konfiguration.h"
 #include "classdata/klassendatei.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
@@ -14,6 +13,7 @@
 #include "conduct/katalog.h"
 #include "conduct/testdokument.h"
 #include "conduct/verteilung.h"
+#include "settings/konfiguration.h"
 #include "werkzeug/analyse_json.h"
 #include "werkzeug/json.h"
 #include "werkzeug/werkzeug.h"

@@ -1,8 +1,8 @@
 #include "werkzeug/werkzeug.h"
 
-#include "app/konfiguration.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
+#include "settings/konfiguration.h"
 
 #include <QDir>
 #include <QTextStream>

@@ -1,10 +1,10 @@
 #pragma once
 // Hilfen fuer die Tests der Anwendungsschale: ausgelieferter Basisordner, aufzeichnender Oeffner.
 
-#include "app/konfiguration.h"
 #include "common/ansitext.h"
 #include "common/oeffner.h"
 #include "common/ordner.h"
+#include "settings/konfiguration.h"
 
 #include <QStringList>
 

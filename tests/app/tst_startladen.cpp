@@ -1,5 +1,5 @@
 // Laden der Einstellungen beim Programmstart mit den Meldungen, die der Benutzer sieht.
-#include "app/konfiguration.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

@@ -1,8 +1,8 @@
 // Die Ansicht der Aufgabenanalyse: Faerbung nach Schwierigkeit, leere Werte, Druck als PDF.
 // Mit MIVO_BILDER=<Ordner> legt der Test ein Bild der Ansicht und den Druck dort ab.
-#include "app/fenster/Druckhilfe.h"
 #include "conduct/fenster/aufgabenanalyse_ansicht.h"
 #include "unterstuetzung/skriptrueckfragen.h"
+#include "widgets/Druckhilfe.h"
 
 #include <QDir>
 #include <QHeaderView>

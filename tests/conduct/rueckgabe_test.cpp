@@ -1,11 +1,11 @@
 // Rueckgabe benoteter Tests: Rueckgabeordner, Dokumente, "sp-ind.txt", Bilder, Signaldatei,
 // Liste, Zuruecknehmen und die Seitenraender des Druckens.
 
-#include "app/konfiguration.h"
 #include "common/ansitext.h"
 #include "common/rtf/rtf.h"
 #include "common/rtf/zeilenmodell.h"
 #include "conduct/rueckgabe.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

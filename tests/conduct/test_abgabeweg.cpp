@@ -1,7 +1,6 @@
 // Der Weg der Abgaben unter Last und gegen Angriffe: zwei Programme zugleich, eine Verknuepfung,
 // die waehrend des Einsammelns eingetauscht wird, Abgaben in der letzten Sekunde, beschaedigte
 // Vorlagen und Klassendateien beim Benoten, Platzhalter und Namen mit Fuellpunkt.
-#include "app/konfiguration.h"
 #include "authoring/testspeichern.h"
 #include "classdata/klassendatei.h"
 #include "common/ansitext.h"
@@ -11,6 +10,7 @@
 #include "conduct/testsperre.h"
 #include "conduct/verteilung.h"
 #include "outside/schuelerprogramm.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 #include "werkzeug/werkzeug.h"

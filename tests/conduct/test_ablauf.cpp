@@ -1,12 +1,12 @@
 // Der Weg eines Tests ohne Fenster: austeilen, ausfuellen wie das Schuelerprogramm, einsammeln
 // (mit feindlichem Abgabeordner), benoten, Klassenspiegel und Zusammenfassung.
-#include "app/konfiguration.h"
 #include "classdata/klassendatei.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
 #include "conduct/benotung.h"
 #include "conduct/einsammeln.h"
 #include "conduct/verteilung.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

@@ -2,7 +2,6 @@
 // aus, 25 Schuelersitzungen geben zufaellig, aber reproduzierbar gewaehlte Kreuze ab, waehrend
 // die Einsammlung laeuft; nach dem Benoten zeigt jede benotete Kopie genau die gewaehlten
 // Antworten. Dazu das Rennen einer 1-MiB-Abgabe gegen eine Einsammlung in der Schleife.
-#include "app/konfiguration.h"
 #include "classdata/klassendatei.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
@@ -13,6 +12,7 @@
 #include "outside/schuelerprogramm.h"
 #include "outside/schuelerseite.h"
 #include "outside/testbogen.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

@@ -1,11 +1,11 @@
 #include "app/fenster/Anwendung.h"
 
-#include "app/fenster/Einpassung.h"
-#include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
 #include "authoring/fenster/TestEditor.h"
-#include "classdata/fenster/klassenwerkzeuge.h"
 #include "common/rueckfragen.h"
+#include "grades/fenster/klassenwerkzeuge.h"
+#include "widgets/Einpassung.h"
+#include "widgets/Skalierung.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,13 +3,13 @@
 
 #include "app/fenster/KonfigFenster.h"
 #include "app/fenster/MainFrm.h"
-#include "app/fenster/Umgebung.h"
 #include "app/fenster/anfangsKonf.h"
 #include "classdata/fenster/Versetzung.h"
 #include "cloze/fenster/Lueckentest.h"
 #include "common/zufall.h"
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
+#include "widgets/Umgebung.h"
 
 #include <memory>
 

@@ -1,13 +1,13 @@
 #include "app/fenster/KonfigFenster.h"
 
 #include "app/fenster/Eingabetaste.h"
-#include "app/fenster/Skalierung.h"
-#include "app/konfigtexte.h"
-#include "app/konfiguration.h"
 #include "common/oeffner.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "common/uhr.h"
+#include "settings/konfigtexte.h"
+#include "settings/konfiguration.h"
+#include "widgets/Skalierung.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -2,9 +2,9 @@
 // Konfiguration fuer Testfunktionen: wo das Schuelerprogramm liegt und welche Transferordner es
 // mit diesem Programm teilt. Drei Ordnerkonfigurationen, Probelauf mit Beispieldateien.
 
-#include "app/fenster/Umgebung.h"
-#include "app/testkonfiguration.h"
-#include "app/uebersicht.h"
+#include "settings/testkonfiguration.h"
+#include "settings/uebersicht.h"
+#include "widgets/Umgebung.h"
 
 #include <QDialog>
 #include <QPointer>

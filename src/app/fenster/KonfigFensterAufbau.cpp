@@ -1,6 +1,6 @@
 // Aufbau des Dialogs "Konfiguration fuer Testfunktionen".
 #include "app/fenster/KonfigFenster.h"
-#include "app/konfigtexte.h"
+#include "settings/konfigtexte.h"
 
 #include <QButtonGroup>
 #include <QFrame>

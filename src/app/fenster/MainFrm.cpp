@@ -1,15 +1,15 @@
 #include "app/fenster/MainFrm.h"
 
-#include "app/fenster/ColorButton.h"
-#include "app/fenster/Einpassung.h"
-#include "app/fenster/Skalierung.h"
 #include "app/fenster/Willkommensbild.h"
-#include "app/konfiguration.h"
-#include "app/uebersicht.h"
 #include "authoring/fenster/TestEditor.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "common/uhr.h"
+#include "settings/konfiguration.h"
+#include "settings/uebersicht.h"
+#include "widgets/ColorButton.h"
+#include "widgets/Einpassung.h"
+#include "widgets/Skalierung.h"
 
 #include <QAction>
 #include <QApplication>
@@ -205,9 +205,9 @@ void TMainForm::setzeNotenverwaltung(Notenverwaltung *fenster)
     }
     // In der Uebersicht ist keine Klasse geladen: diese Befehle fuehren zur Klassenwahl
     // des Notenfensters.
-    for (const char *name : {"Klasseffnen1", "NotenbearbeitungKlasseauswhlen1", "Nameneingabe1",
-                             "Namenlschen1", "Namennderung1", "Schlerverschieben1",
-                             "ZurKlassenverwaltungwechseln1"}) {
+    for (const char *name :
+         {"Klasseffnen1", "NotenbearbeitungKlasseauswhlen1", "Nameneingabe1", "Namenlschen1",
+          "Namennderung1", "Schlerverschieben1", "ZurKlassenverwaltungwechseln1"}) {
         befehlAnbinden(name, [this] {
             NotenverwaltungClick();
             if (notenverwaltung->fenster()->isVisible()) {

@@ -1,9 +1,9 @@
 #pragma once
 // Hauptfenster: Uebersicht mit den vier Arbeitsmodi, Hauptmenue, Start der Einstellungen.
 
-#include "app/fenster/Modusfenster.h"
-#include "app/fenster/Umgebung.h"
-#include "app/uebersicht.h"
+#include "settings/uebersicht.h"
+#include "widgets/Modusfenster.h"
+#include "widgets/Umgebung.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -150,13 +150,3 @@ private:
     // In der Reihenfolge von Hauptbefehl.
     std::array<QAction *, 7> hauptbefehle{};
 };
-
-// Farben der Arbeitsmodi.
-namespace Farbe {
-inline const QColor notenverwaltung(255, 255, 225);
-inline const QColor konstruktion(220, 240, 250);
-inline const QColor durchfuehrung(240, 245, 240);
-inline const QColor rueckgabe(220, 195, 195);
-inline const QColor rueckgabeKnopf(240, 230, 230);
-inline const QColor dunkelrot(155, 0, 0);
-} // namespace Farbe

@@ -1,9 +1,9 @@
 // Der Testeditor im Hauptfenster (Modus 3): Einbau, Menuebefehle des Editors und der Weg
 // hinaus ueber die Speicherabfrage.
 #include "app/fenster/MainFrm.h"
-#include "app/fenster/Skalierung.h"
-#include "app/uebersicht.h"
 #include "authoring/fenster/TestEditor.h"
+#include "settings/uebersicht.h"
+#include "widgets/Skalierung.h"
 
 #include <QAction>
 #include <QLayout>

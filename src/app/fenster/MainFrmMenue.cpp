@@ -1,9 +1,9 @@
 // Hauptmenue des Hauptfensters.
 #include "app/fenster/MainFrm.h"
-#include "app/konfiguration.h"
-#include "app/uebersicht.h"
 #include "common/oeffner.h"
 #include "common/rueckfragen.h"
+#include "settings/konfiguration.h"
+#include "settings/uebersicht.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -1,8 +1,8 @@
 #pragma once
 // Grundlegende Konfiguration: Name der Schule und Nachname der Lehrkraft.
 
-#include "app/fenster/Umgebung.h"
-#include "app/testkonfiguration.h"
+#include "settings/testkonfiguration.h"
+#include "widgets/Umgebung.h"
 
 #include <QDialog>
 

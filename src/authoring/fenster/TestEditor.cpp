@@ -1,12 +1,12 @@
 #include "authoring/fenster/TestEditor.h"
 
-#include "app/fenster/Umgebung.h"
-#include "app/konfiguration.h"
 #include "authoring/fenster/TestSpeicherAbfrage.h"
 #include "authoring/formatierung.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
+#include "settings/konfiguration.h"
+#include "widgets/Umgebung.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

@@ -12,10 +12,10 @@
 // es geht (nachSpeichernAktion 1 Programmende, 2 Testauswahl, 3 im Editor bleiben,
 // 4 Durchfuehrung, 5 Rueckgabe, 6 Notenverwaltung, 7 Uebersicht).
 
-#include "app/uebersicht.h"
 #include "authoring/aufgaben.h"
 #include "authoring/testbilder.h"
 #include "authoring/testspeichern.h"
+#include "settings/uebersicht.h"
 
 #include <QTextEdit>
 #include <QWidget>

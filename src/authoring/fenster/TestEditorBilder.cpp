@@ -1,8 +1,8 @@
 // Bilder des Testeditors: laden, neu laden, zeigen und die vier Rahmen neben den Antworten.
-#include "app/fenster/Umgebung.h"
 #include "authoring/fenster/TestEditor.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
+#include "widgets/Umgebung.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -1,7 +1,4 @@
 // Speichern, Verlassen und Drucken des Testeditors.
-#include "app/fenster/Druckhilfe.h"
-#include "app/fenster/Umgebung.h"
-#include "app/konfiguration.h"
 #include "authoring/fenster/TestEditor.h"
 #include "authoring/fenster/TestSpeicherAbfrage.h"
 #include "authoring/formatierung.h"
@@ -9,6 +6,9 @@
 #include "common/oeffner.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
+#include "settings/konfiguration.h"
+#include "widgets/Druckhilfe.h"
+#include "widgets/Umgebung.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

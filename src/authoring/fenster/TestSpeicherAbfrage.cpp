@@ -1,12 +1,12 @@
 #include "authoring/fenster/TestSpeicherAbfrage.h"
 
-#include "app/fenster/Umgebung.h"
-#include "app/konfiguration.h"
 #include "authoring/aufgaben.h"
 #include "common/schuljahr.h"
 #include "common/uhr.h"
 #include "conduct/katalog.h"
 #include "conduct/testname.h"
+#include "settings/konfiguration.h"
+#include "widgets/Umgebung.h"
 
 #include <QCheckBox>
 #include <QComboBox>

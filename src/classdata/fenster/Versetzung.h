@@ -3,8 +3,8 @@
 // des folgenden Schuljahres. Ein Klick links versetzt die Klasse (ohne Noten), ein Klick rechts
 // loescht die Datei im Folgejahr. Gerechnet wird in classdata/klassenversetzung.
 
-#include "app/konfiguration.h"
 #include "classdata/klasse.h"
+#include "settings/konfiguration.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
 #include "cloze/fenster/Lueckentest.h"
 
-#include "app/fenster/Skalierung.h"
-#include "app/konfiguration.h"
 #include "cloze/fenster/LueckenEdit.h"
 #include "common/rueckfragen.h"
+#include "settings/konfiguration.h"
+#include "widgets/Skalierung.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

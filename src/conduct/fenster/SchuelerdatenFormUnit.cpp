@@ -1,15 +1,14 @@
 // Die Testauswahl: Modi, Navigation, Tasten, Schliessen.
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 
-#include "app/fenster/ColorButton.h"
-#include "app/fenster/MainFrm.h"
-#include "app/fenster/Skalierung.h"
-#include "app/konfiguration.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
 #include "common/uhr.h"
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/fenster/sitzplan.h"
+#include "settings/konfiguration.h"
+#include "widgets/ColorButton.h"
+#include "widgets/Skalierung.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

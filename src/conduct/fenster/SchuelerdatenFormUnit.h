@@ -6,8 +6,6 @@
 // Editor oder das Notenfenster bittet es mit Signalen. Die Steuerelemente entstehen erst beim
 // ersten Zeigen (modusZeigen oder show); bis dahin sind ihre Zeiger leer.
 
-#include "app/fenster/Modusfenster.h"
-#include "app/uebersicht.h"
 #include "authoring/testspeichern.h"
 #include "classdata/klasse.h"
 #include "conduct/auswahlregeln.h"
@@ -15,6 +13,8 @@
 #include "conduct/katalog.h"
 #include "conduct/testname.h"
 #include "grades/benotungsergebnis.h"
+#include "settings/uebersicht.h"
+#include "widgets/Modusfenster.h"
 
 #include <QList>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 #include "conduct/fenster/aufgabenanalyse_ansicht.h"
 
-#include "app/fenster/Druckhilfe.h"
+#include "widgets/Druckhilfe.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>

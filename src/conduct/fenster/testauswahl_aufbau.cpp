@@ -1,11 +1,10 @@
 // Aufbau der Testauswahl: Namens- und Filterfeld, Testliste mit Vorschau, Knopfspalte mit
 // Schrittrahmen, Listen der Durchfuehrung bzw. Sitzplan, Navigation und Fenstermenue.
-#include "app/fenster/ColorButton.h"
-#include "app/fenster/MainFrm.h"
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/fenster/sitzplan.h"
 #include "conduct/testname.h"
+#include "widgets/ColorButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>

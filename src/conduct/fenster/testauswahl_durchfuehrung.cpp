@@ -1,7 +1,5 @@
 // Durchfuehrung: Kopien anfertigen und bereitstellen, einsammeln im Takt, zurueckziehen,
 // benoten und die Noten an das Notenfenster geben.
-#include "app/fenster/ColorButton.h"
-#include "app/konfiguration.h"
 #include "classdata/klassendatei.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
@@ -13,6 +11,8 @@
 #include "conduct/normtabelle.h"
 #include "conduct/rueckgabe.h"
 #include "conduct/verteilung.h"
+#include "settings/konfiguration.h"
+#include "widgets/ColorButton.h"
 
 #include <QApplication>
 #include <QCheckBox>

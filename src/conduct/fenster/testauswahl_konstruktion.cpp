@@ -1,5 +1,4 @@
 // Konstruktion: neuer Test, neu auf Vorlage, Test oeffnen und loeschen, Vorschau.
-#include "app/konfiguration.h"
 #include "authoring/formatierung.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
@@ -11,6 +10,7 @@
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/fenster/sitzplan.h"
+#include "settings/konfiguration.h"
 
 #include <QCheckBox>
 #include <QComboBox>

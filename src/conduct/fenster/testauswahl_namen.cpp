@@ -1,6 +1,4 @@
 // Namens- und Filterfeld, Testliste, Wahl eines Tests, Sitzplan.
-#include "app/fenster/ColorButton.h"
-#include "app/konfiguration.h"
 #include "classdata/klassendatei.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
@@ -11,6 +9,8 @@
 #include "conduct/fenster/sitzplan.h"
 #include "conduct/verteilung.h"
 #include "outside/schuelerprogramm.h"
+#include "settings/konfiguration.h"
+#include "widgets/ColorButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>

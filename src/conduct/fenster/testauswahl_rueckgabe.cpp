@@ -1,7 +1,5 @@
 // Rueckgabe und Drucken: benotete Kopien (alle oder eine Auswahl) und die Zusammenfassung ueber
 // den einen Druckweg des Programms.
-#include "app/fenster/Druckhilfe.h"
-#include "app/konfiguration.h"
 #include "authoring/formatierung.h"
 #include "common/ansitext.h"
 #include "common/oeffner.h"
@@ -12,6 +10,8 @@
 #include "conduct/fenster/schrittrahmen.h"
 #include "conduct/rueckgabe.h"
 #include "outside/schuelerprogramm.h"
+#include "settings/konfiguration.h"
+#include "widgets/Druckhilfe.h"
 
 #include <QLabel>
 #include <QListWidget>

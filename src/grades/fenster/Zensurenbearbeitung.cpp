@@ -1,19 +1,19 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 
-#include "app/fenster/Skalierung.h"
-#include "classdata/fenster/klassenwerkzeuge.h"
-#include "classdata/fenster/neueklasse_ansicht.h"
-#include "classdata/fenster/suche_ansicht.h"
-#include "classdata/fenster/zufallsgruppen_ansicht.h"
 #include "classdata/klassendatei.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
 #include "common/uhr.h"
 #include "grades/fenster/einzelliste_ansicht.h"
 #include "grades/fenster/einzelschueler_ansicht.h"
+#include "grades/fenster/klassenwerkzeuge.h"
+#include "grades/fenster/neueklasse_ansicht.h"
 #include "grades/fenster/notenarten_ansicht.h"
 #include "grades/fenster/notentabelle_ansicht.h"
+#include "grades/fenster/suche_ansicht.h"
+#include "grades/fenster/zufallsgruppen_ansicht.h"
 #include "grades/notenarten.h"
+#include "widgets/Skalierung.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,12 +4,12 @@
 // Klassensitzung; das Fenster schaltet als einziges die Unteransichten um und berechnet in
 // zustandAktualisieren() jeden Freigabezustand seiner Knoepfe und Menuepunkte.
 
-#include "app/fenster/Modusfenster.h"
-#include "app/konfiguration.h"
-#include "app/uebersicht.h"
 #include "classdata/klassensitzung.h"
 #include "grades/benotungsergebnis.h"
 #include "grades/notentabelle.h"
+#include "settings/konfiguration.h"
+#include "settings/uebersicht.h"
+#include "widgets/Modusfenster.h"
 
 #include <QMainWindow>
 #include <QSet>
@@ -153,7 +153,8 @@ private:
     bool listeFuerZiel = false;
     QSet<QString> unlesbar; // Eintraege der Liste, deren Lesefehler schon gemeldet ist
     bool gruppenGewuenscht = false;
-    bool gruppenMitListe = false; // "Beenden" fuehrt dann zurueck zur Klassenliste // Zufallsgruppen, sobald eine Klasse offen ist
+    bool gruppenMitListe = false; // "Beenden" fuehrt dann zurueck zur Klassenliste //
+                                  // Zufallsgruppen, sobald eine Klasse offen ist
     QString kategorieBeschriftung[kNotenarten + 1];
 
 public:

@@ -1,10 +1,6 @@
 // Das Notenfenster bei der Arbeit: Ansichten, Zellen der Tabelle, Tasten, Moduswechsel.
 #include "grades/fenster/Zensurenbearbeitung.h"
 
-#include "classdata/fenster/klassenwerkzeuge.h"
-#include "classdata/fenster/neueklasse_ansicht.h"
-#include "classdata/fenster/suche_ansicht.h"
-#include "classdata/fenster/zufallsgruppen_ansicht.h"
 #include "classdata/klassendatei.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
@@ -12,8 +8,12 @@
 #include "common/uhr.h"
 #include "grades/fenster/einzelliste_ansicht.h"
 #include "grades/fenster/einzelschueler_ansicht.h"
+#include "grades/fenster/klassenwerkzeuge.h"
+#include "grades/fenster/neueklasse_ansicht.h"
 #include "grades/fenster/notenarten_ansicht.h"
 #include "grades/fenster/notentabelle_ansicht.h"
+#include "grades/fenster/suche_ansicht.h"
+#include "grades/fenster/zufallsgruppen_ansicht.h"
 #include "grades/notenarten.h"
 
 #include <QCheckBox>

@@ -5,10 +5,10 @@
 #include "common/rueckfragen.h"
 #include "common/uhr.h"
 #include "grades/fenster/notentabelle_ansicht.h"
-#include "grades/fenster/pruefgitter.h"
 #include "grades/klassenspiegel.h"
 #include "grades/notenmodell.h"
 #include "grades/notentabelle.h"
+#include "widgets/pruefgitter.h"
 
 #include <QCoreApplication>
 #include <QEvent>

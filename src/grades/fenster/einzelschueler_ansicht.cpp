@@ -7,9 +7,9 @@
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "grades/fenster/notentabelle_ansicht.h"
-#include "grades/fenster/pruefgitter.h"
 #include "grades/notenmodell.h"
 #include "grades/testhinweis.h"
+#include "widgets/pruefgitter.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
 #include "grades/fenster/klassennoten_ausgabe.h"
 
-#include "app/fenster/QtOeffner.h"
-#include "app/konfiguration.h"
 #include "classdata/klassensitzung.h"
 #include "common/rueckfragen.h"
 #include "common/uhr.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/klassennoten.h"
+#include "settings/konfiguration.h"
+#include "widgets/QtOeffner.h"
 
 #include <QLabel>
 

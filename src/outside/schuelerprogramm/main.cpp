@@ -1,9 +1,9 @@
 // Das Schuelerprogramm Mivo. Es liest Mivo-cf.txt aus dem Ordner nach "--ordner", sonst aus
 // seinem eigenen Ordner (Mivo auf dem Schulserver), sonst aus dem Ordner, den die Einstellung
 // des Rechners nennt (installiertes Mivo). "--minimiert" startet es als Symbol (Probelauf).
-#include "app/fenster/QtRueckfragen.h"
 #include "outside/schuelerprogramm/Mivo.h"
 #include "outside/schuelerseite.h"
+#include "widgets/QtRueckfragen.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,13 +3,13 @@
 // Laeuft mit den echten Fenstern und Meldungsfenstern; jede Meldung wird fotografiert und
 // mit ihrem Abbruch- bzw. OK-Knopf geschlossen.
 #include "app/fenster/Anwendung.h"
-#include "app/fenster/QtRueckfragen.h"
 #include "app/fenster/Willkommensbild.h"
-#include "app/konfiguration.h"
-#include "app/uebersicht.h"
 #include "common/oeffner.h"
 #include "common/ordner.h"
 #include "common/uhr.h"
+#include "settings/konfiguration.h"
+#include "settings/uebersicht.h"
+#include "widgets/QtRueckfragen.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -3,9 +3,9 @@
 
 #include "app/apptesthilfe.h"
 #include "app/fenster/Anwendung.h"
-#include "app/fenster/Modusfenster.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
+#include "widgets/Modusfenster.h"
 
 #include <QAction>
 #include <QTest>

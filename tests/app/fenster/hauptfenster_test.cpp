@@ -1,10 +1,10 @@
-#include "app/fenster/ColorButton.h"
-#include "app/skalierung.h"
-#include "app/uebersicht.h"
 #include "authoring/fenster/TestEditor.h"
 #include "authoring/formatierung.h"
 #include "fenstertesthilfe.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
+#include "settings/skalierung.h"
+#include "settings/uebersicht.h"
+#include "widgets/ColorButton.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "app/konfigtexte.h"
-#include "app/testkonfiguration.h"
 #include "fenstertesthilfe.h"
+#include "settings/konfigtexte.h"
+#include "settings/testkonfiguration.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,6 @@
 // Der Testeditor, wie ihn ein Lehrer bedient: neuer Test, Fragen, Punkte, Antworten verschieben,
 // Bild laden, Speicherabfrage, Vorlage fuer eine andere Klasse, Fragebogen und Druck.
 
-#include "app/fenster/Druckhilfe.h"
-#include "app/fenster/Umgebung.h"
-#include "app/konfiguration.h"
 #include "authoring/aufgaben.h"
 #include "authoring/fenster/TestEditor.h"
 #include "authoring/fenster/TestSpeicherAbfrage.h"
@@ -12,8 +9,11 @@
 #include "common/oeffner.h"
 #include "common/ordner.h"
 #include "conduct/testdokument.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
+#include "widgets/Druckhilfe.h"
+#include "widgets/Umgebung.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,17 +2,17 @@
 // importieren, Schueler verschieben, Klasse loeschen, suchen, Zufallsgruppen, Export, Notenliste
 // verschieben und der Konzeptdruck als PDF.
 
-#include "app/fenster/Druckhilfe.h"
-#include "classdata/fenster/klassenwerkzeuge.h"
-#include "classdata/fenster/neueklasse_ansicht.h"
-#include "classdata/fenster/sicherung_dialoge.h"
-#include "classdata/fenster/suche_ansicht.h"
-#include "classdata/fenster/zufallsgruppen_ansicht.h"
 #include "classdata/klassenexport.h"
 #include "common/zufall.h"
 #include "fensterumgebung.h"
+#include "grades/fenster/klassenwerkzeuge.h"
+#include "grades/fenster/neueklasse_ansicht.h"
+#include "grades/fenster/sicherung_dialoge.h"
+#include "grades/fenster/suche_ansicht.h"
+#include "grades/fenster/zufallsgruppen_ansicht.h"
 #include "grades/klassenbau.h"
 #include "grades/notenmodell.h"
+#include "widgets/Druckhilfe.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 // Der Versetzungsdialog, wie eine Lehrkraft ihn bedient: Klassen anklicken, alle versetzen,
 // im Folgejahr loeschen, Schuljahr wechseln, Beenden.
 
-#include "app/konfiguration.h"
 #include "classdata/fenster/Versetzung.h"
 #include "classdata/klassendatei.h"
 #include "common/ordner.h"
 #include "grades/notenmodell.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

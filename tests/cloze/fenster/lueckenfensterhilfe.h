@@ -2,9 +2,9 @@
 // Das Lückentest-Fenster im Test: Fenster, Skript-Rückfragen, Testordner und die Handgriffe
 // einer Lehrkraft (Klick auf ein Zeichen, Tasten, Beispieltext markieren).
 
-#include "app/konfiguration.h"
 #include "cloze/fenster/LueckenEdit.h"
 #include "cloze/fenster/Lueckentest.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

@@ -1,12 +1,12 @@
 // Die Testauswahl in der Konstruktion, allein: Filter ueber mehrere Schuljahre, neue Tests,
 // Oeffnen und Loeschen (Empfaenger zeichnet auf, was der Editor bekaeme), Vorschau, Sitzplan.
 #include "app/apptesthilfe.h"
-#include "app/konfiguration.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
 #include "conduct/einsammeln.h"
 #include "conduct/fenster/SchuelerdatenFormUnit.h"
 #include "conduct/fenster/sitzplan.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

@@ -1,7 +1,6 @@
 // Die Testauswahl im ganzen Programm, so wie eine Lehrkraft sie bedient: Durchfuehrung des
 // Beispieltests mit der Beispielklasse, Einsammeln, Benoten, Noten ins Notenfenster, Rueckgabe,
 // Druck als PDF und das Schliessen waehrend einer Durchfuehrung.
-#include "app/fenster/Druckhilfe.h"
 #include "app/fenster/fenstertesthilfe.h"
 #include "authoring/fenster/TestEditor.h"
 #include "common/ansitext.h"
@@ -13,6 +12,7 @@
 #include "conduct/testdokument.h"
 #include "outside/schuelerprogramm.h"
 #include "werkzeug/werkzeug.h"
+#include "widgets/Druckhilfe.h"
 
 #include <QAction>
 #include <QComboBox>

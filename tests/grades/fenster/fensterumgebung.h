@@ -2,21 +2,21 @@
 // Ein Notenfenster auf einem Testordner mit Konfigurationsdatei und den Beispielklassen im
 // Schuljahr 2016-17; die Uhr steht im Februar 2017.
 
-#include "app/konfiguration.h"
-#include "classdata/fenster/klassenwerkzeuge.h"
-#include "classdata/fenster/neueklasse_ansicht.h"
-#include "classdata/fenster/suche_ansicht.h"
-#include "classdata/fenster/zufallsgruppen_ansicht.h"
 #include "classdata/klassendatei.h"
 #include "common/ordner.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/einzelliste_ansicht.h"
 #include "grades/fenster/einzelschueler_ansicht.h"
+#include "grades/fenster/klassenwerkzeuge.h"
+#include "grades/fenster/neueklasse_ansicht.h"
 #include "grades/fenster/notenarten_ansicht.h"
 #include "grades/fenster/notentabelle_ansicht.h"
-#include "grades/fenster/pruefgitter.h"
+#include "grades/fenster/suche_ansicht.h"
+#include "grades/fenster/zufallsgruppen_ansicht.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
+#include "widgets/pruefgitter.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,13 +1,13 @@
 // Bildschirmfotos des Notenfensters fuer beide Beispielklassen: Tabelle (alle Spalten und
 // Punkte), Einzelliste mit Klassenspiegeln, Einzelschueler, Notenarten.
 // Aufruf: mivo_notenfenster_bilder <Zielordner> <Basisordner mit "2016-17 Beispiele">
-#include "app/konfiguration.h"
 #include "common/ordner.h"
 #include "grades/fenster/Zensurenbearbeitung.h"
 #include "grades/fenster/einzelliste_ansicht.h"
 #include "grades/fenster/einzelschueler_ansicht.h"
 #include "grades/fenster/notenarten_ansicht.h"
 #include "grades/fenster/notentabelle_ansicht.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

@@ -3,7 +3,7 @@
 // statt eine groessere Mindestgroesse zu erzwingen.
 #include "fensterumgebung.h"
 
-#include "app/skalierung.h"
+#include "settings/skalierung.h"
 
 #include <QLayout>
 #include <QMenuBar>

@@ -1,0 +1,2 @@
+#include "grades/fenster/notenfenster.h"
+#include "widgets/knopf.h"

@@ -1,0 +1,1 @@
+#include "grades/fenster/notenfenster.h"
