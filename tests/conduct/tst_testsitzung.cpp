@@ -1,6 +1,6 @@
-// Die Sitzung der Testauswahl ohne Fenster: Abläufe aus Wählen, Austeilen, Einsammeln,
-// Zurückziehen, Benoten, Zurückgeben und Moduswechsel; geprüft wird, welche Schritte danach
-// möglich sind, wie das Fenster sie zeigt.
+// Die Sitzung der Testauswahl ohne Fenster: Ablaeufe aus Waehlen, Austeilen, Einsammeln,
+// Zurueckziehen, Benoten, Zurueckgeben und Moduswechsel; geprueft wird, welche Schritte danach
+// moeglich sind, wie das Fenster sie zeigt.
 #include "app/konfiguration.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
