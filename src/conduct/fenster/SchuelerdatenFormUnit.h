@@ -2,7 +2,8 @@
 // Die Testauswahl "Festlegen der Testbezeichnung": Tests benennen, finden, oeffnen, loeschen,
 // austeilen, einsammeln, benoten, zurueckgeben und drucken. Einmal beim Start erzeugt; das
 // Hauptfenster zeigt es in Konstruktion, Durchfuehrung oder Rueckgabe. Gerechnet wird in der
-// Logik (conduct/); das Fenster ruft sie und zeigt die Ergebnisse. Um einen anderen Modus, den
+// Logik (conduct/); den gewaehlten Test und seine Durchfuehrung haelt die Testsitzung, die auch
+// entscheidet, welche Schritte moeglich sind. Das Fenster ruft sie und zeigt die Ergebnisse. Um einen anderen Modus, den
 // Editor oder das Notenfenster bittet es mit Signalen. Die Steuerelemente entstehen erst beim
 // ersten Zeigen (modusZeigen oder show); bis dahin sind ihre Zeiger leer.
 
