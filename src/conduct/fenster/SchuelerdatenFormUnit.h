@@ -3,9 +3,10 @@
 // austeilen, einsammeln, benoten, zurueckgeben und drucken. Einmal beim Start erzeugt; das
 // Hauptfenster zeigt es in Konstruktion, Durchfuehrung oder Rueckgabe. Gerechnet wird in der
 // Logik (conduct/); den gewaehlten Test und seine Durchfuehrung haelt die Testsitzung, die auch
-// entscheidet, welche Schritte moeglich sind. Das Fenster ruft sie und zeigt die Ergebnisse. Um einen anderen Modus, den
-// Editor oder das Notenfenster bittet es mit Signalen. Die Steuerelemente entstehen erst beim
-// ersten Zeigen (modusZeigen oder show); bis dahin sind ihre Zeiger leer.
+// entscheidet, welche Schritte moeglich sind. Das Fenster ruft sie und zeigt die Ergebnisse. Um
+// einen anderen Modus, den Editor oder das Notenfenster bittet es mit Signalen. Die
+// Steuerelemente entstehen erst beim ersten Zeigen (modusZeigen oder show); bis dahin sind ihre
+// Zeiger leer.
 
 #include "app/fenster/Modusfenster.h"
 #include "app/uebersicht.h"
