@@ -25,6 +25,7 @@ TSchuelerdatenEingabefenster::TSchuelerdatenEingabefenster(Einstellungen &e, Rue
                                                            Oeffner &o, const Uhr &uhr,
                                                            Zufall &zufall, QWidget *eltern)
     : QMainWindow(eltern)
+    , sitzung(e, r, uhr, zufall)
     , e(e)
     , r(r)
     , o(o)
@@ -36,6 +37,7 @@ TSchuelerdatenEingabefenster::TSchuelerdatenEingabefenster(Einstellungen &e, Rue
     TimerTestsMitnehmen.setObjectName(u"TimerTestsMitnehmen"_s);
     TimerTestsMitnehmen.setInterval(600);
     connect(&TimerTestsMitnehmen, &QTimer::timeout, this, [this] { TestsMitnehmen(); });
+    connect(&sitzung, &Testsitzung::geaendert, this, [this] { knoepfeEinstellen(); });
 }
 
 TSchuelerdatenEingabefenster::~TSchuelerdatenEingabefenster() = default;
@@ -64,10 +66,13 @@ void TSchuelerdatenEingabefenster::modusZeigen(Layout layout, bool alleSchuljahr
 {
     aufbauen();
     TimerTestsMitnehmen.stop();
-    konstruktion = layout == Layout::Konstruktion;
-    rueckgabe = layout == Layout::Rueckgabe;
-    druckEingerichtet = false;
-    const TestPfade fest = festgelegt ? test : TestPfade{};
+    // Ein laufender Schritt des alten Modus wird dabei zurueckgezogen.
+    sitzung.modusSetzen(layout == Layout::Konstruktion ? Testsitzung::Modus::Konstruktion
+                        : layout == Layout::Rueckgabe  ? Testsitzung::Modus::Rueckgabe
+                                                       : Testsitzung::Modus::Durchfuehrung);
+    const bool konstruktion = sitzung.konstruktion();
+    const bool rueckgabe = sitzung.rueckgabe();
+    const TestPfade fest = sitzung.festgelegt() ? sitzung.test() : TestPfade{};
     FachUndThemenDateiLesen();
 
     fuellt = true;
@@ -84,7 +89,6 @@ void TSchuelerdatenEingabefenster::modusZeigen(Layout layout, bool alleSchuljahr
     LThema->setText(u"Thema"_s);
     CBoxAktSchuljahr->setEnabled(konstruktion);
     CBoxAlleSchuljahre->setEnabled(konstruktion);
-    CBoxSchuljahr->setEnabled(konstruktion);
     if (konstruktion && alleSchuljahre) {
         CBoxSchuljahr->setCurrentIndex(0);
         CBoxAktSchuljahr->setChecked(false);
@@ -133,15 +137,11 @@ void TSchuelerdatenEingabefenster::modusZeigen(Layout layout, bool alleSchuljahr
         p.setColor(QPalette::Button, rueckgabe ? Farbe::rueckgabeKnopf : Farbe::durchfuehrung);
         BTestBereitStellen->setPalette(p);
     }
-    BTestBereitStellen->setEnabled(false);
     BBereitgestellteTestsLoeschen->parentWidget()->setVisible(!konstruktion);
     BBereitgestellteTestsLoeschen->setVisible(!konstruktion);
     PGruenerRahmenBenotung->knopfZeigen(!konstruktion && !rueckgabe);
-    BBenoten->setEnabled(false);
     PGruenerRahmenTestRueckgabeNurLesen->knopfZeigen(rueckgabe);
-    BTestRueckgabeNurLesen->setEnabled(false);
     PGruenerRahmenDrucken->knopfZeigen(rueckgabe);
-    BDrucken->setEnabled(false);
     BDrucken->setText(u"Drucken"_s);
     PGruenerRahmenAlleDrucken->knopfZeigen(false);
     PGruenerRahmenEinzelDruck->knopfZeigen(false);
@@ -182,8 +182,8 @@ void TSchuelerdatenEingabefenster::modusZeigen(Layout layout, bool alleSchuljahr
     PGruenerRahmenSitzplan->knopfZeigen(true);
     BSitzplan->setEnabled(false);
     BSitzplan->setText(u"Sitzplan\n(erst Test auswählen)"_s);
-    gewaehlt = false;
     neu = NeuArt::Keine;
+    knoepfeEinstellen();
     listenLayout(true);
 
     if (!isVisible() && screen()) {
@@ -217,7 +217,7 @@ void TSchuelerdatenEingabefenster::modusZeigen(Layout layout, bool alleSchuljahr
 
 bool TSchuelerdatenEingabefenster::durchfuehrungsAbbruchFrage()
 {
-    if (!laeuft || rueckgabe) {
+    if (!sitzung.laeuft() || sitzung.rueckgabe()) {
         return true;
     }
     if (r.frage(Rueckfragen::Art::Frage, u"Soll die Testdurchführung beendet werden?"_s,
@@ -225,7 +225,7 @@ bool TSchuelerdatenEingabefenster::durchfuehrungsAbbruchFrage()
         return false;
     }
     zurueckziehen();
-    return !laeuft; // Testsperre belegt: die Durchfuehrung laeuft weiter
+    return !sitzung.laeuft(); // Testsperre belegt: die Durchfuehrung laeuft weiter
 }
 
 void TSchuelerdatenEingabefenster::BUebersichtClick()
@@ -245,14 +245,14 @@ void TSchuelerdatenEingabefenster::BDurchfuehrungKonstruktionClick()
         return;
     }
     zurueckziehen();
-    if (rueckgabe) {
+    if (sitzung.rueckgabe()) {
         // In der Rueckgabe fuehrt der Knopf zur Durchfuehrung zurueck.
-        festlegenFallsMoeglich();
+        sitzung.festlegenFallsMoeglich();
         emit modusGewuenscht(kModusDurchfuehrung, false);
         return;
     }
-    festlegenFallsMoeglich();
-    if (festgelegt && gewaehlt) {
+    sitzung.festlegenFallsMoeglich();
+    if (sitzung.festgelegt() && sitzung.gewaehlt()) {
         festlegen_bestaetigt();
     } else {
         emit modusGewuenscht(kModusKonstruktionsauswahl);
@@ -265,14 +265,8 @@ void TSchuelerdatenEingabefenster::BDurchfuehrungRueckgabeClick()
         return;
     }
     zurueckziehen();
-    festlegenFallsMoeglich();
-    emit modusGewuenscht(kModusDurchfuehrung, !konstruktion);
-}
-
-void TSchuelerdatenEingabefenster::festlegenFallsMoeglich()
-{
-    festgelegt = gewaehlt && test.schuljahr == aktuellesSchuljahr(uhr.heute()) &&
-                 kuerzelVollstaendig(test.testKuerzel);
+    sitzung.festlegenFallsMoeglich();
+    emit modusGewuenscht(kModusDurchfuehrung, !sitzung.konstruktion());
 }
 
 void TSchuelerdatenEingabefenster::closeEvent(QCloseEvent *ereignis)
@@ -281,14 +275,14 @@ void TSchuelerdatenEingabefenster::closeEvent(QCloseEvent *ereignis)
         ereignis->accept();
         return;
     }
-    if (laeuft && !rueckgabe) {
+    if (sitzung.laeuft() && !sitzung.rueckgabe()) {
         if (r.frage(Rueckfragen::Art::Frage, u"Soll die Testdurchführung beendet werden?"_s,
                     Rueckfragen::Knoepfe::JaNeinAbbruch) != Rueckfragen::Knopf::Ja) {
             ereignis->ignore();
             return;
         }
         zurueckziehen();
-        if (laeuft) {
+        if (sitzung.laeuft()) {
             ereignis->ignore();
             return;
         }
@@ -303,8 +297,9 @@ void TSchuelerdatenEingabefenster::keyPressEvent(QKeyEvent *ereignis)
         BUebersichtClick();
         return;
     }
-    if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) && konstruktion &&
-        !CBoxFach->hasFocus() && !CBoxThema->hasFocus() && !CBoxKlasse->hasFocus()) {
+    if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) &&
+        sitzung.konstruktion() && !CBoxFach->hasFocus() && !CBoxThema->hasFocus() &&
+        !CBoxKlasse->hasFocus()) {
         festlegen_bestaetigt();
         return;
     }

@@ -2,9 +2,11 @@
 // Die Testauswahl "Festlegen der Testbezeichnung": Tests benennen, finden, oeffnen, loeschen,
 // austeilen, einsammeln, benoten, zurueckgeben und drucken. Einmal beim Start erzeugt; das
 // Hauptfenster zeigt es in Konstruktion, Durchfuehrung oder Rueckgabe. Gerechnet wird in der
-// Logik (conduct/); das Fenster ruft sie und zeigt die Ergebnisse. Um einen anderen Modus, den
-// Editor oder das Notenfenster bittet es mit Signalen. Die Steuerelemente entstehen erst beim
-// ersten Zeigen (modusZeigen oder show); bis dahin sind ihre Zeiger leer.
+// Logik (conduct/); den gewaehlten Test und seine Durchfuehrung haelt die Testsitzung, die auch
+// entscheidet, welche Schritte moeglich sind. Das Fenster ruft sie und zeigt die Ergebnisse. Um
+// einen anderen Modus, den Editor oder das Notenfenster bittet es mit Signalen. Die
+// Steuerelemente entstehen erst beim ersten Zeigen (modusZeigen oder show); bis dahin sind ihre
+// Zeiger leer.
 
 #include "authoring/testspeichern.h"
 #include "classdata/klasse.h"
@@ -12,6 +14,7 @@
 #include "conduct/einsammeln.h"
 #include "conduct/katalog.h"
 #include "conduct/testname.h"
+#include "conduct/testsitzung.h"
 #include "grades/benotungsergebnis.h"
 #include "settings/uebersicht.h"
 #include "widgets/Modusfenster.h"
@@ -65,14 +68,14 @@ public:
     void setzeGeladeneKlasse(const QString &name);
 
     // Zustand, wie ihn Editor, Hauptfenster und Tests abfragen.
-    bool konstruktionsModus() const { return konstruktion; }
-    bool rueckgabeModus() const { return rueckgabe; }
-    bool testGewaehlt() const { return gewaehlt; }
-    bool testFestgelegt() const { return festgelegt; }
-    bool durchfuehrungLaeuft() const { return laeuft; }
+    bool konstruktionsModus() const { return sitzung.konstruktion(); }
+    bool rueckgabeModus() const { return sitzung.rueckgabe(); }
+    bool testGewaehlt() const { return sitzung.gewaehlt(); }
+    bool testFestgelegt() const { return sitzung.festgelegt(); }
+    bool durchfuehrungLaeuft() const { return sitzung.laeuft(); }
     enum class NeuArt { Keine, NeuerTest, AufVorlage };
     NeuArt neuArt() const { return neu; }
-    const TestPfade &gewaehlterTest() const { return test; }
+    const TestPfade &gewaehlterTest() const { return sitzung.test(); }
     // Pfad (Kuerzel + ".__A"), unter dem ein neuer Test gespeichert wird.
     QString neuerTestZiel() const { return zielPfad; }
     // Benennung des Tests, den testBearbeiten meldet (fuer die Speicherabfrage des Editors).
@@ -104,6 +107,8 @@ public:
     void vorschauZeigen(int zeile);
     void vorschauBeenden();
 
+    // Der gewaehlte Test und seine Durchfuehrung; entscheidet, welche Schritte moeglich sind.
+    Testsitzung sitzung;
     QTimer TimerTestsMitnehmen;
 
     // Steuerelemente (objectName = Name).
@@ -221,12 +226,12 @@ private:
     void sitzplanLaden();
     void festlegenFallsMoeglich();
     QString gewaehlteKlasseName() const;
-    bool klasseFuerTestLaden(bool melden);
+    // Knoepfe, Rahmen und Namensfelder nach sitzung.moeglichkeiten().
+    void knoepfeEinstellen();
 
     // Laufende Durchfuehrung beenden? false: abgebrochen.
     bool durchfuehrungsAbbruchFrage();
     void zurueckziehen();
-    void einfrieren(bool an);
     bool bereitstellen(bool speichern);
     void druckListeFuellen();
     void kopienDrucken(const QStringList &eintraege);
@@ -239,12 +244,6 @@ private:
 
     bool aufgebaut = false;
     int skalierung = 100;
-    bool konstruktion = true;
-    bool rueckgabe = false;
-    bool gewaehlt = false;
-    bool festgelegt = false;
-    bool laeuft = false;
-    bool druckEingerichtet = false;
     bool fuellt = false; // Felder werden vom Programm gesetzt
     // Fach- oder Themenfeld, das mit gedrueckter Maustaste verlassen wurde: geprueft wird nach
     // dem Loslassen (eine Rueckfrage mitten im Klick schluckte ihn) oder vom Knopf zuerst.
@@ -253,16 +252,10 @@ private:
     void themaVerlassen();
     void feldPruefenFallsOffen();
     NeuArt neu = NeuArt::Keine;
-    TestPfade test;
     QString zielPfad;
     SpeicherAngaben angaben;
     int gewaehlteZeile = -1;
-    QString klassenDatei; // leer: keine Klasse gefunden
-    Klasse klasse;
-    bool klasseGeladen = false;
     QString geladeneKlasse;
-    Klassenwahl klassenwahl;
-    Einsammlung einsammlung;
     QStringList faecher;
     QStringList themen;
     QStringList katalog;

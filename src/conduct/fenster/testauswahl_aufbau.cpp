@@ -238,7 +238,7 @@ QWidget *TSchuelerdatenEingabefenster::listeAufbauen()
     // die Eingabetaste beim Fenster ankommt (das ihn dann oeffnet).
     connect(ListBoxThemenMitErklaerung, &QListWidget::activated, this,
             [this](const QModelIndex &i) {
-                if (!gewaehlt || gewaehlteZeile != i.row()) {
+                if (!sitzung.gewaehlt() || gewaehlteZeile != i.row()) {
                     ListBoxThemenMitErklaerungClick(i.row());
                 }
             });
@@ -393,7 +393,7 @@ QWidget *TSchuelerdatenEingabefenster::unterbereichAufbauen()
     g->addWidget(LTestabgabeordner, 2, 1);
     g->addWidget(LVerschobenNach, 3, 0, 1, 2);
     connect(ListBoxTestAbgabe, &QListWidget::itemSelectionChanged, this, [this] {
-        if (druckEingerichtet && !ListBoxTestAbgabe->selectedItems().isEmpty()) {
+        if (sitzung.druckEingerichtet() && !ListBoxTestAbgabe->selectedItems().isEmpty()) {
             BEinzelDruck->setText(u"Ausgewählte drucken"_s);
         }
     });

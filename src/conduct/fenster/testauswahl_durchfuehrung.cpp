@@ -25,23 +25,19 @@ using namespace Qt::StringLiterals;
 
 void TSchuelerdatenEingabefenster::BTestBereitStellenClick()
 {
-    if (!gewaehlt || laeuft) {
+    if (!sitzung.gewaehlt() || sitzung.laeuft()) {
         return;
     }
-    if (rueckgabe) {
+    if (sitzung.rueckgabe()) {
         bereitstellen(true);
         return;
     }
     // Die Klassendatei kann sich seit der Wahl geaendert haben: frisch laden.
-    if (!klasseFuerTestLaden(true)) {
+    if (!sitzung.klasseFuerTestLaden(true)) {
         labelEinstellungTestKlasse();
         return;
     }
-    if (const std::optional<QString> konflikt = namenskonflikt(klasse, test.klassenkuerzel())) {
-        r.fehler(*konflikt);
-        return;
-    }
-    switch (kopienAnfertigen(test, klasse, zufall, r)) {
+    switch (sitzung.kopienAnfertigen()) {
     case Kopien::Neu:
     case Kopien::Vorhanden:
         break;
@@ -54,7 +50,7 @@ void TSchuelerdatenEingabefenster::BTestBereitStellenClick()
         return;
     }
     LkopiertfuerSchueler->setText(u"Vorhandene Kopien: "_s +
-                                  QString::number(klassenGroesse(klasse)));
+                                  QString::number(klassenGroesse(sitzung.klasse())));
     sitzplanLaden();
     if (bereitstellen(false)) {
         ListBoxBereitgestellt->setFocus();
@@ -63,78 +59,42 @@ void TSchuelerdatenEingabefenster::BTestBereitStellenClick()
 
 void TSchuelerdatenEingabefenster::BTestRueckgabeNurLesenClick()
 {
-    if (gewaehlt && rueckgabe && !laeuft) {
+    if (sitzung.gewaehlt() && sitzung.rueckgabe() && !sitzung.laeuft()) {
         bereitstellen(false);
     }
 }
 
 bool TSchuelerdatenEingabefenster::bereitstellen(bool speichern)
 {
-    LBereitgestellt->setText(u"Ausgegeben ("_s + test.klassenkuerzel() + u"):"_s);
+    LBereitgestellt->setText(u"Ausgegeben ("_s + sitzung.test().klassenkuerzel() + u"):"_s);
     ListBoxBereitgestellt->clear();
     LZahlBereitgestellt->setText(u"0"_s);
-    QStringList liste;
-    QString ziel;
-    bool mitBildern = false;
-    if (rueckgabe) {
-        const Rueckgabe g = testZurueckgeben(test, e, speichern, uhr, r);
-        if (!g.ok) {
-            return false;
-        }
-        liste = g.liste;
-        ziel = g.zielOrdner;
-        mitBildern = g.mitBildern;
-    } else {
-        const Bereitstellung b = testBereitStellen(test, e, uhr, r);
-        if (!b.ok) {
-            return false;
-        }
-        liste = b.liste;
-        ziel = b.zielOrdner;
-        mitBildern = b.mitBildern;
+    if (!sitzung.bereitstellen(speichern)) {
+        return false;
     }
-    LBereitst_Ordner->setText(u"Bereitstellungsordner: "_s + ziel);
-    ListBoxBereitgestellt->addItems(liste);
-    LZahlBereitgestellt->setText(QString::number(liste.size()));
-    LAusgegeben->setVisible(mitBildern);
-    einsammlung = Einsammlung{};
-    if (!rueckgabe) {
+    LBereitst_Ordner->setText(u"Bereitstellungsordner: "_s + sitzung.bereitstellungsOrdner());
+    ListBoxBereitgestellt->addItems(sitzung.bereitgestellt());
+    LZahlBereitgestellt->setText(QString::number(sitzung.bereitgestellt().size()));
+    LAusgegeben->setVisible(sitzung.mitBildern());
+    if (!sitzung.rueckgabe()) {
         ListBoxTestAbgabe->clear();
         LAnzahlAbgegebenerTests->setText(u"0"_s);
     }
-    laeuft = true;
-    einfrieren(true);
+    // "Der Ordner ist leer!" galt dem letzten Loeschen, nicht der neuen Bereitstellung.
+    BBereitgestellteTestsLoeschen->setText(u"Bereit gestellte Tests löschen"_s);
     labelEinstellungTestKlasse();
     TimerTestsMitnehmen.start();
     return true;
 }
 
-void TSchuelerdatenEingabefenster::einfrieren(bool an)
-{
-    // "Der Ordner ist leer!" galt dem letzten Loeschen, nicht der neuen Bereitstellung.
-    if (an) {
-        BBereitgestellteTestsLoeschen->setText(u"Bereit gestellte Tests löschen"_s);
-    }
-    const QList<QWidget *> namensfelder{
-        CBoxKlasse,    CBoxFach,    CBoxTestNr,      CBoxThema,
-        CBoxSchuljahr, CBoxTestArt, BFilterLoeschen, ListBoxThemenMitErklaerung};
-    for (QWidget *w : namensfelder) {
-        w->setEnabled(!an);
-    }
-    BTestBereitStellen->setEnabled(!an && gewaehlt && (klasseGeladen || rueckgabe));
-    BTestRueckgabeNurLesen->setEnabled(!an && gewaehlt && rueckgabe);
-    PGruenerRahmenDurchfuehrung->rahmenZeigen(!an && gewaehlt);
-    PGruenerRahmenTestRueckgabeNurLesen->rahmenZeigen(!an && gewaehlt && rueckgabe);
-}
-
 void TSchuelerdatenEingabefenster::TestsMitnehmen()
 {
-    if (!laeuft) {
+    if (!sitzung.laeuft()) {
         TimerTestsMitnehmen.stop();
         return;
     }
-    if (rueckgabe) {
-        const QStringList da = zurueckgegebeneDokumente(test, e);
+    if (sitzung.rueckgabe()) {
+        const QStringList da = sitzung.zurueckgegebene();
         ListBoxTestAbgabe->clear();
         ListBoxTestAbgabe->addItems(da);
         LAusgefuellteVorhanden->setVisible(!da.isEmpty());
@@ -143,64 +103,55 @@ void TSchuelerdatenEingabefenster::TestsMitnehmen()
     }
     // Ein Schritt je Takt; eine Meldung der Logik haelt den Takt nicht doppelt an.
     TimerTestsMitnehmen.stop();
-    const Einsammelschritt s = testsMitnehmen(test, e, einsammlung, uhr, r);
-    if (laeuft) {
+    const Einsammelschritt s = sitzung.einsammeln();
+    if (sitzung.laeuft()) {
         TimerTestsMitnehmen.start();
     }
     if (!s.eingesammelt) {
         return;
     }
     ListBoxTestAbgabe->clear();
-    ListBoxTestAbgabe->addItems(einsammlung.abgegeben);
+    ListBoxTestAbgabe->addItems(sitzung.einsammlung().abgegeben);
     ListBoxTestAbgabe->scrollToBottom();
-    LAnzahlAbgegebenerTests->setText(QString::number(einsammlung.zaehler));
+    LAnzahlAbgegebenerTests->setText(QString::number(sitzung.einsammlung().zaehler));
     LVerschobenNach->setText(u"Verschoben nach:  "_s + s.verschobenNach);
     LAusgefuellteVorhanden->show();
-    BBenoten->setEnabled(klasseGeladen);
-    PGruenerRahmenBenotung->rahmenZeigen(klasseGeladen);
 }
 
 void TSchuelerdatenEingabefenster::zurueckziehen()
 {
     TimerTestsMitnehmen.stop();
-    if (!laeuft) {
+    if (!sitzung.laeuft()) {
         return;
     }
-    if (rueckgabe) {
-        rueckgabeZuruecknehmen(test, e, r);
-    } else {
-        // Wartende Abgaben einsammeln, zurueckziehen, nachsammeln; alles unter der Testsperre.
-        const Beendigung b = durchfuehrungBeenden(test, e, einsammlung, uhr, r);
-        if (!b.ok) {
-            TimerTestsMitnehmen.start(); // Sperre belegt (gemeldet): die Durchfuehrung laeuft
-            return;
-        }
-        ListBoxTestAbgabe->clear();
-        ListBoxTestAbgabe->addItems(einsammlung.abgegeben);
-        LAnzahlAbgegebenerTests->setText(QString::number(einsammlung.zaehler));
+    if (!sitzung.zurueckziehen()) {
+        TimerTestsMitnehmen.start(); // Sperre belegt (gemeldet): die Durchfuehrung laeuft
+        return;
     }
-    laeuft = false;
+    if (!sitzung.rueckgabe()) {
+        ListBoxTestAbgabe->clear();
+        ListBoxTestAbgabe->addItems(sitzung.einsammlung().abgegeben);
+        LAnzahlAbgegebenerTests->setText(QString::number(sitzung.einsammlung().zaehler));
+    }
     ListBoxBereitgestellt->clear();
     LZahlBereitgestellt->setText(u"0"_s);
     LBereitgestellt->setText(u"Bereit gestellt:"_s);
     LAusgegeben->hide();
-    einfrieren(false);
     weitergabeEinstellungen();
     labelEinstellungTestKlasse();
 }
 
 void TSchuelerdatenEingabefenster::BBereitgestellteTestsLoeschenClick()
 {
-    if (!gewaehlt) {
+    if (!sitzung.gewaehlt()) {
         return;
     }
-    if (laeuft) {
+    if (sitzung.laeuft()) {
         zurueckziehen();
         return;
     }
     // Auch ohne laufende Durchfuehrung: Reste einer frueheren Bereitstellung entfernen.
-    const bool warLeer =
-        rueckgabe ? rueckgabeZuruecknehmen(test, e, r) : bereitgestellteTestsLoeschen(test, e);
+    const bool warLeer = sitzung.resteLoeschen();
     ListBoxBereitgestellt->clear();
     LZahlBereitgestellt->setText(u"0"_s);
     if (warLeer) {
@@ -211,18 +162,18 @@ void TSchuelerdatenEingabefenster::BBereitgestellteTestsLoeschenClick()
 
 void TSchuelerdatenEingabefenster::BBenotenClick()
 {
-    if (!gewaehlt || rueckgabe) {
+    if (!sitzung.gewaehlt() || sitzung.rueckgabe()) {
         return;
     }
     if (!durchfuehrungsAbbruchFrage()) {
         return;
     }
     zurueckziehen();
-    if (laeuft || !klasseFuerTestLaden(true)) {
+    if (sitzung.laeuft() || !sitzung.klasseFuerTestLaden(true)) {
         labelEinstellungTestKlasse();
         return;
     }
-    const QString norm = normtabelleWaehlen(e.programmOrdner, test.fachbuchstabe(), r);
+    const QString norm = normtabelleWaehlen(e.programmOrdner, sitzung.test().fachbuchstabe(), r);
     PWartehinweisBenotung->setText(u"Bitte warten. Die Normtabelle wird gelesen und die Tests "
                                    u"werden benotet..."_s);
     PWartehinweisBenotung->adjustSize();
@@ -234,9 +185,7 @@ void TSchuelerdatenEingabefenster::BBenotenClick()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Benotungslauf lauf;
     // Leerer Pfad: abgebrochen (schon gemeldet), dann gelten die Standardanteile.
-    const Ablauf a = benotungStarten(
-        test, e, klasse, norm.isEmpty() ? std::optional<QString>(QString()) : std::optional(norm),
-        uhr.heute(), lauf, r);
+    const Ablauf a = sitzung.benoten(norm, lauf);
     QApplication::restoreOverrideCursor();
     PWartehinweisBenotung->hide();
     if (a == Ablauf::ProgrammEnde) {
@@ -262,11 +211,12 @@ void TSchuelerdatenEingabefenster::BBenotenClick()
         connect(FAufgabenanalyse, &AufgabenanalyseAnsicht::fertig, FAufgabenanalyse,
                 &QWidget::hide);
     }
-    FAufgabenanalyse->zeigen(lauf.analyse, test.schuljahr + u"/"_s + test.testKuerzel);
+    FAufgabenanalyse->zeigen(lauf.analyse,
+                             sitzung.test().schuljahr + u"/"_s + sitzung.test().testKuerzel);
     // Jede Spalte ganz sichtbar; vor dem Notenfenster, das gleich aufgeht.
     FAufgabenanalyse->resize(FAufgabenanalyse->sizeHint());
     FAufgabenanalyse->show();
-    emit testnotenUebernehmen(klassenDatei, ergebnisse);
+    emit testnotenUebernehmen(sitzung.klassenDatei(), ergebnisse);
     FAufgabenanalyse->raise();
     FAufgabenanalyse->activateWindow();
 }

@@ -96,20 +96,20 @@ void TSchuelerdatenEingabefenster::NeuenTestClick()
         return;
     case TestArt::Lueckentext:
         neu = NeuArt::NeuerTest;
-        zielPfad = test.datei(u"._LA"_s);
+        zielPfad = sitzung.test().datei(u"._LA"_s);
         emit lueckentestOeffnen(zielPfad, true);
         return;
     case TestArt::MultipleChoice:
         break;
     }
     neu = NeuArt::NeuerTest;
-    zielPfad = test.vorlage(u'A');
+    zielPfad = sitzung.test().vorlage(u'A');
     angaben = angabenAusFeldern();
-    festgelegt = true;
+    sitzung.festlegen(true);
     emit testBearbeiten(zielPfad, false, true);
     // Rat bei den ersten Tests eines Schuljahres ("." und ".." zaehlen mit); die Sperren offener
     // Klassen ("*.sperre") und ihre Arbeitsordner (".*") sind keine Tests.
-    const QDir jahr(test.schuljahrOrdner());
+    const QDir jahr(sitzung.test().schuljahrOrdner());
     const QStringList ordner = jahr.entryList(QDir::Dirs | QDir::NoSymLinks | QDir::Hidden);
     qsizetype zahl = 0;
     for (const QString &o : ordner) {
@@ -123,7 +123,7 @@ void TSchuelerdatenEingabefenster::NeuenTestClick()
 void TSchuelerdatenEingabefenster::BNeuAufVorlageClick()
 {
     feldPruefenFallsOffen();
-    neuAufVorlage(BNeuAufVorlage, u"...."_s + test.testKuerzel.mid(4));
+    neuAufVorlage(BNeuAufVorlage, u"...."_s + sitzung.test().testKuerzel.mid(4));
 }
 
 void TSchuelerdatenEingabefenster::BNeuAlleVorlagenClick()
@@ -141,9 +141,9 @@ void TSchuelerdatenEingabefenster::neuAufVorlage(QPushButton *knopf, const QStri
         return;
     }
     neu = NeuArt::AufVorlage;
-    zielPfad = test.vorlage(u'A');
+    zielPfad = sitzung.test().vorlage(u'A');
     angaben = angabenAusFeldern();
-    const TestPfade neuerTest = test;
+    const TestPfade neuerTest = sitzung.test();
     fuellt = true;
     CBoxSchuljahr->setCurrentIndex(0);
     CBoxAktSchuljahr->setChecked(false);
@@ -154,8 +154,7 @@ void TSchuelerdatenEingabefenster::neuAufVorlage(QPushButton *knopf, const QStri
                   .zeilen;
     ListBoxThemenMitErklaerung->clear();
     ListBoxThemenMitErklaerung->addItems(katalog);
-    test = neuerTest;
-    gewaehlt = false;
+    sitzung.benennen(neuerTest);
     LVorhandeneTests->setText(u"Vorlagen mit demselben Thema"_s);
     BVorhandenenTestOeffnen->setText(u"<-- Vorlage wählen"_s);
     PGruenerRahmenVorhTestOeffnen->rahmenZeigen(true);
@@ -165,13 +164,13 @@ void TSchuelerdatenEingabefenster::TestOeffnenClick()
 {
     feldPruefenFallsOffen();
     vorschauBeenden();
-    if (!gewaehlt) {
+    if (!sitzung.gewaehlt()) {
         BVorhandenenTestOeffnen->setText(u"<---  Erst auswählen!"_s);
         return;
     }
-    const QString pfad = ersteVorlage(test);
+    const QString pfad = ersteVorlage(sitzung.test());
     if (pfad.isEmpty()) {
-        r.fehler(u"Die Datei "_s + test.vorlage(u'A') + u" lässt sich nicht öffnen!"_s);
+        r.fehler(u"Die Datei "_s + sitzung.test().vorlage(u'A') + u" lässt sich nicht öffnen!"_s);
         return;
     }
     if (pfad.endsWith(u"._LA"_s)) {
@@ -180,7 +179,7 @@ void TSchuelerdatenEingabefenster::TestOeffnenClick()
         r.information(u"Grafiklegende-Test muss noch programmiert werden..."_s);
     } else {
         if (neu != NeuArt::AufVorlage) {
-            festgelegt = test.schuljahr == aktuellesSchuljahr(uhr.heute());
+            sitzung.festlegen(sitzung.test().schuljahr == aktuellesSchuljahr(uhr.heute()));
             angaben = angabenAusKatalogzeile(katalog.value(gewaehlteZeile), faecher);
         }
         emit testBearbeiten(pfad, neu == NeuArt::AufVorlage, false);
@@ -190,7 +189,7 @@ void TSchuelerdatenEingabefenster::TestOeffnenClick()
 SpeicherAngaben TSchuelerdatenEingabefenster::angabenAusFeldern() const
 {
     SpeicherAngaben a;
-    a.schuljahr = test.schuljahr;
+    a.schuljahr = sitzung.test().schuljahr;
     a.klasse = CBoxKlasse->currentText();
     a.fach = CBoxFach->currentIndex() > 0 ? CBoxFach->currentText() : u"..."_s;
     a.nummer = CBoxTestNr->currentText();
@@ -200,7 +199,7 @@ SpeicherAngaben TSchuelerdatenEingabefenster::angabenAusFeldern() const
 
 void TSchuelerdatenEingabefenster::festlegen_bestaetigt()
 {
-    if (gewaehlt) {
+    if (sitzung.gewaehlt()) {
         TestOeffnenClick();
     } else if (neu == NeuArt::NeuerTest && !zielPfad.isEmpty()) {
         emit testBearbeiten(zielPfad, false, true);
@@ -211,7 +210,7 @@ void TSchuelerdatenEingabefenster::festlegen_bestaetigt()
 
 void TSchuelerdatenEingabefenster::BTestLoeschenClick()
 {
-    if (!gewaehlt) {
+    if (!sitzung.gewaehlt()) {
         BTestLoeschen->setText(u"<-- Erst auswählen"_s);
         return;
     }
@@ -219,10 +218,10 @@ void TSchuelerdatenEingabefenster::BTestLoeschenClick()
     if (zeile >= 0) {
         vorschauZeigen(zeile);
     }
-    const bool geloescht = testLoeschen(test.testOrdner(), r);
+    const bool geloescht = testLoeschen(sitzung.test().testOrdner(), r);
     vorschauBeenden();
     if (geloescht) {
-        festgelegt = false;
+        sitzung.festlegen(false);
     }
     dateinamen_neu();
 }

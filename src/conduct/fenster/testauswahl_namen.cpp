@@ -83,20 +83,20 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
     if (fuellt) {
         return;
     }
-    if (laeuft) {
+    if (sitzung.laeuft()) {
         labelEinstellungTestKlasse();
         return;
     }
     const QString jahr = CBoxSchuljahr->currentText();
     const QString fach = CBoxFach->currentIndex() > 0 ? CBoxFach->currentText() : QString();
-    test.basisOrdner = e.basisOrdner;
-    test.schuljahr = jahr == u"..."_s ? aktuellesSchuljahr(uhr.heute()) : jahr;
-    test.testKuerzel = testKuerzelBilden(CBoxKlasse->currentText(), fach, CBoxTestNr->currentText(),
-                                         CBoxThema->currentText());
+    sitzung.benennen({e.basisOrdner, jahr == u"..."_s ? aktuellesSchuljahr(uhr.heute()) : jahr,
+                      testKuerzelBilden(CBoxKlasse->currentText(), fach, CBoxTestNr->currentText(),
+                                        CBoxThema->currentText())});
     const TestArt art = testArtAusText(CBoxTestArt->currentText()).value_or(TestArt::Alle);
     const qsizetype themenVorher = themen.size();
-    const Katalog kat = vorhandeneTestsEinlesen(e.basisOrdner, jahr.isEmpty() ? u"..."_s : jahr,
-                                                test.testKuerzel, art, themen, r, &vorlagen);
+    const Katalog kat =
+        vorhandeneTestsEinlesen(e.basisOrdner, jahr.isEmpty() ? u"..."_s : jahr,
+                                sitzung.test().testKuerzel, art, themen, r, &vorlagen);
     if (themen.size() != themenVorher) {
         const QSignalBlocker sperre(CBoxThema);
         const QString text = CBoxThema->currentText();
@@ -116,12 +116,12 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
 
     // Vorgeschlagene Nummer, wenn nur die Nummer fehlt (oder die vorgeschlagene gewaehlt ist).
     const QString vorschlag(eineMehrAlsVorhanden(katalog));
-    const QString &k = test.testKuerzel;
+    const QString &k = sitzung.test().testKuerzel;
     const bool ohneNummer = k[0] != u'.' && k[2] != u'.' && !k.mid(4).contains(u'.') &&
                             (k[3] == u'.' || QString(k[3]) == vorschlag);
     LgefundenPlusEins->setText(ohneNummer ? vorschlag : QString());
     // Ein vollstaendig benannter neuer Test kann auf einer Vorlage aufbauen.
-    const bool mitVorlagen = konstruktion && kuerzelVollstaendig(k) && katalog.isEmpty();
+    const bool mitVorlagen = sitzung.konstruktion() && kuerzelVollstaendig(k) && katalog.isEmpty();
     for (Schrittrahmen *s : {PHBlauerRahmenNeutestaufVorlage, PHBlauerRahmenNeutestAlleVorlagen}) {
         s->knopfZeigen(mitVorlagen);
         s->rahmenZeigen(mitVorlagen);
@@ -131,29 +131,30 @@ void TSchuelerdatenEingabefenster::dateinamen_neu()
 
 void TSchuelerdatenEingabefenster::kopienAnzeigen()
 {
-    if (!kuerzelVollstaendig(test.testKuerzel)) {
+    if (!kuerzelVollstaendig(sitzung.test().testKuerzel)) {
         LkopiertfuerSchueler->clear();
         LMitBildern->hide();
         return;
     }
-    if (rueckgabe && gewaehlt) {
+    if (sitzung.rueckgabe() && sitzung.gewaehlt()) {
         LkopiertfuerSchueler->setText(
             u"Benotete Tests: "_s +
-            QString::number(dateienNachMuster(test.benotetOrdner(),
-                                              schuelerprogramm::abgabeMuster(test.klassenkuerzel()))
-                                .size()));
+            QString::number(
+                dateienNachMuster(sitzung.test().benotetOrdner(),
+                                  schuelerprogramm::abgabeMuster(sitzung.test().klassenkuerzel()))
+                    .size()));
     } else {
         LkopiertfuerSchueler->setText(
             u"Vorhandene Kopien: "_s +
-            QString::number(dateienNachMuster(test.kopienOrdner(), u"*"_s).size()));
+            QString::number(dateienNachMuster(sitzung.test().kopienOrdner(), u"*"_s).size()));
     }
-    LMitBildern->setVisible(istEchterOrdner(test.bilderOrdner()));
+    LMitBildern->setVisible(istEchterOrdner(sitzung.test().bilderOrdner()));
 }
 
 void TSchuelerdatenEingabefenster::auswahlVerwerfen()
 {
-    gewaehlt = false;
-    if (konstruktion) {
+    sitzung.auswahlVerwerfen();
+    if (sitzung.konstruktion()) {
         PGruenerRahmenVorhTestOeffnen->rahmenZeigen(false);
         PGruenerRahmenTestLoeschen->rahmenZeigen(false);
     }
@@ -161,16 +162,6 @@ void TSchuelerdatenEingabefenster::auswahlVerwerfen()
     BSitzplan->setEnabled(false);
     BSitzplan->setText(u"Sitzplan\n(erst Test auswählen)"_s);
     Sitzplan->hide();
-    if (!konstruktion && !laeuft) {
-        BTestBereitStellen->setEnabled(false);
-        BTestRueckgabeNurLesen->setEnabled(false);
-        BBenoten->setEnabled(false);
-        BDrucken->setEnabled(false);
-        for (Schrittrahmen *s : {PGruenerRahmenDurchfuehrung, PGruenerRahmenBenotung,
-                                 PGruenerRahmenTestRueckgabeNurLesen, PGruenerRahmenDrucken}) {
-            s->rahmenZeigen(false);
-        }
-    }
 }
 
 void TSchuelerdatenEingabefenster::klassentextGeaendert(const QString &text)
@@ -226,91 +217,61 @@ void TSchuelerdatenEingabefenster::testArtGewaehlt()
 
 void TSchuelerdatenEingabefenster::labelEinstellungTestKlasse()
 {
-    const QString klassenName =
-        klassenDatei.isEmpty() ? u"---"_s : QFileInfo(klassenDatei).completeBaseName();
-    LVorhandeneTests->setText(testlistenUeberschrift(festgelegt || laeuft, test.testKuerzel,
-                                                     klassenName, geladeneKlasse));
-}
-
-bool TSchuelerdatenEingabefenster::klasseFuerTestLaden(bool melden)
-{
-    klassenDatei = klassenwahl.ermitteln(test, r, melden);
-    klasseGeladen = false;
-    if (klassenDatei.isEmpty()) {
-        return false;
-    }
-    Klasse k;
-    if (!klasseLadenAusDatei(klassenDatei, k, r)) {
-        klassenDatei.clear();
-        return false;
-    }
-    klasse = std::move(k);
-    klasseGeladen = true;
-    return true;
+    const QString klassenName = sitzung.klassenDatei().isEmpty()
+                                    ? u"---"_s
+                                    : QFileInfo(sitzung.klassenDatei()).completeBaseName();
+    LVorhandeneTests->setText(testlistenUeberschrift(sitzung.festgelegt() || sitzung.laeuft(),
+                                                     sitzung.test().testKuerzel, klassenName,
+                                                     geladeneKlasse));
 }
 
 void TSchuelerdatenEingabefenster::ListBoxThemenMitErklaerungClick(int zeile)
 {
-    if (zeile < 0 || zeile >= katalog.size() || laeuft) {
+    if (zeile < 0 || zeile >= katalog.size() || sitzung.laeuft()) {
         return;
     }
     vorschauBeenden();
-    gewaehlt = true;
     gewaehlteZeile = zeile;
     BBereitgestellteTestsLoeschen->setText(u"Bereit gestellte Tests löschen"_s);
-    if (!konstruktion) {
+    if (!sitzung.konstruktion()) {
         listenLayout(false);
     }
     const QString &eintrag = katalog[zeile];
-    test.basisOrdner = e.basisOrdner;
-    test.testKuerzel = kuerzelAusZeile(eintrag);
-    test.schuljahr = schuljahrAusZeile(eintrag);
     if (neu == NeuArt::NeuerTest) {
         neu = NeuArt::Keine;
     }
-    if (!istEchterOrdner(test.testOrdner())) {
-        // Der Ordner ist verschwunden, seit die Liste gefuellt wurde.
-        r.fehler(u"Die Test-Datei: "_s + test.testOrdner() + u"\r\nwurde nicht gefunden!"_s);
+    if (!sitzung.waehlen({e.basisOrdner, schuljahrAusZeile(eintrag), kuerzelAusZeile(eintrag)})) {
         dateinamen_neu();
         return;
     }
     LBereitst_Ordner->setText(u"Bereitstellung-Ordner: "_s + e.ausgabeOrdner + e.lehrername +
-                              test.klassenkuerzel());
+                              sitzung.test().klassenkuerzel());
     LTestabgabeordner->setText(u"Test-Abgabeordner: "_s + e.abgabeOrdner + e.lehrername +
                                u"DropBox"_s);
-    if (konstruktion) {
+    if (sitzung.konstruktion()) {
         PGruenerRahmenVorhTestOeffnen->rahmenZeigen(true);
         PGruenerRahmenTestLoeschen->rahmenZeigen(true);
         BVorhandenenTestOeffnen->setText(neu == NeuArt::AufVorlage ? u"Vorlage öffnen"_s
                                                                    : u"Test öffnen"_s);
         BTestLoeschen->setText(u"Test löschen"_s);
     }
-    klassenDatei.clear();
-    klasseGeladen = false;
-    if (test.schuljahr == aktuellesSchuljahr(uhr.heute())) {
-        klasseFuerTestLaden(!konstruktion);
+    if (sitzung.test().schuljahr == aktuellesSchuljahr(uhr.heute())) {
+        sitzung.klasseZurWahlLaden(!sitzung.konstruktion());
         weitergabeEinstellungen();
-        labelEinstellungTestKlasse();
-        // Der Sitzplan folgt der Klasse, solange der Test noch nicht ausgeteilt ist: nach dem
-        // Austeilen muss er zu den Gruppen passen, die wirklich ausgegeben wurden.
-        if (klasseGeladen && !istGewoehnlicheDatei(test.gruppenDatei())) {
-            sitzplanSchreiben(test, klasse);
-        }
-    } else {
-        labelEinstellungTestKlasse();
     }
+    labelEinstellungTestKlasse();
     kopienAnzeigen();
     sitzplanLaden();
     // Ist der Druck eingerichtet, zeigt die Liste die benoteten Kopien des eben gewaehlten Tests,
     // nicht mehr die des vorigen.
-    if (rueckgabe && druckEingerichtet) {
+    if (sitzung.rueckgabe() && sitzung.druckEingerichtet()) {
         druckListeFuellen();
     }
 }
 
 void TSchuelerdatenEingabefenster::sitzplanLaden()
 {
-    const QStringList namen = sitzplanLesen(test);
+    const QStringList namen = sitzplanLesen(sitzung.test());
     if (!namen.isEmpty()) {
         Sitzplan->setzeNamen(namen);
         BSitzplan->setEnabled(true);
@@ -322,7 +283,7 @@ void TSchuelerdatenEingabefenster::sitzplanLaden()
         BSitzplan->setEnabled(false);
         BSitzplan->setText(u"Sitzplan\n(erst Test auswählen)"_s);
         PGruenerRahmenSitzplan->rahmenZeigen(false);
-        if (!konstruktion) {
+        if (!sitzung.konstruktion()) {
             PGruenerRahmenVorhTestOeffnen->rahmenZeigen(false);
             PGruenerRahmenTestLoeschen->rahmenZeigen(false);
         }
@@ -336,44 +297,61 @@ void TSchuelerdatenEingabefenster::BSitzplanClick()
     if (an) {
         Sitzplan->raise();
     }
-    PListenDurchfuehrung->setVisible(!an && !konstruktion);
+    PListenDurchfuehrung->setVisible(!an && !sitzung.konstruktion());
     BSitzplan->setText(an ? u"Sitzplan ausschalten\n(Mausrolle f. Spalten)"_s
                           : u"Sitzplan sichtbar"_s);
 }
 
 void TSchuelerdatenEingabefenster::weitergabeEinstellungen()
 {
-    if (!gewaehlt && !festgelegt) {
+    if (!sitzung.gewaehlt() && !sitzung.festgelegt()) {
         return;
     }
     kopienAnzeigen();
-    const bool frei = !laeuft && !konstruktion && klasseGeladen;
-    BTestBereitStellen->setEnabled(frei);
-    BTestRueckgabeNurLesen->setEnabled(frei && rueckgabe);
-    BTestBereitStellen->setText(rueckgabe ? u"Testrückgabe\nmit Speichern"_s
-                                          : u"Kopieren, bereit stellen /\nDurchführung beginnen"_s);
-    if (rueckgabe) {
+    knoepfeEinstellen();
+    BTestBereitStellen->setText(sitzung.rueckgabe()
+                                    ? u"Testrückgabe\nmit Speichern"_s
+                                    : u"Kopieren, bereit stellen /\nDurchführung beginnen"_s);
+    if (sitzung.rueckgabe()) {
         LBereitst_Ordner->setText(u"Bereitstellungsordner: "_s + e.rueckgabeOrdner + e.lehrername +
-                                  test.klassenkuerzel());
+                                  sitzung.test().klassenkuerzel());
         LTestabgabeordner->clear();
         LVerschobenNach->clear();
     }
     BVorhandenenTestOeffnen->setText(neu == NeuArt::AufVorlage ? u"Vorlage öffnen"_s
                                                                : u"Test öffnen"_s);
-    if (!konstruktion) {
-        PGruenerRahmenDurchfuehrung->rahmenZeigen(frei);
-        if (rueckgabe) {
-            PGruenerRahmenTestRueckgabeNurLesen->rahmenZeigen(frei);
-            PGruenerRahmenDrucken->rahmenZeigen(true);
-            BDrucken->setEnabled(true);
-            BDrucken->setText(u"Drucken"_s);
-        }
+    if (sitzung.rueckgabe()) {
+        BDrucken->setText(u"Drucken"_s);
     }
-    const bool protokoll = protokollZaehlen(test).has_value();
-    const bool benoten = protokoll && !konstruktion && !rueckgabe && klasseGeladen;
-    BBenoten->setEnabled(benoten);
-    PGruenerRahmenBenotung->rahmenZeigen(benoten);
-    LAusgefuellteVorhanden->setVisible(protokoll && !konstruktion && !rueckgabe);
+    LAusgefuellteVorhanden->setVisible(sitzung.protokollVorhanden() &&
+                                       sitzung.modus() == Testsitzung::Modus::Durchfuehrung);
+}
+
+void TSchuelerdatenEingabefenster::knoepfeEinstellen()
+{
+    if (!aufgebaut) {
+        return;
+    }
+    const Testsitzung::Moeglichkeiten m = sitzung.moeglichkeiten();
+    const QList<QWidget *> namensfelder{CBoxKlasse,
+                                        CBoxFach,
+                                        CBoxTestNr,
+                                        CBoxThema,
+                                        CBoxTestArt,
+                                        BFilterLoeschen,
+                                        ListBoxThemenMitErklaerung};
+    for (QWidget *w : namensfelder) {
+        w->setEnabled(m.namensfelder);
+    }
+    CBoxSchuljahr->setEnabled(m.schuljahr);
+    BTestBereitStellen->setEnabled(m.bereitStellen);
+    BTestRueckgabeNurLesen->setEnabled(m.rueckgabeNurLesen);
+    BBenoten->setEnabled(m.benoten);
+    BDrucken->setEnabled(m.drucken);
+    PGruenerRahmenDurchfuehrung->rahmenZeigen(m.bereitStellen);
+    PGruenerRahmenTestRueckgabeNurLesen->rahmenZeigen(m.rueckgabeNurLesen);
+    PGruenerRahmenBenotung->rahmenZeigen(m.benoten);
+    PGruenerRahmenDrucken->rahmenZeigen(m.druckenEmpfohlen);
 }
 
 void TSchuelerdatenEingabefenster::FilterLoeschen()
@@ -394,10 +372,10 @@ void TSchuelerdatenEingabefenster::FilterLoeschen()
     CBoxThema->setEditText(u"..."_s);
     CBoxTestArt->setCurrentIndex(0);
     fuellt = false;
-    if (!konstruktion) {
+    if (!sitzung.konstruktion()) {
         zurueckziehen();
     }
-    festgelegt = false;
+    sitzung.festlegen(false);
     neu = NeuArt::Keine;
     dateinamen_neu();
 }

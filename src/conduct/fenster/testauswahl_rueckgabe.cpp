@@ -32,12 +32,12 @@ const QMarginsF kTestRaender(kRandLinks, kRandOben, kRandRechts, kRandUnten);
 
 void TSchuelerdatenEingabefenster::BDruckenClick()
 {
-    if (!gewaehlt) {
+    if (!sitzung.gewaehlt()) {
         BDrucken->setText(u"<---  Erst auswählen!"_s);
         return;
     }
     TimerTestsMitnehmen.stop();
-    druckEingerichtet = true;
+    sitzung.druckEinrichten();
     PGruenerRahmenDrucken->knopfZeigen(false);
     PGruenerRahmenDrucken->rahmenZeigen(false);
     PGruenerRahmenAlleDrucken->knopfZeigen(true);
@@ -56,8 +56,9 @@ void TSchuelerdatenEingabefenster::druckListeFuellen()
     ListBoxTestAbgabe->clear();
     ListBoxTestAbgabe->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Die Namen der benoteten Kopien: Klasse "7" heisst darin "7_".
-    for (const QString &datei : dateienNachMuster(
-             test.benotetOrdner(), schuelerprogramm::abgabeMuster(test.klassenkuerzel()))) {
+    for (const QString &datei :
+         dateienNachMuster(sitzung.test().benotetOrdner(),
+                           schuelerprogramm::abgabeMuster(sitzung.test().klassenkuerzel()))) {
         ListBoxTestAbgabe->addItem(datei.chopped(2));
     }
     LAnzahlAbgegebenerTests->setText(QString::number(ListBoxTestAbgabe->count()));
@@ -65,7 +66,7 @@ void TSchuelerdatenEingabefenster::druckListeFuellen()
 
 void TSchuelerdatenEingabefenster::BAlleDruckenClick()
 {
-    if (!druckEingerichtet) {
+    if (!sitzung.druckEingerichtet()) {
         return;
     }
     if (r.frage(Rueckfragen::Art::Warnung, u"Alle benoteten Test dieser Klasse drucken?"_s,
@@ -81,7 +82,7 @@ void TSchuelerdatenEingabefenster::BAlleDruckenClick()
 
 void TSchuelerdatenEingabefenster::BEinzelDruckClick()
 {
-    if (!druckEingerichtet) {
+    if (!sitzung.druckEingerichtet()) {
         return;
     }
     QStringList gewaehlteEintraege;
@@ -110,8 +111,8 @@ void TSchuelerdatenEingabefenster::kopienDrucken(const QStringList &eintraege)
     QList<const QTextDocument *> zeiger;
     QString erster;
     for (const QString &eintrag : eintraege) {
-        const QString pfad = test.benotetOrdner() + eintrag +
-                             schuelerprogramm::kuerzelImDateinamen(test.klassenkuerzel());
+        const QString pfad = sitzung.test().benotetOrdner() + eintrag +
+                             schuelerprogramm::kuerzelImDateinamen(sitzung.test().klassenkuerzel());
         auto doc = std::make_unique<QTextDocument>();
         if (!istGewoehnlicheDatei(pfad) || !benoteteKopieLaden(pfad, *doc, true).isEmpty()) {
             r.fehler(u"Die Datei "_s + pfad + u" lässt sich nicht öffnen!"_s);
@@ -129,7 +130,7 @@ void TSchuelerdatenEingabefenster::kopienDrucken(const QStringList &eintraege)
     druck::Auftrag auftrag;
     auftrag.titel = zeiger.size() == 1
                         ? u"Drucken der Datei: "_s + erster
-                        : u"Drucken der Dateien: "_s + test.benotetOrdner() + u" ("_s +
+                        : u"Drucken der Dateien: "_s + sitzung.test().benotetOrdner() + u" ("_s +
                               QString::number(zeiger.size()) + u" Tests)"_s;
     auftrag.wartetext = u"Bitte warten. Die Tests werden gedruckt..."_s;
     druck::dokumenteDrucken(this, auftrag, zeiger, kTestRaender, r);
@@ -137,10 +138,10 @@ void TSchuelerdatenEingabefenster::kopienDrucken(const QStringList &eintraege)
 
 void TSchuelerdatenEingabefenster::BZusammenfassungDruckenClick()
 {
-    if (!gewaehlt) {
+    if (!sitzung.gewaehlt()) {
         return;
     }
-    const QString pfad = test.zusammenfassung();
+    const QString pfad = sitzung.test().zusammenfassung();
     const Rueckfragen::Knopf k = r.frage(
         Rueckfragen::Art::Warnung,
         u"Drucken der Ergebniszusammenfassung (Zusammenfassung.Doc im Testordner '\\T3-Benot')"
