@@ -1,12 +1,12 @@
 // Die Sitzung der Testauswahl ohne Fenster: Ablaeufe aus Waehlen, Austeilen, Einsammeln,
 // Zurueckziehen, Benoten, Zurueckgeben und Moduswechsel; geprueft wird, welche Schritte danach
 // moeglich sind, wie das Fenster sie zeigt.
-#include "app/konfiguration.h"
 #include "common/ansitext.h"
 #include "common/ordner.h"
 #include "conduct/benotungslauf.h"
 #include "conduct/testsitzung.h"
 #include "conduct/testsperre.h"
+#include "settings/konfiguration.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 
