@@ -5,9 +5,9 @@
 #include "bench_hilfe.h"
 
 #include "classdata/klassendatei.h"
-#include "classdata/klassenexport.h"
 #include "classdata/schuelersuche.h"
 #include "common/ansitext.h"
+#include "grades/klassenexport.h"
 #include "grades/notenmodell.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 

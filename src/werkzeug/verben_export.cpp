@@ -1,7 +1,7 @@
 // export DATEI.DTA ZIEL: schreibt den Klassendatenexport wie das Programm.
 
 #include "classdata/klassendatei.h"
-#include "classdata/klassenexport.h"
+#include "grades/klassenexport.h"
 #include "werkzeug/werkzeug.h"
 
 #include <QTextStream>

@@ -2,7 +2,6 @@
 #include "grades/fenster/Zensurenbearbeitung.h"
 
 #include "classdata/klassendatei.h"
-#include "classdata/klassenexport.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
 #include "common/schuljahr.h"
@@ -11,6 +10,7 @@
 #include "grades/fenster/einzelschueler_ansicht.h"
 #include "grades/fenster/notenarten_ansicht.h"
 #include "grades/fenster/notentabelle_ansicht.h"
+#include "grades/klassenexport.h"
 #include "grades/listenverschiebung.h"
 #include "grades/notenarten.h"
 

@@ -6,9 +6,9 @@
 #include "classdata/namenszeichen.h"
 #include "common/ordner.h"
 #include "common/rueckfragen.h"
+#include "conduct/testhinweis.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/notenmodell.h"
-#include "grades/testhinweis.h"
 #include "widgets/pruefgitter.h"
 
 #include <QEvent>

@@ -1,12 +1,12 @@
 #include "grades/fenster/klassenwerkzeuge.h"
 
-#include "classdata/klassenexport.h"
 #include "classdata/klassensitzung.h"
 #include "common/rueckfragen.h"
 #include "common/uhr.h"
 #include "grades/fenster/klassennoten_ausgabe.h"
 #include "grades/fenster/notentabelle_ansicht.h"
 #include "grades/fenster/sicherung_dialoge.h"
+#include "grades/klassenexport.h"
 #include "settings/konfiguration.h"
 #include "widgets/griddruck.h"
 

@@ -2,7 +2,6 @@
 // importieren, Schueler verschieben, Klasse loeschen, suchen, Zufallsgruppen, Export, Notenliste
 // verschieben und der Konzeptdruck als PDF.
 
-#include "classdata/klassenexport.h"
 #include "common/zufall.h"
 #include "fensterumgebung.h"
 #include "grades/fenster/klassenwerkzeuge.h"
@@ -11,6 +10,7 @@
 #include "grades/fenster/suche_ansicht.h"
 #include "grades/fenster/zufallsgruppen_ansicht.h"
 #include "grades/klassenbau.h"
+#include "grades/klassenexport.h"
 #include "grades/notenmodell.h"
 #include "widgets/Druckhilfe.h"
 

@@ -1,5 +1,5 @@
-#include "classdata/klassenexport.h"
 #include "grades/klassenbau.h"
+#include "grades/klassenexport.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 

@@ -1,7 +1,7 @@
 #include "classdata/klassendatei.h"
-#include "classdata/klassenexport.h"
 #include "classdata/klassensperre.h"
 #include "grades/klassenbau.h"
+#include "grades/klassenexport.h"
 #include "unterstuetzung/skriptrueckfragen.h"
 #include "unterstuetzung/testumgebung.h"
 #include "werkzeug/werkzeug.h"

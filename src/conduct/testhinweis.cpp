@@ -1,4 +1,4 @@
-#include "grades/testhinweis.h"
+#include "conduct/testhinweis.h"
 
 #include "common/ordner.h"
 #include "conduct/testname.h"

@@ -1,4 +1,4 @@
-#include "classdata/klassenexport.h"
+#include "grades/klassenexport.h"
 
 #include "classdata/klasse.h"
 #include "common/ansitext.h"
