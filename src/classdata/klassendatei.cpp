@@ -10,6 +10,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -31,13 +32,20 @@ class Leser
 public:
     explicit Leser(QByteArrayView b)
         : bytes(b)
+        , paare(ansiPaartafel())
     {}
 
     QString text(qsizetype offset, int n) const
     {
-        const int laenge = std::min<int>(static_cast<unsigned char>(bytes[offset]), n);
-        // Die 5040 Notenfelder sind hoechstens zwei Zeichen lang: ohne Speicheranforderung.
-        return ansiDekodierenKurz(bytes.sliced(offset + 1, laenge));
+        const int laenge = std::min<int>(byte(offset), n);
+        if (laenge > 2) {
+            return ansiDekodieren(bytes.sliced(offset + 1, laenge));
+        }
+        // Die 4200 Notenfelder und fast alle leeren Felder: ohne Speicheranforderung und ohne
+        // Aufruf, ein Zeiger in die Tafel der Bytepaare.
+        const unsigned b0 = laenge > 0 ? byte(offset + 1) : 0;
+        const unsigned b1 = laenge > 1 ? byte(offset + 2) : 0;
+        return QString(QStringPrivate::fromRawData(paare + 2 * (b0 << 8 | b1), laenge));
     }
     qint16 int16(qsizetype offset) const
     {
@@ -47,6 +55,7 @@ public:
 
 private:
     QByteArrayView bytes;
+    const char16_t *paare;
 };
 
 class Schreiber
@@ -184,22 +193,43 @@ bool klassenBytesPlausibel(QByteArrayView bytes)
         }
     }
     // Die Zeichen einer Note sind ASCII: Byte und dekodiertes Zeichen stimmen ueberein.
+    // Ein Bit je (Laenge 1 oder 2, erstes Byte, zweites Byte): ob das eine Note ist. Ohne
+    // Verzweigung je Feld, die 4200 Notenfelder kosteten sonst spuerbar.
+    static const std::array<quint64, 2 * 65536 / 64> notenBits = [] {
+        std::array<quint64, 2 * 65536 / 64> t{};
+        const auto setze = [&t](unsigned laenge, unsigned a, unsigned b) {
+            const unsigned k = (laenge - 1) << 16 | a << 8 | b;
+            t[k / 64] |= quint64(1) << (k % 64);
+        };
+        for (unsigned b = 0; b < 256; ++b) {
+            setze(1, '/', b);
+            for (unsigned a = '1'; a <= '6'; ++a) {
+                setze(1, a, b);
+            }
+        }
+        for (unsigned a = '1'; a <= '6'; ++a) {
+            setze(2, a, '+');
+            setze(2, a, '-');
+        }
+        setze(2, 'G', 'F');
+        return t;
+    }();
     int fremd = 0;
     for (int nr = 1; nr <= kMaxSchueler; ++nr) {
-        for (int art = 1; art <= kNotenarten; ++art) {
-            for (int slot = 0; slot < kSlotsJeArt; ++slot) {
-                const qsizetype o = (nr - 1) * kSchuelerGroesse + notenOffset(art, slot);
-                const int laenge = std::min<int>(l.byte(o), kLaengeNote);
-                const char a = char(l.byte(o + 1));
-                const char b = char(l.byte(o + 2));
-                const bool note =
-                    laenge == 0 || (laenge == 1 && (a == '/' || (a >= '1' && a <= '6'))) ||
-                    (laenge == 2 &&
-                     ((a == 'G' && b == 'F') || (a >= '1' && a <= '6' && (b == '+' || b == '-'))));
-                if (!note && ++fremd > kHoechstensFremdeNoten) {
-                    return false;
-                }
-            }
+        // Die Noten eines Schuelers liegen als 5 x 21 Felder zu 3 Bytes lueckenlos hintereinander.
+        static_assert(notenOffset(kNotenarten, kSlotsJeArt - 1) ==
+                      notenOffset(1, 0) + 3 * (kNotenarten * kSlotsJeArt - 1));
+        const qsizetype anfang = (nr - 1) * kSchuelerGroesse + notenOffset(1, 0);
+        for (int i = 0; i < kNotenarten * kSlotsJeArt; ++i) {
+            const qsizetype o = anfang + 3 * i;
+            const unsigned laenge = std::min<unsigned>(l.byte(o), kLaengeNote);
+            const unsigned k =
+                ((laenge - 1) & 1) << 16 | unsigned(l.byte(o + 1)) << 8 | l.byte(o + 2);
+            const bool note = (laenge == 0) | ((notenBits[k / 64] >> (k % 64)) & 1);
+            fremd += !note;
+        }
+        if (fremd > kHoechstensFremdeNoten) {
+            return false;
         }
     }
     return true;
@@ -270,24 +300,25 @@ bool klassenlisteLesen(const QString &pfad, Klasse &klasse, Rueckfragen &r)
         r.fehler(u"Die Datei "_s + pfad + u"  kann nicht gelesen werden!"_s);
         return false;
     };
-    if (QFileInfo(pfad).isDir()) {
-        return fehler();
-    }
+    // Ein Ordner laesst sich nicht als Datei oeffnen; ungepuffert: der Datensatz wird in einem
+    // Stueck gelesen.
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
+    if (!datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return fehler();
     }
     // Nur der erste Datensatz zaehlt; mehr wird nie gelesen.
-    const QByteArray bytes = datei.read(kKlassenDateiGroesse);
-    if (datei.error() != QFileDevice::NoError) {
+    std::array<char, kKlassenDateiGroesse> puffer;
+    const qint64 gelesen = datei.read(puffer.data(), kKlassenDateiGroesse);
+    if (gelesen < 0 || datei.error() != QFileDevice::NoError) {
         return fehler();
     }
+    const QByteArrayView bytes(puffer.data(), gelesen);
     // Erst pruefen, dann unmittelbar in klasse zerlegen: keine zweite Klasse anlegen und
     // verschieben (ueber 5000 Texte).
     if (!klassenBytesPlausibel(bytes)) {
         return fehler();
     }
-    klasseFuellen(QByteArrayView(bytes).first(kKlassenDateiGroesse), klasse);
+    klasseFuellen(bytes, klasse);
     return true;
 }
 
