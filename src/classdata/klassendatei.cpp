@@ -193,14 +193,27 @@ bool klassenBytesPlausibel(QByteArrayView bytes)
         }
     }
     // Die Zeichen einer Note sind ASCII: Byte und dekodiertes Zeichen stimmen ueberein.
-    // Ein Bit je (Laenge 1 oder 2, erstes Byte, zweites Byte): ob das eine Note ist. Ohne
-    // Verzweigung je Feld, die 4200 Notenfelder kosteten sonst spuerbar.
-    static const std::array<quint64, 2 * 65536 / 64> notenBits = [] {
-        std::array<quint64, 2 * 65536 / 64> t{};
-        const auto setze = [&t](unsigned laenge, unsigned a, unsigned b) {
-            const unsigned k = (laenge - 1) << 16 | a << 8 | b;
-            t[k / 64] |= quint64(1) << (k % 64);
+    // Ein Bit je (Laengenklasse, erstes Byte, zweites Byte): ob das Feld eine Note ist. Klasse 0
+    // ist die leere Note, 1 ein Zeichen, 2 zwei (ein Laengenbyte ueber 2 wird auf 2 begrenzt).
+    // Ohne Verzweigung je Feld: die 4200 Notenfelder kosteten sonst spuerbar.
+    static const auto tafeln = [] {
+        struct
+        {
+            std::array<quint8, 256> laengenKlasse{};
+            std::array<quint64, 3 * 65536 / 64> bits{};
+        } t;
+        const auto setze = [&t](unsigned klasse, unsigned a, unsigned b) {
+            const unsigned k = klasse << 16 | a << 8 | b;
+            t.bits[k / 64] |= quint64(1) << (k % 64);
         };
+        for (unsigned laenge = 0; laenge < 256; ++laenge) {
+            t.laengenKlasse[laenge] = quint8(std::min<unsigned>(laenge, kLaengeNote));
+        }
+        for (unsigned a = 0; a < 256; ++a) {
+            for (unsigned b = 0; b < 256; ++b) {
+                setze(0, a, b);
+            }
+        }
         for (unsigned b = 0; b < 256; ++b) {
             setze(1, '/', b);
             for (unsigned a = '1'; a <= '6'; ++a) {
@@ -220,14 +233,14 @@ bool klassenBytesPlausibel(QByteArrayView bytes)
         static_assert(notenOffset(kNotenarten, kSlotsJeArt - 1) ==
                       notenOffset(1, 0) + 3 * (kNotenarten * kSlotsJeArt - 1));
         const qsizetype anfang = (nr - 1) * kSchuelerGroesse + notenOffset(1, 0);
+        int noten = 0;
         for (int i = 0; i < kNotenarten * kSlotsJeArt; ++i) {
             const qsizetype o = anfang + 3 * i;
-            const unsigned laenge = std::min<unsigned>(l.byte(o), kLaengeNote);
-            const unsigned k =
-                ((laenge - 1) & 1) << 16 | unsigned(l.byte(o + 1)) << 8 | l.byte(o + 2);
-            const bool note = (laenge == 0) | ((notenBits[k / 64] >> (k % 64)) & 1);
-            fremd += !note;
+            const unsigned k = unsigned(tafeln.laengenKlasse[l.byte(o)]) << 16 |
+                               unsigned(l.byte(o + 1)) << 8 | l.byte(o + 2);
+            noten += int((tafeln.bits[k / 64] >> (k % 64)) & 1);
         }
+        fremd += kNotenarten * kSlotsJeArt - noten;
         if (fremd > kHoechstensFremdeNoten) {
             return false;
         }
