@@ -42,10 +42,12 @@ public:
             return ansiDekodieren(bytes.sliced(offset + 1, laenge));
         }
         // Die 4200 Notenfelder und fast alle leeren Felder: ohne Speicheranforderung und ohne
-        // Aufruf, ein Zeiger in die Tafel der Bytepaare.
-        const unsigned b0 = laenge > 0 ? byte(offset + 1) : 0;
-        const unsigned b1 = laenge > 1 ? byte(offset + 2) : 0;
-        return QString(QStringPrivate::fromRawData(paare + 2 * (b0 << 8 | b1), laenge));
+        // Aufruf, ein Zeiger in die Tafel der Bytepaare. Beide Bytes ohne Verzweigung nach der
+        // Laenge (Noten wechseln zwischen leer, einem und zwei Zeichen); der Text zeigt nur
+        // seine ersten laenge Zeichen.
+        const unsigned paar = unsigned(byte(offset + 1)) << 8 |
+                              byte(std::min<qsizetype>(offset + 2, bytes.size() - 1));
+        return QString(QStringPrivate::fromRawData(paare + 2 * paar, laenge));
     }
     qint16 int16(qsizetype offset) const
     {
