@@ -17,11 +17,11 @@ void Leser::rohLeeren()
         return;
     }
     const QString t = dekodierer.dekodieren(roh, rohCodeseite);
-    roh.clear();
+    roh.resize(0); // behaelt den Speicher fuer das naechste Textstueck
     text(t);
 }
 
-void Leser::text(const QString &t)
+void Leser::text(QStringView t)
 {
     if (stapel.empty()) {
         return;
@@ -77,7 +77,7 @@ void Leser::text(const QString &t)
     };
     for (const QChar c : t) {
         if (verboten(c)) {
-            QString sauber = t;
+            QString sauber = t.toString();
             sauber.removeIf(verboten);
             if (sauber.isEmpty()) {
                 return;

@@ -58,8 +58,8 @@ private:
 
     // Ausgabe
     void rohLeeren();
-    void text(const QString &t);
-    void zeichen(QChar c) { text(QString(c)); }
+    void text(QStringView t);
+    void zeichen(QChar c) { text(QStringView(&c, 1)); }
     void laufLeeren();
     void absatzEnde();
     void neuerBlockFallsAusstehend();
