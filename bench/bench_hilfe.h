@@ -46,9 +46,10 @@ inline void einfachSchreiben(const QString &pfad, const QByteArray &bytes)
     f.write(bytes);
 }
 
-// Laeuft die Benchmark-Schleife mit f und setzt die Zaehler gegenueber eaSekunden.
+// Laeuft die Benchmark-Schleife mit f und setzt die Zaehler gegenueber eaSekunden; Ergebnis:
+// Sekunden je Lauf.
 template<typename F>
-void messen(benchmark::State &state, double eaSekunden, F &&f)
+double messen(benchmark::State &state, double eaSekunden, F &&f)
 {
     const auto start = Uhr::now();
     for (auto _ : state) {
@@ -58,6 +59,7 @@ void messen(benchmark::State &state, double eaSekunden, F &&f)
         std::chrono::duration<double>(Uhr::now() - start).count() / double(state.iterations());
     state.counters["ea_us"] = eaSekunden * 1e6;
     state.counters["faktor"] = eaSekunden > 0 ? je / eaSekunden : 0.0;
+    return je;
 }
 
 // Fuehrt die Messungen in einer Qt-Anwendung (QGuiApplication oder QApplication) aus, ohne

@@ -95,12 +95,13 @@ void rtfLaden(benchmark::State &state)
 {
     Daten &d = daten();
     const double ea = bench::medianSekunden([&] { bench::einfachLesen(d.pfad); });
-    bench::messen(state, ea, [&] {
+    const double je = bench::messen(state, ea, [&] {
         QTextDocument doc;
         rtfDateiLaden(d.pfad, doc);
         benchmark::DoNotOptimize(doc.blockCount());
     });
     state.counters["bytes"] = double(d.rtf.size());
+    state.counters["mb_s"] = je > 0 ? double(d.rtf.size()) / je / 1e6 : 0.0;
 }
 
 void rtfSpeichern(benchmark::State &state)

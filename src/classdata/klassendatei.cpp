@@ -10,6 +10,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -31,13 +32,22 @@ class Leser
 public:
     explicit Leser(QByteArrayView b)
         : bytes(b)
+        , paare(ansiPaartafel())
     {}
 
     QString text(qsizetype offset, int n) const
     {
-        const int laenge = std::min<int>(static_cast<unsigned char>(bytes[offset]), n);
-        // Die 5040 Notenfelder sind hoechstens zwei Zeichen lang: ohne Speicheranforderung.
-        return ansiDekodierenKurz(bytes.sliced(offset + 1, laenge));
+        const int laenge = std::min<int>(byte(offset), n);
+        if (laenge > 2) {
+            return ansiDekodieren(bytes.sliced(offset + 1, laenge));
+        }
+        // Die 4200 Notenfelder und fast alle leeren Felder: ohne Speicheranforderung und ohne
+        // Aufruf, ein Zeiger in die Tafel der Bytepaare. Beide Bytes ohne Verzweigung nach der
+        // Laenge (Noten wechseln zwischen leer, einem und zwei Zeichen); der Text zeigt nur
+        // seine ersten laenge Zeichen.
+        const unsigned paar = unsigned(byte(offset + 1)) << 8 |
+                              byte(std::min<qsizetype>(offset + 2, bytes.size() - 1));
+        return QString(QStringPrivate::fromRawData(paare + 2 * paar, laenge));
     }
     qint16 int16(qsizetype offset) const
     {
@@ -47,6 +57,7 @@ public:
 
 private:
     QByteArrayView bytes;
+    const char16_t *paare;
 };
 
 class Schreiber
@@ -184,22 +195,56 @@ bool klassenBytesPlausibel(QByteArrayView bytes)
         }
     }
     // Die Zeichen einer Note sind ASCII: Byte und dekodiertes Zeichen stimmen ueberein.
+    // Ein Bit je (Laengenklasse, erstes Byte, zweites Byte): ob das Feld eine Note ist. Klasse 0
+    // ist die leere Note, 1 ein Zeichen, 2 zwei (ein Laengenbyte ueber 2 wird auf 2 begrenzt).
+    // Ohne Verzweigung je Feld: die 4200 Notenfelder kosteten sonst spuerbar.
+    static const auto tafeln = [] {
+        struct
+        {
+            std::array<quint8, 256> laengenKlasse{};
+            std::array<quint64, 3 * 65536 / 64> bits{};
+        } t;
+        const auto setze = [&t](unsigned klasse, unsigned a, unsigned b) {
+            const unsigned k = klasse << 16 | a << 8 | b;
+            t.bits[k / 64] |= quint64(1) << (k % 64);
+        };
+        for (unsigned laenge = 0; laenge < 256; ++laenge) {
+            t.laengenKlasse[laenge] = quint8(std::min<unsigned>(laenge, kLaengeNote));
+        }
+        for (unsigned a = 0; a < 256; ++a) {
+            for (unsigned b = 0; b < 256; ++b) {
+                setze(0, a, b);
+            }
+        }
+        for (unsigned b = 0; b < 256; ++b) {
+            setze(1, '/', b);
+            for (unsigned a = '1'; a <= '6'; ++a) {
+                setze(1, a, b);
+            }
+        }
+        for (unsigned a = '1'; a <= '6'; ++a) {
+            setze(2, a, '+');
+            setze(2, a, '-');
+        }
+        setze(2, 'G', 'F');
+        return t;
+    }();
     int fremd = 0;
     for (int nr = 1; nr <= kMaxSchueler; ++nr) {
-        for (int art = 1; art <= kNotenarten; ++art) {
-            for (int slot = 0; slot < kSlotsJeArt; ++slot) {
-                const qsizetype o = (nr - 1) * kSchuelerGroesse + notenOffset(art, slot);
-                const int laenge = std::min<int>(l.byte(o), kLaengeNote);
-                const char a = char(l.byte(o + 1));
-                const char b = char(l.byte(o + 2));
-                const bool note =
-                    laenge == 0 || (laenge == 1 && (a == '/' || (a >= '1' && a <= '6'))) ||
-                    (laenge == 2 &&
-                     ((a == 'G' && b == 'F') || (a >= '1' && a <= '6' && (b == '+' || b == '-'))));
-                if (!note && ++fremd > kHoechstensFremdeNoten) {
-                    return false;
-                }
-            }
+        // Die Noten eines Schuelers liegen als 5 x 21 Felder zu 3 Bytes lueckenlos hintereinander.
+        static_assert(notenOffset(kNotenarten, kSlotsJeArt - 1) ==
+                      notenOffset(1, 0) + 3 * (kNotenarten * kSlotsJeArt - 1));
+        const qsizetype anfang = (nr - 1) * kSchuelerGroesse + notenOffset(1, 0);
+        int noten = 0;
+        for (int i = 0; i < kNotenarten * kSlotsJeArt; ++i) {
+            const qsizetype o = anfang + 3 * i;
+            const unsigned k = unsigned(tafeln.laengenKlasse[l.byte(o)]) << 16 |
+                               unsigned(l.byte(o + 1)) << 8 | l.byte(o + 2);
+            noten += int((tafeln.bits[k / 64] >> (k % 64)) & 1);
+        }
+        fremd += kNotenarten * kSlotsJeArt - noten;
+        if (fremd > kHoechstensFremdeNoten) {
+            return false;
         }
     }
     return true;
@@ -270,24 +315,25 @@ bool klassenlisteLesen(const QString &pfad, Klasse &klasse, Rueckfragen &r)
         r.fehler(u"Die Datei "_s + pfad + u"  kann nicht gelesen werden!"_s);
         return false;
     };
-    if (QFileInfo(pfad).isDir()) {
-        return fehler();
-    }
+    // Ein Ordner laesst sich nicht als Datei oeffnen; ungepuffert: der Datensatz wird in einem
+    // Stueck gelesen.
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
+    if (!datei.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return fehler();
     }
     // Nur der erste Datensatz zaehlt; mehr wird nie gelesen.
-    const QByteArray bytes = datei.read(kKlassenDateiGroesse);
-    if (datei.error() != QFileDevice::NoError) {
+    std::array<char, kKlassenDateiGroesse> puffer;
+    const qint64 gelesen = datei.read(puffer.data(), kKlassenDateiGroesse);
+    if (gelesen < 0 || datei.error() != QFileDevice::NoError) {
         return fehler();
     }
+    const QByteArrayView bytes(puffer.data(), gelesen);
     // Erst pruefen, dann unmittelbar in klasse zerlegen: keine zweite Klasse anlegen und
     // verschieben (ueber 5000 Texte).
     if (!klassenBytesPlausibel(bytes)) {
         return fehler();
     }
-    klasseFuellen(QByteArrayView(bytes).first(kKlassenDateiGroesse), klasse);
+    klasseFuellen(bytes, klasse);
     return true;
 }
 

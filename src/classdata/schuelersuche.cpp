@@ -17,7 +17,8 @@ bool schuelerPasst(const Schueler &s, const SuchKriterien &k)
     text(k.muster.nachname, s.nachname);
     text(k.muster.geschlecht, s.geschlecht);
     for (int art = 1; art <= kNotenarten; ++art) {
-        for (int slot = 0; slot <= letzterSlot(art); ++slot) {
+        const int letzter = letzterSlot(art);
+        for (int slot = 0; slot <= letzter; ++slot) {
             const QString &muster = k.muster.note(art, slot);
             if (!muster.isEmpty()) {
                 ++kriterien;
@@ -48,8 +49,12 @@ QStringList suchKlassenListe(const QString &schuljahrOrdner, const SuchKriterien
 {
     const QString ordner = mitTrenner(schuljahrOrdner);
     QStringList gefunden;
+    // Eine Klasse fuer alle Dateien: das Lesen setzt jedes Feld, eine unlesbare Datei zaehlt
+    // nicht; so wird nicht je Datei eine Klasse von ueber 5000 Texten angelegt und abgebaut.
+    Klasse klasse;
     for (const QString &eintrag : klassenDateienAuflisten(ordner)) {
-        if (klasseEnthaeltSuchSchueler(ordner + eintrag, k, r)) {
+        if (klassenlisteLesen(ordner + eintrag, klasse, r) &&
+            klasseEnthaeltSuchSchueler(klasse, k)) {
             gefunden.append(eintrag);
         }
     }

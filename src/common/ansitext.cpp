@@ -100,12 +100,8 @@ QString ansiDekodieren(QByteArrayView bytes)
     return text;
 }
 
-QString ansiDekodierenKurz(QByteArrayView bytes)
+const char16_t *ansiPaartafel()
 {
-    if (bytes.isEmpty() || bytes.size() > 2) {
-        return ansiDekodieren(bytes);
-    }
-    // Je Bytepaar (b0, b1) die beiden Zeichen; ein einzelnes Byte b ist der Anfang von (b, 0).
     static const std::array<char16_t, 2 * 65536> paare = [] {
         std::array<char16_t, 2 * 65536> t{};
         for (unsigned i = 0; i < 65536; ++i) {
@@ -114,10 +110,7 @@ QString ansiDekodierenKurz(QByteArrayView bytes)
         }
         return t;
     }();
-    const unsigned b0 = static_cast<unsigned char>(bytes[0]);
-    const unsigned b1 = bytes.size() == 2 ? static_cast<unsigned char>(bytes[1]) : 0;
-    return QString::fromRawData(reinterpret_cast<const QChar *>(&paare[2 * (b0 << 8 | b1)]),
-                                bytes.size());
+    return paare.data();
 }
 
 bool ansiKodierenNach(QStringView text, char *ziel, QString *erstesFremdes)

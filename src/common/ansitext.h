@@ -43,9 +43,11 @@ struct DateiFehler
 QString serverUnerreichbarText(const QString &pfad, const QString &grund);
 
 QString ansiDekodieren(QByteArrayView bytes);
-// Wie ansiDekodieren, fuer hoechstens zwei Bytes aber ohne Speicheranforderung: der Text zeigt in
-// eine feste Tabelle (die Klassendatei hat Tausende solcher Felder). Laengere wie ansiDekodieren.
-QString ansiDekodierenKurz(QByteArrayView bytes);
+// Die feste Tafel aller Bytepaare: ab 2 * (b0 << 8 | b1) stehen die Zeichen von b0 und b1, ein
+// einzelnes Byte b ist der Anfang von (b, 0). Texte aus hoechstens zwei Bytes zeigen mit
+// QString::fromRawData hinein, ohne Speicheranforderung (die Klassendatei hat Tausende solcher
+// Felder).
+const char16_t *ansiPaartafel();
 // nullopt, wenn ein Zeichen in CP1252 nicht darstellbar ist; dann steht es in *erstesFremdes.
 std::optional<QByteArray> ansiKodieren(QStringView text, QString *erstesFremdes = nullptr);
 // Schreibt text.size() Bytes nach ziel; false wie ansiKodieren (ziel ist dann teils beschrieben).

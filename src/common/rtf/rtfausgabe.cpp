@@ -17,11 +17,11 @@ void Leser::rohLeeren()
         return;
     }
     const QString t = dekodierer.dekodieren(roh, rohCodeseite);
-    roh.clear();
+    roh.resize(0); // behaelt den Speicher fuer das naechste Textstueck
     text(t);
 }
 
-void Leser::text(const QString &t)
+void Leser::text(QStringView t)
 {
     if (stapel.empty()) {
         return;
@@ -31,6 +31,7 @@ void Leser::text(const QString &t)
     case Ziel::Ueberspringen:
         return;
     case Ziel::Schrifttabelle: {
+        tabellenGeaendert();
         auto it = schriften.find(aktSchrift);
         if (it == schriften.end()) {
             return;
@@ -48,6 +49,7 @@ void Leser::text(const QString &t)
         return;
     }
     case Ziel::Farbtabelle:
+        tabellenGeaendert();
         for (const QChar c : t) {
             if (c == u';') {
                 if (int(farben.size()) < kMaxFarben) {
@@ -65,16 +67,18 @@ void Leser::text(const QString &t)
     if (t.isEmpty()) {
         return;
     }
-    // Steuerzeichen aus \uN oder fremden Codeseiten wuerden im Dokument neue Bloecke oder
-    // Objekte anlegen; nur der Tabulator bleibt.
+    // Steuerzeichen aus \uN oder fremden Codeseiten wuerden im Dokument neue Bloecke (auch
+    // U+FDD0/U+FDD1, Anfang und Ende eines Rahmens) oder Objekte anlegen; nur der Tabulator
+    // bleibt.
+    const auto verboten = [](QChar x) {
+        return (x.unicode() < 0x20 && x != u'\t') || x == QChar::ParagraphSeparator ||
+               x == QChar::ObjectReplacementCharacter || x.unicode() == 0xFDD0 ||
+               x.unicode() == 0xFDD1;
+    };
     for (const QChar c : t) {
-        if ((c.unicode() < 0x20 && c != u'\t') || c == QChar::ParagraphSeparator ||
-            c == QChar::ObjectReplacementCharacter) {
-            QString sauber = t;
-            sauber.removeIf([](QChar x) {
-                return (x.unicode() < 0x20 && x != u'\t') || x == QChar::ParagraphSeparator ||
-                       x == QChar::ObjectReplacementCharacter;
-            });
+        if (verboten(c)) {
+            QString sauber = t.toString();
+            sauber.removeIf(verboten);
             if (sauber.isEmpty()) {
                 return;
             }
@@ -106,7 +110,8 @@ void Leser::neuerBlockFallsAusstehend()
         abbruch = true;
         return;
     }
-    cursor.insertBlock(QTextBlockFormat(), zeichenformat(g().z));
+    absatzNeu = true;
+    absatzMarkenformat = zeichenformat(g().z);
     absatzLeer = true;
 }
 
@@ -115,8 +120,8 @@ void Leser::laufLeeren()
     if (lauf.isEmpty()) {
         return;
     }
-    cursor.insertText(lauf, zeichenformat(laufFormat));
-    lauf.clear();
+    absatzLaeufe.push_back({lauf, zeichenformat(laufFormat)});
+    lauf.resize(0);
 }
 
 void Leser::absatzEnde()
@@ -126,16 +131,86 @@ void Leser::absatzEnde()
         return;
     }
     laufLeeren();
-    cursor.setBlockFormat(blockformat(g().a));
     if (absatzLeer) {
         // Das Format eines leeren Absatzes (Schriftgroesse der Absatzmarke) bleibt erhalten.
-        cursor.setBlockCharFormat(zeichenformat(g().z));
+        const QTextCharFormat marke = zeichenformat(g().z);
+        absatzAusgeben(absatzBlockformat(g().a), &marke);
+    } else {
+        absatzAusgeben(absatzBlockformat(g().a), nullptr);
     }
     absatzAusstehend = true;
 }
 
-QTextCharFormat Leser::zeichenformat(const Zeichenformat &z) const
+void Leser::absatzAusgeben(const QTextBlockFormat &format, const QTextCharFormat *leereMarke)
 {
+    if (absatzNeu) {
+        // Die Marke eines neuen leeren Absatzes traegt schon ihr Format.
+        blockAusgeben(format, absatzMarkenformat);
+        absatzNeu = false;
+    } else {
+        // Der erste Block des Dokuments besteht schon; vor ihm steht nichts aus.
+        stueckLeeren();
+        cursor.setBlockFormat(format);
+        if (leereMarke) {
+            cursor.setBlockCharFormat(*leereMarke);
+        }
+        blockformatAmCursor = format;
+    }
+    for (const Lauf &l : absatzLaeufe) {
+        laufAusgeben(l.text, l.format);
+    }
+    absatzLaeufe.clear();
+}
+
+void Leser::blockAusgeben(const QTextBlockFormat &format, const QTextCharFormat &marke)
+{
+    if (format == blockformatAmCursor && (stueck.isEmpty() || marke == stueckFormat)) {
+        if (stueck.isEmpty()) {
+            stueckFormat = marke;
+        }
+        stueck += QChar::ParagraphSeparator;
+        return;
+    }
+    stueckLeeren();
+    cursor.insertBlock(format, marke);
+    blockformatAmCursor = format;
+}
+
+void Leser::laufAusgeben(const QString &t, const QTextCharFormat &format)
+{
+    if (!stueck.isEmpty() && !(format == stueckFormat)) {
+        stueckLeeren();
+    }
+    if (stueck.isEmpty()) {
+        stueckFormat = format;
+    }
+    stueck += t;
+}
+
+void Leser::stueckLeeren()
+{
+    if (stueck.isEmpty()) {
+        return;
+    }
+    cursor.insertText(stueck, stueckFormat);
+    stueck.resize(0);
+}
+
+QTextBlockFormat Leser::absatzBlockformat(const Absatzformat &a)
+{
+    if (!letztesBlockformat || !(letztesBlockformat->first == a)) {
+        letztesBlockformat.emplace(a, blockformat(a));
+    }
+    return letztesBlockformat->second;
+}
+
+QTextCharFormat Leser::zeichenformat(const Zeichenformat &z)
+{
+    for (const auto &[gemerkt, format] : zeichenformate) {
+        if (gemerkt == z) {
+            return format;
+        }
+    }
     QTextCharFormat f;
     const int idx = z.schrift >= 0 ? z.schrift : standardSchrift;
     const auto it = schriften.find(idx);
@@ -160,6 +235,10 @@ QTextCharFormat Leser::zeichenformat(const Zeichenformat &z) const
     }
     if (z.hintergrund > 0 && z.hintergrund < int(farben.size()) && farben[z.hintergrund]) {
         f.setBackground(*farben[z.hintergrund]);
+    }
+    // Ein Dokument hat wenige verschiedene Formate; mehr als diese werden neu gebildet.
+    if (zeichenformate.size() < 16) {
+        zeichenformate.emplace_back(z, f);
     }
     return f;
 }

@@ -54,15 +54,25 @@ private:
     void steuerwort(QByteArrayView wort, bool hatZahl, qint64 zahl);
     void steuersymbol(char c);
     void textbyte(char b);
+    void textbytes(QByteArrayView bytes);
 
     // Ausgabe
     void rohLeeren();
-    void text(const QString &t);
-    void zeichen(QChar c) { text(QString(c)); }
+    void text(QStringView t);
+    void zeichen(QChar c) { text(QStringView(&c, 1)); }
     void laufLeeren();
     void absatzEnde();
     void neuerBlockFallsAusstehend();
-    QTextCharFormat zeichenformat(const Zeichenformat &z) const;
+    // Schreibt den fertigen Absatz in das Dokument; leereMarke: Zeichenformat der Absatzmarke
+    // eines leeren ersten Absatzes.
+    void absatzAusgeben(const QTextBlockFormat &format, const QTextCharFormat *leereMarke);
+    void blockAusgeben(const QTextBlockFormat &format, const QTextCharFormat &marke);
+    void laufAusgeben(const QString &t, const QTextCharFormat &format);
+    void stueckLeeren();
+    QTextCharFormat zeichenformat(const Zeichenformat &z);
+    QTextBlockFormat absatzBlockformat(const Absatzformat &a);
+    // Schrift- oder Farbtabelle oder Standardschrift geaendert: gemerkte Formate gelten nicht mehr.
+    void tabellenGeaendert() { zeichenformate.clear(); }
 
     Gruppe &g() { return stapel.back(); }
 
@@ -89,6 +99,26 @@ private:
 
     QString lauf;
     Zeichenformat laufFormat;
+
+    // Der laufende Absatz wird erst an seinem Ende geschrieben, wenn sein Absatzformat feststeht.
+    struct Lauf
+    {
+        QString text;
+        QTextCharFormat format;
+    };
+    std::vector<Lauf> absatzLaeufe;
+    bool absatzNeu = false;             // vor ihm steht ein neuer Block (nicht der erste)
+    QTextCharFormat absatzMarkenformat; // Zeichenformat seiner Absatzmarke
+    // Noch nicht eingefuegter Text in einem Zeichenformat, Absatzmarken als U+2029: ein
+    // insertText legt viele gleich formatierte Absaetze auf einmal an. Neue Bloecke daraus
+    // erben das Blockformat des Blocks, in dem der Cursor steht (blockformatAmCursor).
+    QString stueck;
+    QTextCharFormat stueckFormat;
+    QTextBlockFormat blockformatAmCursor;
+    // Zuletzt gebildete Formate: gleiche Formate teilen sich ihre Daten, das Dokument findet sie
+    // schneller in seiner Formatsammlung.
+    std::vector<std::pair<Zeichenformat, QTextCharFormat>> zeichenformate;
+    std::optional<std::pair<Absatzformat, QTextBlockFormat>> letztesBlockformat;
     Absatzformat letztesAbsatzformat; // des zuletzt beschriebenen Absatzes
     bool absatzAusstehend = false;
     bool absatzLeer = true;

@@ -8,6 +8,7 @@
 
 #include <QChar>
 
+#include <cstdint>
 #include <string_view>
 #include <unordered_map>
 
@@ -169,13 +170,55 @@ const std::unordered_map<std::string_view, WortEintrag> &woerter()
     return tabelle;
 }
 
+// FNV-1a; die Woerter sind kurz.
+std::size_t streuwert(std::string_view w)
+{
+    std::uint32_t h = 2166136261u;
+    for (const char c : w) {
+        h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    return h;
+}
+
+// Dieselben Woerter in einer offenen Streutafel ohne Knoten: ein Dokument hat ein Steuerwort je
+// wenige Bytes, das Nachschlagen in der unordered_map kostete spuerbar.
+struct Worttafel
+{
+    static constexpr std::size_t kGroesse = 1024; // Zweierpotenz, weit ueber der Zahl der Woerter
+    std::array<std::string_view, kGroesse> namen{};
+    std::array<WortEintrag, kGroesse> eintraege{};
+};
+
+const Worttafel &worttafel()
+{
+    static const Worttafel tafel = [] {
+        Worttafel t;
+        for (const auto &[name, eintrag] : woerter()) {
+            std::size_t i = streuwert(name) & (Worttafel::kGroesse - 1);
+            while (!t.namen[i].empty()) {
+                i = (i + 1) & (Worttafel::kGroesse - 1);
+            }
+            t.namen[i] = name;
+            t.eintraege[i] = eintrag;
+        }
+        return t;
+    }();
+    return tafel;
+}
+
 } // namespace
 
 WortEintrag nachschlagen(QByteArrayView w)
 {
-    const auto &t = woerter();
-    const auto it = t.find(std::string_view(w.data(), std::size_t(w.size())));
-    return it == t.end() ? WortEintrag{Wort::Unbekannt} : it->second;
+    const Worttafel &t = worttafel();
+    const std::string_view wort(w.data(), std::size_t(w.size()));
+    for (std::size_t i = streuwert(wort) & (Worttafel::kGroesse - 1); !t.namen[i].empty();
+         i = (i + 1) & (Worttafel::kGroesse - 1)) {
+        if (t.namen[i] == wort) {
+            return t.eintraege[i];
+        }
+    }
+    return WortEintrag{Wort::Unbekannt};
 }
 
 int codeseiteZuZeichensatz(qint64 zeichensatz)

@@ -103,6 +103,7 @@ struct Absatzformat
     Qt::Alignment ausrichtung = Qt::AlignLeft;
     QTextOption::TabType tabArt = QTextOption::LeftTab; // fuer den naechsten \tx
     QList<QTextOption::Tab> tabs;
+    bool operator==(const Absatzformat &) const = default;
 };
 
 // Wendet ein Format-Steuerwort an; andere Woerter aendern nichts.

@@ -84,6 +84,8 @@ private slots:
             << QStringList{u"x"_s};
         QTest::newRow("Steuerzeichen aus u legen keine Absaetze an")
             << rtf("\\uc0 a\\u10 b\\u8233 c\\u65532 d\\u9 e\\'0a") << QStringList{u"abcd\te"_s};
+        QTest::newRow("Rahmenzeichen aus u legen keine Absaetze an")
+            << rtf("\\uc0 a\\u64976 b\\u64977 c") << QStringList{u"abc"_s};
         QTest::newRow("Text nach der aeusseren Gruppe wird nicht gelesen")
             << QByteArray("{\\rtf1 a}b") << QStringList{u"a"_s};
         QTest::newRow("Zeilenenden im RTF sind kein Text")
