@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +37,19 @@ Aufgabenanalyse beispiel()
     }
     return a;
 }
+
+// Zaehlt die Groessenmessungen der Zellen.
+class Zaehldelegat final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &o, const QModelIndex &i) const override
+    {
+        ++messungen;
+        return QStyledItemDelegate::sizeHint(o, i);
+    }
+    mutable int messungen = 0;
+};
 
 QString bilderOrdner()
 {
@@ -87,6 +101,35 @@ private slots:
         v.zeigen(leer);
         QCOMPARE(v.SGAnalyse->rowCount(), 0);
         QVERIFY(v.LKopf->text().contains(u"nicht bestimmbar"_s));
+    }
+
+    // Neu fuellen bei offenem Fenster (40 Fragen): die Spalten werden einmal gemessen, nicht
+    // nach jeder gesetzten Zelle die ganze Tabelle.
+    void neuFuellenBeiOffenemFenster()
+    {
+        Aufgabenanalyse a = beispiel();
+        while (a.fragen.size() < 40) {
+            a.fragen << a.fragen[a.fragen.size() % 5];
+        }
+        SkriptRueckfragen r;
+        AufgabenanalyseAnsicht v(r);
+        v.zeigen(a);
+        v.resize(v.sizeHint());
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        auto *zaehler = new Zaehldelegat(v.SGAnalyse);
+        v.SGAnalyse->setItemDelegate(zaehler);
+        QCoreApplication::processEvents(); // das neue Delegat legt die Tabelle neu aus
+        zaehler->messungen = 0;
+        a.fragen[7].nr = u"Eine lange Nummer"_s;
+        v.zeigen(a);
+        QCoreApplication::processEvents();
+        const int zellen = 40 * v.SGAnalyse->columnCount();
+        QVERIFY2(zaehler->messungen <= 3 * zellen, qPrintable(QString::number(zaehler->messungen)));
+        // Die breitere Nummer bekommt ihre Spalte trotzdem.
+        QCOMPARE(v.SGAnalyse->horizontalHeader()->sectionSize(0),
+                 std::max(v.SGAnalyse->horizontalHeader()->sectionSizeHint(0),
+                          static_cast<QAbstractItemView *>(v.SGAnalyse)->sizeHintForColumn(0)));
     }
 
     void drucken()

@@ -11,12 +11,70 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Ein Symbol des Grundstils, erst beim ersten Gebrauch geholt. Das Symbol des
+// Erweiterungsknopfs jeder Menueleiste laedt sonst schon beim Programmstart die
+// Bildformat-Module, fuer einen Knopf, der fast nie erscheint.
+class SpaetesStilSymbol final : public QIconEngine
+{
+public:
+    SpaetesStilSymbol(const QStyle *stil, QStyle::StandardPixmap art, Qt::LayoutDirection richtung)
+        : stil(stil)
+        , art(art)
+        , richtung(richtung)
+    {}
+    void paint(QPainter *p, const QRect &r, QIcon::Mode m, QIcon::State s) override
+    {
+        symbol().paint(p, r, Qt::AlignCenter, m, s);
+    }
+    QSize actualSize(const QSize &g, QIcon::Mode m, QIcon::State s) override
+    {
+        return symbol().actualSize(g, m, s);
+    }
+    QPixmap pixmap(const QSize &g, QIcon::Mode m, QIcon::State s) override
+    {
+        return symbol().pixmap(g, m, s);
+    }
+    QPixmap scaledPixmap(const QSize &g, QIcon::Mode m, QIcon::State s, qreal faktor) override
+    {
+        return symbol().pixmap(g / faktor, faktor, m, s);
+    }
+    QList<QSize> availableSizes(QIcon::Mode m, QIcon::State s) override
+    {
+        return symbol().availableSizes(m, s);
+    }
+    bool isNull() override { return false; }
+    QIconEngine *clone() const override { return new SpaetesStilSymbol(*this); }
+
+private:
+    const QIcon &symbol()
+    {
+        if (!geholt) {
+            geholt = true;
+            if (stil) {
+                QStyleOption o;
+                o.direction = richtung;
+                echt = stil->standardIcon(art, &o, nullptr);
+            }
+        }
+        return echt;
+    }
+    QPointer<const QStyle> stil;
+    QStyle::StandardPixmap art;
+    Qt::LayoutDirection richtung;
+    bool geholt = false;
+    QIcon echt;
+};
 
 // Hinweise erscheinen nach 300 ms.
 class MivoStil final : public QProxyStyle
@@ -32,6 +90,18 @@ public:
             return 300;
         }
         return QProxyStyle::styleHint(hinweis, option, widget, rueckgabe);
+    }
+    QIcon standardIcon(StandardPixmap art, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (art == SP_ToolBarHorizontalExtensionButton ||
+            art == SP_ToolBarVerticalExtensionButton) {
+            const Qt::LayoutDirection richtung = option   ? option->direction
+                                                 : widget ? widget->layoutDirection()
+                                                          : QGuiApplication::layoutDirection();
+            return QIcon(new SpaetesStilSymbol(baseStyle(), art, richtung));
+        }
+        return QProxyStyle::standardIcon(art, option, widget);
     }
 };
 

@@ -300,6 +300,9 @@ void TMainForm::FormEinstellung(int modus)
         for (QAction *a : {Testvorlagedrucken1, Testspeichernwievorliegend1, Testspeichernunter1}) {
             a->setVisible(false);
         }
+        // Die Schrift der Leiste vor dem Zeigen: sonst misst das Layout die Knoepfe erst in der
+        // alten Schrift.
+        leisteEinstellen(bildschirm.width() >= 1200 ? 12 : 7, Qt::white);
         PUebersicht->setVisible(true);
         if (testEditor) {
             testEditor->setVisible(false);
@@ -307,7 +310,6 @@ void TMainForm::FormEinstellung(int modus)
         Beenden1->setEnabled(false);
         aktivieren(AnfangsKonfiguration1, true);
         aktivieren(KonfigurationfrTestfunktionen1, true);
-        leisteEinstellen(bildschirm.width() >= 1200 ? 12 : 7, Qt::white);
         if (!imFormShow) {
             show();
         }
@@ -554,6 +556,10 @@ bool TMainForm::eventFilter(QObject *objekt, QEvent *ereignis)
     if (objekt == PButtonleiste && ereignis->type() == QEvent::MouseMove) {
         buttonFarbenFestlegen();
     } else if (objekt == PUebersicht && ereignis->type() == QEvent::Paint) {
+        // Die Einstellungen gleich nach diesem Zeichnen laden, nicht erst beim naechsten Takt.
+        if (!uebersichtGezeichnet && TimerAfterShowMain.isActive()) {
+            TimerAfterShowMain.start(0);
+        }
         uebersichtGezeichnet = true;
     }
     return QMainWindow::eventFilter(objekt, ereignis);

@@ -129,30 +129,38 @@ void AufgabenanalyseAnsicht::zeigen(const Aufgabenanalyse &a, const QString &nam
     testname = name;
     dokument.reset();
     LKopf->setText(kopftext(a, name));
+    // Beim Fuellen die Spaltenbreiten nicht nach jeder Zelle neu messen: bei offenem Fenster
+    // loeste sonst jede gesetzte Zelle eine Messung der ganzen Tabelle aus. Das Zurueckschalten
+    // misst einmal.
+    QHeaderView *kopf = SGAnalyse->horizontalHeader();
+    kopf->setSectionResizeMode(QHeaderView::Fixed);
     SGAnalyse->setRowCount(int(a.fragen.size()));
     for (int zeile = 0; zeile < a.fragen.size(); ++zeile) {
         const Fragenanalyse &f = a.fragen[zeile];
         const QStringList texte = zeilentexte(f);
         const int s = stufe(f.loesungsquote);
+        // Die richtige Antwort fett.
+        const int richtig = !f.loesung.isNull() && f.loesung >= u'a' && f.loesung <= u'd'
+                                ? 4 + (f.loesung.unicode() - u'a')
+                                : -1;
         for (int spalte = 0; spalte < texte.size(); ++spalte) {
             auto *zelle = new QTableWidgetItem(texte[spalte]);
             zelle->setTextAlignment(Qt::AlignCenter);
             if (s != 0) {
                 zelle->setBackground(s > 0 ? kLeicht : kSchwer);
             }
+            if (spalte == 3 && f.trennschaerfe && *f.trennschaerfe < kTrennschwach) {
+                zelle->setForeground(kKaumTrennend);
+            }
+            if (spalte == richtig) {
+                QFont fett = zelle->font();
+                fett.setBold(true);
+                zelle->setFont(fett);
+            }
             SGAnalyse->setItem(zeile, spalte, zelle);
         }
-        if (f.trennschaerfe && *f.trennschaerfe < kTrennschwach) {
-            SGAnalyse->item(zeile, 3)->setForeground(kKaumTrennend);
-        }
-        // Die richtige Antwort fett.
-        if (!f.loesung.isNull() && f.loesung >= u'a' && f.loesung <= u'd') {
-            QTableWidgetItem *richtig = SGAnalyse->item(zeile, 4 + (f.loesung.unicode() - u'a'));
-            QFont fett = richtig->font();
-            fett.setBold(true);
-            richtig->setFont(fett);
-        }
     }
+    kopf->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 const QTextDocument &AufgabenanalyseAnsicht::druckdokument()
