@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QMutex>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QSysInfo>
 #include <QThread>
 
@@ -22,6 +24,17 @@ const QString kInhaber = u"inhaber"_s;
 // Die Sperre zum Entfernen einer verwaisten Sperre lebt nur Augenblicke; ebenso lange darf ein
 // Sperrordner ohne lesbaren Inhaber (Stromausfall) oder ein halb angelegter Arbeitsordner liegen.
 constexpr qint64 kKurzVerwaistMs = 10 * 1000;
+
+// Wie oft ein Sperren nach einem Verbindungsfehler neu ansetzt, bevor es "nicht anlegbar" meldet:
+// eine kurze Stoerung des Schulservers soll keinen Schritt scheitern lassen, ein Ausfall schon.
+constexpr int kVerbindungsanlaeufe = 3;
+constexpr unsigned long kVerbindungspauseMs = 150;
+
+// Kennungen eigener Sperren, die dieses Programm nicht freigeben konnte (Verbindung gestoert). Die
+// Sperre traegt den lebenden Prozess und gaelte sonst bis zum Programmende; das naechste Sperren
+// desselben Pfads raeumt sie weg.
+QMutex liegengebliebeneMutex;
+QSet<QString> liegengebliebene;
 
 QString zufallsKennung()
 {
@@ -119,6 +132,23 @@ Sperrdatei::~Sperrdatei()
     freigeben();
 }
 
+bool Sperrdatei::eigeneLiegengebliebeneEntfernen()
+{
+    const QString k = lesen(pfad).kennung;
+    {
+        const QMutexLocker sperre(&liegengebliebeneMutex);
+        if (k.isEmpty() || !liegengebliebene.contains(k)) {
+            return false;
+        }
+    }
+    if (!sperreWegraeumen(pfad)) {
+        return false;
+    }
+    const QMutexLocker sperre(&liegengebliebeneMutex);
+    liegengebliebene.remove(k);
+    return true;
+}
+
 bool Sperrdatei::verwaist(const QString &sperre, qint64 grenzeMs) const
 {
     const Halter h = lesen(sperre);
@@ -189,6 +219,11 @@ bool Sperrdatei::einmal()
     kennung = zufallsKennung();
     bool arbeitsordner = false;
     fehlernummer = sperrordnerAnlegen(pfad, kennung, &arbeitsordner);
+    // Ein Fehler, obwohl der Server umbenannt hat (Antwort verloren): die Sperre traegt schon die
+    // eigene Kennung, dieses Programm haelt sie.
+    if (fehlernummer && arbeitsordner && lesen(pfad).kennung == kennung) {
+        fehlernummer = 0;
+    }
     if (!fehlernummer) {
         resteEntfernen();
         return true;
@@ -216,9 +251,19 @@ bool Sperrdatei::sperren(int wartezeitMs)
     fehlernummer = 0;
     const qint64 ende = QDateTime::currentMSecsSinceEpoch() + wartezeitMs;
     int pause = 20;
+    int verbindungsanlaeufe = 0;
     for (;;) {
-        haelt = einmal() ||
-                (anlegenMoeglich && verwaist(pfad, verwaistMs) && verwaisteEntfernen() && einmal());
+        haelt = einmal() || (anlegenMoeglich &&
+                             (eigeneLiegengebliebeneEntfernen() ||
+                              (verwaist(pfad, verwaistMs) && verwaisteEntfernen())) &&
+                             einmal());
+        if (!haelt && !anlegenMoeglich && plattform::istVerbindungsfehler(fehlernummer) &&
+            ++verbindungsanlaeufe < kVerbindungsanlaeufe) {
+            QThread::msleep(kVerbindungspauseMs);
+            anlegenMoeglich = true;
+            fehlernummer = 0;
+            continue;
+        }
         if (haelt || !anlegenMoeglich || QDateTime::currentMSecsSinceEpoch() >= ende) {
             return haelt;
         }
@@ -232,14 +277,19 @@ void Sperrdatei::freigeben()
 {
     // Auf einem Schulserver scheitert das Wegbenennen, solange ein anderer Rechner gerade den
     // Inhaber liest: ein paar Versuche, damit keine Sperre liegen bleibt.
-    for (int versuch = 0; haelt && versuch < 40; ++versuch) {
+    bool frei = !haelt;
+    for (int versuch = 0; !frei && versuch < 40; ++versuch) {
         const QString inhaber = lesen(pfad).kennung;
-        if (plattform::eintrag(pfad).typ == plattform::Eintrag::Typ::Fehlt ||
-            (!inhaber.isEmpty() && inhaber != kennung) ||
-            (inhaber == kennung && sperreWegraeumen(pfad))) {
-            break;
+        frei = plattform::eintrag(pfad).typ == plattform::Eintrag::Typ::Fehlt ||
+               (!inhaber.isEmpty() && inhaber != kennung) ||
+               (inhaber == kennung && sperreWegraeumen(pfad));
+        if (!frei) {
+            QThread::msleep(ulong(10 + QRandomGenerator::global()->bounded(40)));
         }
-        QThread::msleep(ulong(10 + QRandomGenerator::global()->bounded(40)));
+    }
+    if (!frei) {
+        const QMutexLocker sperre(&liegengebliebeneMutex);
+        liegengebliebene.insert(kennung);
     }
     haelt = false;
 }

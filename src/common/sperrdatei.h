@@ -45,6 +45,8 @@ public:
 
 private:
     bool einmal();
+    // Raeumt eine Sperre dieses Pfads weg, die dieses Programm frueher nicht freigeben konnte.
+    bool eigeneLiegengebliebeneEntfernen();
     bool verwaist(const QString &sperre, qint64 grenzeMs) const;
     bool verwaisteEntfernen();
     void resteEntfernen() const;

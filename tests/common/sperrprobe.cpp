@@ -29,6 +29,7 @@ namespace {
 constexpr qint64 kRundeMs = 600;
 constexpr unsigned long kHaltenMs = 200;
 constexpr int kVersatzMs = 20;
+constexpr int kMarkierungsversuche = 5;
 
 void zeile(const QString &text)
 {
@@ -40,15 +41,23 @@ void zeile(const QString &text)
 QString halten(const QString &ordner)
 {
     const QString eigene = u"markierung-"_s + QString::number(::getpid());
+    // Die Markierung ist das Messgeraet der Probe, nicht die Sperre: eine kurze Stoerung der
+    // Verbindung beim Anlegen oder Entfernen wird wiederholt.
     QFile m(ordner + eigene);
-    if (!m.open(QIODevice::WriteOnly)) {
-        return u"fehler Markierung nicht anlegbar: "_s + m.errorString();
+    for (int versuch = 1; !m.open(QIODevice::WriteOnly); ++versuch) {
+        if (versuch == kMarkierungsversuche) {
+            return u"fehler Markierung nicht anlegbar: "_s + m.errorString();
+        }
+        QThread::msleep(50);
     }
     m.close();
     QThread::msleep(kHaltenMs);
     QStringList andere = QDir(ordner).entryList({u"markierung-*"_s}, QDir::Files | QDir::Hidden);
     andere.removeAll(eigene);
-    QFile::remove(ordner + eigene);
+    for (int versuch = 1; !QFile::remove(ordner + eigene) && versuch < kMarkierungsversuche;
+         ++versuch) {
+        QThread::msleep(50);
+    }
     return andere.isEmpty() ? QString() : u"doppelt mit "_s + andere.join(u", "_s);
 }
 

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
 #include <QTest>
 #include <QThread>
@@ -38,6 +39,27 @@ private slots:
         Sperrdatei c(t.datei(u"fehlt/x.sperre"_s), 60000);
         QVERIFY(!c.sperren(1000));
         QVERIFY(!c.anlegbar());
+    }
+
+    // Scheitert das Freigeben (Verbindung gestoert, hier: Inhaber nicht lesbar), bleibt die Sperre
+    // mit dem lebenden Prozess liegen; das naechste Sperren dieses Programms raeumt sie weg, statt
+    // bis zum Programmende "belegt" zu melden.
+    void liegengebliebeneEigeneSperre()
+    {
+        Testordner t;
+        const QString pfad = t.datei(u"x.sperre"_s), inhaber = pfad + u"/inhaber"_s;
+        Sperrdatei a(pfad, 60000);
+        QVERIFY(a.sperren(0));
+        QVERIFY(QFile::rename(inhaber, inhaber + u".weg"_s));
+        QVERIFY(QDir().mkdir(inhaber));
+        a.freigeben();
+        QVERIFY(QDir().rmdir(inhaber));
+        QVERIFY(QFile::rename(inhaber + u".weg"_s, inhaber));
+        QVERIFY(QFileInfo(pfad).isDir());
+        Sperrdatei b(pfad, 60000);
+        QVERIFY(b.sperren(0));
+        b.freigeben();
+        QVERIFY(!QFile::exists(pfad));
     }
 
     // Eine vorgefundene Sperre: (Form, Rechner, Prozess, Alter) -> uebernommen?
