@@ -27,8 +27,8 @@ constexpr qint64 kKurzVerwaistMs = 10 * 1000;
 
 // Wie oft ein Sperren nach einem Verbindungsfehler neu ansetzt, bevor es "nicht anlegbar" meldet:
 // eine kurze Stoerung des Schulservers soll keinen Schritt scheitern lassen, ein Ausfall schon.
-constexpr int kVerbindungsanlaeufe = 3;
-constexpr unsigned long kVerbindungspauseMs = 150;
+constexpr int kVerbindungsanlaeufe = 5;
+constexpr unsigned long kVerbindungspauseMs = 200;
 
 // Kennungen eigener Sperren, die dieses Programm nicht freigeben konnte (Verbindung gestoert). Die
 // Sperre traegt den lebenden Prozess und gaelte sonst bis zum Programmende; das naechste Sperren
@@ -220,9 +220,14 @@ bool Sperrdatei::einmal()
     bool arbeitsordner = false;
     fehlernummer = sperrordnerAnlegen(pfad, kennung, &arbeitsordner);
     // Ein Fehler, obwohl der Server umbenannt hat (Antwort verloren): die Sperre traegt schon die
-    // eigene Kennung, dieses Programm haelt sie.
-    if (fehlernummer && arbeitsordner && lesen(pfad).kennung == kennung) {
-        fehlernummer = 0;
+    // eigene Kennung, dieses Programm haelt sie. Traegt sie eine fremde, ist sie belegt, welche
+    // Fehlernummer der Client auch meldet (manche melden einen Ein-/Ausgabefehler).
+    QString vorgefunden;
+    if (fehlernummer && arbeitsordner) {
+        vorgefunden = lesen(pfad).kennung;
+        if (vorgefunden == kennung) {
+            fehlernummer = 0;
+        }
     }
     if (!fehlernummer) {
         resteEntfernen();
@@ -234,7 +239,7 @@ bool Sperrdatei::einmal()
     }
     // Belegt, oder eben wieder frei geworden (dann beim naechsten Versuch); nicht anlegbar nur,
     // wenn schon der Arbeitsordner nicht entstand: Ordner fehlt, schreibgeschuetzt, Server weg.
-    if (plattform::istVerbindungsfehler(fehlernummer)) {
+    if (plattform::istVerbindungsfehler(fehlernummer) && vorgefunden.isEmpty()) {
         anlegenMoeglich = false;
         return false;
     }

@@ -29,7 +29,7 @@ namespace {
 constexpr qint64 kRundeMs = 600;
 constexpr unsigned long kHaltenMs = 200;
 constexpr int kVersatzMs = 20;
-constexpr int kMarkierungsversuche = 5;
+constexpr int kMarkierungsversuche = 10;
 
 void zeile(const QString &text)
 {
@@ -48,7 +48,7 @@ QString halten(const QString &ordner)
         if (versuch == kMarkierungsversuche) {
             return u"fehler Markierung nicht anlegbar: "_s + m.errorString();
         }
-        QThread::msleep(50);
+        QThread::msleep(100);
     }
     m.close();
     QThread::msleep(kHaltenMs);
